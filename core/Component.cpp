@@ -1,0 +1,144 @@
+#include "core/Component.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+bool SameIdent(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+bool IsIdent(const std::string& s) {
+    if (s.empty()) return false;
+    auto first = static_cast<unsigned char>(s[0]);
+    if (!(std::isalpha(first) || first == '_')) return false;
+    return std::all_of(s.begin(), s.end(), [](char ch) {
+        auto c = static_cast<unsigned char>(ch);
+        return std::isalnum(c) || c == '_';
+    });
+}
+
+}  // namespace
+
+TComponent::TComponent(TComponent* owner) {
+    if (owner) owner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+    destroying_ = true;
+    // Tell everyone who asked that we are going away, before our owned components go.
+    auto notifies = freeNotifies_;
+    freeNotifies_.clear();
+    for (TComponent* c : notifies) {
+        c->RemoveFreeNotification(this);
+        c->Notification(this, TOperation::opRemove);
+    }
+    DestroyComponents();
+    if (owner_) owner_->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
+    destroying_ = true;
+    // Reverse order of insertion: the last created goes first.
+    while (!components_.empty()) {
+        TComponent* c = components_.back();
+        delete c;   // its destructor removes it from components_
+    }
+}
+
+void TComponent::InsertComponent(TComponent* c) {
+    if (!c->name_.empty() && FindComponent(c->name_))
+        throw Exception("A component named " + c->name_ + " already exists");
+    components_.push_back(c);
+    c->owner_ = this;
+    Notification(c, TOperation::opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* c) {
+    auto it = std::find(components_.begin(), components_.end(), c);
+    if (it == components_.end()) return;
+    components_.erase(it);
+    c->owner_ = nullptr;
+    Notification(c, TOperation::opRemove);
+}
+
+TComponent* TComponent::FindComponent(std::string_view name) const {
+    if (name.empty()) return nullptr;
+    for (TComponent* c : components_)
+        if (SameIdent(c->name_, name)) return c;
+    return nullptr;
+}
+
+void TComponent::SetName(const std::string& name) {
+    if (name == name_) return;
+    if (!name.empty() && !IsIdent(name)) throw Exception("'" + name + "' is not a valid component name");
+    if (owner_ && !name.empty()) {
+        TComponent* other = owner_->FindComponent(name);
+        if (other && other != this) throw Exception("A component named " + name + " already exists");
+    }
+    name_ = name;
+}
+
+void TComponent::FreeNotification(TComponent* other) {
+    if (!other || other == this) return;
+    if (std::find(other->freeNotifies_.begin(), other->freeNotifies_.end(), this) == other->freeNotifies_.end())
+        other->freeNotifies_.push_back(this);
+    if (std::find(freeNotifies_.begin(), freeNotifies_.end(), other) == freeNotifies_.end())
+        freeNotifies_.push_back(other);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* other) {
+    if (!other) return;
+    std::erase(other->freeNotifies_, this);
+    std::erase(freeNotifies_, other);
+}
+
+void TComponent::Notification(TComponent*, TOperation) {}
+
+void TComponent::DefineProperties(std::vector<TPublishedProperty>& props) const {
+    props.push_back({"Name", [](const TComponent& c) { return Variant(c.Name()); },
+                     [](TComponent& c, const Variant& v) {
+                         if (v.Type() != VarType::String) throw Exception("Invalid property value");
+                         c.SetName(v.StringValue());
+                     }});
+    props.push_back({"Tag", [](const TComponent& c) { return Variant(static_cast<int32_t>(c.Tag())); },
+                     [](TComponent& c, const Variant& v) {
+                         if (v.Type() != VarType::Integer) throw Exception("Invalid property value");
+                         c.SetTag(static_cast<intptr_t>(v.IntValue()));
+                     }});
+}
+
+const std::vector<TPublishedProperty>& TComponent::Properties() const {
+    if (!propsBuilt_) {
+        DefineProperties(props_);
+        propsBuilt_ = true;
+    }
+    return props_;
+}
+
+bool TComponent::HasProperty(std::string_view name) const {
+    for (const auto& p : Properties())
+        if (SameIdent(p.name, name)) return true;
+    return false;
+}
+
+Variant TComponent::GetProperty(std::string_view name) const {
+    for (const auto& p : Properties())
+        if (SameIdent(p.name, name)) return p.get(*this);
+    throw Exception("Property " + std::string(name) + " does not exist");
+}
+
+void TComponent::SetProperty(std::string_view name, const Variant& value) {
+    for (const auto& p : Properties())
+        if (SameIdent(p.name, name)) {
+            if (!p.set) throw Exception("Property " + std::string(name) + " is read-only");
+            p.set(*this, value);
+            return;
+        }
+    throw Exception("Property " + std::string(name) + " does not exist");
+}
