@@ -11,7 +11,7 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
 cmake --build build/fuzz -j "$(nproc)"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  mapfile -t targets < <(find build/fuzz/fuzz -maxdepth 2 -type f -executable -name 'fuzz_*' -printf '%f\n' | sort)
+  mapfile -t targets < <(find build/fuzz/fuzz -maxdepth 2 -type f -executable -not -path '*/CMakeFiles/*' -printf '%f\n' | sort)
 fi
 status=0
 for t in "${targets[@]}"; do
