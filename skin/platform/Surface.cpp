@@ -1,0 +1,225 @@
+#include "skin/platform/Surface.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace skin {
+
+namespace {
+
+class HeapStorage final : public PixelStorage {
+public:
+    explicit HeapStorage(std::size_t count) : pixels_(new Pixel[count]) {}
+    Pixel* Pixels() override { return pixels_.get(); }
+
+private:
+    std::unique_ptr<Pixel[]> pixels_;
+};
+
+void CheckSize(int width, int height) {
+    if (width < 0 || height < 0 || width > Surface::kMaxSide || height > Surface::kMaxSide ||
+        static_cast<long long>(width) * height > Surface::kMaxPixels)
+        throw Exception("Недопустимый размер изображения: " + std::to_string(width) + " × " +
+                        std::to_string(height));
+}
+
+// The destination rectangle in image coordinates, cut to the clip box.
+Rect DeviceRect(const Surface& dst, const Rect& logical) {
+    Point o = dst.Origin();
+    return Intersect(logical.Offset(o.X, o.Y), dst.Clip());
+}
+
+}  // namespace
+
+Surface::Surface(int width, int height, Pixel fill) {
+    CheckSize(width, height);
+    width_ = width;
+    height_ = height;
+    std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (count > 0) {
+        storage_ = std::make_unique<HeapStorage>(count);
+        pixels_ = storage_->Pixels();
+        std::fill(pixels_, pixels_ + count, fill);
+    }
+    clip_ = Bounds();
+}
+
+Surface::Surface(const Surface& other) : Surface(other.width_, other.height_) {
+    if (pixels_)
+        std::memcpy(pixels_, other.pixels_,
+                    static_cast<std::size_t>(width_) * height_ * sizeof(Pixel));
+    clip_ = other.clip_;
+    origin_ = other.origin_;
+}
+
+Surface& Surface::operator=(const Surface& other) {
+    if (this != &other) {
+        Surface copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+Surface::Surface(Surface&& other) noexcept
+    : width_(other.width_), height_(other.height_), pixels_(other.pixels_),
+      storage_(std::move(other.storage_)), clip_(other.clip_), origin_(other.origin_) {
+    other.width_ = other.height_ = 0;
+    other.pixels_ = nullptr;
+    other.clip_ = {};
+    other.origin_ = {};
+}
+
+Surface& Surface::operator=(Surface&& other) noexcept {
+    if (this != &other) {
+        width_ = other.width_;
+        height_ = other.height_;
+        pixels_ = other.pixels_;
+        storage_ = std::move(other.storage_);
+        clip_ = other.clip_;
+        origin_ = other.origin_;
+        other.width_ = other.height_ = 0;
+        other.pixels_ = nullptr;
+        other.clip_ = {};
+        other.origin_ = {};
+    }
+    return *this;
+}
+
+Surface::~Surface() = default;
+
+Pixel Surface::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    return Row(y)[x];
+}
+
+void Surface::Set(int x, int y, Pixel p) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    Row(y)[x] = p;
+}
+
+void Surface::SetClip(const Rect& clip) { clip_ = Intersect(clip, Bounds()); }
+
+Surface Surface::Cut(const Rect& r) const {
+    Surface out(std::max(r.Width(), 0), std::max(r.Height(), 0));
+    Copy(out, 0, 0, *this, r);
+    return out;
+}
+
+void Surface::AdoptStorage(std::unique_ptr<PixelStorage> storage) {
+    storage_ = std::move(storage);
+    pixels_ = storage_ ? storage_->Pixels() : nullptr;
+}
+
+bool operator==(const Surface& a, const Surface& b) {
+    if (a.width_ != b.width_ || a.height_ != b.height_) return false;
+    if (a.Empty()) return true;
+    return std::memcmp(a.pixels_, b.pixels_,
+                       static_cast<std::size_t>(a.width_) * a.height_ * sizeof(Pixel)) == 0;
+}
+
+namespace {
+
+// Common clipping of a 1:1 transfer: the source rectangle is cut to the source image, the
+// destination to the clip box, and both are kept in step. Returns false when nothing is left.
+bool ClipTransfer(const Surface& dst, int& dx, int& dy, const Surface& src, Rect& s) {
+    if (s.IsEmpty()) return false;
+    Point o = dst.Origin();
+    long long x0 = static_cast<long long>(dx) + o.X, y0 = static_cast<long long>(dy) + o.Y;
+    // Source limits.
+    Rect sc = Intersect(s, src.Bounds());
+    if (sc.IsEmpty()) return false;
+    x0 += sc.Left - s.Left;
+    y0 += sc.Top - s.Top;
+    // Destination limits.
+    const Rect& c = dst.Clip();
+    long long left = std::max<long long>(x0, c.Left), top = std::max<long long>(y0, c.Top);
+    long long right = std::min<long long>(x0 + sc.Width(), c.Right);
+    long long bottom = std::min<long long>(y0 + sc.Height(), c.Bottom);
+    if (right <= left || bottom <= top) return false;
+    s = {static_cast<int>(sc.Left + (left - x0)), static_cast<int>(sc.Top + (top - y0)),
+         static_cast<int>(sc.Left + (right - x0)), static_cast<int>(sc.Top + (bottom - y0))};
+    dx = static_cast<int>(left);
+    dy = static_cast<int>(top);
+    return true;
+}
+
+}  // namespace
+
+void Copy(Surface& dst, int dx, int dy, const Surface& src, const Rect& srcRect) {
+    Rect s = srcRect;
+    if (!ClipTransfer(dst, dx, dy, src, s)) return;
+    std::size_t n = static_cast<std::size_t>(s.Width());
+    // Within one surface a downward copy must run from the bottom row up.
+    if (&dst == &src && dy > s.Top) {
+        for (int y = s.Bottom - 1; y >= s.Top; --y)
+            std::memmove(dst.Row(dy + y - s.Top) + dx, src.Row(y) + s.Left, n * sizeof(Pixel));
+        return;
+    }
+    for (int y = s.Top; y < s.Bottom; ++y)
+        std::memmove(dst.Row(dy + y - s.Top) + dx, src.Row(y) + s.Left, n * sizeof(Pixel));
+}
+
+void CopyTransparent(Surface& dst, int dx, int dy, const Surface& src, const Rect& srcRect,
+                     Pixel key) {
+    Rect s = srcRect;
+    if (!ClipTransfer(dst, dx, dy, src, s)) return;
+    for (int y = s.Top; y < s.Bottom; ++y) {
+        const Pixel* in = src.Row(y) + s.Left;
+        Pixel* out = dst.Row(dy + y - s.Top) + dx;
+        for (int x = 0; x < s.Width(); ++x)
+            if ((in[x] & 0xFFFFFF) != key) out[x] = in[x];
+    }
+}
+
+void Stretch(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& srcRect) {
+    if (dstRect.IsEmpty() || srcRect.IsEmpty()) return;
+    Rect d = DeviceRect(dst, dstRect);
+    if (d.IsEmpty()) return;
+    Point o = dst.Origin();
+    const long long dw = dstRect.Width(), dh = dstRect.Height();
+    const long long sw = srcRect.Width(), sh = srcRect.Height();
+    const long long dLeft = static_cast<long long>(dstRect.Left) + o.X;
+    const long long dTop = static_cast<long long>(dstRect.Top) + o.Y;
+    // Source column of every destination column; -1 where it falls outside the source.
+    std::vector<int> cols(static_cast<std::size_t>(d.Width()));
+    for (int x = d.Left; x < d.Right; ++x) {
+        long long sx = srcRect.Left + (x - dLeft) * sw / dw;
+        cols[static_cast<std::size_t>(x - d.Left)] =
+            (sx >= 0 && sx < src.Width()) ? static_cast<int>(sx) : -1;
+    }
+    for (int y = d.Top; y < d.Bottom; ++y) {
+        long long sy = srcRect.Top + (y - dTop) * sh / dh;
+        if (sy < 0 || sy >= src.Height()) continue;
+        const Pixel* in = src.Row(static_cast<int>(sy));
+        Pixel* out = dst.Row(y);
+        for (int x = d.Left; x < d.Right; ++x) {
+            int sx = cols[static_cast<std::size_t>(x - d.Left)];
+            if (sx >= 0) out[x] = in[sx];
+        }
+    }
+}
+
+void Tile(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& srcRect) {
+    if (srcRect.IsEmpty() || dstRect.IsEmpty()) return;
+    const int sw = srcRect.Width(), sh = srcRect.Height();
+    // Positions wholly left of or above the clip box draw nothing: skip them in one step.
+    Point o = dst.Origin();
+    long long y = dstRect.Top, x0 = dstRect.Left;
+    const Rect& c = dst.Clip();
+    long long firstY = c.Top - o.Y - sh + 1, firstX = c.Left - o.X - sw + 1;
+    if (y < firstY) y += (firstY - y) / sh * sh;
+    if (x0 < firstX) x0 += (firstX - x0) / sw * sw;
+    long long lastY = std::min<long long>(dstRect.Bottom, static_cast<long long>(c.Bottom) - o.Y);
+    long long lastX = std::min<long long>(dstRect.Right, static_cast<long long>(c.Right) - o.X);
+    for (; y < lastY; y += sh)
+        for (long long x = x0; x < lastX; x += sw)
+            Copy(dst, static_cast<int>(x), static_cast<int>(y), src, srcRect);
+}
+
+void Fill(Surface& dst, const Rect& r, Pixel p) {
+    Rect d = DeviceRect(dst, r);
+    for (int y = d.Top; y < d.Bottom; ++y) std::fill(dst.Row(y) + d.Left, dst.Row(y) + d.Right, p);
+}
+
+}  // namespace skin
