@@ -1,0 +1,274 @@
+#include "skin/data/Lzhuf.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "skin/data/LzhufHuffman.h"
+
+using namespace lzhuf;
+
+namespace {
+
+const char kNoMemory[] = "LZH : Cannot get memory for dictionary tables";
+const char kTruncated[] = "LZH : сжатые данные оборваны";
+
+template <typename T>
+std::unique_ptr<T> AllocateTables()
+{
+    try {
+        return std::make_unique<T>();
+    } catch (const std::bad_alloc&) {
+        throw ElzhException(kNoMemory);
+    }
+}
+
+// ---- Expansion ---------------------------------------------------------------------
+
+// MSB-first bit source over a buffered reader. Past the reader's end it supplies zero
+// bytes and counts them, so that a symbol which used any of them can be recognised.
+class BitReader {
+public:
+    explicit BitReader(const TReadProc& reader) : reader_(reader) {}
+
+    // Makes at least 57 bits available.
+    void Refill()
+    {
+        if (end_ - pos_ >= 8) {
+            uint64_t word = 0;
+            for (int k = 0; k < 8; ++k)
+                word = (word << 8) | buf_[pos_ + k];
+            const int bytes = (64 - bits_) >> 3;
+            if (bytes < 8)
+                word &= ~uint64_t{0} << (64 - 8 * bytes);
+            acc_ |= word >> bits_;
+            pos_ += bytes;
+            bits_ += 8 * bytes;
+            return;
+        }
+        while (bits_ <= 56) {
+            if (pos_ == end_ && !eof_)
+                Fetch();
+            uint64_t byte = 0;
+            if (pos_ < end_) {
+                byte = buf_[pos_++];
+            } else {
+                ++padBytes_;
+            }
+            acc_ |= byte << (56 - bits_);
+            bits_ += 8;
+        }
+    }
+
+    // True once a consumed bit lies beyond the end of the source.
+    bool Overrun() const { return padBytes_ != 0 && uint64_t(bits_) < 8 * padBytes_; }
+
+    uint64_t acc_ = 0;   // valid bits at the top
+    int bits_ = 0;
+
+private:
+    void Fetch()
+    {
+        uint16_t got = 0;
+        reader_(buf_, sizeof buf_, got);
+        if (got > sizeof buf_)
+            got = 0;
+        pos_ = 0;
+        end_ = got;
+        if (got == 0)
+            eof_ = true;
+    }
+
+    const TReadProc& reader_;
+    uint8_t buf_[4096];
+    size_t pos_ = 0;
+    size_t end_ = 0;
+    bool eof_ = false;
+    uint64_t padBytes_ = 0;
+};
+
+struct DecoderTables {
+    Huffman huff;
+    // Window history followed by the output chunk being assembled.
+    static constexpr size_t kHistory = N;
+    static constexpr size_t kChunk = 32768;
+    uint8_t out[kHistory + kChunk + F];
+};
+
+void Flush(const TWriteProc& writer, const uint8_t* data, size_t count)
+{
+    while (count > 0) {
+        const uint16_t part = uint16_t(std::min<size_t>(count, 0xFFFF));
+        uint16_t done = 0;
+        writer(data, part, done);
+        if (done != part)
+            throw ElzhException("LZH : не удалось записать распакованные данные");
+        data += part;
+        count -= part;
+    }
+}
+
+}  // namespace
+
+void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc& writer)
+{
+    if (textSize <= 0)
+        return;
+    if (textSize > kLzhMaxTextSize)
+        throw ElzhException("LZH : размер распакованных данных больше 64 МБ");
+
+    auto tables = AllocateTables<DecoderTables>();
+    Huffman& h = tables->huff;
+    h.Start();
+    uint8_t* const out = tables->out;
+    // The ring buffer before the first byte, seen from r = 4036 backwards: 4036 spaces,
+    // and the 60 positions 4036..4095 (zero) just before r wraps to them.
+    std::memset(out, 0, F);
+    std::memset(out + F, ' ', N - F);
+
+    BitReader in(reader);
+    size_t op = DecoderTables::kHistory;
+    int64_t remaining = textSize;
+    const uint16_t* const son = h.son;
+
+    while (remaining > 0) {
+        if (in.bits_ < 57)
+            in.Refill();
+        // Walk the tree from the root, one bit per level.
+        unsigned c = son[R];
+        uint64_t acc = in.acc_;
+        int bits = in.bits_;
+        while (c < unsigned(T)) {
+            if (bits == 0) {
+                in.acc_ = acc;
+                in.bits_ = 0;
+                in.Refill();
+                acc = in.acc_;
+                bits = in.bits_;
+            }
+            c = son[c + unsigned(acc >> 63)];
+            acc <<= 1;
+            --bits;
+        }
+        c -= T;
+        in.acc_ = acc;
+        in.bits_ = bits;
+        h.Update(c);
+
+        if (c < 256) {
+            out[op++] = uint8_t(c);
+            --remaining;
+        } else {
+            // Position: 8 bits select the upper 6 bits and the code length, then the
+            // rest of the code and the lower 6 bits follow.
+            if (in.bits_ < 14)
+                in.Refill();
+            const unsigned top16 = unsigned(in.acc_ >> 48);
+            const unsigned first = top16 >> 8;
+            const unsigned used = kPositionTables.d_len[first] + 6u;
+            const unsigned low = (top16 >> (16 - used)) & 0x3F;
+            in.acc_ <<= used;
+            in.bits_ -= int(used);
+            const size_t distance = ((size_t(kPositionTables.d_code[first]) << 6) | low) + 1;
+
+            size_t len = c - (256 - THRESHOLD - 1);
+            if (int64_t(len) > remaining)
+                len = size_t(remaining);
+            const uint8_t* src = out + op - distance;
+            uint8_t* dst = out + op;
+            if (distance >= len) {
+                std::memcpy(dst, src, len);
+            } else {
+                for (size_t k = 0; k < len; ++k)
+                    dst[k] = src[k];
+            }
+            op += len;
+            remaining -= int64_t(len);
+        }
+        if (in.Overrun())
+            throw ElzhException(kTruncated);
+        if (op >= DecoderTables::kHistory + DecoderTables::kChunk) {
+            Flush(writer, out + DecoderTables::kHistory, op - DecoderTables::kHistory);
+            std::memmove(out, out + op - DecoderTables::kHistory, DecoderTables::kHistory);
+            op = DecoderTables::kHistory;
+        }
+    }
+    Flush(writer, out + DecoderTables::kHistory, op - DecoderTables::kHistory);
+}
+
+// ---- Memory-bound reader and writer ---------------------------------------------------
+
+void TLZH::SetSource(std::span<const uint8_t> source)
+{
+    source_ = source;
+    sourcePos_ = 0;
+}
+
+void TLZH::SetDestination(std::vector<uint8_t>* destination) { destination_ = destination; }
+
+void TLZH::GetBlockStream(uint8_t* buffer, uint16_t count, uint16_t& actual)
+{
+    const size_t left = source_.size() - sourcePos_;
+    actual = uint16_t(std::min<size_t>(count, left));
+    if (actual)
+        std::memcpy(buffer, source_.data() + sourcePos_, actual);
+    sourcePos_ += actual;
+}
+
+void TLZH::PutBlockStream(const uint8_t* buffer, uint16_t count, uint16_t& actual)
+{
+    if (destination_ == nullptr) {
+        actual = 0;
+        return;
+    }
+    destination_->insert(destination_->end(), buffer, buffer + count);
+    actual = count;
+}
+
+TReadProc TLZH::SourceReader()
+{
+    return [this](uint8_t* b, uint16_t n, uint16_t& got) { GetBlockStream(b, n, got); };
+}
+
+TWriteProc TLZH::DestinationWriter()
+{
+    return [this](const uint8_t* b, uint16_t n, uint16_t& got) { PutBlockStream(b, n, got); };
+}
+
+// ---- Framing over memory --------------------------------------------------------------
+
+std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit)
+{
+    if (framed.size() < 4)
+        throw ElzhException("LZH : нет заголовка с размером данных");
+    const int32_t size = int32_t(uint32_t(framed[0]) | uint32_t(framed[1]) << 8 |
+                                 uint32_t(framed[2]) << 16 | uint32_t(framed[3]) << 24);
+    std::vector<uint8_t> result;
+    if (size <= 0)
+        return result;
+    if (size > std::min(limit, kLzhMaxTextSize))
+        throw ElzhException("LZH : размер распакованных данных больше допустимого");
+    result.reserve(size_t(size));
+    TLZH lzh;
+    lzh.SetSource(framed.subspan(4));
+    lzh.SetDestination(&result);
+    lzh.LZHUnpack(size, lzh.SourceReader(), lzh.DestinationWriter());
+    return result;
+}
+
+std::vector<uint8_t> LzhCompress(std::span<const uint8_t> plain)
+{
+    if (plain.size() > size_t(kLzhMaxTextSize))
+        throw ElzhException("LZH : данные больше 64 МБ не сжимаются");
+    const uint32_t size = uint32_t(plain.size());
+    std::vector<uint8_t> result{uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
+                                uint8_t(size >> 24)};
+    result.reserve(plain.size() / 2 + 64);
+    TLZH lzh;
+    lzh.SetSource(plain);
+    lzh.SetDestination(&result);
+    int32_t read = 0;
+    lzh.LZHPack(read, lzh.SourceReader(), lzh.DestinationWriter());
+    return result;
+}
