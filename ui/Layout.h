@@ -1,0 +1,89 @@
+#pragma once
+// Windows are built from declarative tables at the top of their source: one row for the
+// form itself and one per control, in the words of the window's description (name,
+// kind, position, size, caption, font, tab order, hint, events).
+#include <cstddef>
+#include <string>
+
+#include "ui/Form.h"
+
+enum class TLayoutKind { Label, Button, Edit, ListBox, ComboBoxList, ComboBox };
+
+struct TFormLayout {
+    const char* caption;
+    int clientWidth;
+    int clientHeight;
+    TPosition position;
+    int left;
+    int top;
+    TFormBorderStyle borderStyle;
+    unsigned borderIcons;
+    const char* fontName = "MS Sans Serif";
+    int fontSize = 8;
+    TColor color = clBtnFace;
+};
+
+// Font settings of a row; size 0 keeps the parent's font.
+struct TFontSpec {
+    int size = 0;
+    unsigned style = 0;
+};
+
+template <class F>
+struct TLayoutRow {
+    using Handler = void (F::*)(TComponent* Sender);
+    const char* name;
+    TLayoutKind kind;
+    int left;
+    int top;
+    int width = 0;    // 0: the kind's default size
+    int height = 0;
+    const char* caption = "";
+    TFontSpec font = {};
+    int tab = -1;     // position in the tab order; -1: not a tab stop
+    const char* hint = "";
+    Handler onClick = nullptr;
+    Handler onChange = nullptr;
+    bool visible = true;
+    TModalResult modalResult = mrNone;
+    bool isDefault = false;
+    const char* parent = "";   // "" = the form
+};
+
+// Makes a control of a kind, owned by `owner`, with the kind's default size.
+TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner);
+// Applies the form's own row.
+void ApplyFormLayout(TCustomForm& form, const TFormLayout& layout);
+// Sets the common settings of one control row (everything but the events).
+void ApplyControlRow(TCustomForm& form, TControl& control, const char* parent, int left, int top, int width,
+                     int height, const char* caption, TFontSpec font, const char* hint, bool visible,
+                     TModalResult modalResult, bool isDefault);
+// Binds an OnClick or OnChange closure where the control has one.
+void BindLayoutEvent(TControl& control, bool change, TNotifyEvent handler);
+// Puts the rows' tab stops in their order (lowest first, so each lands where it asks).
+void ApplyTabOrders(TCustomForm& form, const std::vector<std::pair<std::string, int>>& tabs);
+
+template <class F, std::size_t N>
+void BuildForm(F& form, const TFormLayout& layout, const TLayoutRow<F> (&rows)[N]) {
+    ApplyFormLayout(form, layout);
+    std::vector<std::pair<std::string, int>> tabs;
+    for (const auto& row : rows) {
+        TControl* c = CreateLayoutControl(row.kind, &form);
+        c->SetName(row.name);
+        ApplyControlRow(form, *c, row.parent, row.left, row.top, row.width, row.height, row.caption, row.font,
+                        row.hint, row.visible, row.modalResult, row.isDefault);
+        if (row.onClick) BindLayoutEvent(*c, false, [&form, h = row.onClick](TComponent* s) { (form.*h)(s); });
+        if (row.onChange) BindLayoutEvent(*c, true, [&form, h = row.onChange](TComponent* s) { (form.*h)(s); });
+        tabs.emplace_back(row.name, row.tab);
+    }
+    ApplyTabOrders(form, tabs);
+}
+
+// The control of that name on the form, of the expected class; a layout that lacks it
+// is a programming error reported at once.
+template <class T>
+T* FindControl(TCustomForm& form, const char* name) {
+    auto* c = dynamic_cast<T*>(form.FindComponent(name));
+    if (!c) throw Exception(std::string("В описании окна нет элемента ") + name);
+    return c;
+}
