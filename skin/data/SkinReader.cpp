@@ -170,6 +170,13 @@ void TSkinReader::CopyMember(size_t index, std::vector<uint8_t>& target) const
     target.assign(begin, begin + FSizes[index]);
 }
 
+void TSkinReader::ReadMember(size_t index, std::vector<uint8_t>& target) const
+{
+    target.clear();
+    if (index < FNames.size())
+        CopyMember(index, target);
+}
+
 void TSkinReader::readfile(std::string_view name, std::vector<uint8_t>& target) const
 {
     target.clear();

@@ -52,6 +52,9 @@ public:
     // `memberName` is set only when a member matches.
     void readIni(std::string_view pattern, std::vector<uint8_t>& target, std::string& memberName) const;
 
+    // Member `index` (0 .. Count() - 1) in directory order; empty when out of range.
+    void ReadMember(size_t index, std::vector<uint8_t>& target) const;
+
     int32_t Count() const { return int32_t(FNames.size()); }
     const std::vector<std::string>& Names() const { return FNames; }
     const std::vector<int32_t>& Sizes() const { return FSizes; }

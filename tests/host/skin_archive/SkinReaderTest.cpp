@@ -67,6 +67,10 @@ TEST_F(SkinArchiveReader, FindsMembersByNameIgnoringAsciiCase)
     EXPECT_EQ(AsString(out), "ff");
     reader.readfile("missing.bmp", out);
     EXPECT_TRUE(out.empty());
+    reader.ReadMember(0, out);
+    EXPECT_EQ(AsString(out), "a=1");
+    reader.ReadMember(3, out);
+    EXPECT_TRUE(out.empty());
     // A partial name is not a member.
     reader.readfile("title", out);
     EXPECT_TRUE(out.empty());
