@@ -58,17 +58,22 @@ def main(argv):
     if not order:
         print("no bench_engine results found", file=sys.stderr)
         return 1
-    rows = [("operation", "size", "clock", "ours", "SQLite", "ratio")]
+    rows = [("operation", "size", "ours", "SQLite", "ratio")]
+    clocks = {}
     for op, size in order:
         sides = results[(op, size)]
         ours, sqlite = sides.get("ours"), sides.get("sqlite")
-        clock = (ours or sqlite)[1]
+        clocks.setdefault((ours or sqlite)[1], []).append(op)
         ratio = f"{ours[0] / sqlite[0]:.2f}" if ours and sqlite and sqlite[0] > 0 else "-"
-        rows.append((op, f"{size:,}".replace(",", " "), clock,
+        rows.append((op, f"{size:,}".replace(",", " "),
                      pretty(ours[0]) if ours else "-", pretty(sqlite[0]) if sqlite else "-", ratio))
+    for clock, ops in clocks.items():
+        names = ", ".join(dict.fromkeys(ops))
+        print(f"{'CPU' if clock == 'cpu' else 'wall-clock'} time: {names}")
+    print()
     widths = [max(len(r[i]) for r in rows) for i in range(len(rows[0]))]
     for n, r in enumerate(rows):
-        print(" | ".join(c.ljust(w) if i < 3 else c.rjust(w) for i, (c, w) in enumerate(zip(r, widths))))
+        print(" | ".join(c.ljust(w) if i < 2 else c.rjust(w) for i, (c, w) in enumerate(zip(r, widths))))
         if n == 0:
             print("-+-".join("-" * w for w in widths))
     return 0
