@@ -51,6 +51,7 @@ Surface::Surface(const Surface& other) : Surface(other.width_, other.height_) {
                     static_cast<std::size_t>(width_) * height_ * sizeof(Pixel));
     clip_ = other.clip_;
     origin_ = other.origin_;
+    stretchMode_ = other.stretchMode_;
 }
 
 Surface& Surface::operator=(const Surface& other) {
@@ -63,7 +64,8 @@ Surface& Surface::operator=(const Surface& other) {
 
 Surface::Surface(Surface&& other) noexcept
     : width_(other.width_), height_(other.height_), pixels_(other.pixels_),
-      storage_(std::move(other.storage_)), clip_(other.clip_), origin_(other.origin_) {
+      storage_(std::move(other.storage_)), clip_(other.clip_), origin_(other.origin_),
+      stretchMode_(other.stretchMode_) {
     other.width_ = other.height_ = 0;
     other.pixels_ = nullptr;
     other.clip_ = {};
@@ -78,6 +80,7 @@ Surface& Surface::operator=(Surface&& other) noexcept {
         storage_ = std::move(other.storage_);
         clip_ = other.clip_;
         origin_ = other.origin_;
+        stretchMode_ = other.stretchMode_;
         other.width_ = other.height_ = 0;
         other.pixels_ = nullptr;
         other.clip_ = {};
@@ -172,30 +175,63 @@ void CopyTransparent(Surface& dst, int dx, int dy, const Surface& src, const Rec
     }
 }
 
+namespace {
+
+// The source run [first, last) of every destination pixel along one axis, cut to the
+// source image; first = -1 where nothing of the source is there.
+struct Run {
+    int first;
+    int last;
+};
+
+std::vector<Run> Runs(long long dstStart, int from, int to, long long dstLen, int srcStart,
+                      long long srcLen, int srcLimit, bool merge) {
+    std::vector<Run> runs(static_cast<std::size_t>(to - from));
+    for (int i = from; i < to; ++i) {
+        long long a = srcStart + (i - dstStart) * srcLen / dstLen;
+        long long b = merge ? srcStart + (i - dstStart + 1) * srcLen / dstLen : a + 1;
+        if (b <= a) b = a + 1;
+        a = std::max<long long>(a, 0);
+        b = std::min<long long>(b, srcLimit);
+        runs[static_cast<std::size_t>(i - from)] =
+            a < b ? Run{static_cast<int>(a), static_cast<int>(b)} : Run{-1, -1};
+    }
+    return runs;
+}
+
+}  // namespace
+
 void Stretch(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& srcRect) {
     if (dstRect.IsEmpty() || srcRect.IsEmpty()) return;
     Rect d = DeviceRect(dst, dstRect);
     if (d.IsEmpty()) return;
     Point o = dst.Origin();
-    const long long dw = dstRect.Width(), dh = dstRect.Height();
-    const long long sw = srcRect.Width(), sh = srcRect.Height();
-    const long long dLeft = static_cast<long long>(dstRect.Left) + o.X;
-    const long long dTop = static_cast<long long>(dstRect.Top) + o.Y;
-    // Source column of every destination column; -1 where it falls outside the source.
-    std::vector<int> cols(static_cast<std::size_t>(d.Width()));
-    for (int x = d.Left; x < d.Right; ++x) {
-        long long sx = srcRect.Left + (x - dLeft) * sw / dw;
-        cols[static_cast<std::size_t>(x - d.Left)] =
-            (sx >= 0 && sx < src.Width()) ? static_cast<int>(sx) : -1;
-    }
+    const bool merge = dst.GetStretchMode() == StretchMode::BlackOnWhite;
+    std::vector<Run> cols = Runs(static_cast<long long>(dstRect.Left) + o.X, d.Left, d.Right,
+                                 dstRect.Width(), srcRect.Left, srcRect.Width(), src.Width(), merge);
+    std::vector<Run> rows = Runs(static_cast<long long>(dstRect.Top) + o.Y, d.Top, d.Bottom,
+                                 dstRect.Height(), srcRect.Top, srcRect.Height(), src.Height(), merge);
     for (int y = d.Top; y < d.Bottom; ++y) {
-        long long sy = srcRect.Top + (y - dTop) * sh / dh;
-        if (sy < 0 || sy >= src.Height()) continue;
-        const Pixel* in = src.Row(static_cast<int>(sy));
+        const Run& ry = rows[static_cast<std::size_t>(y - d.Top)];
+        if (ry.first < 0) continue;
         Pixel* out = dst.Row(y);
+        if (!merge) {
+            const Pixel* in = src.Row(ry.first);
+            for (int x = d.Left; x < d.Right; ++x) {
+                int sx = cols[static_cast<std::size_t>(x - d.Left)].first;
+                if (sx >= 0) out[x] = in[sx];
+            }
+            continue;
+        }
         for (int x = d.Left; x < d.Right; ++x) {
-            int sx = cols[static_cast<std::size_t>(x - d.Left)];
-            if (sx >= 0) out[x] = in[sx];
+            const Run& rx = cols[static_cast<std::size_t>(x - d.Left)];
+            if (rx.first < 0) continue;
+            Pixel p = 0xFFFFFFFFu;
+            for (int sy = ry.first; sy < ry.last; ++sy) {
+                const Pixel* in = src.Row(sy);
+                for (int sx = rx.first; sx < rx.last; ++sx) p &= in[sx];
+            }
+            out[x] = p;
         }
     }
 }

@@ -7,9 +7,13 @@
 // exactly on the raster:
 //   Copy             1:1 copy (source-copy raster operation);
 //   CopyTransparent  1:1 copy that leaves the destination where the source has the key;
-//   Stretch          colour-on-colour stretch: rows and columns are dropped or repeated,
-//                    never blended; destination column i of a w-wide target takes source
-//                    column i * srcW / w (rounded down), the same for rows;
+//   Stretch          in the destination's stretch mode. Colour-on-colour (the default):
+//                    rows and columns are dropped or repeated, never blended; destination
+//                    column i of a w-wide target takes source column i * srcW / w (rounded
+//                    down), the same for rows. Black-on-white (the mode a fresh bitmap
+//                    canvas starts in) is the same when enlarging; when shrinking, a
+//                    destination pixel is the bitwise AND of the source pixels
+//                    [i * srcW / w, (i + 1) * srcW / w) of its row and column runs;
 //   Tile             copies the source at every step of its size from the target's
 //                    top-left while the position lies inside the target (the last tiles
 //                    may run past the target's right and bottom);
@@ -55,6 +59,8 @@ public:
     virtual Pixel* Pixels() = 0;
 };
 
+enum class StretchMode { ColorOnColor, BlackOnWhite };
+
 class Surface {
 public:
     // Sides are limited so that every size computation fits comfortably in 32 bits.
@@ -91,6 +97,9 @@ public:
     // Logical (0, 0) lies at this image position.
     Point Origin() const { return origin_; }
     void SetOrigin(Point origin) { origin_ = origin; }
+    // How Stretch into this surface treats rows and columns it has to drop.
+    StretchMode GetStretchMode() const { return stretchMode_; }
+    void SetStretchMode(StretchMode mode) { stretchMode_ = mode; }
 
     // A new surface holding the part r of this one; parts of r outside the image are black.
     Surface Cut(const Rect& r) const;
@@ -109,6 +118,7 @@ private:
     std::unique_ptr<PixelStorage> storage_;
     Rect clip_;
     Point origin_;
+    StretchMode stretchMode_ = StretchMode::ColorOnColor;
 };
 
 // Same size and same pixels (clip and origin are not compared).
