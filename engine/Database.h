@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/EngineError.h"
 #include "engine/Table.h"
 #include "engine/Value.h"
 
@@ -21,6 +22,16 @@ struct QueryResult {
 
 class Database {
 public:
+    // Error numbers of "An error occurred while attempting to initialize the Borland
+    // Database Engine (error $XXXX)" (four upper-case hex digits):
+    //   $2C0B: the directory is held by another running copy (or another Database);
+    //   $2C0C: the hold file "lorvena.lck" cannot be created or opened there
+    //          (a missing or read-only directory).
+    static constexpr int kErrDirectoryBusy = 0x2C0B;
+    static constexpr int kErrCannotLock = 0x2C0C;
+    // The file in the directory that carries the hold; it is kept, not deleted.
+    static constexpr const char* kLockFileName = "lorvena.lck";
+
     // `dir` is a UTF-8 path ("" = the current directory). Fails with EngineError carrying
     // "An error occurred while attempting to initialize the Borland Database Engine
     // (error $XXXX)" when the engine cannot start there (for example the directory is
@@ -34,6 +45,10 @@ public:
     // extension gets ".DB"), opened on first use and kept open. A missing, damaged or
     // foreign file throws EngineError with a clear message.
     Table& OpenTable(const std::string& name);
+
+    // Writes a new, empty table file of that name (a name without extension gets ".DB")
+    // and returns it opened. Fails if a table of that name exists already.
+    Table& CreateTable(const std::string& name, const std::vector<FieldDef>& fields);
 
     // Runs one statement of the local SQL (see engine/Sql.h). Errors throw EngineError.
     QueryResult Query(const std::string& sql);

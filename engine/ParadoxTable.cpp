@@ -1,0 +1,323 @@
+#include "engine/ParadoxTable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "core/TextCase.h"
+#include "engine/TableText.h"
+
+namespace engine {
+
+namespace {
+std::string Quoted(const std::string& s) { return "«" + s + "»"; }
+}  // namespace
+
+ParadoxTable::ParadoxTable(FileIO& io, std::string dir, std::string name, std::string path)
+    : io_(io), dir_(std::move(dir)), name_(std::move(name)), path_(std::move(path)), journal_(io_, dir_, path_) {}
+
+std::unique_ptr<ParadoxTable> ParadoxTable::Open(FileIO& io, const std::string& dir, const std::string& fileName) {
+    std::string path = JoinPath(dir, fileName);
+    std::unique_ptr<ParadoxTable> t(new ParadoxTable(io, dir, fileName, path));
+    try {
+        t->file_ = io.Open(path, OpenMode::ReadWrite);
+    } catch (const IoError&) {
+        if (io.Exists(Journal::PathFor(path))) throw;  // a hot journal needs write access (I5)
+        t->file_ = io.Open(path, OpenMode::ReadOnly);
+        t->readOnly_ = true;
+        t->readOnlyReason_ = "файл открыт только для чтения";
+    }
+    if (!t->readOnly_) t->journal_.Recover(*t->file_, fileName);
+    t->Load();
+    return t;
+}
+
+void ParadoxTable::Load() {
+    fileSize_ = file_->Size();
+    uint8_t base[px::kBaseHeaderEnd];
+    if (fileSize_ < px::kBaseHeaderEnd || file_->ReadAt(0, base, sizeof base) != sizeof base) {
+        if (fileSize_ == 0) throw px::Damaged(name_, "файл пуст");
+        throw EngineError("Файл " + Quoted(name_) + " не является таблицей Paradox");
+    }
+    std::size_t headerSize = px::StoredHeaderSize(base);
+    if (!px::LooksLikeTable(base)) throw EngineError("Файл " + Quoted(name_) + " не является таблицей Paradox");
+    if (headerSize > fileSize_) throw px::Damaged(name_, "файл обрезан");
+    std::vector<uint8_t> header(headerSize);
+    if (file_->ReadAt(0, header.data(), headerSize) != headerSize) throw px::Damaged(name_, "файл обрезан");
+    head_ = px::ParseHeader(header.data(), header.size(), fileSize_, name_);
+    headBytes_.assign(header.begin(), header.begin() + px::kBaseHeaderEnd);
+    if (head_.fileType != 2) {
+        readOnly_ = true;
+        readOnlyReason_ = "у таблицы есть первичный ключ";
+    }
+
+    const px::Layout& layout = head_.layout;
+    std::size_t rs = layout.recordSize;
+    perBlock_ = (head_.blockSize - px::kBlockHeader) / rs;
+    for (std::size_t i = 0; i < layout.fields.size(); ++i)
+        if (layout.fields[i].type == FieldType::AutoInc) autoFields_.push_back(static_cast<int>(i));
+
+    std::vector<bool> seen(head_.fileBlocks + 1u, false);
+    std::vector<uint8_t> buf(head_.blockSize);
+    uint64_t total = 0;
+    Row row;
+    uint16_t b = head_.firstBlock;
+    uint16_t last = 0;
+    while (b != 0) {
+        if (b > head_.fileBlocks) throw px::Damaged(name_, "ссылка на блок " + std::to_string(b) + " за концом файла");
+        if (seen[b]) throw px::Damaged(name_, "цепочка блоков замкнута в кольцо");
+        seen[b] = true;
+        if (file_->ReadAt(BlockOffset(b), buf.data(), buf.size()) != buf.size()) throw px::Damaged(name_, "файл обрезан");
+        uint16_t next = px::Get16(buf.data());
+        int addDataSize = static_cast<int16_t>(px::Get16(buf.data() + 4));
+        long used = addDataSize + static_cast<long>(rs);
+        if (used < 0 || used % static_cast<long>(rs) != 0 || static_cast<std::size_t>(used) / rs > perBlock_)
+            throw px::Damaged(name_, "неверное число записей в блоке " + std::to_string(b));
+        std::size_t count = static_cast<std::size_t>(used) / rs;
+        total += count;
+        if (total > head_.recordCount) throw px::Damaged(name_, "число записей не совпадает с заголовком");
+        for (std::size_t k = 0; k < count; ++k) {
+            std::size_t bad = 0;
+            if (!px::DecodeRecord(buf.data() + px::kBlockHeader + k * rs, layout, row, &bad))
+                throw px::Damaged(name_, "неверное значение поля " + Quoted(layout.fields[bad].name) + " в записи " +
+                                             std::to_string(rows_.size() + 1));
+            for (int f : autoFields_)
+                if (const int32_t* v = std::get_if<int32_t>(&row[f])) maxAuto_ = std::max<int64_t>(maxAuto_, *v);
+            rows_.push_back(std::make_shared<const Row>(std::move(row)));
+            row = Row();
+        }
+        chain_.push_back({b, static_cast<uint16_t>(count)});
+        last = b;
+        b = next;
+    }
+    if (total != head_.recordCount) throw px::Damaged(name_, "число записей не совпадает с заголовком");
+    if (last != head_.lastBlock) throw px::Damaged(name_, "последний блок не совпадает с заголовком");
+    for (uint16_t i = 1; i <= head_.fileBlocks && i != 0; ++i)
+        if (!seen[i]) free_.insert(i);
+}
+
+int ParadoxTable::FieldIndex(std::string_view name) const {
+    std::string key = FoldCase(name);
+    const auto& fields = head_.layout.fields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (FoldCase(fields[i].name) == key) return static_cast<int>(i);
+    return -1;
+}
+
+const RowPtr& ParadoxTable::RowAt(std::size_t index) const {
+    if (index >= rows_.size())
+        throw EngineError("Нет записи " + std::to_string(index + 1) + " в таблице " + Quoted(name_));
+    return rows_[index];
+}
+
+void ParadoxTable::CheckWritable() const {
+    if (stuck_)
+        throw EngineError("Таблица " + Quoted(name_) +
+                          " не изменена: запись на диск не удалась. Перезапустите программу, чтобы восстановить таблицу");
+    if (readOnly_) throw EngineError("Таблицу " + Quoted(name_) + " нельзя изменить: " + readOnlyReason_);
+}
+
+void ParadoxTable::CheckRow(Row& row) const {
+    const auto& fields = head_.layout.fields;
+    if (row.size() != fields.size())
+        throw EngineError("Запись для таблицы " + Quoted(name_) + " содержит " + std::to_string(row.size()) +
+                          " полей вместо " + std::to_string(fields.size()));
+    for (std::size_t i = 0; i < fields.size(); ++i) px::CheckValue(fields[i], row[i]);
+}
+
+std::vector<uint8_t> ParadoxTable::Encode(const Row& row) const {
+    std::vector<uint8_t> rec(head_.layout.recordSize);
+    px::EncodeRecord(row, head_.layout, rec.data());
+    return rec;
+}
+
+// The 6-byte header of the block at `chainPos` of `chain`.
+std::vector<uint8_t> ParadoxTable::BlockHeader(std::size_t chainPos, const std::vector<Block>& chain) const {
+    std::vector<uint8_t> h(px::kBlockHeader);
+    uint16_t next = chainPos + 1 < chain.size() ? chain[chainPos + 1].number : 0;
+    uint16_t prev = chainPos > 0 ? chain[chainPos - 1].number : 0;
+    int add = (static_cast<int>(chain[chainPos].count) - 1) * static_cast<int>(head_.layout.recordSize);
+    px::Put16(h.data(), next);
+    px::Put16(h.data() + 2, prev);
+    px::Put16(h.data() + 4, static_cast<uint16_t>(static_cast<int16_t>(add)));
+    return h;
+}
+
+Patch ParadoxTable::HeaderPatch(const px::Header& h) const {
+    Patch p;
+    p.offset = 0;
+    p.bytes = headBytes_;
+    px::StoreCounters(h, p.bytes.data());
+    return p;
+}
+
+std::size_t ParadoxTable::FindBlock(std::size_t index, std::size_t* firstRow) const {
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < chain_.size(); ++k) {
+        if (index < start + chain_[k].count) {
+            *firstRow = start;
+            return k;
+        }
+        start += chain_[k].count;
+    }
+    throw EngineError("Нет записи " + std::to_string(index + 1) + " в таблице " + Quoted(name_));
+}
+
+void ParadoxTable::Commit(const std::vector<Patch>& patches, uint64_t newSize) {
+    bool stuck = false;
+    try {
+        journal_.Commit(*file_, fileSize_, patches, &stuck);
+    } catch (...) {
+        if (stuck) stuck_ = true;  // I6
+        throw;
+    }
+    fileSize_ = std::max(fileSize_, newSize);
+    ++version_;
+}
+
+std::size_t ParadoxTable::Append(Row row) {
+    CheckWritable();
+    CheckRow(row);
+    px::Header h = head_;
+    int64_t counter = std::max<int64_t>(h.autoInc, maxAuto_);
+    bool handOut = false;
+    for (int f : autoFields_)
+        if (IsNull(row[f])) handOut = true;
+    if (handOut) {
+        if (counter >= std::numeric_limits<int32_t>::max())
+            throw EngineError("В таблице " + Quoted(name_) + " исчерпаны номера записей");
+        ++counter;
+        for (int f : autoFields_)
+            if (IsNull(row[f])) row[f] = static_cast<int32_t>(counter);
+    }
+    int64_t newMax = maxAuto_;
+    for (int f : autoFields_)
+        if (const int32_t* v = std::get_if<int32_t>(&row[f])) newMax = std::max<int64_t>(newMax, *v);
+    h.autoInc = static_cast<uint32_t>(std::max<int64_t>(h.autoInc, newMax));
+
+    std::vector<Block> chain = chain_;
+    std::set<uint16_t> freeBlocks = free_;
+    std::vector<Patch> patches;
+    uint64_t newSize = fileSize_;
+    std::vector<uint8_t> rec = Encode(row);
+    if (!chain.empty() && chain.back().count < perBlock_) {
+        Block& last = chain.back();
+        patches.push_back({BlockOffset(last.number) + px::kBlockHeader + last.count * rec.size(), rec});
+        ++last.count;
+        patches.push_back({BlockOffset(last.number), BlockHeader(chain.size() - 1, chain)});
+    } else {
+        uint16_t b;
+        if (!freeBlocks.empty()) {
+            b = *freeBlocks.begin();
+            freeBlocks.erase(freeBlocks.begin());
+        } else {
+            if (h.fileBlocks == 0xFFFF) throw EngineError("Таблица " + Quoted(name_) + " достигла предельного размера");
+            b = ++h.fileBlocks;
+            newSize = BlockOffset(b) + h.blockSize;
+        }
+        chain.push_back({b, 1});
+        Patch block{BlockOffset(b), std::vector<uint8_t>(h.blockSize, 0)};
+        std::vector<uint8_t> bh = BlockHeader(chain.size() - 1, chain);
+        std::copy(bh.begin(), bh.end(), block.bytes.begin());
+        std::copy(rec.begin(), rec.end(), block.bytes.begin() + px::kBlockHeader);
+        patches.push_back(std::move(block));
+        if (chain.size() > 1)
+            patches.push_back({BlockOffset(chain[chain.size() - 2].number), BlockHeader(chain.size() - 2, chain)});
+        if (h.firstBlock == 0) h.firstBlock = b;
+        h.lastBlock = b;
+    }
+    ++h.recordCount;
+    patches.push_back(HeaderPatch(h));
+
+    Commit(patches, newSize);
+    head_ = h;
+    chain_ = std::move(chain);
+    free_ = std::move(freeBlocks);
+    maxAuto_ = newMax;
+    rows_.push_back(std::make_shared<const Row>(std::move(row)));
+    return rows_.size() - 1;
+}
+
+void ParadoxTable::Update(std::size_t index, Row row) {
+    CheckWritable();
+    CheckRow(row);
+    std::size_t first = 0;
+    std::size_t k = FindBlock(index, &first);
+    for (int f : autoFields_) row[f] = (*rows_[index])[f];  // identifiers stay
+    std::vector<Patch> patches;
+    patches.push_back({BlockOffset(chain_[k].number) + px::kBlockHeader + (index - first) * head_.layout.recordSize,
+                       Encode(row)});
+    Commit(patches, fileSize_);
+    rows_[index] = std::make_shared<const Row>(std::move(row));
+}
+
+void ParadoxTable::Remove(std::size_t index) {
+    CheckWritable();
+    std::size_t first = 0;
+    std::size_t k = FindBlock(index, &first);
+    std::size_t rs = head_.layout.recordSize;
+    px::Header h = head_;
+    std::vector<Block> chain = chain_;
+    std::set<uint16_t> freeBlocks = free_;
+    std::vector<Patch> patches;
+    uint16_t b = chain[k].number;
+    if (chain[k].count == 1) {
+        // The block empties: take it out of the chain and keep it for reuse.
+        chain.erase(chain.begin() + static_cast<std::ptrdiff_t>(k));
+        if (k > 0) patches.push_back({BlockOffset(chain[k - 1].number), BlockHeader(k - 1, chain)});
+        if (k < chain.size()) patches.push_back({BlockOffset(chain[k].number), BlockHeader(k, chain)});
+        patches.push_back({BlockOffset(b), std::vector<uint8_t>(px::kBlockHeader + rs, 0)});
+        h.firstBlock = chain.empty() ? 0 : chain.front().number;
+        h.lastBlock = chain.empty() ? 0 : chain.back().number;
+        freeBlocks.insert(b);
+    } else {
+        // The records after it move up by one inside the block.
+        std::size_t slot = index - first;
+        std::size_t count = chain[k].count;
+        Patch p{BlockOffset(b) + px::kBlockHeader + slot * rs, std::vector<uint8_t>((count - slot) * rs, 0)};
+        for (std::size_t s = slot + 1; s < count; ++s)
+            px::EncodeRecord(*rows_[first + s], head_.layout, p.bytes.data() + (s - 1 - slot) * rs);
+        patches.push_back(std::move(p));
+        --chain[k].count;
+        patches.push_back({BlockOffset(b), BlockHeader(k, chain)});
+    }
+    --h.recordCount;
+    patches.push_back(HeaderPatch(h));
+
+    Commit(patches, fileSize_);
+    head_ = h;
+    chain_ = std::move(chain);
+    free_ = std::move(freeBlocks);
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void ParadoxTable::Create(FileIO& io, const std::string& dir, const std::string& fileName,
+                          const std::vector<FieldDef>& fields) {
+    if (fields.empty() || fields.size() > 255)
+        throw EngineError("Таблица " + Quoted(fileName) + " должна иметь от 1 до 255 полей");
+    std::set<std::string> names;
+    for (const FieldDef& f : fields) {
+        if (px::FieldWidth(f.type, f.size) == 0)
+            throw EngineError("Поле " + Quoted(f.name) + " таблицы " + Quoted(fileName) + " имеет неверный тип или размер");
+        if (!names.insert(FoldCase(f.name)).second)
+            throw EngineError("Поле " + Quoted(f.name) + " в таблице " + Quoted(fileName) + " повторяется");
+    }
+    px::Layout layout = px::MakeLayout(fields);
+    if (layout.recordSize > 32 * 1024 - px::kBlockHeader)
+        throw EngineError("Запись таблицы " + Quoted(fileName) + " слишком длинна");
+    std::vector<uint8_t> header = px::BuildHeader(fileName, layout, px::ChooseBlockSize(layout.recordSize));
+
+    std::string path = JoinPath(dir, fileName);
+    std::string temp = path + "-new";
+    io.Remove(Journal::PathFor(path));  // I7: no stale journal may meet the new file
+    io.SyncDir(dir);
+    {
+        auto f = io.Open(temp, OpenMode::CreateTruncate);
+        f->WriteAt(0, header.data(), header.size());
+        f->Sync();
+    }
+    io.Rename(temp, path);
+    io.SyncDir(dir);
+}
+
+}  // namespace engine

@@ -1,0 +1,79 @@
+#pragma once
+// A Paradox table file opened by the engine: all rows decoded into memory in chain
+// order, every change written through the journal (engine/Journal.cpp).
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/FileIO.h"
+#include "engine/Journal.h"
+#include "engine/ParadoxFormat.h"
+#include "engine/Table.h"
+
+namespace engine {
+
+class ParadoxTable final : public Table {
+public:
+    // Opens `fileName` in `dir`, first playing back a journal left by a crash. Damaged
+    // or foreign files throw EngineError.
+    static std::unique_ptr<ParadoxTable> Open(FileIO& io, const std::string& dir, const std::string& fileName);
+    // Writes a new empty table file (version 7.0, unkeyed, code page 1251), replacing
+    // any file of that name atomically.
+    static void Create(FileIO& io, const std::string& dir, const std::string& fileName,
+                       const std::vector<FieldDef>& fields);
+
+    const std::string& Name() const override { return name_; }
+    const std::vector<FieldDef>& Fields() const override { return head_.layout.fields; }
+    int FieldIndex(std::string_view name) const override;
+    std::size_t RowCount() const override { return rows_.size(); }
+    const RowPtr& RowAt(std::size_t index) const override;
+    std::size_t Append(Row row) override;
+    void Update(std::size_t index, Row row) override;
+    void Remove(std::size_t index) override;
+    uint64_t Version() const override { return version_; }
+
+    // The header's autoincrement counter (the last value handed out).
+    uint32_t AutoIncCounter() const { return head_.autoInc; }
+    std::size_t BlockSize() const { return head_.blockSize; }
+
+private:
+    struct Block {
+        uint16_t number;
+        uint16_t count;
+    };
+
+    ParadoxTable(FileIO& io, std::string dir, std::string name, std::string path);
+    void Load();
+    void CheckWritable() const;
+    void CheckRow(Row& row) const;
+    uint64_t BlockOffset(uint16_t block) const {
+        return head_.headerSize + static_cast<uint64_t>(block - 1) * head_.blockSize;
+    }
+    std::vector<uint8_t> BlockHeader(std::size_t chainPos, const std::vector<Block>& chain) const;
+    Patch HeaderPatch(const px::Header& h) const;
+    std::vector<uint8_t> Encode(const Row& row) const;
+    std::size_t FindBlock(std::size_t index, std::size_t* firstRow) const;
+    void Commit(const std::vector<Patch>& patches, uint64_t newSize);
+
+    FileIO& io_;
+    std::string dir_, name_, path_;
+    std::unique_ptr<File> file_;
+    Journal journal_;
+    px::Header head_;
+    std::vector<uint8_t> headBytes_;  // the header's first kBaseHeaderEnd bytes
+    uint64_t fileSize_ = 0;
+    std::size_t perBlock_ = 0;
+    std::vector<RowPtr> rows_;
+    std::vector<Block> chain_;
+    std::set<uint16_t> free_;      // blocks of the file outside the chain
+    std::vector<int> autoFields_;  // positions of the autoincrement fields
+    int64_t maxAuto_ = 0;          // largest autoincrement value ever present
+    uint64_t version_ = 1;
+    bool readOnly_ = false;
+    std::string readOnlyReason_;
+    bool stuck_ = false;
+};
+
+}  // namespace engine

@@ -1,0 +1,249 @@
+// Tables through Database: writing, reading back, blocks, identifiers, value checks,
+// names, and damaged or foreign files.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+
+#include <unistd.h>
+
+#include "engine/Database.h"
+#include "engine/MemoryFileIO.h"
+#include "engine/ParadoxFormat.h"
+#include "engine/ParadoxTable.h"
+#include "TestTables.h"
+
+using namespace engine;
+using namespace enginetest;
+
+namespace {
+
+class EngineStorageTable : public ::testing::Test {
+protected:
+    std::shared_ptr<MemoryFileIO> io = std::make_shared<MemoryFileIO>();
+
+    // A Food table with `n` rows, written and closed again.
+    void MakeFood(int n, const std::string& name = "Food.DB") {
+        Database db("d", io);
+        Table& t = db.CreateTable(name, FoodFields());
+        for (int i = 0; i < n; ++i) t.Append(Food("Еда " + std::to_string(i), std::to_string(i) + ".125", i % 5));
+    }
+    std::vector<uint8_t> File(const std::string& name = "Food.DB") { return io->Get("d/" + name); }
+};
+
+TEST_F(EngineStorageTable, RowsSurviveReopenAcrossManyBlocks) {
+    MakeFood(100);  // 11 records per 2 KiB block: 10 blocks
+    Database db("d", io);
+    Table& t = db.OpenTable("Food.DB");
+    ASSERT_EQ(t.RowCount(), 100u);
+    for (int i = 0; i < 100; ++i) {
+        const Row& r = *t.RowAt(i);
+        EXPECT_EQ(std::get<int32_t>(r[0]), i + 1);
+        EXPECT_EQ(std::get<std::string>(r[1]), "Еда " + std::to_string(i));
+        EXPECT_EQ(std::get<Decimal>(r[2]).ToString(), std::to_string(i) + ".125");
+        EXPECT_EQ(std::get<int32_t>(r[6]), i % 5);
+    }
+    std::vector<uint8_t> f = File();
+    EXPECT_EQ(f.size(), 0x800u + 10 * 2048);
+    EXPECT_EQ(px::Get32(&f[px::kOffRecordCount]), 100u);
+    EXPECT_EQ(px::Get16(&f[px::kOffFileBlocks]), 10);
+    EXPECT_EQ(px::Get32(&f[px::kOffAutoInc]), 100u);
+    EXPECT_EQ(f[px::kOffSortOrder], 0x8F);
+}
+
+TEST_F(EngineStorageTable, EveryFieldTypeAndNullRoundTrips) {
+    std::vector<FieldDef> fields = {{"A", FieldType::Alpha, 20}, {"S", FieldType::Short, 0},
+                                    {"L", FieldType::Long, 0},   {"N", FieldType::Number, 0},
+                                    {"B", FieldType::Bcd, 3},    {"D", FieldType::Date, 0},
+                                    {"G", FieldType::Logical, 0}, {"I", FieldType::AutoInc, 0}};
+    Row full = {std::string("Щи «Ёлка» №1"), -32767, 2147483647, -1.25e-300, Dec("-12345.678"), Date{739251},
+                true, 77};
+    Row empty(fields.size());
+    {
+        Database db("d", io);
+        Table& t = db.CreateTable("All", fields);
+        t.Append(full);
+        t.Append(empty);
+        EXPECT_EQ(t.Name(), "All.DB");
+    }
+    Database db("d", io);
+    Table& t = db.OpenTable("All");
+    ASSERT_EQ(t.RowCount(), 2u);
+    EXPECT_EQ(*t.RowAt(0), full);
+    Row second = *t.RowAt(1);
+    EXPECT_EQ(std::get<int32_t>(second[7]), 78);  // null autoinc got a fresh number
+    second[7] = std::monostate{};
+    EXPECT_EQ(second, empty);
+    EXPECT_EQ(t.FieldIndex("b"), 4);
+    EXPECT_EQ(t.Fields()[4].size, 3);
+}
+
+TEST_F(EngineStorageTable, RemoveAndUpdateKeepOrderAndFreeBlocksAreReused) {
+    MakeFood(30);  // blocks of 11, 11, 8
+    std::vector<Row> expect;
+    {
+        Database db("d", io);
+        Table& t = db.OpenTable("Food.DB");
+        RowPtr kept = t.RowAt(12);
+        uint64_t v = t.Version();
+        for (int i = 0; i < 11; ++i) t.Remove(11);  // empties the middle block
+        EXPECT_GT(t.Version(), v);
+        EXPECT_EQ(std::get<int32_t>((*kept)[0]), 13);  // a held row stays valid
+        t.Update(0, Food("Изменено", "9.999", 3));
+        EXPECT_EQ(std::get<int32_t>((*t.RowAt(0))[0]), 1);  // the identifier stays
+        t.Remove(t.RowCount() - 1);
+        ASSERT_EQ(t.RowCount(), 18u);
+        for (int i = 0; i < 30; ++i) t.Append(Food("Новая " + std::to_string(i), "1", 1));
+        expect = Rows(t);
+        EXPECT_EQ(std::get<int32_t>(expect.back()[0]), 60);  // never reuses 12..22 or 30
+    }
+    std::vector<uint8_t> f = File();
+    EXPECT_EQ(px::Get16(&f[px::kOffFileBlocks]), 5);  // the emptied block was taken again first
+    Database db("d", io);
+    Table& t = db.OpenTable("Food.DB");
+    EXPECT_EQ(Rows(t), expect);
+    while (t.RowCount()) t.Remove(0);
+    f = File();
+    EXPECT_EQ(px::Get16(&f[px::kOffFirstBlock]), 0);
+    EXPECT_EQ(px::Get16(&f[px::kOffLastBlock]), 0);
+    EXPECT_EQ(t.Append(Food("x", "1", 1)), 0u);
+    EXPECT_EQ(std::get<int32_t>((*t.RowAt(0))[0]), 61);
+}
+
+TEST_F(EngineStorageTable, IdentifiersStayFreshAcrossRunsAndForeignCounters) {
+    MakeFood(3);
+    {
+        Database db("d", io);
+        Table& t = db.OpenTable("Food.DB");
+        t.Remove(2);  // id 3 gone
+        Row r = Food("явный", "1", 1);
+        r[0] = 500;  // an explicit identifier raises the counter
+        t.Append(r);
+    }
+    // A counter behind the rows (as written by a tool that does not keep it) is ignored.
+    std::vector<uint8_t> f = File();
+    px::Put32(&f[px::kOffAutoInc], 1);
+    io->Put("d/Food.DB", f);
+    Database db("d", io);
+    Table& t = db.OpenTable("Food.DB");
+    t.Append(Food("новый", "1", 1));
+    EXPECT_EQ(std::get<int32_t>((*t.RowAt(3))[0]), 501);
+    EXPECT_EQ(static_cast<ParadoxTable&>(t).AutoIncCounter(), 501u);
+}
+
+TEST_F(EngineStorageTable, RejectedValuesStoreNothing) {
+    MakeFood(2);
+    Database db("d", io);
+    Table& t = db.OpenTable("Food.DB");
+    std::vector<uint8_t> before = File();
+    Row tooLong = Food(std::string(101, 'x'), "1", 1);
+    Row badShort = Food("x", "1", 40000);
+    Row manyDigits = Food("x", "123456789012345678901234567890", 1);
+    Row wrongType = Food("x", "1", 1);
+    wrongType[2] = 1.5;
+    Row unmappable = Food("寿司", "1", 1);
+    Row shortRow = {std::monostate{}, std::string("x")};
+    for (Row* r : {&tooLong, &badShort, &manyDigits, &wrongType, &unmappable, &shortRow}) {
+        EXPECT_THROW(t.Append(*r), EngineError);
+        EXPECT_THROW(t.Update(0, *r), EngineError);
+    }
+    Row exactly100 = Food(std::string(50, 'x') + std::string(50, 'y'), "1", 1);
+    EXPECT_THROW(t.Update(5, exactly100), EngineError);
+    EXPECT_THROW(t.Remove(2), EngineError);
+    EXPECT_EQ(File(), before);
+    EXPECT_EQ(t.RowCount(), 2u);
+    try {
+        t.Append(tooLong);
+    } catch (const EngineError& e) {
+        EXPECT_STREQ(e.what(), "Поле «Nazv_food»: текст длиннее 100 знаков");
+    }
+}
+
+TEST_F(EngineStorageTable, NamesResolveToOneTable) {
+    MakeFood(1, "Сateg.db");
+    Database db("d", io);
+    Table& a = db.OpenTable("Сateg.db");
+    EXPECT_EQ(&db.OpenTable("Сateg"), &a);     // ".DB" added, extension case ignored
+    EXPECT_EQ(&db.OpenTable("Сateg.DB"), &a);
+    EXPECT_EQ(a.Name(), "Сateg.db");
+    try {
+        db.OpenTable("Categ.db");  // Latin C: another name
+        FAIL();
+    } catch (const EngineError& e) {
+        EXPECT_STREQ(e.what(), "Таблица «Categ.db» не найдена");
+    }
+    EXPECT_THROW(db.OpenTable("сateg.db"), EngineError);  // only the extension's case is ignored
+    EXPECT_THROW(db.OpenTable("../Food.DB"), EngineError);
+    EXPECT_THROW(db.CreateTable("Сateg.DB", FoodFields()), EngineError);
+}
+
+// Damaged files: each gives a clear error and never a crash.
+TEST_F(EngineStorageTable, DamagedFilesAreReported) {
+    MakeFood(30);
+    const std::vector<uint8_t> good = File();
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<uint8_t>&)> damage;
+        const char* message;
+    };
+    std::vector<Case> cases = {
+        {"empty", [](auto& f) { f.clear(); }, "Файл «Food.DB» повреждён: файл пуст"},
+        {"text", [](auto& f) { f.assign(200, 'a'); }, "Файл «Food.DB» не является таблицей Paradox"},
+        {"truncated", [](auto& f) { f.resize(f.size() - 100); }, "Файл «Food.DB» повреждён: файл обрезан"},
+        {"cycle", [](auto& f) { px::Put16(&f[0x800 + 2048], 1); }, "Файл «Food.DB» повреждён: цепочка блоков замкнута в кольцо"},
+        {"link past end", [](auto& f) { px::Put16(&f[0x800], 9); }, "Файл «Food.DB» повреждён: ссылка на блок 9 за концом файла"},
+        {"record count", [](auto& f) { px::Put32(&f[6], 31); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
+        {"huge count", [](auto& f) { px::Put32(&f[6], 0xFFFFFFFF); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
+        {"block count", [](auto& f) { px::Put16(&f[0x800 + 4], 5); }, "Файл «Food.DB» повреждён: неверное число записей в блоке 1"},
+        {"bcd", [](auto& f) { f[0x806 + 104 + 3] = 0xAB; }, "Файл «Food.DB» повреждён: неверное значение поля «Protein» в записи 1"},
+        {"field type", [](auto& f) { f[0x78 + 2] = 0x0C; }, "В таблице «Food.DB» есть поле типа 0x0C, которого программа не поддерживает"},
+        {"code page", [](auto& f) { px::Put16(&f[0x6A], 866); }, "Таблица «Food.DB» записана в кодовой странице 866; программа читает только кодовую страницу 1251"},
+        {"names cut", [](auto& f) { std::fill(f.begin() + 0x1AB, f.begin() + 0x800, 'x'); }, "Файл «Food.DB» повреждён: имена полей обрезаны"},
+        {"last block", [](auto& f) { px::Put16(&f[0x10], 1); }, "Файл «Food.DB» повреждён: последний блок не совпадает с заголовком"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> f = good;
+        c.damage(f);
+        io->Put("d/Food.DB", f);
+        Database db("d", io);
+        try {
+            db.OpenTable("Food.DB");
+            ADD_FAILURE() << "opened";
+        } catch (const EngineError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+}
+
+TEST(EngineStorageNative, CyrillicFileOnDisk) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("lorvena-engine-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::string d = dir.string();
+    {
+        Database db(d);
+        Table& t = db.CreateTable("Сateg.db", FoodFields());
+        t.Append(Food("Молоко", "3.2", 2));
+    }
+    EXPECT_TRUE(fs::exists(dir / fs::path(u8"Сateg.db")));
+    EXPECT_FALSE(fs::exists(dir / fs::path(u8"Сateg.db-journal")));
+    {
+        Database db(d);
+        Table& t = db.OpenTable("Сateg");
+        ASSERT_EQ(t.RowCount(), 1u);
+        EXPECT_EQ(std::get<std::string>((*t.RowAt(0))[1]), "Молоко");
+    }
+    fs::permissions(dir / fs::path(u8"Сateg.db"), fs::perms::owner_read, fs::perm_options::replace);
+    if (::geteuid() != 0) {
+        Database db(d);
+        Table& t = db.OpenTable("Сateg.db");
+        EXPECT_EQ(t.RowCount(), 1u);
+        EXPECT_THROW(t.Append(Food("x", "1", 1)), EngineError);
+    }
+    fs::remove_all(dir);
+}
+
+}  // namespace
