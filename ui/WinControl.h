@@ -11,6 +11,8 @@
 
 #include "ui/Control.h"
 
+enum class TScrollBarKind { sbHorizontal, sbVertical };
+
 struct TCreateParams {
     std::wstring Caption;
     DWORD Style = 0;
@@ -74,6 +76,9 @@ public:
     void Invalidate() override;
     void Update() override;
     void DefaultHandler(TMessage& m) override;
+
+    // Shows or hides one of the window's own scroll bars (not a scroll bar control).
+    void ShowScrollBar(TScrollBarKind kind, bool show);
 
     // The graphic child under a client point, or null.
     TControl* ControlAtPos(POINT p) const;

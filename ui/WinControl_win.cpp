@@ -264,6 +264,10 @@ void TWinControl::BoundsChanged() {
     if (handle_) SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TWinControl::ShowScrollBar(TScrollBarKind kind, bool show) {
+    if (handle_) ::ShowScrollBar(handle_, kind == TScrollBarKind::sbHorizontal ? SB_HORZ : SB_VERT, show);
+}
+
 TControl* TWinControl::ControlAtPos(POINT p) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
