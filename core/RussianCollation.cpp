@@ -80,63 +80,81 @@ const std::array<Weight, 256>& Weights() {
     return table;
 }
 
-void AppendEscaped(std::string& key, char32_t value) {
-    key.push_back(static_cast<char>(kEscape));
-    key.push_back(static_cast<char>((value >> 16) & 0xFF));
-    key.push_back(static_cast<char>((value >> 8) & 0xFF));
-    key.push_back(static_cast<char>(value & 0xFF));
+unsigned char* PutEscaped(unsigned char* out, char32_t value) {
+    out[0] = kEscape;
+    out[1] = static_cast<unsigned char>((value >> 16) & 0xFF);
+    out[2] = static_cast<unsigned char>((value >> 8) & 0xFF);
+    out[3] = static_cast<unsigned char>(value & 0xFF);
+    return out + 4;
 }
 
-void AppendLevel(std::string& key, const std::string& level) {
-    std::size_t end = level.size();
-    while (end > 0 && level[end - 1] == 1) --end;
-    key.append(level, 0, end);
+// Copies a secondary or tertiary level without its trailing 1s.
+unsigned char* PutLevel(unsigned char* out, const unsigned char* level, std::size_t n) {
+    while (n > 0 && level[n - 1] == 1) --n;
+    std::memmove(out, level, n);   // the levels sit after the output in the same buffer
+    return out + n;
 }
 
 }  // namespace
 
 void AppendCollationKey(std::string& key, std::string_view utf8) {
     const auto& weights = Weights();
-    thread_local std::string secondary;
-    thread_local std::string tertiary;
-    secondary.clear();
-    tertiary.clear();
+    const std::size_t n = utf8.size();
+    // Bounds: at most 4 primary bytes per input byte (an escape), one secondary and one
+    // tertiary byte per character, two separators.
+    thread_local std::string scratch;
+    if (scratch.size() < 7 * n + 3) scratch.resize(7 * n + 3);
+    auto* primary = reinterpret_cast<unsigned char*>(scratch.data());
+    unsigned char* secondary = primary + 4 * n + 3;
+    unsigned char* tertiary = secondary + n;
+    unsigned char* out = primary;
+    std::size_t chars = 0;
     bool shared = false;
 
+    const auto* text = reinterpret_cast<const unsigned char*>(utf8.data());
     std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        unsigned char c = static_cast<unsigned char>(utf8[pos]);
+    while (pos < n) {
+        unsigned char c = text[pos];
         int byte = -1;
         char32_t cp = c;
         if (c < 0x80) {
             byte = c;
             ++pos;
+        } else if (c >= 0xC2 && c <= 0xDF && pos + 1 < n && (text[pos + 1] & 0xC0) == 0x80) {
+            cp = (char32_t{c} & 0x1F) << 6 | (text[pos + 1] & 0x3F);
+            pos += 2;
+            if (cp >= 0x0410 && cp <= 0x044F) {
+                byte = static_cast<int>(cp - 0x0410 + 0xC0);
+            } else if (auto b = CodePointToCp1251(cp)) {
+                byte = *b;
+            }
         } else if (DecodeUtf8(utf8, pos, cp)) {
             if (auto b = CodePointToCp1251(cp)) byte = *b;
         } else {
             ++pos;
-            AppendEscaped(key, 0x110000 + c);
-            secondary.push_back(1);
-            tertiary.push_back(1);
+            out = PutEscaped(out, 0x110000 + c);
+            secondary[chars] = 1;
+            tertiary[chars++] = 1;
             continue;
         }
         if (byte >= 0) {
-            const Weight& w = weights[byte];
-            key.push_back(static_cast<char>(w.primary));
-            secondary.push_back(static_cast<char>(w.secondary));
-            tertiary.push_back(static_cast<char>(w.tertiary));
+            const Weight& w = weights[static_cast<std::size_t>(byte)];
+            *out++ = w.primary;
+            secondary[chars] = w.secondary;
+            tertiary[chars++] = w.tertiary;
             shared = shared || w.shared;
         } else {
             char32_t folded = FoldCase(cp);
-            AppendEscaped(key, folded);
-            secondary.push_back(1);
-            tertiary.push_back(folded != cp ? 2 : 1);
+            out = PutEscaped(out, folded);
+            secondary[chars] = 1;
+            tertiary[chars++] = folded != cp ? 2 : 1;
         }
     }
-    key.push_back(0);
-    AppendLevel(key, secondary);
-    key.push_back(0);
-    AppendLevel(key, tertiary);
+    *out++ = 0;
+    out = PutLevel(out, secondary, chars);
+    *out++ = 0;
+    out = PutLevel(out, tertiary, chars);
+    key.append(reinterpret_cast<const char*>(primary), static_cast<std::size_t>(out - primary));
     if (shared) {
         key.push_back(0);
         key.append(utf8);
