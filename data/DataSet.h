@@ -142,3 +142,22 @@ private:
     bool bof_ = true;
     engine::Row buffer_;   // the pending row in dsEdit / dsInsert
 };
+
+// Closes a dataset when the scope ends, also when a step in between throws, so that a
+// failed piece of work on the general table does not leave it open (and its pending
+// row waiting) for the next user.
+class TCloseOnLeave {
+public:
+    explicit TCloseOnLeave(TDataSet& dataSet) : dataSet_(dataSet) {}
+    ~TCloseOnLeave() {
+        try {
+            dataSet_.Close();
+        } catch (...) {
+        }
+    }
+    TCloseOnLeave(const TCloseOnLeave&) = delete;
+    TCloseOnLeave& operator=(const TCloseOnLeave&) = delete;
+
+private:
+    TDataSet& dataSet_;
+};

@@ -298,19 +298,20 @@ engine::Value TBCDField::FromString(const std::string& text) const {
     return FromFloat(ParseFloatOrThrow(text));
 }
 
+// A number goes through the fixed-point currency on its way to the column, as the
+// classic fields do: a single-precision 0.0445 is 0.0445 there, not 0.04449999.
 engine::Value TBCDField::FromFloat(double value) const {
     if (!std::isfinite(value) || std::fabs(value) >= 1e18) NotFloat(data::FormatGeneral(value));
-    return data::DoubleToDecimal(value, Size());
+    return data::RoundDecimal(data::DoubleToDecimal(value, 4), Size());
 }
 
 engine::Value TBCDField::FromCurrency(data::TCurrency value) const {
-    // Exact: the currency's own digits, rounded to the column's decimals.
     engine::Decimal d;
     uint64_t mag = value.units < 0 ? 0 - static_cast<uint64_t>(value.units) : static_cast<uint64_t>(value.units);
     d.digits = std::to_string(mag);
     d.scale = 4;
     d.negative = value.units < 0;
-    return data::DoubleToDecimal(data::DecimalToDouble(d), Size());
+    return data::RoundDecimal(d, Size());
 }
 
 // --- TDateField ----------------------------------------------------------------------

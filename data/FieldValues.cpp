@@ -69,6 +69,14 @@ engine::Decimal DoubleToDecimal(double value, int scale) {
     return d;
 }
 
+engine::Decimal RoundDecimal(const engine::Decimal& d, int scale) {
+    engine::Decimal out;
+    out.scale = scale;
+    out.digits = RoundDigits(d.digits, d.scale, scale);
+    out.negative = d.negative && out.digits != "0";
+    return out;
+}
+
 engine::Date DateFromYmd(int y, int m, int d) {
     // Days from civil (proleptic Gregorian), shifted so that 0001-01-01 is 1.
     y -= m <= 2;

@@ -21,6 +21,8 @@ double DecimalToDouble(const engine::Decimal& d);
 // `value` rounded half away from zero to `scale` decimals. Binary noise beyond 15
 // significant digits is dropped first, so 1.0005 stays 1.0005 before it is rounded.
 engine::Decimal DoubleToDecimal(double value, int scale);
+// `d` rounded half away from zero to `scale` decimals (or padded to them).
+engine::Decimal RoundDecimal(const engine::Decimal& d, int scale);
 
 // Day numbers (0001-01-01 = 1) and the classic date (days since 1899-12-30).
 constexpr int32_t kClassicDateOrigin = 693594;

@@ -38,7 +38,14 @@ char DecimalSep() {
 std::string FormatG(double value) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%g", value);
-    return buf;
+    std::string s = buf;
+    // Some C runtimes write three exponent digits ("1e+006"); C itself writes at least two.
+    size_t e = s.find_first_of("eE");
+    if (e != std::string::npos && e + 2 < s.size()) {
+        size_t digits = e + 2;
+        while (s.size() - digits > 2 && s[digits] == '0') s.erase(digits, 1);
+    }
+    return s;
 }
 
 std::string FormatGeneral(double value) { return ::FormatGeneral(value, DecimalSeparator()); }

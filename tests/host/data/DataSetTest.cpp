@@ -212,6 +212,23 @@ TEST_F(DataSetTest, MovingOrClosingDiscardsAPendingRow) {
     EXPECT_EQ(food->writes, 1);
 }
 
+TEST_F(DataSetTest, AFailedPieceOfWorkStillClosesTheTable) {
+    TTable t;
+    t.SetTableName("Food.DB");
+    try {
+        TCloseOnLeave closer(t);
+        t.Open();
+        t.Insert();
+        t.FieldByName("protein")->SetAsString("12,5,");
+        ADD_FAILURE() << "the conversion should fail";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "'12,5,' is not a valid floating point value");
+    }
+    EXPECT_FALSE(t.Active());
+    EXPECT_EQ(food->RowCount(), 0u);
+    t.SetTableName("Empty.DB");   // the next user is not stopped by a table left open
+}
+
 TEST_F(DataSetTest, EditChangesOnlyThroughPostAndCancelRestores) {
     AddFood("Яблоко", "0.4", 1);
     AddFood("Груша", "0.5", 1);

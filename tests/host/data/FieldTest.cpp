@@ -82,6 +82,8 @@ TEST_F(DataFieldTest, BcdRoundsToItsDecimalsHalfAwayFromZero) {
     EXPECT_EQ(F("kkal")->AsCurrency().units, 187500);
     F("kkal")->SetAsVariant(Variant(static_cast<float>(3.3L * 33 * 0.01L)));
     EXPECT_EQ(F("kkal")->AsString(), "1,089");
+    F("kkal")->SetAsVariant(Variant(0.0445f));
+    EXPECT_EQ(F("kkal")->AsString(), "0,045");
     F("kkal")->SetAsVariant(Variant::Currency(123456));
     EXPECT_EQ(F("kkal")->AsString(), "12,346");
     EXPECT_EQ(F("kkal")->AsVariant(), Variant::Currency(123460));
