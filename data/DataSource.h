@@ -13,6 +13,14 @@ class TDataSource;
 
 // An observer of a data source. A data-aware control owns one (or derives one) and
 // sets its data source; the link detaches itself when either side goes away.
+//
+// A grid redraws on ActiveChanged and DataSetChanged: it looks its columns up with
+// DataSet()->FindField (fields created from a result live only while the dataset is
+// open, so it does not keep them across ActiveChanged), draws rows
+// 0 .. DisplayRowCount()-1 with TField::DisplayTextAt, marks DisplayRow(), and moves the
+// dataset with SetRecNo(row + 1) when the user picks a row. A label shows
+// FindField(name)->DisplayText() (empty when the dataset is closed or the value empty)
+// and also redraws on RecordChanged.
 class TDataLink {
 public:
     TDataLink() = default;
