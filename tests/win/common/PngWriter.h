@@ -1,0 +1,10 @@
+#pragma once
+// A minimal PNG writer: 8-bit RGB, stored (uncompressed) deflate blocks.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// pixels: rows top down, 0x00RRGGBB. Returns false when the file cannot be written.
+bool WritePng(const std::wstring& path, int width, int height, const std::vector<uint32_t>& pixels);
+// The PNG bytes themselves (tests of the writer read them back).
+std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint32_t>& pixels);
