@@ -326,6 +326,7 @@ void TDataSet::DiscardPending() {
     size_t n = SourceRowCount();
     bof_ = eof_ = n == 0;
     DataEvent(TDataEvent::deUpdateState);
+    DataEvent(TDataEvent::deDataSetChange);   // the pending row is no longer shown
 }
 
 void TDataSet::Insert() {
@@ -372,7 +373,6 @@ void TDataSet::Post() {
 void TDataSet::Cancel() {
     if (state_ != TDataSetState::dsEdit && state_ != TDataSetState::dsInsert) return;
     DiscardPending();
-    DataEvent(TDataEvent::deDataSetChange);
     if (AfterCancel) AfterCancel(this);
 }
 

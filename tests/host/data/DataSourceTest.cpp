@@ -105,6 +105,10 @@ TEST_F(DataSourceTest, AGridCanDrawAWindowOfRowsWithoutMovingTheDataset) {
     EXPECT_EQ(table.RecNo(), 0);
     table.Cancel();
     EXPECT_THAT(grid.lines, testing::ElementsAre(" Хлеб 100", ">Сыр 50"));
+    table.Insert();
+    table.Next();   // nowhere to go, but the pending row is dropped and the grid is told
+    EXPECT_THAT(grid.lines, testing::ElementsAre(" Хлеб 100", ">Сыр 50"));
+    EXPECT_TRUE(table.Eof());
     table.Close();
     EXPECT_TRUE(grid.lines.empty());
 }
