@@ -386,6 +386,14 @@ TEST_F(DataSetTest, FieldsCreatedFromTheResultGoAwayOnClose) {
     t.Close();
     EXPECT_EQ(t.FieldCount(), 0);
     EXPECT_EQ(t.FindField("nazv_food"), nullptr);
+    // Cyrillic field names are found whatever their letter case too.
+    env.backend->Add("Рацион.DB", {{"Название", FieldType::Alpha, 20}, {"Ёмкость", FieldType::Long, 0}});
+    TTable r;
+    r.SetTableName("Рацион.DB");
+    r.Open();
+    EXPECT_EQ(r.FieldByName("НАЗВАНИЕ"), r.Fields()[0]);
+    EXPECT_EQ(r.FieldByName("ёмкость"), r.Fields()[1]);
+    EXPECT_MESSAGE(r.FieldByName("Емкость"), "Field 'Емкость' not found");   // Е is not Ё
 }
 
 // --- declared fields -------------------------------------------------------------------
