@@ -11,14 +11,17 @@ constexpr int kMaxDigits = 15;
 
 // The value's decimal digits (no leading or trailing zeros) and the exponent of the
 // first one, with the fewest digits (at most 15) that read back as the value; when 15
-// are not enough, the value rounded to 15.
+// are not enough, the value rounded to 15 (or to more, up to 17, when the 15-digit
+// value would be beyond the range of double).
 void Digits(double value, std::string& digits, int& exponent) {
     char buf[40];
-    for (int precision = 1; precision <= kMaxDigits; ++precision) {
+    for (int precision = 1; precision <= 17; ++precision) {
         auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, precision - 1);
         double back = 0;
-        std::from_chars(buf, res.ptr, back);
-        if (back == value || precision == kMaxDigits) {
+        bool readable = std::from_chars(buf, res.ptr, back).ec == std::errc();
+        // Past 15 digits only when the 15-digit text would not read back at all (the
+        // largest doubles round up beyond the range).
+        if (back == value || (precision >= kMaxDigits && readable)) {
             // buf: d[.ddd]e±XX
             std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
             std::size_t e = text.find('e');

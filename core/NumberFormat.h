@@ -8,7 +8,9 @@
 // when the value rounded to those digits is 1E15 or more in magnitude, or below 1E-4,
 // the exponent form is used: the digits with the separator after the first one, then
 // "E" and the exponent without plus sign or leading zeros ("1E15", "-2,5E-5",
-// "1,23456789012346E20"). Zero is "0" (also minus zero); not-a-number is "NAN",
+// "1,23456789012346E20"). The few largest doubles, which rounded to 15 digits would lie
+// beyond the range of double, keep the digits they need to read back
+// ("1,7976931348623157E308"). Zero is "0" (also minus zero); not-a-number is "NAN",
 // infinities are "INF" and "-INF".
 #include <optional>
 #include <string>

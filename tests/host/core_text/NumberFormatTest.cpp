@@ -36,6 +36,9 @@ TEST(CoreTextNumberFormat, ExponentOnlyForVeryLargeOrSmallValues) {
     EXPECT_EQ(FormatGeneral(-std::numeric_limits<double>::infinity(), ","), "-INF");
     EXPECT_EQ(FormatGeneral(std::nan(""), ","), "NAN");
     EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::denorm_min(), ","), "5E-324");
+    EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::max(), ","), "1,7976931348623157E308");
+    EXPECT_EQ(ParseNumber(FormatGeneral(-std::numeric_limits<double>::max(), ","), ","), -std::numeric_limits<double>::max());
+    EXPECT_EQ(FormatGeneral(1.7976931348623e308, ","), "1,7976931348623E308");
 }
 
 TEST(CoreTextNumberFormat, ParsesWithTheGivenSeparatorOnly) {

@@ -1,0 +1,1 @@
+select * from Сateg order by nazv_group

@@ -1,0 +1,1 @@
+select * from Food where id_group=1 order by nazv_food

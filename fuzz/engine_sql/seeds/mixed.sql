@@ -1,0 +1,1 @@
+SELECT txt, "Num" FROM "Mixed" WHERE txt = 'Щи' ORDER BY num DESC, day asc, ok, big, Сч;

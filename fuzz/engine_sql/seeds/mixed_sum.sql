@@ -1,0 +1,1 @@
+select sum(Big), sum(num), sum(Сч) from Mixed where Сч = -3

@@ -1,0 +1,1 @@
+select * from Mixed order by Txt desc

@@ -1,0 +1,1 @@
+select * from Food order by nazv_food

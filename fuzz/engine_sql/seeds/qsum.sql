@@ -1,0 +1,1 @@
+select sum(protein), sum(fat), sum(carbohyd), sum(kkal) from Menu
