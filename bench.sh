@@ -10,16 +10,18 @@ cd "$(dirname "$0")"
 top=$PWD
 ./setup.sh
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLORVENA_BENCH=ON -DLORVENA_SANITIZE=OFF >/dev/null
-cmake --build build/bench -j "$(nproc)"
+# Only the benchmark executables (everything they link), not the rest of the tree.
+mapfile -t bins < <(ninja -C build/bench -t targets all | sed -nE 's#^(bench/[^:]*): CXX_EXECUTABLE_LINKER.*#\1#p' | sort)
+[ ${#bins[@]} -gt 0 ] || { echo "no benchmark targets are configured"; exit 1; }
+cmake --build build/bench -j "$(nproc)" --target "${bins[@]}"
 
 results=$top/build/bench/results
 mkdir -p "$results"
 export LORVENA_BENCH_DIR=${LORVENA_BENCH_DIR:-$top/build/bench/bench-data}
-mapfile -t bins < <(find build/bench/bench -type f -executable -not -path '*/CMakeFiles/*' | sort)
-[ ${#bins[@]} -gt 0 ] || { echo "no benchmark binaries were built"; exit 1; }
 
 status=0
-for bin in "${bins[@]}"; do
+for target in "${bins[@]}"; do
+  bin=build/bench/$target
   name=$(basename "$bin")
   area=$(basename "$(dirname "$bin")")
   echo "== $name"
