@@ -33,18 +33,19 @@ void PutBE32(uint8_t* p, uint32_t v) {
 
 bool DecodeBcd(const uint8_t* p, int scale, Decimal& out) {
     bool negative = (p[0] & 0x80) == 0;
-    std::string digits;
-    digits.reserve(32);
+    char digits[32];
+    std::size_t n = 0;
     for (int i = 0; i < 32; ++i) {
         uint8_t b = p[1 + i / 2];
         int nib = (i % 2 == 0) ? (b >> 4) : (b & 0x0F);
         if (negative) nib = 15 - nib;
         if (nib > 9) return false;
-        if (digits.empty() && nib == 0) continue;
-        digits += static_cast<char>('0' + nib);
+        if (n == 0 && nib == 0) continue;  // leading zeros
+        digits[n++] = static_cast<char>('0' + nib);
     }
-    out.negative = negative && !digits.empty();
-    out.digits = digits.empty() ? "0" : std::move(digits);
+    out.negative = negative && n != 0;
+    if (n == 0) out.digits.assign(1, '0');
+    else out.digits.assign(digits, n);
     out.scale = scale;
     return true;
 }
@@ -288,7 +289,6 @@ bool DecodeRecord(const uint8_t* record, const Layout& layout, Row& out, std::si
             std::size_t len = 0;
             while (len < w && p[len]) ++len;
             std::string s;
-            s.reserve(len + len / 2);
             AppendCp1251AsUtf8(p, len, s);
             out[i] = std::move(s);
             break;

@@ -33,10 +33,19 @@ std::array<Utf8Of, 256> MakeTable() {
 
 void AppendCp1251AsUtf8(const uint8_t* bytes, std::size_t n, std::string& out) {
     static const std::array<Utf8Of, 256> table = MakeTable();
+    std::size_t len = 0;
+    for (std::size_t i = 0; i < n; ++i) len += table[bytes[i]].len;
+    std::size_t at = out.size();
+    out.resize(at + len + 2);  // room for the last character's unused table bytes
+    char* p = out.data() + at;
     for (std::size_t i = 0; i < n; ++i) {
         const Utf8Of& u = table[bytes[i]];
-        out.append(u.bytes, u.len);
+        p[0] = u.bytes[0];
+        p[1] = u.bytes[1];
+        p[2] = u.bytes[2];
+        p += u.len;
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 bool Utf8ToCp1251(std::string_view utf8, std::string& out) {
