@@ -179,21 +179,44 @@ namespace {
 
 // The source run [first, last) of every destination pixel along one axis, cut to the
 // source image; first = -1 where nothing of the source is there.
+//
+// The pattern is the one GDI shows (measured under Wine 8): enlarging, destination pixel i
+// samples source floor(((2i + 1) * src - 1) / (2 * dst)), i.e. the pixel under its centre,
+// ties going to the lower one. Shrinking, source pixel j falls to destination
+// floor(((2j + 1) * dst - 1) / (2 * src)); of the pixels falling together a column keeps
+// the last one and a row the first one (merge: the whole group, for the AND).
 struct Run {
     int first;
     int last;
 };
 
 std::vector<Run> Runs(long long dstStart, int from, int to, long long dstLen, int srcStart,
-                      long long srcLen, int srcLimit, bool merge) {
+                      long long srcLen, int srcLimit, bool merge, bool keepLast) {
     std::vector<Run> runs(static_cast<std::size_t>(to - from));
-    for (int i = from; i < to; ++i) {
-        long long a = srcStart + (i - dstStart) * srcLen / dstLen;
-        long long b = merge ? srcStart + (i - dstStart + 1) * srcLen / dstLen : a + 1;
-        if (b <= a) b = a + 1;
+    // First source pixel of destination group i when shrinking.
+    auto groupStart = [&](long long i) {
+        long long num = 2 * srcLen * i + 1 - dstLen, den = 2 * dstLen;
+        return num <= 0 ? 0 : (num + den - 1) / den;
+    };
+    for (int x = from; x < to; ++x) {
+        const long long i = x - dstStart;
+        long long a, b;
+        if (dstLen >= srcLen) {
+            a = ((2 * i + 1) * srcLen - 1) / (2 * dstLen);
+            b = a + 1;
+        } else {
+            a = groupStart(i);
+            b = i + 1 == dstLen ? srcLen : groupStart(i + 1);
+            if (!merge) {
+                if (keepLast) a = b - 1;
+                b = a + 1;
+            }
+        }
+        a += srcStart;
+        b += srcStart;
         a = std::max<long long>(a, 0);
         b = std::min<long long>(b, srcLimit);
-        runs[static_cast<std::size_t>(i - from)] =
+        runs[static_cast<std::size_t>(x - from)] =
             a < b ? Run{static_cast<int>(a), static_cast<int>(b)} : Run{-1, -1};
     }
     return runs;
@@ -208,9 +231,9 @@ void Stretch(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& 
     Point o = dst.Origin();
     const bool merge = dst.GetStretchMode() == StretchMode::BlackOnWhite;
     std::vector<Run> cols = Runs(static_cast<long long>(dstRect.Left) + o.X, d.Left, d.Right,
-                                 dstRect.Width(), srcRect.Left, srcRect.Width(), src.Width(), merge);
+                                 dstRect.Width(), srcRect.Left, srcRect.Width(), src.Width(), merge, true);
     std::vector<Run> rows = Runs(static_cast<long long>(dstRect.Top) + o.Y, d.Top, d.Bottom,
-                                 dstRect.Height(), srcRect.Top, srcRect.Height(), src.Height(), merge);
+                                 dstRect.Height(), srcRect.Top, srcRect.Height(), src.Height(), merge, false);
     for (int y = d.Top; y < d.Bottom; ++y) {
         const Run& ry = rows[static_cast<std::size_t>(y - d.Top)];
         if (ry.first < 0) continue;

@@ -7,6 +7,7 @@
 using namespace skin;
 using skin::test::Marker;
 using skin::test::Numbered;
+using skin::test::StretchSource;
 
 namespace {
 constexpr Pixel kGrey = 0x777777;
@@ -68,7 +69,7 @@ TEST(SkinDrawRectH, ThreeSlicesAtFullHeight) {
     for (int y = 1; y < 11; ++y)
         for (int x = 2; x < 32; ++x) {
             int t = x - 2;
-            int sx = t < 3 ? t : t >= 28 ? 10 - (30 - t) : 3 + (t - 3) * 5 / 25;
+            int sx = t < 3 ? t : t >= 28 ? 10 - (30 - t) : 3 + StretchSource(t - 3, 5, 25, true);
             ASSERT_EQ(dst.At(x, y), Marker(10 + sx, (y - 1) / 2)) << x << "," << y;
         }
     EXPECT_EQ(dst.At(32, 5), kGrey);
@@ -79,7 +80,7 @@ TEST(SkinDrawRectH, NarrowTargetStretchesOnlyCellK) {
     Surface dst(8, 5, kGrey);
     DrawRectH(dst, {0, 0, 8, 5}, image, false, 3, 3, {3, 0, 3, 0});
     for (int x = 0; x < 8; ++x) {
-        EXPECT_EQ(dst.At(x, 2), Marker(20 + x * 10 / 8, 2));
+        EXPECT_EQ(dst.At(x, 2), Marker(20 + StretchSource(x, 10, 8, true), 2));
         EXPECT_GE(PixelR(dst.At(x, 2)), 21);   // never a neighbouring cell's column
     }
 }

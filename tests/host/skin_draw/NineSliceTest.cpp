@@ -14,11 +14,12 @@ constexpr Pixel kGrey = 0x777777;
 
 // Which source column (or row) of a cell of size c a target column x of size n shows,
 // with fixed parts a (start) and b (end); tile repeats the middle instead of stretching it.
-int Source(int x, int n, int c, int a, int b, bool tile) {
+int Source(int x, int n, int c, int a, int b, bool tile, bool column) {
     if (x < a) return x;
     if (x >= n - b) return c - (n - x);
     const int mid = c - a - b;
-    return tile ? a + (x - a) % mid : a + (x - a) * mid / (n - a - b);
+    return tile ? a + (x - a) % mid
+                : a + skin::test::StretchSource(x - a, mid, n - a - b, column);
 }
 
 // Checks every pixel of a nine-slice result of cell k (side by side, cells w x h).
@@ -29,8 +30,8 @@ void ExpectNineSlice(const Surface& got, int k, int cw, int ch, Rect m, bool til
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
             const bool inner = x >= m.Left && x < W - m.Right && y >= m.Top && y < H - m.Bottom;
-            const int sx = Source(x, W, cw, m.Left, m.Right, tile && inner);
-            const int sy = Source(y, H, ch, m.Top, m.Bottom, tile && inner);
+            const int sx = Source(x, W, cw, m.Left, m.Right, tile && inner, true);
+            const int sy = Source(y, H, ch, m.Top, m.Bottom, tile && inner, false);
             ASSERT_EQ(got.At(x, y), Marker((k - 1) * cw + sx, sy)) << "at " << x << "," << y;
         }
 }
@@ -71,8 +72,8 @@ TEST(SkinDrawNineSlice, NarrowTargetDropsLeftAndRightButKeepsRows) {
     // Width 6 < 4 + 4: the whole cell width is stretched to 6; rows 0-3 and 16-19 are fixed.
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 6; ++x) {
-            int sy = y < 4 ? y : y >= 16 ? 12 - (20 - y) : 4 + (y - 4) * 4 / 12;
-            ASSERT_EQ(got.At(x, y), Marker(x * 10 / 6, sy)) << x << "," << y;
+            int sy = y < 4 ? y : y >= 16 ? 12 - (20 - y) : 4 + skin::test::StretchSource(y - 4, 4, 12, false);
+            ASSERT_EQ(got.At(x, y), Marker(skin::test::StretchSource(x, 10, 6, true), sy)) << x << "," << y;
         }
 }
 
@@ -80,7 +81,7 @@ TEST(SkinDrawNineSlice, StackedCellsAndNoMargins) {
     Surface image = Numbered(8, 12);   // three stacked cells of 8 x 4
     Surface got = GetHMap({0, 0, 16, 8}, image, {}, true, false, 3, 3);
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) ASSERT_EQ(got.At(x, y), Marker(x / 2, 8 + y / 2));
+        for (int x = 0; x < 16; ++x) ASSERT_EQ(got.At(x, y), Marker(x / 2, 8 + y / 2));   // exact doubling
 }
 
 TEST(SkinDrawNineSlice, CellSmallerThanItsMarginsAndNegativeMargins) {

@@ -41,19 +41,72 @@ TEST(SkinDrawSurface, StretchRepeatsAndDropsRowsLikeColourOnColour) {
     EXPECT_EQ(Column(down, 0), (std::vector<Pixel>{0xFF0000, 0x0000FF}));
 }
 
+TEST(SkinDrawSurface, StretchPatternIsTheOneMeasuredUnderWine) {
+    // Sequences read back from GDI's StretchBlt (colour-on-colour) under Wine 8.
+    struct Case {
+        int s, d;
+        std::vector<int> columns, rows;
+    } cases[] = {
+        {7, 10, {0, 1, 1, 2, 3, 3, 4, 5, 5, 6}, {0, 1, 1, 2, 3, 3, 4, 5, 5, 6}},
+        {4, 10, {0, 0, 0, 1, 1, 2, 2, 2, 3, 3}, {0, 0, 0, 1, 1, 2, 2, 2, 3, 3}},
+        {7, 3, {1, 4, 6}, {0, 2, 5}},
+        {8, 5, {1, 2, 4, 5, 7}, {0, 2, 3, 5, 6}},
+        {10, 3, {2, 6, 9}, {0, 3, 7}},
+        {4, 2, {1, 3}, {0, 2}},
+        {5, 2, {2, 4}, {0, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.s) + " to " + std::to_string(c.d));
+        Surface src = Numbered(c.s, c.s);
+        Surface dst(c.d, c.d);
+        Stretch(dst, {0, 0, c.d, c.d}, src, src.Bounds());
+        for (int i = 0; i < c.d; ++i) {
+            EXPECT_EQ(dst.At(i, 0), Marker(c.columns[i], c.rows[0])) << i;
+            EXPECT_EQ(dst.At(0, i), Marker(c.columns[0], c.rows[i])) << i;
+            EXPECT_EQ(skin::test::StretchSource(i, c.s, c.d, true), c.columns[i]);
+            EXPECT_EQ(skin::test::StretchSource(i, c.s, c.d, false), c.rows[i]);
+        }
+    }
+}
+
 TEST(SkinDrawSurface, StretchMapsEveryPixelToOneSourcePixel) {
+    using skin::test::StretchSource;
     Surface src = Numbered(7, 5);
-    for (auto [w, h] : {std::pair{3, 2}, {7, 5}, {11, 13}, {20, 1}, {1, 20}}) {
+    for (auto [w, h] : {std::pair{3, 2}, {7, 5}, {11, 13}, {20, 1}, {1, 20}, {6, 4}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
         Surface dst(w + 4, h + 4, kGrey);
         Stretch(dst, Rect::FromSize(2, 2, w, h), src, {0, 0, 7, 5});
         for (int y = 0; y < dst.Height(); ++y)
             for (int x = 0; x < dst.Width(); ++x) {
                 bool inside = x >= 2 && y >= 2 && x < 2 + w && y < 2 + h;
-                Pixel want = inside ? Marker((x - 2) * 7 / w, (y - 2) * 5 / h) : kGrey;
+                Pixel want = inside ? Marker(StretchSource(x - 2, 7, w, true),
+                                             StretchSource(y - 2, 5, h, false))
+                                    : kGrey;
                 ASSERT_EQ(dst.At(x, y), want) << x << "," << y;
             }
     }
+}
+
+TEST(SkinDrawSurface, BlackOnWhiteAndsEveryDroppedPixel) {
+    // Values 0 … 7 in a row, shrunk to 5 and 3 (groups as measured under Wine 8).
+    Surface src(8, 1);
+    for (int x = 0; x < 8; ++x) src.Set(x, 0, Pixel(x) | 0x100);
+    Surface five(5, 1);
+    five.SetStretchMode(StretchMode::BlackOnWhite);
+    Stretch(five, five.Bounds(), src, src.Bounds());
+    std::vector<Pixel> want5 = {0x100, 0x102, 0x100, 0x105, 0x106};   // {0,1} {2} {3,4} {5} {6,7}
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(five.At(x, 0), want5[x]) << x;
+    Surface three(3, 1);
+    three.SetStretchMode(StretchMode::BlackOnWhite);
+    Stretch(three, three.Bounds(), src, src.Bounds());
+    std::vector<Pixel> want3 = {0x100, 0x100, 0x104};                   // {0-2} {3,4} {5-7}
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(three.At(x, 0), want3[x]) << x;
+    // Enlarging is the same as colour-on-colour.
+    Surface big(13, 1), bigAnd(13, 1);
+    bigAnd.SetStretchMode(StretchMode::BlackOnWhite);
+    Stretch(big, big.Bounds(), src, src.Bounds());
+    Stretch(bigAnd, bigAnd.Bounds(), src, src.Bounds());
+    EXPECT_EQ(big, bigAnd);
 }
 
 TEST(SkinDrawSurface, StretchHonoursClipOriginAndSourceBounds) {
