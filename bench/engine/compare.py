@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Turns the JSON output of bench_engine into a table: operation | size | ours | SQLite | ratio.
 
-Usage: compare.py RESULT.json [MORE.json ...]   (from --benchmark_out=RESULT.json)
+Usage: compare.py [--cpu] RESULT.json [MORE.json ...]   (from --benchmark_out=RESULT.json)
 
 Benchmarks are named "<operation>/<ours|sqlite>/<rows>[/real_time]". Those measured in
 wall-clock time (adding, deleting, opening: they wait for the disk) are compared by real
 time; the queries by CPU time, which other work on the machine disturbs less. With
 --benchmark_repetitions the median is used. The ratio is ours / SQLite: below 1 means
-the engine is faster.
+the engine is faster. --cpu compares everything by CPU time, which helps on a machine
+busy with other work (the disk waits of adding and deleting then do not show).
 """
 import json
 import sys
@@ -22,7 +23,7 @@ def pretty(ns):
     return f"{ns:.3g} ns"
 
 
-def load(paths):
+def load(paths, cpu_only=False):
     results = {}   # (operation, size) -> {side: (ns, clock)}
     order = []
     for path in paths:
@@ -39,7 +40,7 @@ def load(paths):
             if len(parts) < 3 or parts[1] not in ("ours", "sqlite"):
                 continue
             op, side, size = parts[0], parts[1], parts[2]
-            wall = "real_time" in parts[3:]
+            wall = "real_time" in parts[3:] and not cpu_only
             value = r["real_time"] if wall else r["cpu_time"]
             ns = value * UNITS[r.get("time_unit", "ns")]
             key = (op, int(size))
@@ -51,10 +52,13 @@ def load(paths):
 
 
 def main(argv):
-    if len(argv) < 2:
+    args = argv[1:]
+    cpu_only = "--cpu" in args
+    paths = [a for a in args if a != "--cpu"]
+    if not paths:
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    order, results = load(argv[1:])
+    order, results = load(paths, cpu_only)
     if not order:
         print("no bench_engine results found", file=sys.stderr)
         return 1
