@@ -217,6 +217,57 @@ TEST_F(EngineStorageTable, DamagedFilesAreReported) {
     }
 }
 
+// The same table as an older version wrote it: the header of 3.x has no extension (the
+// descriptors start at 0x58) and before 7.0 the table name takes 79 bytes, not 261.
+std::vector<uint8_t> AsVersion(const std::vector<uint8_t>& v7, uint8_t version) {
+    std::size_t n = px::Get16(&v7[px::kOffFieldCount]);
+    std::vector<uint8_t> h(v7.begin(), v7.begin() + 0x800);
+    std::fill(h.begin() + px::kBaseHeaderEnd, h.end(), 0);
+    h[px::kOffVersion] = version;
+    std::size_t pos = px::kOffFields4;
+    if (version >= 5) {
+        std::copy(v7.begin() + px::kBaseHeaderEnd, v7.begin() + px::kOffFields4, h.begin() + px::kBaseHeaderEnd);
+    } else {
+        pos = px::kOffFields3;
+        px::Put32(&h[px::kOffEncryption], 0);
+    }
+    std::copy(v7.begin() + 0x78, v7.begin() + 0x78 + 2 * n, h.begin() + pos);
+    pos += 2 * n + 4 + 4 * n;
+    std::size_t names = 0x78 + 2 * n + 4 + 4 * n + 261;
+    std::copy(v7.begin() + 0x78 + 2 * n + 4 + 4 * n, v7.begin() + 0x78 + 2 * n + 4 + 4 * n + 78, h.begin() + pos);
+    pos += 79;
+    std::copy(v7.begin() + names, v7.begin() + 0x600, h.begin() + pos);
+    std::vector<uint8_t> out = h;
+    out.insert(out.end(), v7.begin() + 0x800, v7.end());
+    return out;
+}
+
+TEST_F(EngineStorageTable, OlderVersionsReadAndTakeChanges) {
+    MakeFood(25);
+    const std::vector<uint8_t> v7 = File();
+    std::vector<Row> expect;
+    {
+        Database db("d", io);
+        expect = Rows(db.OpenTable("Food.DB"));
+    }
+    for (uint8_t version : {3, 4, 5, 9, 10, 11}) {
+        SCOPED_TRACE(static_cast<int>(version));
+        io->Put("d/Food.DB", AsVersion(v7, version));
+        {
+            Database db("d", io);
+            Table& t = db.OpenTable("Food.DB");
+            ASSERT_EQ(Rows(t), expect);
+            EXPECT_EQ(t.Fields()[1].name, "Nazv_food");
+            t.Append(Food("ещё", "2", 2));
+        }
+        Database db("d", io);
+        Table& t = db.OpenTable("Food.DB");
+        EXPECT_EQ(t.RowCount(), 26u);
+        EXPECT_EQ(std::get<int32_t>((*t.RowAt(25))[0]), 26);
+        EXPECT_EQ(File()[px::kOffVersion], version);
+    }
+}
+
 TEST(EngineStorageNative, CyrillicFileOnDisk) {
     namespace fs = std::filesystem;
     fs::path dir = fs::temp_directory_path() / ("lorvena-engine-" + std::to_string(::getpid()));
