@@ -5,10 +5,12 @@
 // Names are "<operation>/<ours|sqlite>/<rows>"; compare.py pairs them into a table.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <string>
 
 #include "bench/engine/BenchData.h"
@@ -40,6 +42,34 @@ struct DataSet {
     std::unique_ptr<SqliteDb> sqliteDb;
 };
 
+double EngineNumber(const engine::Value& v) {
+    if (auto d = std::get_if<double>(&v)) return *d;
+    if (auto d = std::get_if<engine::Decimal>(&v)) return d->ToDouble();
+    throw std::runtime_error("the engine's sum is not a number");
+}
+
+// Both sides must answer the program's queries alike, or the comparison means nothing.
+void CheckSameData(const DataSet& d) {
+    engine::Database ours(d.engineDir);
+    SqliteDb sqlite(d.sqlitePath);
+    for (const std::string& sql : {CategoryQuery(), std::string(kAllFoodsQuery), std::string(kCategoriesQuery)}) {
+        std::size_t a = ours.Query(sql).rows.size();
+        SqliteStmt stmt(sqlite.Handle(), sql);
+        std::size_t b = 0;
+        while (stmt.Step()) ++b;
+        if (a != b)
+            throw std::runtime_error(sql + ": " + std::to_string(a) + " rows in the engine, " + std::to_string(b) +
+                                     " in SQLite");
+    }
+    engine::QueryResult sums = ours.Query(kSumsQuery);
+    SqliteStmt stmt(sqlite.Handle(), kSumsQuery);
+    if (sums.rows.size() != 1 || !stmt.Step()) throw std::runtime_error("the ration sums gave no row");
+    for (int i = 0; i < 4; ++i) {
+        double a = EngineNumber((*sums.rows[0])[i]), b = sqlite3_column_double(stmt.Handle(), i);
+        if (std::fabs(a - b) > 0.01) throw std::runtime_error("ration sums differ between the engine and SQLite");
+    }
+}
+
 DataSet& Data(int foods) {
     static std::map<int, DataSet> sets;
     auto it = sets.find(foods);
@@ -52,6 +82,7 @@ DataSet& Data(int foods) {
     std::vector<MenuRow> menu = MakeMenu(rows, kMenuRows);
     BuildEngineTables(d.engineDir, rows, Categories(), menu);
     BuildSqlite(d.sqlitePath, rows, Categories(), menu);
+    CheckSameData(d);
     return d;
 }
 
