@@ -40,7 +40,11 @@ public:
             integers_.assign(n, 0);
             break;
         }
-        for (std::size_t p = 0; p < n; ++p) Fill(p, (*table.RowAt(rows[p]))[static_cast<std::size_t>(column.field)]);
+        const auto field = static_cast<std::size_t>(column.field);
+        for (std::size_t p = 0; p < n; ++p) {
+            const Row& row = *table.RowAt(rows[p]);
+            if (field < row.size()) Fill(p, row[field]);   // a short row sorts as null
+        }
     }
 
     // <0, 0, >0 for the rows at positions a and b, in this column's order.

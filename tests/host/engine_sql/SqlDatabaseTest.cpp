@@ -92,6 +92,19 @@ TEST_F(EngineSqlDatabase, ChangesShowInTheNextRunAndInAnotherSession) {
     EXPECT_EQ(std::get<int32_t>((*r.rows[1])[0]), 6);   // a fresh identifier after the five
 }
 
+TEST_F(EngineSqlDatabase, CyrillicTableAndColumnNamesIgnoreLetterCase) {
+    engine::Database db(dir_);
+    auto& t = db.CreateTable("Блюда", {{"Название", engine::FieldType::Alpha, 20}, {"Порция", engine::FieldType::Short, 0}});
+    t.Append({Value(std::string("Щи")), Value(int32_t(250))});
+    t.Append({Value(std::string("борщ")), Value(int32_t(300))});
+    t.Append({Value(std::string("Ёжики")), Value(int32_t(250))});
+    auto r = db.Query("SELECT НАЗВАНИЕ FROM Блюда WHERE порция = 250 ORDER BY название DESC");
+    EXPECT_EQ(r.fields[0].name, "Название");
+    EXPECT_EQ(TextColumn(r, 0), (std::vector<std::string>{"Щи", "Ёжики"}));
+    auto c = db.Query("select * from Сateg order by NAZV_GROUP desc");
+    EXPECT_EQ(TextColumn(c, 0).front(), "Ягоды");
+}
+
 TEST_F(EngineSqlDatabase, MissingTablesAndBadTextsAreEngineErrors) {
     engine::Database db(dir_);
     EXPECT_THROW(db.Query("select * from Diet"), engine::EngineError);

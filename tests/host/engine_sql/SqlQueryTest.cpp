@@ -125,6 +125,19 @@ TEST_F(EngineSqlQuery, RationTotalsAreExactAndNullWhenEmpty) {
     ExpectError("select sum(date_menu) from Menu", "SUM(date_menu): столбец с датой");
 }
 
+TEST_F(EngineSqlQuery, RowsNarrowerThanTheFieldsReadAsNulls) {
+    // A table implementation that hands out a short row must not make a query read
+    // past it.
+    food_.Update(2, {Value(int32_t(3)), Value(std::string("Ёжевика"))});
+    auto sorted = tables_.Run("select * from Food order by id_group");
+    EXPECT_EQ(sorted.rows.front().get(), food_.RowAt(2).get());   // null first
+    EXPECT_EQ(tables_.Run("select id_group from Food where kkal = 31").rows.size(), 0u);
+    auto projected = tables_.Run("select nazv_food, kkal from Food where id_food = 3");
+    ASSERT_EQ(projected.rows.size(), 1u);
+    EXPECT_TRUE(engine::IsNull((*projected.rows[0])[1]));
+    EXPECT_EQ(std::get<double>((*tables_.Run("select sum(id_group) from Food").rows[0])[0]), 12.0);
+}
+
 TEST_F(EngineSqlQuery, NamesAreCheckedEvenOverAnEmptyTable) {
     ExpectError("select * from Menu order by nazv", "Ошибка в запросе: в таблице «Menu.DB» нет столбца «nazv».");
     ExpectError("select * from Menu where x = 1", "нет столбца «x»");
