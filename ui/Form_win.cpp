@@ -4,10 +4,9 @@
 
 #include "ui/Application.h"
 
+// A form starts hidden, with its own font ("MS Sans Serif", 8 points).
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
     SetVisible(false);
-    SetParentFont(false);
-    Font() = TFont();   // "MS Sans Serif", 8 points
     SetParentFont(false);
 }
 

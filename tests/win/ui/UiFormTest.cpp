@@ -95,6 +95,23 @@ TEST_F(UiForms, ScreenCenteredFormIsCentredEveryTimeItShows) {
     }
 }
 
+TEST_F(UiForms, MainFormCentredFormSitsOverTheMainForm) {
+    TForm* mainForm = nullptr;
+    app->CreateForm(mainForm);
+    mainForm->SetClientWidth(626);
+    mainForm->SetClientHeight(525);
+    mainForm->SetBounds(253, 132, mainForm->Width(), mainForm->Height());
+    mainForm->Show();
+    TForm* f = NewForm(TFormBorderStyle::bsDialog, biSystemMenu, 200, 100);
+    f->SetPosition(TPosition::poMainFormCenter);
+    f->Show();
+    RECT m, r;
+    GetWindowRect(mainForm->Handle(), &m);
+    GetWindowRect(f->Handle(), &r);
+    EXPECT_NEAR((r.left + r.right) / 2, (m.left + m.right) / 2, 1);
+    EXPECT_NEAR((r.top + r.bottom) / 2, (m.top + m.bottom) / 2, 1);
+}
+
 TEST_F(UiForms, ShowModalReturnsTheResultOfTheButtonAndRestoresTheOthers) {
     TForm* dialog = NewForm(TFormBorderStyle::bsDialog, biSystemMenu, 200, 80);
     auto* ok = new TButton(dialog);
