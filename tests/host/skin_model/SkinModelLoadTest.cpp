@@ -486,3 +486,49 @@ TEST(SkinModelLoad, CaptionColourIsTakenFromTheTopBorder) {
     Load(m, "[Personality]\nTop=top.bmp\nTopFrame=0\n", files);
     EXPECT_EQ(m.Colors[csCaption], SkinRGB(0, 0, 255));
 }
+
+namespace {
+
+// A tiny RLE8 bitmap of any size: the stream ends at once, so every pixel is black.
+std::vector<std::uint8_t> HugeRleBmp(int w, int h) {
+    std::vector<std::uint8_t> b;
+    auto u16 = [&](unsigned v) { b.push_back(v & 255); b.push_back((v >> 8) & 255); };
+    auto u32 = [&](unsigned v) { u16(v & 0xFFFF); u16(v >> 16); };
+    b.push_back('B');
+    b.push_back('M');
+    u32(14 + 40 + 4 + 2);
+    u32(0);
+    u32(14 + 40 + 4);
+    u32(40);
+    u32(static_cast<unsigned>(w));
+    u32(static_cast<unsigned>(h));
+    u16(1);
+    u16(8);
+    u32(1);   // RLE8
+    u32(2);
+    u32(0);
+    u32(0);
+    u32(1);
+    u32(0);
+    u32(0);   // the palette: black
+    b.push_back(0);
+    b.push_back(1);   // end of bitmap
+    return b;
+}
+
+}  // namespace
+
+TEST(SkinModelLoad, ImagesOfOneSkinShareAPixelBudget) {
+    Members files;
+    files.AddBytes("huge.bmp", HugeRleBmp(4096, 2048));   // 8 M pixels each
+    std::string d;
+    for (const char* s : {"MenuItem", "MenuBackground", "Scrollbar", "HorzScroll", "VertScroll"})
+        d += std::string("[") + s + "]\nImage=huge.bmp\n";
+    TSkinModel m;
+    Load(m, d, files);
+    EXPECT_EQ(m.MenuItem->Map.Width(), 4096);
+    EXPECT_EQ(m.HorzScroll->Map.Width(), 4096);   // four images fill the budget ...
+    EXPECT_TRUE(m.VertScroll->Map.Empty());       // ... the fifth is refused
+    Load(m, d, files);                            // each load has its own budget
+    EXPECT_EQ(m.MenuItem->Map.Width(), 4096);
+}

@@ -8,6 +8,7 @@
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/GraphicControl.h"
 #include "ui/Label.h"
@@ -86,6 +87,21 @@ TEST_F(UiControls, GraphicControlIsPaintedByItsParentAndAPainterCanWrapIt) {
               (uint32_t{GetRValue(face)} << 16) | (uint32_t{GetGValue(face)} << 8) | GetBValue(face));
     auto shot = CaptureWindow(form->Handle());
     EXPECT_FALSE(SaveScreenshot(shot, "ui_graphic_control").empty());
+}
+
+TEST_F(UiControls, ChildColoursComeFromTheReflectedColourMessage) {
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(20, 20, 120, 21);
+    edit->SetColor(0x00FFFF);   // yellow, as 0x00BBGGRR
+    form->SetColor(0x00FF00);   // green
+    form->Show();
+    POINT e = edit->ClientOrigin();
+    EXPECT_EQ(WaitPixel(e.x + 100, e.y + 8, 0xFFFF00), 0xFFFF00u);   // inside the edit
+    POINT f = form->ClientOrigin();
+    EXPECT_EQ(WaitPixel(f.x + 5, f.y + 100, 0x00FF00), 0x00FF00u);   // the form's own face
+    edit->SetColor(0xFF0000);   // blue, repainted at once
+    EXPECT_EQ(WaitPixel(e.x + 100, e.y + 8, 0x0000FF), 0x0000FFu);
 }
 
 TEST_F(UiControls, MouseMessagesReachTheGraphicControlUnderThePointer) {
