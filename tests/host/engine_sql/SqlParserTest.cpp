@@ -64,7 +64,7 @@ TEST(EngineSqlParser, RejectsWhatItDoesNotSupportWithAClearMessage) {
         {"delete from Food", "только SELECT"},
         {"* from Food", "ожидалось SELECT"},
         {"select * Food", "ожидалось FROM после списка столбцов, а найдено «Food»"},
-        {"select * from", "ожидалось имя таблицы после FROM, а найдено конец запроса"},
+        {"select * from", "ожидалось имя таблицы после FROM, а запрос закончился"},
         {"select * from where", "имя таблицы после FROM"},
         {"select * from Food, Menu", "нескольким таблицам"},
         {"select * from Food join Menu on a = b", "ожидался конец запроса, а найдено «join» после «Food»"},
