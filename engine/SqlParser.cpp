@@ -31,7 +31,7 @@ public:
             if (Peek().kind == SqlTokenKind::Name) {
                 throw SqlError("поддерживается только SELECT, а запрос начинается с " + DescribeToken(Peek()));
             }
-            throw SqlError("ожидалось SELECT в начале запроса, а найдено " + DescribeToken(Peek()));
+            throw SqlError("ожидалось SELECT в начале запроса" + Found());
         }
         Next();
         ParseSelectList(st);
@@ -77,8 +77,13 @@ private:
         if (pos_ == 0) return "";
         return " после " + DescribeToken(tokens_[pos_ - 1]);
     }
+    // ", а найдено «x»", or ", а запрос закончился" at the end.
+    std::string Found() const {
+        if (Peek().kind == SqlTokenKind::End) return ", а запрос закончился";
+        return ", а найдено " + DescribeToken(Peek());
+    }
     [[noreturn]] void Expected(const std::string& what) const {
-        throw SqlError("ожидалось " + what + ", а найдено " + DescribeToken(Peek()));
+        throw SqlError("ожидалось " + what + Found());
     }
     void ExpectWord(const char* word, const std::string& what) {
         if (!IsWord(word)) Expected(what);

@@ -116,7 +116,7 @@ private:
         const char* kb = keys_.data() + starts_[b];
         std::size_t la = lengths_[a], lb = lengths_[b];
         int c = std::memcmp(ka, kb, std::min(la, lb));
-        if (c != 0) return c;
+        if (c != 0) return c < 0 ? -1 : 1;   // any int from memcmp; negated for DESC
         return la < lb ? -1 : (la > lb ? 1 : 0);
     }
 
