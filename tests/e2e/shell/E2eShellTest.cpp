@@ -6,10 +6,12 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/FormSet.h"
+#include "app/Startup.h"
 #include "app/UAbout.h"
 #include "app/U_add_categ.h"
 #include "app/U_add_food.h"
@@ -259,6 +261,26 @@ TEST_F(E2eShell, WithoutTablesTheEngineErrorIsShownAndTheMainWindowOpensEmpty) {
     EXPECT_GT(box.text.size(), 1u);
     EXPECT_EQ(box.text.back(), '.');
     EXPECT_NE(box.text.find("ateg"), std::string::npos) << box.text;   // it names the category table
+}
+
+TEST_F(E2eShell, StartUpGuardShowsWhatEscapesAndStillReturnsZero) {
+    TMessageBoxAnswerer boxes;
+    EXPECT_EQ(RunGuarded([](TApplication& a) {
+                  a.SetTitle("Лорвена");
+                  throw Exception("Не удалось создать окно");
+              }),
+              0);
+    EXPECT_EQ(RunGuarded([](TApplication& a) {
+                  a.SetTitle("Лорвена");
+                  throw std::runtime_error("not a framework exception");
+              }),
+              0);
+    ASSERT_EQ(boxes.Seen().size(), 2u);
+    EXPECT_EQ(boxes.Seen()[0].text, "Не удалось создать окно.");
+    EXPECT_EQ(boxes.Seen()[1].text, "");   // another kind is shown with an empty message
+    EXPECT_EQ(boxes.Seen()[1].caption, "Лорвена");
+    EXPECT_TRUE(boxes.Seen()[1].errorIcon);
+    EXPECT_EQ(Application, nullptr);   // freed in both cases
 }
 
 // ---- the program itself ----
