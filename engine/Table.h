@@ -26,7 +26,9 @@ public:
     // fresh value, distinct from every other row's, also after deletions and across runs.
     // Values must match the field types (or be null); a value that does not fit its field
     // (text too long in code page 1251, a short outside -32767..32767, too many BCD
-    // digits) throws EngineError and nothing is stored.
+    // digits) throws EngineError and nothing is stored. Empty text is stored as NULL (the
+    // file format cannot tell them apart), and the row kept is exactly what a later open
+    // reads back.
     virtual std::size_t Append(Row row) = 0;
     // Replaces the row at `index` (same rules as Append; autoincrement values are kept).
     virtual void Update(std::size_t index, Row row) = 0;
