@@ -249,6 +249,12 @@ std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit)
         return result;
     if (size > std::min(limit, kLzhMaxTextSize))
         throw ElzhException("LZH : размер распакованных данных больше допустимого");
+    // Every symbol takes at least one bit and a match (at most 60 bytes) at least ten,
+    // so n code bytes never expand beyond 48 n bytes: a larger size means the stream is
+    // cut short, and is refused before any work or allocation.
+    const uint64_t codeBytes = framed.size() - 4;
+    if (uint64_t(size) > 48 * codeBytes + F)
+        throw ElzhException(kTruncated);
     result.reserve(size_t(size));
     TLZH lzh;
     lzh.SetSource(framed.subspan(4));

@@ -51,23 +51,11 @@ inline constexpr PositionTables kPositionTables = MakePositionTables();
 
 // The adaptive Huffman tree: nodes 0..R kept in non-decreasing order of frequency,
 // children of node i at son[i] and son[i] + 1 (a son >= T is a leaf: symbol son - T),
-// prnt[T + symbol] the node holding each leaf.
-//
-// `runEnd[v]` is the highest node index whose frequency is v, kept for every value that
-// some node has, so that the node to swap with on an increment is found at once instead
-// of by scanning a run of equal frequencies (the tree and every swap stay the same).
+// prnt[T + symbol] the node holding each leaf; freq[T] = 0xFFFF stops every scan.
 struct Huffman {
     uint16_t freq[T + 1];
     uint16_t prnt[T + N_CHAR];
     uint16_t son[T];
-    uint16_t runEnd[0x10000];
-
-    void RebuildRuns()
-    {
-        for (int i = 0; i < T; ++i)
-            runEnd[freq[i]] = uint16_t(i);
-    }
-
     void Start()
     {
         int i, j;
@@ -87,7 +75,6 @@ struct Huffman {
         }
         freq[T] = 0xFFFF;
         prnt[R] = 0;
-        RebuildRuns();
     }
 
     // Halves every leaf's frequency and rebuilds the tree from the leaves.
@@ -121,7 +108,6 @@ struct Huffman {
             else
                 prnt[k] = prnt[k + 1] = uint16_t(i);
         }
-        RebuildRuns();
     }
 
     // Counts one more occurrence of symbol c, keeping the sibling order.
@@ -132,8 +118,12 @@ struct Huffman {
         unsigned node = prnt[c + T];
         do {
             const unsigned v = freq[node];
-            const unsigned last = runEnd[v];
-            if (last != node) {
+            // When the next node has the same frequency, the increment would break the
+            // order: the node changes places with the last node of that frequency.
+            if (freq[node + 1] == v) {
+                unsigned last = node + 1;
+                while (freq[last + 1] == v)
+                    ++last;
                 // Exchange the subtrees of node and last (equal frequencies).
                 const unsigned i = son[node];
                 prnt[i] = uint16_t(last);
@@ -148,10 +138,6 @@ struct Huffman {
                 node = last;
             }
             freq[node] = uint16_t(v + 1);
-            if (node > 0 && freq[node - 1] == v)
-                runEnd[v] = uint16_t(node - 1);
-            if (freq[node + 1] != v + 1)
-                runEnd[v + 1] = uint16_t(node);
             node = prnt[node];
         } while (node != 0);
     }
