@@ -7,6 +7,7 @@
 #include "skin/data/ImgUtil.h"
 #include "skin/data/ParentImage.h"
 #include "skin/data/WideText.h"
+#include "skin/platform/SystemColors.h"
 #include "tests/host/skin_draw/TestImages.h"
 
 using namespace skin;
@@ -18,8 +19,11 @@ TEST(SkinDrawBlend, WeightsBelowAndAbove100) {
     EXPECT_EQ(Blend(0xFFFFFF, 0x000000, 150), 0x262626u);   // 15 %
     EXPECT_EQ(Blend(0x0000FF, 0xFF0000, 100), 0xE6001Au);   // 100 means 10 %: red 26, blue 230
     EXPECT_EQ(Blend(0x102030, 0x405060, 0), 0x405060u);
-    // System colours are resolved first (clBtnFace in the native scheme).
-    EXPECT_EQ(Blend(0x8000000F, 0x8000000F, 40), 0xC8D0D4u);
+    // System colours are resolved first (clBtnFace with itself; with black at 50 %).
+    const Color face = SystemColor(15);
+    EXPECT_NE(face, 0u);
+    EXPECT_EQ(Blend(0x8000000F, 0x8000000F, 40), face);
+    EXPECT_EQ(Blend(0x8000000F, 0x000000, 50) & 0xFF, ((face & 0xFF) * 50 + 50) / 100);
     // Weights beyond the divisor stay within the channel.
     EXPECT_EQ(Blend(0xFFFFFF, 0x000000, 5000), 0xFFFFFFu);
     EXPECT_EQ(Blend(0x000000, 0xFFFFFF, 5000), 0x000000u);
