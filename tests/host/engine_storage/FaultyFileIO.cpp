@@ -63,6 +63,7 @@ FaultyFileIO::FaultyFileIO(const Image& image, int crashAt, Loss loss) : crashAt
         n->current = n->durable = bytes;
         files_[path] = n;
     }
+    durableDir_ = files_;
 }
 
 bool FaultyFileIO::Step() {
@@ -113,6 +114,7 @@ void FaultyFileIO::Rename(const std::string& from, const std::string& to) {
 
 void FaultyFileIO::SyncDir(const std::string&) {
     if (Step()) throw SimulatedCrash{};
+    durableDir_ = files_;
 }
 
 std::vector<std::string> FaultyFileIO::ListDir(const std::string& dir) {
@@ -139,7 +141,7 @@ Image FaultyFileIO::CurrentImage() const {
 Image FaultyFileIO::CrashImage() const {
     Image out;
     uint32_t seed = seed_;
-    for (const auto& [path, node] : files_) {
+    for (const auto& [path, node] : loss_ == Loss::Keep ? files_ : durableDir_) {
         switch (loss_) {
         case Loss::Keep: out[path] = node->current; break;
         case Loss::Drop: out[path] = node->durable; break;

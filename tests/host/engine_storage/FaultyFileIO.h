@@ -3,7 +3,8 @@
 // remove: the operation is cut short (a write lands half), every later call throws
 // SimulatedCrash, and CrashImage() returns what a disk would hold afterwards — with the
 // writes that were not yet synced kept (the process died, the OS survived), dropped or
-// garbled (the machine lost power).
+// garbled (the machine lost power). On power loss, creations, removals and renames made
+// since the last SyncDir are undone too.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -51,6 +52,7 @@ public:
 
 private:
     std::map<std::string, std::shared_ptr<Node>> files_;
+    std::map<std::string, std::shared_ptr<Node>> durableDir_;  // the names as of the last SyncDir
     int crashAt_;
     Loss loss_;
     int ops_ = 0;
