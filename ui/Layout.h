@@ -24,7 +24,7 @@ struct TFormLayout {
 };
 
 // Font settings of a row; size 0 keeps the parent's font.
-struct TFontSpec {
+struct TFontSetting {
     int size = 0;
     unsigned style = 0;
 };
@@ -39,7 +39,7 @@ struct TLayoutRow {
     int width = 0;    // 0: the kind's default size
     int height = 0;
     const char* caption = "";
-    TFontSpec font = {};
+    TFontSetting font = {};
     int tab = -1;     // position in the tab order; -1: not a tab stop
     const char* hint = "";
     Handler onClick = nullptr;
@@ -56,7 +56,7 @@ TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner);
 void ApplyFormLayout(TCustomForm& form, const TFormLayout& layout);
 // Sets the common settings of one control row (everything but the events).
 void ApplyControlRow(TCustomForm& form, TControl& control, const char* parent, int left, int top, int width,
-                     int height, const char* caption, TFontSpec font, const char* hint, bool visible,
+                     int height, const char* caption, TFontSetting font, const char* hint, bool visible,
                      TModalResult modalResult, bool isDefault);
 // Binds an OnClick or OnChange closure where the control has one.
 void BindLayoutEvent(TControl& control, bool change, TNotifyEvent handler);

@@ -40,7 +40,7 @@ void ApplyFormLayout(TCustomForm& form, const TFormLayout& l) {
 }
 
 void ApplyControlRow(TCustomForm& form, TControl& c, const char* parent, int left, int top, int width, int height,
-                     const char* caption, TFontSpec font, const char* hint, bool visible, TModalResult modalResult,
+                     const char* caption, TFontSetting font, const char* hint, bool visible, TModalResult modalResult,
                      bool isDefault) {
     TWinControl* p = &form;
     if (parent && *parent) p = FindControl<TWinControl>(form, parent);
