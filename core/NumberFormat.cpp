@@ -11,8 +11,8 @@ constexpr int kMaxDigits = 15;
 
 // The value's decimal digits (no leading or trailing zeros) and the exponent of the
 // first one, with the fewest digits (at most 15) that read back as the value; when 15
-// are not enough, the value rounded to 15 (or to more, up to 17, when the 15-digit
-// value would be beyond the range of double).
+// are not enough, the value rounded to 15 (or the shortest exact form, up to 17 digits,
+// when the 15-digit value would be beyond the range of double).
 void Digits(double value, std::string& digits, int& exponent) {
     char buf[40];
     for (int precision = 1; precision <= 17; ++precision) {
@@ -20,8 +20,9 @@ void Digits(double value, std::string& digits, int& exponent) {
         double back = 0;
         bool readable = std::from_chars(buf, res.ptr, back).ec == std::errc();
         // Past 15 digits only when the 15-digit text would not read back at all (the
-        // largest doubles round up beyond the range).
-        if (back == value || (precision >= kMaxDigits && readable)) {
+        // largest doubles round up beyond the range); then as many as it takes to read
+        // back exactly (17 always do).
+        if (back == value || (precision == kMaxDigits && readable)) {
             // buf: d[.ddd]e±XX
             std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
             std::size_t e = text.find('e');

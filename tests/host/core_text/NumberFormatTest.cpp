@@ -39,6 +39,7 @@ TEST(CoreTextNumberFormat, ExponentOnlyForVeryLargeOrSmallValues) {
     EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::max(), ","), "1,7976931348623157E308");
     EXPECT_EQ(ParseNumber(FormatGeneral(-std::numeric_limits<double>::max(), ","), ","), -std::numeric_limits<double>::max());
     EXPECT_EQ(FormatGeneral(1.7976931348623e308, ","), "1,7976931348623E308");
+    EXPECT_EQ(FormatGeneral(-1.7976931348623153e308, ","), "-1,7976931348623153E308");
 }
 
 TEST(CoreTextNumberFormat, ParsesWithTheGivenSeparatorOnly) {
