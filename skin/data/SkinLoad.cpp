@@ -59,16 +59,21 @@ SkinColor TSkinModel::ReadColor(const std::string& section, const std::string& k
     return GetColor(ReadString(section, key), deflt);
 }
 
-Surface TSkinModel::ReadImage(const std::string& section, const std::string& key) const {
+Surface TSkinModel::ReadImage(const std::string& section, const std::string& key) {
     std::string member = SkinImageMemberName(ReadString(section, key));
     if (member.empty() || !*members_) return {};
     std::vector<std::uint8_t> bytes;
     if (!(*members_)(member, bytes) || bytes.empty()) return {};
+    Surface image;
     try {
-        return ReadBmp(bytes);
+        image = ReadBmp(bytes);
     } catch (const Exception&) {
         return {};   // a damaged image is an absent one
     }
+    const long long pixels = static_cast<long long>(image.Width()) * image.Height();
+    if (decodedPixels_ + pixels > MaxSkinPixels) return {};
+    decodedPixels_ += pixels;
+    return image;
 }
 
 template <typename T>
@@ -96,6 +101,7 @@ std::unique_ptr<T> TSkinModel::ReadGeneric(const std::string& section, bool with
 
 void TSkinModel::LoadFromIni(const TQuickIni& ini, const SkinMemberLookup& members) {
     SkinEmpty = true;
+    decodedPixels_ = 0;
     ini_ = &ini;
     members_ = &members;
     sections_.clear();

@@ -112,17 +112,23 @@ private:
     // Image. withFrame = false leaves Frame 0 (the count comes from SetFrame).
     template <typename T>
     std::unique_ptr<T> ReadGeneric(const std::string& section, bool withFrame = true);
-    Surface ReadImage(const std::string& section, const std::string& key) const;
+    Surface ReadImage(const std::string& section, const std::string& key);
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& deflt = std::string()) const;
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t deflt) const;
     SkinColor ReadColor(const std::string& section, const std::string& key, SkinColor deflt) const;
 
     // Valid only inside LoadFromIni.
+    long long decodedPixels_ = 0;
     const TQuickIni* ini_ = nullptr;
     const SkinMemberLookup* members_ = nullptr;
     std::vector<std::string> sections_;
 };
+
+// All images of one skin together hold at most this many pixels (128 MB); images past the
+// budget are treated as damaged, so that a hostile file cannot exhaust memory by naming
+// one huge image from every section.
+inline constexpr long long MaxSkinPixels = 1LL << 25;
 
 // The file-name part of an image name when it ends in exactly ".bmp", else empty.
 std::string SkinImageMemberName(const std::string& value);
