@@ -27,12 +27,14 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.SysClassName = L"BUTTON";
-    p.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    p.Style |= ButtonStyle();
 }
+
+DWORD TButton::ButtonStyle() const { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
 
 void TButton::SetDefault(bool v) {
     default_ = v;
-    if (HandleAllocated()) SendMessageW(Handle(), BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    if (HandleAllocated()) SendMessageW(Handle(), BM_SETSTYLE, ButtonStyle(), TRUE);
 }
 
 void TButton::Click() {

@@ -1,76 +1,149 @@
 #include "ui/ComboBox.h"
 
 #include "core/Utf16.h"
+#include "ui/Form.h"
 
-TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 145, 21);
     SetTabStop(true);
     SetColor(clWindow);
 }
 
 // The window's height includes the dropped-down list.
-int TComboBox::DroppedHeight() const { return Height() + dropDownCount_ * 16 + 2; }
+int TCustomComboBox::DroppedHeight() const { return Height() + dropDownCount_ * 16 + 2; }
 
-void TComboBox::CreateParams(TCreateParams& p) {
+void TCustomComboBox::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.SysClassName = L"COMBOBOX";
     p.Style |= WS_VSCROLL | (style_ == TStyle::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL);
     p.Height = DroppedHeight();
 }
 
-void TComboBox::CreateWnd() {
+void TCustomComboBox::CreateWnd() {
     TWinControl::CreateWnd();
     HWND h = Handle();
     for (const auto& item : items_) SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
     SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+    if (style_ == TStyle::csDropDown && itemIndex_ < 0 && !text_.empty())
+        SetWindowTextW(h, Utf8ToWide(text_).c_str());
 }
 
-void TComboBox::BoundsChanged() {
+void TCustomComboBox::BoundsChanged() {
     if (HandleAllocated())
         SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), DroppedHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TComboBox::SetStyle(TStyle s) {
+void TCustomComboBox::SetStyle(TStyle s) {
     if (s == style_) return;
     style_ = s;
     RecreateWnd();
 }
 
-void TComboBox::Add(const std::string& item) {
+void TCustomComboBox::Add(const std::string& item) {
     items_.push_back(item);
     if (HandleAllocated()) SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
 }
 
-void TComboBox::Clear() {
+void TCustomComboBox::SetItems(const std::vector<std::string>& items) {
+    Clear();
+    for (const auto& item : items) Add(item);
+}
+
+void TCustomComboBox::Clear() {
     items_.clear();
     itemIndex_ = -1;
     if (HandleAllocated()) SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+    if (style_ == TStyle::csDropDownList) text_.clear();
 }
 
-int TComboBox::ItemIndex() const {
+int TCustomComboBox::ItemIndex() const {
     if (HandleAllocated()) return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
     return itemIndex_;
 }
 
-void TComboBox::SetItemIndex(int index) {
+void TCustomComboBox::SetItemIndex(int index) {
     if (index < -1 || index >= Count()) index = -1;
     itemIndex_ = index;
     if (HandleAllocated()) SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    if (!HandleAllocated()) text_ = index >= 0 ? items_[static_cast<size_t>(index)] : std::string();
+    text_ = index >= 0 ? items_[static_cast<size_t>(index)] : std::string();
 }
 
-bool TComboBox::Dispatch(TMessage& m) {
-    static const TMessageHandler<TComboBox> table[] = {
-        {CN_COMMAND, &TComboBox::CNCommand},
+std::string TCustomComboBox::Text() const {
+    if (HandleAllocated()) return TWinControl::Text();
+    if (style_ == TStyle::csDropDownList)
+        return itemIndex_ >= 0 ? items_[static_cast<size_t>(itemIndex_)] : std::string();
+    return text_;
+}
+
+void TCustomComboBox::SetText(const std::string& text) {
+    if (style_ == TStyle::csDropDownList) {
+        int found = -1;
+        for (int i = 0; i < Count(); ++i)
+            if (items_[static_cast<size_t>(i)] == text) {
+                found = i;
+                break;
+            }
+        SetItemIndex(found);
+        return;
+    }
+    if (text == Text()) return;
+    text_ = text;
+    if (HandleAllocated()) SetWindowTextW(Handle(), Utf8ToWide(text).c_str());
+    Perform(CM_TEXTCHANGED);
+}
+
+bool TCustomComboBox::DroppedDown() const {
+    return HandleAllocated() && SendMessageW(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TCustomComboBox::SetDroppedDown(bool v) {
+    if (HandleAllocated()) SendMessageW(Handle(), CB_SHOWDROPDOWN, v, 0);
+}
+
+bool TCustomComboBox::Dispatch(TMessage& m) {
+    static const TMessageHandler<TCustomComboBox> table[] = {
+        {CN_COMMAND, &TCustomComboBox::CNCommand},
+        {CM_RECREATEWND, &TCustomComboBox::CMRecreateWnd},
     };
     return DispatchTo(this, table, m) || TWinControl::Dispatch(m);
 }
 
-void TComboBox::CNCommand(TMessage& m) {
+void TCustomComboBox::Change() {
+    if (OnChange) OnChange(this);
+}
+
+void TCustomComboBox::CNCommand(TMessage& m) {
     WORD code = HIWORD(m.WParam);
     if (code == CBN_SELCHANGE || (code == CBN_EDITCHANGE && style_ == TStyle::csDropDown)) {
         itemIndex_ = ItemIndex();
-        if (OnChange) OnChange(this);
+        Change();
+    } else if (code == CBN_SETFOCUS) {
+        // With an edit field the focus lands in the combo box's own edit child, which is no
+        // framework control: tell the form here.
+        if (TCustomForm* f = ParentForm()) f->FocusChanged(this);
     }
     m.Result = 0;
+}
+
+void TCustomComboBox::CMRecreateWnd(TMessage& m) {
+    itemIndex_ = ItemIndex();
+    text_ = Text();
+    m.Result = 0;
+}
+
+void TCustomComboBox::DefineProperties(std::vector<TPublishedProperty>& props) const {
+    TWinControl::DefineProperties(props);
+    props.push_back({"ItemIndex",
+                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TCustomComboBox&>(c).ItemIndex()}); },
+                     [](TComponent& c, const Variant& v) {
+                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for ItemIndex");
+                         static_cast<TCustomComboBox&>(c).SetItemIndex(static_cast<int>(v.IntValue()));
+                     }});
+    props.push_back({"Style",
+                     [](const TComponent& c) {
+                         return Variant(static_cast<const TCustomComboBox&>(c).Style() == TStyle::csDropDownList
+                                            ? "csDropDownList"
+                                            : "csDropDown");
+                     },
+                     nullptr});
 }

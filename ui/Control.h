@@ -18,6 +18,9 @@
 class TWinControl;
 class TCustomForm;
 
+// Horizontal placement of a control's text (labels, edits, static texts, panels).
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 using TWndMethod = std::function<void(TMessage&)>;
 // A hook sees a message before the procedure inside it and passes it on by calling
 // `inner` (or not). Hooks can be removed in any order.

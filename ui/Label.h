@@ -1,5 +1,7 @@
 #pragma once
-// TLabel: a caption drawn on its parent, sized to its text unless AutoSize is off.
+// TLabel: a caption drawn on its parent, sized to its text unless AutoSize is off. An
+// auto-sized label keeps its left edge (its right edge when right-aligned, its centre
+// when centred). "&" marks the next letter as an accelerator ("&&" is an ampersand).
 #include "ui/GraphicControl.h"
 
 class TLabel : public TGraphicControl {
@@ -12,10 +14,13 @@ public:
     void SetTransparent(bool v);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool v);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment a);
 
 protected:
     void Paint(HDC dc) override;
     bool Dispatch(TMessage& m) override;
+    void DefineProperties(std::vector<TPublishedProperty>& props) const override;
     void CMTextOrFontChanged(TMessage& m);
 
 private:
@@ -25,4 +30,5 @@ private:
     bool autoSize_ = true;
     bool transparent_ = false;
     bool wordWrap_ = false;
+    TAlignment alignment_ = TAlignment::taLeftJustify;
 };

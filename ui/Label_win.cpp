@@ -8,7 +8,10 @@ TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
     SetBounds(0, 0, 65, 13);
 }
 
-UINT TLabel::TextFlags() const { return DT_LEFT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE); }
+UINT TLabel::TextFlags() const {
+    static const UINT align[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+    return align[static_cast<int>(alignment_)] | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE);
+}
 
 void TLabel::AdjustBounds() {
     if (!autoSize_) return;
@@ -20,7 +23,13 @@ void TLabel::AdjustBounds() {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFlags() | DT_CALCRECT);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right - r.left, r.bottom - r.top);
+    int w = wordWrap_ ? Width() : r.right - r.left;
+    int h = r.bottom - r.top;
+    int left = Left();
+    // The edge the text is aligned to stays where it is.
+    if (!wordWrap_ && alignment_ == TAlignment::taRightJustify) left = Left() + Width() - w;
+    if (!wordWrap_ && alignment_ == TAlignment::taCenter) left = Left() + (Width() - w) / 2;
+    SetBounds(left, Top(), w, h);
 }
 
 void TLabel::SetAutoSize(bool v) {
@@ -29,13 +38,21 @@ void TLabel::SetAutoSize(bool v) {
 }
 
 void TLabel::SetTransparent(bool v) {
+    if (v == transparent_) return;
     transparent_ = v;
     Invalidate();
 }
 
 void TLabel::SetWordWrap(bool v) {
+    if (v == wordWrap_) return;
     wordWrap_ = v;
     AdjustBounds();
+    Invalidate();
+}
+
+void TLabel::SetAlignment(TAlignment a) {
+    if (a == alignment_) return;
+    alignment_ = a;
     Invalidate();
 }
 
@@ -62,7 +79,35 @@ void TLabel::Paint(HDC dc) {
     std::wstring text = Utf8ToWide(Text());
     HGDIOBJ old = SelectObject(dc, Font().Handle());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Enabled() ? ColorToRGB(Font().Color()) : GetSysColor(COLOR_GRAYTEXT));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFlags());
+    if (Enabled()) {
+        SetTextColor(dc, ColorToRGB(Font().Color()));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFlags());
+    } else {
+        // The classic disabled look: a white copy one pixel down and right under grey.
+        RECT shadow = r;
+        OffsetRect(&shadow, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shadow, TextFlags());
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFlags());
+    }
     SelectObject(dc, old);
+}
+
+void TLabel::DefineProperties(std::vector<TPublishedProperty>& props) const {
+    TGraphicControl::DefineProperties(props);
+    props.push_back({"AutoSize", [](const TComponent& c) { return Variant(static_cast<const TLabel&>(c).AutoSize()); },
+                     [](TComponent& c, const Variant& v) {
+                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for AutoSize");
+                         static_cast<TLabel&>(c).SetAutoSize(v.BoolValue());
+                     }});
+    props.push_back({"Transparent",
+                     [](const TComponent& c) { return Variant(static_cast<const TLabel&>(c).Transparent()); },
+                     [](TComponent& c, const Variant& v) {
+                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for Transparent");
+                         static_cast<TLabel&>(c).SetTransparent(v.BoolValue());
+                     }});
+    props.push_back({"Alignment",
+                     [](const TComponent& c) { return Variant(static_cast<int32_t>(static_cast<const TLabel&>(c).Alignment())); },
+                     nullptr});
 }
