@@ -217,6 +217,36 @@ TEST_F(EngineStorageTable, DamagedFilesAreReported) {
     }
 }
 
+// A file system on which the table file can only be opened for reading.
+class ReadOnlyTableIO : public MemoryFileIO {
+public:
+    std::unique_ptr<engine::File> Open(const std::string& path, OpenMode mode) override {
+        if (mode != OpenMode::ReadOnly && path == "d/Food.DB") throw IoError("Не удалось открыть файл «" + path + "»: доступ запрещён");
+        return MemoryFileIO::Open(path, mode);
+    }
+};
+
+TEST_F(EngineStorageTable, ReadOnlyFileIsReadButNotChanged) {
+    MakeFood(3);
+    auto ro = std::make_shared<ReadOnlyTableIO>();
+    ro->Put("d/Food.DB", File());
+    {
+        Database db("d", ro);
+        Table& t = db.OpenTable("Food.DB");
+        EXPECT_EQ(t.RowCount(), 3u);
+        try {
+            t.Remove(0);
+            ADD_FAILURE() << "removed from a read-only file";
+        } catch (const EngineError& e) {
+            EXPECT_STREQ(e.what(), "Таблицу «Food.DB» нельзя изменить: файл открыт только для чтения");
+        }
+    }
+    // A journal left by a crash needs writing to play back: the table is not read past it (I5).
+    ro->Put("d/Food.DB-journal", {1, 2, 3});
+    Database db("d", ro);
+    EXPECT_THROW(db.OpenTable("Food.DB"), IoError);
+}
+
 // The same table as an older version wrote it: the header of 3.x has no extension (the
 // descriptors start at 0x58) and before 7.0 the table name takes 79 bytes, not 261.
 std::vector<uint8_t> AsVersion(const std::vector<uint8_t>& v7, uint8_t version) {
