@@ -57,6 +57,7 @@ void ParadoxTable::Load() {
     for (std::size_t i = 0; i < layout.fields.size(); ++i)
         if (layout.fields[i].type == FieldType::AutoInc) autoFields_.push_back(static_cast<int>(i));
 
+    rows_.reserve(std::min<uint64_t>(head_.recordCount, fileSize_ / rs));  // never more than the file can hold
     std::vector<bool> seen(head_.fileBlocks + 1u, false);
     std::vector<uint8_t> buf(head_.blockSize);
     uint64_t total = 0;
