@@ -3,6 +3,7 @@
 // prefix code of match positions and the adaptive Huffman tree. Not for other users.
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace lzhuf {
 
@@ -142,5 +143,17 @@ struct Huffman {
         } while (node != 0);
     }
 };
+
+// One coded symbol: a literal (0..255) or a match length symbol (256..313) with its
+// 12-bit position (distance - 1).
+struct Token {
+    uint16_t symbol;
+    uint16_t position;
+};
+
+// Codes a symbol sequence exactly as the compressor codes its own choices (adaptive
+// Huffman codes, positions, zero padding), for checking the coding layer on symbol
+// sequences that no search would produce. `maxCodeLength` gets the deepest code.
+std::vector<uint8_t> EncodeTokens(const std::vector<Token>& tokens, int& maxCodeLength);
 
 }  // namespace lzhuf

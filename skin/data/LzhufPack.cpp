@@ -121,6 +121,13 @@ private:
     int bitCount_ = 0;
 
 public:
+    void EncodeToken(const Token& token)
+    {
+        EncodeChar(token.symbol);
+        if (token.symbol >= 256)
+            EncodePosition(token.position & (N - 1));
+    }
+
     void Finish()
     {
         if (bitCount_ > 0)
@@ -307,6 +314,27 @@ int32_t Encoder::Run()
 }
 
 }  // namespace
+
+std::vector<uint8_t> lzhuf::EncodeTokens(const std::vector<Token>& tokens, int& maxCodeLength)
+{
+    std::vector<uint8_t> out;
+    TReadProc none = [](uint8_t*, uint16_t, uint16_t& got) { got = 0; };
+    TWriteProc collect = [&out](const uint8_t* b, uint16_t n, uint16_t& done) {
+        out.insert(out.end(), b, b + n);
+        done = n;
+    };
+    auto tables = std::make_unique<EncoderTables>();
+    Encoder encoder(*tables, none, collect);
+    tables->huff.Start();
+    for (const Token& t : tokens) {
+        if (t.symbol >= N_CHAR)
+            throw ElzhException("LZH : недопустимый символ");
+        encoder.EncodeToken(t);
+    }
+    encoder.Finish();
+    maxCodeLength = encoder.maxCodeLength;
+    return out;
+}
 
 void TLZH::LZHPack(int32_t& bytesRead, const TReadProc& reader, const TWriteProc& writer)
 {

@@ -222,4 +222,102 @@ TEST(SkinArchiveLzhuf, ReferenceStreamAcrossThreeRebuildsRoundTrips)
     EXPECT_EQ(LzhExpand(LzhCompress(plain)), plain);
 }
 
+int LeafDepth(const lzhuf::Huffman& h, unsigned symbol)
+{
+    int depth = 0;
+    unsigned k = h.prnt[symbol + lzhuf::T];
+    do {
+        ++depth;
+    } while ((k = h.prnt[k]) != unsigned(lzhuf::R));
+    return depth;
+}
+
+TEST(SkinArchiveLzhuf, CodesDeeperThanSixteenBitsAreWrittenWhole)
+{
+    // Nine match lengths sent in exact Fibonacci proportions grow a chain of nine levels
+    // above the 314 leaves of weight 1, so that some unused literal sits 17 or 18 levels
+    // deep before the first rebuild. The published encoder kept codes in 16 bits and
+    // lost the rest; here the code must go out whole and come back as that literal.
+    using namespace lzhuf;
+    const int n = 9;
+    std::vector<double> share;
+    double a = 1, b = 1, sum = 0;
+    for (int i = 0; i < n; ++i) {
+        share.push_back(a);
+        sum += a;
+        const double c = a + b;
+        a = b;
+        b = c;
+    }
+    auto h = std::make_unique<Huffman>();
+    h->Start();
+    std::vector<double> sent(n, 0);
+    std::vector<Token> tokens;
+    int deepest = 0;
+    size_t deepestAt = 0;
+    unsigned deepestLiteral = 0;
+    for (int s = 0; s < 32000; ++s) {
+        int pick = 0;
+        double behind = -1e9;
+        for (int k = 0; k < n; ++k) {
+            const double d = share[size_t(k)] / sum * (s + 1) - sent[size_t(k)];
+            if (d > behind) {
+                behind = d;
+                pick = k;
+            }
+        }
+        sent[size_t(pick)] += 1;
+        tokens.push_back({uint16_t(313 - pick), uint16_t((s * 37) % 4096)});
+        h->Update(313u - unsigned(pick));
+        if (h->freq[R] < 20000)
+            continue;
+        for (unsigned c = 0; c < 256; ++c) {
+            const int d = LeafDepth(*h, c);
+            if (d > deepest) {
+                deepest = d;
+                deepestAt = tokens.size();
+                deepestLiteral = c;
+            }
+        }
+    }
+    ASSERT_GT(deepest, 16);
+    tokens.resize(deepestAt);
+    tokens.push_back({uint16_t(deepestLiteral), 0});
+    tokens.push_back({uint16_t('!'), 0});
+
+    int maxCodeLength = 0;
+    const auto stream = EncodeTokens(tokens, maxCodeLength);
+    EXPECT_EQ(maxCodeLength, deepest);
+
+    // The text those symbols stand for, from the ring buffer rules.
+    std::vector<uint8_t> ring(N, 0);
+    std::fill(ring.begin(), ring.begin() + (N - F), ' ');
+    unsigned r = N - F;
+    std::vector<uint8_t> plain;
+    for (const Token& t : tokens) {
+        if (t.symbol < 256) {
+            plain.push_back(uint8_t(t.symbol));
+            ring[r] = uint8_t(t.symbol);
+            r = (r + 1) & (N - 1);
+            continue;
+        }
+        const unsigned from = (r - t.position - 1) & (N - 1);
+        for (unsigned k = 0; k < t.symbol - 253u; ++k) {
+            const uint8_t ch = ring[(from + k) & (N - 1)];
+            plain.push_back(ch);
+            ring[r] = ch;
+            r = (r + 1) & (N - 1);
+        }
+    }
+    std::vector<uint8_t> framed{uint8_t(plain.size()), uint8_t(plain.size() >> 8),
+                                uint8_t(plain.size() >> 16), uint8_t(plain.size() >> 24)};
+    framed.insert(framed.end(), stream.begin(), stream.end());
+    const auto back = LzhExpand(framed);
+    ASSERT_EQ(back.size(), plain.size());
+    EXPECT_TRUE(back == plain);
+    EXPECT_EQ(back[back.size() - 2], deepestLiteral);
+    // The same text through the compressor's own search also comes back whole.
+    EXPECT_TRUE(LzhExpand(LzhCompress(plain)) == plain);
+}
+
 }  // namespace
