@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/Form.h"
+#include "ui/HintWindow.h"
 #include "ui/WinControl.h"
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
@@ -56,6 +57,8 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TControl::WndProc(TMessage& m) {
     if (!Dispatch(m)) DefaultHandler(m);
+    // The application's hints follow the mouse from control to control.
+    if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) HintMouseTracked(*this, m.Msg == CM_MOUSEENTER);
 }
 
 void TControl::DefaultHandler(TMessage& m) { m.Result = 0; }

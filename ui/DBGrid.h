@@ -18,6 +18,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -176,6 +177,7 @@ private:
     std::unique_ptr<TGridDataLink> link_;
     std::vector<std::unique_ptr<TColumn>> declared_;
     mutable std::vector<std::unique_ptr<TColumn>> autoColumns_;
+    std::map<std::string, int> autoWidths_;   // widths the user gave to columns without a table
     TDBGridOptions options_ = kDefaultDBGridOptions;
     bool readOnly_ = false;
     TFont titleFont_;

@@ -7,7 +7,12 @@
 
 #include "ui/Form.h"
 
-enum class TLayoutKind { Label, Button, Edit, ListBox, ComboBoxList, ComboBox };
+enum class TLayoutKind {
+    Label, Button, Edit, ListBox, ComboBoxList, ComboBox,
+    // Data-bound controls; their data source, fields, columns and options are set by the
+    // window's code after building (see DBGrid.h, DBNavigator.h, DBText.h).
+    DBGrid, RzDBGrid, DBNavigator, DBText
+};
 
 struct TFormLayout {
     const char* caption;

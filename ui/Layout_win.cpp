@@ -4,9 +4,13 @@
 
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
+#include "ui/DBGrid.h"
+#include "ui/DBNavigator.h"
+#include "ui/DBText.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
+#include "ui/rz/RzDBGrid.h"
 
 TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
     switch (kind) {
@@ -20,6 +24,10 @@ TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
         return c;
     }
     case TLayoutKind::ComboBox: return new TComboBox(owner);
+    case TLayoutKind::DBGrid: return new TDBGrid(owner);
+    case TLayoutKind::RzDBGrid: return new TRzDBGrid(owner);
+    case TLayoutKind::DBNavigator: return new TDBNavigator(owner);
+    case TLayoutKind::DBText: return new TDBText(owner);
     }
     throw Exception("Неизвестный вид элемента в описании окна");
 }

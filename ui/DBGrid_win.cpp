@@ -1,0 +1,792 @@
+#include "ui/DBGrid.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "core/Utf16.h"
+#include "ui/Application.h"
+
+namespace {
+
+constexpr int kCellPadding = 3;
+constexpr int kDividerSlack = 3;   // pixels on each side of a title divider that grab it
+constexpr int kMinColumnWidth = 8;
+
+COLORREF Blend(COLORREF a, COLORREF b, int percentOfB) {
+    auto mix = [percentOfB](int x, int y) { return (x * (100 - percentOfB) + y * percentOfB) / 100; };
+    return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
+}
+
+int TextHeightOf(const TFont& font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Handle());
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return tm.tmHeight;
+}
+
+bool RightAligned(const TField* f) {
+    if (!f) return false;
+    switch (f->DataType()) {
+    case TFieldType::ftSmallint:
+    case TFieldType::ftInteger:
+    case TFieldType::ftFloat:
+    case TFieldType::ftBCD:
+    case TFieldType::ftAutoInc: return true;
+    default: return false;
+    }
+}
+
+void FillSolid(HDC dc, const RECT& r, COLORREF c) {
+    SetBkColor(dc, c);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+}
+
+}  // namespace
+
+// The grid's observer of its data source.
+class TCustomDBGrid::TGridDataLink : public TDataLink {
+public:
+    explicit TGridDataLink(TCustomDBGrid& grid) : grid_(grid) {}
+
+protected:
+    void ActiveChanged() override { grid_.LinkActiveChanged(); }
+    void DataSetChanged() override { grid_.LinkDataSetChanged(); }
+    void RecordChanged(TField*) override { grid_.LinkRecordChanged(); }
+    void EditingChanged() override { grid_.Invalidate(); }
+
+private:
+    TCustomDBGrid& grid_;
+};
+
+TCustomDBGrid::TCustomDBGrid(TComponent* owner) : TWinControl(owner), link_(std::make_unique<TGridDataLink>(*this)) {
+    SetBounds(0, 0, 320, 120);
+    SetColor(clWindow);
+    SetTabStop(true);
+    titleFont_.OnChange = [this] {
+        UpdateScrollBars();
+        Invalidate();
+    };
+}
+
+TCustomDBGrid::~TCustomDBGrid() {
+    titleFont_.OnChange = nullptr;
+    link_->SetDataSource(nullptr);
+}
+
+TDataSource* TCustomDBGrid::DataSource() const { return link_->DataSource(); }
+void TCustomDBGrid::SetDataSource(TDataSource* source) { link_->SetDataSource(source); }
+TDataSet* TCustomDBGrid::DataSet() const { return link_->Active() ? link_->DataSet() : nullptr; }
+
+void TCustomDBGrid::SetOptions(TDBGridOptions options) {
+    options_ = options;
+    ClampTop();
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void TCustomDBGrid::SetLineColor(TColor c) {
+    lineColor_ = c;
+    Invalidate();
+}
+
+// --- columns -----------------------------------------------------------------------
+
+void TCustomDBGrid::SetColumns(const TColumnSetting* columns, std::size_t count) {
+    declared_.clear();
+    for (std::size_t i = 0; i < count; ++i) {
+        auto c = std::make_unique<TColumn>();
+        c->fieldName_ = columns[i].fieldName ? columns[i].fieldName : "";
+        c->title_ = columns[i].title ? columns[i].title : "";
+        c->width_ = std::max(0, columns[i].width);
+        c->index_ = static_cast<int>(i);
+        declared_.push_back(std::move(c));
+    }
+    selectedIndex_ = 0;
+    BindFields();
+    UpdateScrollBars();
+    Invalidate();
+}
+
+const std::vector<std::unique_ptr<TColumn>>& TCustomDBGrid::columns() const {
+    return declared_.empty() ? autoColumns_ : declared_;
+}
+
+TColumn* TCustomDBGrid::Column(int index) const {
+    const auto& cols = columns();
+    return index >= 0 && index < static_cast<int>(cols.size()) ? cols[static_cast<size_t>(index)].get() : nullptr;
+}
+
+void TCustomDBGrid::SetColumnWidth(int index, int width) {
+    TColumn* c = Column(index);
+    if (!c) return;
+    c->width_ = std::max(0, width);
+    if (declared_.empty()) autoWidths_[c->fieldName_] = c->width_;
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void TCustomDBGrid::SetSelectedIndex(int index) {
+    if (index < 0 || index >= ColumnCount()) return;
+    selectedIndex_ = index;
+    // Bring the column into view horizontally.
+    int x = 0;
+    for (int i = 0; i < index; ++i) x += Column(i)->Width();
+    int viewWidth = ClientWidth() - IndicatorWidth();
+    if (x < leftOffset_)
+        ScrollHorizontally(x);
+    else if (x + Column(index)->Width() > leftOffset_ + viewWidth)
+        ScrollHorizontally(x + Column(index)->Width() - viewWidth);
+    Invalidate();
+}
+
+// Fields created from a result live only while the dataset is open: look them up again
+// on every open and change instead of keeping them.
+void TCustomDBGrid::BindFields() {
+    RebuildAutoColumns();
+    TDataSet* ds = DataSet();
+    for (auto& c : declared_) c->field_ = ds ? ds->FindField(c->fieldName_) : nullptr;
+}
+
+void TCustomDBGrid::RebuildAutoColumns() {
+    if (!declared_.empty()) {
+        autoColumns_.clear();
+        return;
+    }
+    TDataSet* ds = DataSet();
+    std::vector<TField*> fields = ds ? ds->Fields() : std::vector<TField*>{};
+    bool same = fields.size() == autoColumns_.size();
+    for (size_t i = 0; same && i < fields.size(); ++i) same = autoColumns_[i]->field_ == fields[i];
+    if (same) return;
+    autoColumns_.clear();
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, oldFont);
+    ReleaseDC(nullptr, dc);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        auto c = std::make_unique<TColumn>();
+        c->fieldName_ = fields[i]->FieldName();
+        c->title_ = fields[i]->FieldName();
+        c->field_ = fields[i];
+        c->index_ = static_cast<int>(i);
+        int chars = fields[i]->DataType() == TFieldType::ftString ? std::clamp(fields[i]->Size(), 4, 40) : 10;
+        c->width_ = chars * tm.tmAveCharWidth + 2 * kCellPadding;
+        // The width the user gave to a column of that field before.
+        if (auto it = autoWidths_.find(c->fieldName_); it != autoWidths_.end()) c->width_ = it->second;
+        autoColumns_.push_back(std::move(c));
+    }
+    if (selectedIndex_ >= static_cast<int>(autoColumns_.size())) selectedIndex_ = 0;
+}
+
+// --- the data link -------------------------------------------------------------------
+
+void TCustomDBGrid::LinkActiveChanged() {
+    topRow_ = 0;
+    lastCurrent_ = -1;
+    BindFields();
+    if (DataSet()) {
+        lastCurrent_ = CurrentRow();
+        ScrollIntoView(lastCurrent_);
+    }
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void TCustomDBGrid::LinkDataSetChanged() {
+    BindFields();
+    int current = CurrentRow();
+    // The view follows the current row when it moves; a view the user scrolled away
+    // stays where it is while the current row does not change.
+    if (current != lastCurrent_) ScrollIntoView(current);
+    lastCurrent_ = current;
+    ClampTop();
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void TCustomDBGrid::LinkRecordChanged() {
+    int current = CurrentRow();
+    RECT r = CellRect(-1, current);
+    if (IsRectEmpty(&r) || !HandleAllocated()) return;
+    r.left = 0;
+    r.right = ClientWidth();
+    InvalidateRect(Handle(), &r, FALSE);
+}
+
+int TCustomDBGrid::RowCount() const {
+    TDataSet* ds = DataSet();
+    return ds ? ds->DisplayRowCount() : 0;
+}
+
+int TCustomDBGrid::CurrentRow() const {
+    TDataSet* ds = DataSet();
+    return ds ? ds->DisplayRow() : -1;
+}
+
+void TCustomDBGrid::MoveTo(int displayRow) {
+    TDataSet* ds = DataSet();
+    if (!ds) return;
+    int n = ds->RecordCount();
+    if (n == 0) return;
+    displayRow = std::clamp(displayRow, 0, n - 1);
+    if (displayRow == ds->DisplayRow() && ds->State() == TDataSetState::dsBrowse) {
+        ScrollIntoView(displayRow);
+        UpdateScrollBars();
+        Invalidate();
+        return;
+    }
+    ds->SetRecNo(displayRow + 1);
+    // SetRecNo tells the links; make sure the row is in view even when it was current.
+    ScrollIntoView(CurrentRow());
+    lastCurrent_ = CurrentRow();
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void TCustomDBGrid::MoveBy(int delta) {
+    int current = CurrentRow();
+    MoveTo((current < 0 ? 0 : current) + delta);
+}
+
+// --- geometry ----------------------------------------------------------------------
+
+int TCustomDBGrid::RowHeight() const { return TextHeightOf(Font()) + 2 * 2 + ((options_ & dgRowLines) ? 1 : 0); }
+
+int TCustomDBGrid::TitleHeight() const {
+    return (options_ & dgTitles) ? TextHeightOf(titleFont_) + 2 * 3 + 1 : 0;
+}
+
+int TCustomDBGrid::IndicatorWidth() const { return (options_ & dgIndicator) ? 12 : 0; }
+
+int TCustomDBGrid::VisibleRowCount() const {
+    int h = ClientHeight() - TitleHeight();
+    return std::max(0, h / RowHeight());
+}
+
+void TCustomDBGrid::ScrollIntoView(int row) {
+    if (row < 0) return;
+    int visible = std::max(1, VisibleRowCount());
+    if (row < topRow_)
+        topRow_ = row;
+    else if (row >= topRow_ + visible)
+        topRow_ = row - visible + 1;
+    ClampTop();
+}
+
+void TCustomDBGrid::ClampTop() {
+    int maxTop = std::max(0, RowCount() - std::max(1, VisibleRowCount()));
+    topRow_ = std::clamp(topRow_, 0, maxTop);
+}
+
+void TCustomDBGrid::SetTopRow(int row) {
+    topRow_ = row;
+    ClampTop();
+    UpdateScrollBars();
+    Invalidate();
+}
+
+int TCustomDBGrid::DataLeft() const { return IndicatorWidth() - leftOffset_; }
+
+int TCustomDBGrid::TotalColumnsWidth() const {
+    int w = 0;
+    for (const auto& c : columns()) w += c->Width();
+    return w;
+}
+
+RECT TCustomDBGrid::CellRect(int column, int displayRow) const {
+    RECT empty{0, 0, 0, 0};
+    if (displayRow < topRow_ || displayRow >= RowCount()) return empty;
+    int y = TitleHeight() + (displayRow - topRow_) * RowHeight();
+    if (y >= ClientHeight()) return empty;
+    if (column == -1) {
+        if (!IndicatorWidth()) return empty;
+        return {0, y, IndicatorWidth(), y + RowHeight()};
+    }
+    if (column < 0 || column >= ColumnCount()) return empty;
+    int x = DataLeft();
+    for (int i = 0; i < column; ++i) x += Column(i)->Width();
+    return {x, y, x + Column(column)->Width(), y + RowHeight()};
+}
+
+RECT TCustomDBGrid::TitleRect(int column) const {
+    RECT empty{0, 0, 0, 0};
+    if (!(options_ & dgTitles) || column < 0 || column >= ColumnCount()) return empty;
+    int x = DataLeft();
+    for (int i = 0; i < column; ++i) x += Column(i)->Width();
+    return {x, 0, x + Column(column)->Width(), TitleHeight()};
+}
+
+int TCustomDBGrid::RowAtY(int y) const {
+    if (y < TitleHeight()) return -1;
+    int row = topRow_ + (y - TitleHeight()) / RowHeight();
+    return row < RowCount() ? row : -1;
+}
+
+int TCustomDBGrid::ColumnAtX(int x) const {
+    if (x < IndicatorWidth()) return -1;
+    int left = DataLeft();
+    for (int i = 0; i < ColumnCount(); ++i) {
+        int right = left + Column(i)->Width();
+        if (x >= left && x < right) return i;
+        left = right;
+    }
+    return -1;
+}
+
+// The column whose right edge is under p in the title row, or -1.
+int TCustomDBGrid::ResizeDividerAt(POINT p) const {
+    if (!(options_ & dgTitles) || !(options_ & dgColumnResize) || p.y < 0 || p.y >= TitleHeight()) return -1;
+    int x = DataLeft();
+    for (int i = 0; i < ColumnCount(); ++i) {
+        x += Column(i)->Width();
+        if (x < IndicatorWidth()) continue;
+        if (p.x >= x - kDividerSlack && p.x <= x + kDividerSlack) return i;
+    }
+    return -1;
+}
+
+bool TCustomDBGrid::SelectionShown() const { return Focused() || (options_ & dgAlwaysShowSelection); }
+
+// --- scroll bars -------------------------------------------------------------------
+
+void TCustomDBGrid::UpdateScrollBars() {
+    if (!HandleAllocated()) return;
+    HWND h = Handle();
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    si.nMin = 0;
+    int rows = RowCount();
+    int visible = std::max(1, VisibleRowCount());
+    si.nMax = std::max(0, rows - 1);
+    si.nPage = static_cast<UINT>(std::min(visible, rows == 0 ? 1 : rows));
+    if (rows <= visible) si.nPage = static_cast<UINT>(si.nMax + 1);
+    si.nPos = topRow_;
+    SetScrollInfo(h, SB_VERT, &si, TRUE);
+    // Someone may have hidden the horizontal bar (ShowScrollBar): keep it hidden then.
+    int viewWidth = std::max(1, ClientWidth() - IndicatorWidth());
+    int total = TotalColumnsWidth();
+    leftOffset_ = std::clamp(leftOffset_, 0, std::max(0, total - viewWidth));
+    if (GetWindowLongW(h, GWL_STYLE) & WS_HSCROLL) {
+        SCROLLINFO hi{};
+        hi.cbSize = sizeof(hi);
+        hi.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+        hi.nMin = 0;
+        hi.nMax = std::max(0, total - 1);
+        hi.nPage = static_cast<UINT>(total <= viewWidth ? total : viewWidth);
+        hi.nPos = leftOffset_;
+        SetScrollInfo(h, SB_HORZ, &hi, TRUE);
+    }
+}
+
+void TCustomDBGrid::ScrollHorizontally(int offset) {
+    int viewWidth = std::max(1, ClientWidth() - IndicatorWidth());
+    leftOffset_ = std::clamp(offset, 0, std::max(0, TotalColumnsWidth() - viewWidth));
+    UpdateScrollBars();
+    Invalidate();
+}
+
+// --- the window ---------------------------------------------------------------------
+
+void TCustomDBGrid::CreateParams(TCreateParams& p) {
+    TWinControl::CreateParams(p);
+    p.Style |= WS_VSCROLL | WS_HSCROLL;
+    p.ExStyle |= WS_EX_CLIENTEDGE;
+    p.ClassStyle = CS_DBLCLKS;
+}
+
+void TCustomDBGrid::CreateWnd() {
+    TWinControl::CreateWnd();
+    UpdateScrollBars();
+}
+
+bool TCustomDBGrid::Dispatch(TMessage& m) {
+    static const TMessageHandler<TCustomDBGrid> table[] = {
+        {WM_ERASEBKGND, &TCustomDBGrid::WMEraseBkgnd},
+        {WM_PAINT, &TCustomDBGrid::WMPaint},
+        {WM_SIZE, &TCustomDBGrid::WMSize},
+        {WM_VSCROLL, &TCustomDBGrid::WMVScroll},
+        {WM_HSCROLL, &TCustomDBGrid::WMHScroll},
+        {WM_MOUSEWHEEL, &TCustomDBGrid::WMMouseWheel},
+        {WM_LBUTTONDOWN, &TCustomDBGrid::WMLButtonDown},
+        {WM_LBUTTONUP, &TCustomDBGrid::WMLButtonUp},
+        {WM_LBUTTONDBLCLK, &TCustomDBGrid::WMLButtonDblClk},
+        {WM_MOUSEMOVE, &TCustomDBGrid::WMMouseMoveGrid},
+        {WM_SETCURSOR, &TCustomDBGrid::WMSetCursor},
+        {WM_KEYDOWN, &TCustomDBGrid::WMKeyDown},
+        {WM_GETDLGCODE, &TCustomDBGrid::WMGetDlgCode},
+        {WM_SETFOCUS, &TCustomDBGrid::WMFocusChanged},
+        {WM_KILLFOCUS, &TCustomDBGrid::WMFocusChanged},
+        {WM_CANCELMODE, &TCustomDBGrid::WMCancelMode},
+        {WM_CAPTURECHANGED, &TCustomDBGrid::WMCancelMode},
+        {CM_FONTCHANGED, &TCustomDBGrid::CMFontChanged},
+    };
+    return DispatchTo(this, table, m) || TWinControl::Dispatch(m);
+}
+
+void TCustomDBGrid::WMEraseBkgnd(TMessage& m) { m.Result = 1; }   // everything is painted off screen
+
+void TCustomDBGrid::WMPaint(TMessage& m) {
+    if (m.WParam) {
+        PaintWindow(reinterpret_cast<HDC>(m.WParam));
+        m.Result = 0;
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    if (rc.right > 0 && rc.bottom > 0) {
+        HDC mem = CreateCompatibleDC(dc);
+        HBITMAP bmp = CreateCompatibleBitmap(dc, rc.right, rc.bottom);
+        HGDIOBJ oldBmp = SelectObject(mem, bmp);
+        PaintWindow(mem);
+        BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
+        SelectObject(mem, oldBmp);
+        DeleteObject(bmp);
+        DeleteDC(mem);
+    }
+    EndPaint(Handle(), &ps);
+    m.Result = 0;
+}
+
+void TCustomDBGrid::PaintWindow(HDC dc) {
+    RECT rc{0, 0, ClientWidth(), ClientHeight()};
+    COLORREF back = ColorToRGB(Color());
+    COLORREF text = ColorToRGB(Font().Color());
+    COLORREF line = ColorToRGB(lineColor_);
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    COLORREF titleBack = Blend(face, RGB(255, 255, 255), 45);
+    COLORREF titleLine = Blend(face, RGB(0, 0, 0), 22);
+    COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    COLORREF highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    // Without the focus the selection stays visible in a quieter tone.
+    COLORREF inactiveSel = Blend(back, highlight, 28);
+    bool focused = Focused();
+    bool showSel = SelectionShown();
+
+    FillSolid(dc, rc, back);
+    SetBkMode(dc, TRANSPARENT);
+    int titleH = TitleHeight();
+    int rowH = RowHeight();
+    int indW = IndicatorWidth();
+    int n = ColumnCount();
+    HRGN clipData = nullptr;
+
+    // Title row.
+    if (titleH) {
+        RECT tr{0, 0, rc.right, titleH};
+        FillSolid(dc, tr, titleBack);
+        HGDIOBJ oldFont = SelectObject(dc, titleFont_.Handle());
+        SetTextColor(dc, ColorToRGB(titleFont_.Color()));
+        IntersectClipRect(dc, indW, 0, rc.right, titleH);
+        for (int i = 0; i < n; ++i) {
+            RECT r = TitleRect(i);
+            if (r.right <= indW || r.left >= rc.right) continue;
+            RECT t{r.left + kCellPadding, r.top, r.right - kCellPadding, r.bottom - 1};
+            std::wstring w = Utf8ToWide(Column(i)->Title());
+            DrawTextW(dc, w.c_str(), static_cast<int>(w.size()), &t,
+                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
+            if (options_ & dgColLines) FillSolid(dc, {r.right - 1, 3, r.right, titleH - 3}, titleLine);
+        }
+        SelectClipRgn(dc, nullptr);
+        SelectObject(dc, oldFont);
+        FillSolid(dc, {0, titleH - 1, rc.right, titleH}, titleLine);
+    }
+
+    // Indicator column.
+    if (indW) {
+        FillSolid(dc, {0, titleH, indW, rc.bottom}, titleBack);
+        FillSolid(dc, {indW - 1, 0, indW, rc.bottom}, titleLine);
+    }
+
+    TDataSet* ds = DataSet();
+    int rows = RowCount();
+    int current = CurrentRow();
+    int visible = (rc.bottom - titleH + rowH - 1) / std::max(1, rowH);
+    int last = std::min(rows, topRow_ + visible);
+    int dataRight = DataLeft() + TotalColumnsWidth();
+
+    clipData = CreateRectRgn(indW, titleH, rc.right, rc.bottom);
+    HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
+    for (int row = topRow_; ds && row < last; ++row) {
+        int y = titleH + (row - topRow_) * rowH;
+        bool isCurrent = row == current;
+        SelectClipRgn(dc, clipData);
+        if (isCurrent && showSel && (options_ & dgRowSelect)) {
+            RECT sel{indW, y, std::min<int>(rc.right, dataRight), y + rowH - ((options_ & dgRowLines) ? 1 : 0)};
+            FillSolid(dc, sel, focused ? highlight : inactiveSel);
+        }
+        for (int i = 0; i < n; ++i) {
+            RECT r = CellRect(i, row);
+            if (r.right <= indW || r.left >= rc.right) continue;
+            TColumn* col = Column(i);
+            bool selCell = isCurrent && showSel && (!(options_ & dgRowSelect) && i == selectedIndex_);
+            RECT cell{r.left, r.top, r.right - ((options_ & dgColLines) ? 1 : 0),
+                      r.bottom - ((options_ & dgRowLines) ? 1 : 0)};
+            if (selCell) FillSolid(dc, cell, focused ? highlight : inactiveSel);
+            bool inverted = isCurrent && showSel && focused && ((options_ & dgRowSelect) || selCell);
+            SetTextColor(dc, inverted ? highlightText : text);
+            if (col->Field()) {
+                std::wstring w = Utf8ToWide(col->Field()->DisplayTextAt(row));
+                RECT t{cell.left + kCellPadding, cell.top, cell.right - kCellPadding, cell.bottom};
+                UINT align = RightAligned(col->Field()) ? DT_RIGHT : DT_LEFT;
+                DrawTextW(dc, w.c_str(), static_cast<int>(w.size()), &t,
+                          DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
+            }
+            if (selCell && focused) DrawFocusRect(dc, &cell);
+            if (options_ & dgColLines) FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, line);
+        }
+        if (options_ & dgRowLines) FillSolid(dc, {indW, y + rowH - 1, std::min<int>(rc.right, dataRight), y + rowH}, line);
+        SelectClipRgn(dc, nullptr);
+        if (indW) {
+            if (options_ & dgRowLines) FillSolid(dc, {0, y + rowH - 1, indW - 1, y + rowH}, titleLine);
+            if (isCurrent) {
+                // A small right-pointing triangle marks the current row.
+                int cx = indW / 2 - 1, cy = y + rowH / 2;
+                HBRUSH b = CreateSolidBrush(ColorToRGB(Font().Color()));
+                HGDIOBJ oldB = SelectObject(dc, b);
+                HGDIOBJ oldP = SelectObject(dc, GetStockObject(NULL_PEN));
+                POINT tri[3] = {{cx - 2, cy - 4}, {cx + 3, cy}, {cx - 2, cy + 4}};
+                Polygon(dc, tri, 3);
+                SelectObject(dc, oldP);
+                SelectObject(dc, oldB);
+                DeleteObject(b);
+            }
+        }
+    }
+    SelectObject(dc, oldFont);
+    DeleteObject(clipData);
+}
+
+void TCustomDBGrid::WMSize(TMessage& m) {
+    TWinControl::DefaultHandler(m);
+    int current = CurrentRow();
+    if (current >= 0) ScrollIntoView(current);
+    ClampTop();
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void TCustomDBGrid::WMVScroll(TMessage& m) {
+    int page = std::max(1, VisibleRowCount());
+    int top = topRow_;
+    switch (LOWORD(m.WParam)) {
+    case SB_LINEUP: --top; break;
+    case SB_LINEDOWN: ++top; break;
+    case SB_PAGEUP: top -= page; break;
+    case SB_PAGEDOWN: top += page; break;
+    case SB_TOP: top = 0; break;
+    case SB_BOTTOM: top = RowCount(); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_TRACKPOS;
+        GetScrollInfo(Handle(), SB_VERT, &si);
+        top = si.nTrackPos;
+        break;
+    }
+    default: break;
+    }
+    SetTopRow(top);
+    m.Result = 0;
+}
+
+void TCustomDBGrid::WMHScroll(TMessage& m) {
+    int page = std::max(1, ClientWidth() - IndicatorWidth());
+    int x = leftOffset_;
+    switch (LOWORD(m.WParam)) {
+    case SB_LINELEFT: x -= 16; break;
+    case SB_LINERIGHT: x += 16; break;
+    case SB_PAGELEFT: x -= page; break;
+    case SB_PAGERIGHT: x += page; break;
+    case SB_LEFT: x = 0; break;
+    case SB_RIGHT: x = TotalColumnsWidth(); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_TRACKPOS;
+        GetScrollInfo(Handle(), SB_HORZ, &si);
+        x = si.nTrackPos;
+        break;
+    }
+    default: break;
+    }
+    ScrollHorizontally(x);
+    m.Result = 0;
+}
+
+// Each notch of the wheel moves the current row by one, as the keyboard arrows do.
+void TCustomDBGrid::WMMouseWheel(TMessage& m) {
+    wheelRest_ += GET_WHEEL_DELTA_WPARAM(m.WParam);
+    int notches = wheelRest_ / WHEEL_DELTA;
+    wheelRest_ -= notches * WHEEL_DELTA;
+    if (notches) MoveBy(-notches);
+    m.Result = 0;
+}
+
+void TCustomDBGrid::WMLButtonDown(TMessage& m) {
+    POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    if (CanFocus() && !Focused()) SetFocus();
+    clickRow_ = -1;
+    clickColumn_ = -1;
+    int divider = ResizeDividerAt(p);
+    if (divider >= 0) {
+        resizeColumn_ = divider;
+        resizeStartX_ = p.x;
+        resizeStartWidth_ = Column(divider)->Width();
+        SetCapture(Handle());
+        m.Result = 0;
+        return;
+    }
+    int row = RowAtY(p.y);
+    int col = ColumnAtX(p.x);
+    if (row >= 0) {
+        if (col >= 0 && !(options_ & dgRowSelect)) SetSelectedIndex(col);
+        else if (col >= 0) selectedIndex_ = col;
+        MoveTo(row);
+        clickRow_ = row;
+        clickColumn_ = col;
+    }
+    m.Result = 0;
+}
+
+void TCustomDBGrid::WMLButtonUp(TMessage& m) {
+    POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    if (resizeColumn_ >= 0) {
+        resizeColumn_ = -1;
+        if (GetCapture() == Handle()) ReleaseCapture();
+        m.Result = 0;
+        return;
+    }
+    int row = clickRow_, col = clickColumn_;
+    clickRow_ = clickColumn_ = -1;
+    if (row >= 0 && col >= 0 && RowAtY(p.y) == row && ColumnAtX(p.x) == col) {
+        if (OnCellClick) OnCellClick(Column(col));
+    }
+    if (row >= 0) Click();
+    m.Result = 0;
+}
+
+void TCustomDBGrid::WMLButtonDblClk(TMessage& m) {
+    POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    // The second press of a double click behaves as a press, then tells OnDblClick.
+    if (ResizeDividerAt(p) < 0) {
+        int row = RowAtY(p.y);
+        if (row >= 0) MoveTo(row);
+    }
+    if (OnDblClick) OnDblClick(this);
+    m.Result = 0;
+}
+
+void TCustomDBGrid::WMMouseMoveGrid(TMessage& m) {
+    if (resizeColumn_ >= 0) {
+        int x = GET_X_LPARAM(m.LParam);
+        SetColumnWidth(resizeColumn_, std::max(kMinColumnWidth, resizeStartWidth_ + x - resizeStartX_));
+        Update();
+        m.Result = 0;
+        return;
+    }
+    TWinControl::WMMouseMove(m);
+}
+
+void TCustomDBGrid::WMSetCursor(TMessage& m) {
+    if (LOWORD(m.LParam) == HTCLIENT) {
+        POINT p;
+        GetCursorPos(&p);
+        ::ScreenToClient(Handle(), &p);
+        if (resizeColumn_ >= 0 || ResizeDividerAt(p) >= 0) {
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));
+            m.Result = 1;
+            return;
+        }
+    }
+    DefaultHandler(m);
+}
+
+void TCustomDBGrid::WMCancelMode(TMessage& m) {
+    resizeColumn_ = -1;
+    DefaultHandler(m);
+}
+
+void TCustomDBGrid::WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
+
+void TCustomDBGrid::WMFocusChanged(TMessage& m) {
+    if (m.Msg == WM_SETFOCUS)
+        TWinControl::WMSetFocus(m);
+    else
+        TWinControl::WMKillFocus(m);
+    Invalidate();
+}
+
+void TCustomDBGrid::CMFontChanged(TMessage& m) {
+    TWinControl::CMFontChanged(m);
+    ClampTop();
+    UpdateScrollBars();
+}
+
+void TCustomDBGrid::WMKeyDown(TMessage& m) {
+    bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    int page = std::max(1, VisibleRowCount());
+    bool rowSelect = options_ & dgRowSelect;
+    m.Result = 0;
+    switch (m.WParam) {
+    case VK_UP: MoveBy(-1); return;
+    case VK_DOWN: MoveBy(1); return;
+    case VK_PRIOR: MoveBy(-page); return;
+    case VK_NEXT: MoveBy(page); return;
+    case VK_HOME:
+        if (ctrl || rowSelect)
+            MoveTo(0);
+        else
+            SetSelectedIndex(0);
+        return;
+    case VK_END:
+        if (ctrl || rowSelect)
+            MoveTo(RowCount() - 1);
+        else
+            SetSelectedIndex(ColumnCount() - 1);
+        return;
+    case VK_LEFT:
+        if (rowSelect)
+            ScrollHorizontally(leftOffset_ - 16);
+        else
+            SetSelectedIndex(std::max(0, selectedIndex_ - 1));
+        return;
+    case VK_RIGHT:
+        if (rowSelect)
+            ScrollHorizontally(leftOffset_ + 16);
+        else
+            SetSelectedIndex(std::min(ColumnCount() - 1, selectedIndex_ + 1));
+        return;
+    case VK_DELETE:
+        if (ctrl) {
+            DeleteCurrentRow();
+            return;
+        }
+        break;
+    default: break;
+    }
+    DefaultHandler(m);
+}
+
+// Ctrl+Delete: the current row goes, after "Delete record?" when the grid asks first.
+void TCustomDBGrid::DeleteCurrentRow() {
+    TDataSet* ds = DataSet();
+    if (readOnly_ || !ds || !ds->CanModify() || ds->IsEmpty()) return;
+    if (options_ & dgConfirmDelete) {
+        int answer = Application ? Application->MessageBox("Delete record?", "Confirm", MB_OKCANCEL | MB_ICONQUESTION)
+                                 : ::MessageBoxW(Handle(), L"Delete record?", L"Confirm", MB_OKCANCEL | MB_ICONQUESTION);
+        if (answer != IDOK) return;
+        ds = DataSet();   // the box ran messages: the dataset may be gone or closed
+        if (!ds || !ds->CanModify() || ds->IsEmpty()) return;
+    }
+    ds->Delete();
+}
