@@ -9,9 +9,13 @@
 
 enum class TLayoutKind {
     Label, Button, Edit, ListBox, ComboBoxList, ComboBox,
-    // Data-bound controls; their data source, fields, columns and options are set by the
-    // window's code after building (see DBGrid.h, DBNavigator.h, DBText.h).
-    DBGrid, RzDBGrid, DBNavigator, DBText
+    // Framed tool-bar button with a drop-down menu (TRzMenuToolbarButton); its glyph and
+    // DropDownMenu are set by the window's code after building.
+    MenuToolbarButton,
+    // Menus are components, not controls: a PopupMenu row makes a TPopupMenu; a MenuItem
+    // row makes a TMenuItem (caption, hint, visible, onClick) added to the menu or item
+    // named in `parent`.
+    PopupMenu, MenuItem
 };
 
 struct TFormLayout {
@@ -57,6 +61,12 @@ struct TLayoutRow {
 
 // Makes a control of a kind, owned by `owner`, with the kind's default size.
 TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner);
+// True for the kinds that are components without a place on the form (menus).
+bool IsNonVisualKind(TLayoutKind kind);
+// Makes such a component, owned by the form and named, and adds a menu item to its
+// parent menu or item; an unknown parent is a programming error reported at once.
+TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, const char* parent,
+                               const char* caption, const char* hint, bool visible, TNotifyEvent onClick);
 // Applies the form's own row.
 void ApplyFormLayout(TCustomForm& form, const TFormLayout& layout);
 // Sets the common settings of one control row (everything but the events).
@@ -73,6 +83,12 @@ void BuildForm(F& form, const TFormLayout& layout, const TLayoutRow<F> (&rows)[N
     ApplyFormLayout(form, layout);
     std::vector<std::pair<std::string, int>> tabs;
     for (const auto& row : rows) {
+        if (IsNonVisualKind(row.kind)) {
+            TNotifyEvent click;
+            if (row.onClick) click = [&form, h = row.onClick](TComponent* s) { (form.*h)(s); };
+            CreateNonVisualRow(form, row.kind, row.name, row.parent, row.caption, row.hint, row.visible, click);
+            continue;
+        }
         TControl* c = CreateLayoutControl(row.kind, &form);
         c->SetName(row.name);
         ApplyControlRow(form, *c, row.parent, row.left, row.top, row.width, row.height, row.caption, row.font,

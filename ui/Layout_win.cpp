@@ -4,13 +4,11 @@
 
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
-#include "ui/DBGrid.h"
-#include "ui/DBNavigator.h"
-#include "ui/DBText.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
-#include "ui/rz/RzDBGrid.h"
+#include "ui/Menus.h"
+#include "ui/rz/RzToolButton.h"
 
 TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
     switch (kind) {
@@ -24,12 +22,41 @@ TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
         return c;
     }
     case TLayoutKind::ComboBox: return new TComboBox(owner);
-    case TLayoutKind::DBGrid: return new TDBGrid(owner);
-    case TLayoutKind::RzDBGrid: return new TRzDBGrid(owner);
-    case TLayoutKind::DBNavigator: return new TDBNavigator(owner);
-    case TLayoutKind::DBText: return new TDBText(owner);
+    case TLayoutKind::MenuToolbarButton: return new TRzMenuToolbarButton(owner);
+    case TLayoutKind::PopupMenu:
+    case TLayoutKind::MenuItem: break;
     }
     throw Exception("Неизвестный вид элемента в описании окна");
+}
+
+bool IsNonVisualKind(TLayoutKind kind) {
+    return kind == TLayoutKind::PopupMenu || kind == TLayoutKind::MenuItem;
+}
+
+TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, const char* parent,
+                               const char* caption, const char* hint, bool visible, TNotifyEvent onClick) {
+    if (kind == TLayoutKind::PopupMenu) {
+        auto* menu = new TPopupMenu(&form);
+        menu->SetName(name);
+        return menu;
+    }
+    if (kind != TLayoutKind::MenuItem) throw Exception("Элемент " + std::string(name) + " не является меню");
+    // The parent first, so that a wrong table leaves nothing half made.
+    TMenuItem* into = nullptr;
+    TComponent* p = parent && *parent ? form.FindComponent(parent) : nullptr;
+    if (auto* menu = dynamic_cast<TPopupMenu*>(p))
+        into = menu->Items();
+    else if (auto* item = dynamic_cast<TMenuItem*>(p))
+        into = item;
+    if (!into) throw Exception("Пункт меню " + std::string(name) + " не указывает своё меню");
+    auto* item = new TMenuItem(&form);
+    item->SetName(name);
+    item->SetCaption(caption);
+    item->SetHint(hint);
+    item->SetVisible(visible);
+    item->OnClick = std::move(onClick);
+    into->Add(item);
+    return item;
 }
 
 void ApplyFormLayout(TCustomForm& form, const TFormLayout& l) {

@@ -49,6 +49,8 @@ public:
 
     TMsgDlgType DlgType() const { return type_; }
     const std::string& MessageText() const { return text_; }
+    // The system icon shown (IDI_WARNING, IDI_ERROR, ... as a number), 0 for none.
+    int IconId() const;
 
 private:
     TMsgDlgType type_;
