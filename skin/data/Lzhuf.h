@@ -84,8 +84,10 @@ private:
 
 // Reads the 4-byte little-endian size prefix and expands the stream behind it.
 // Throws `ElzhException` when the prefix is missing (fewer than 4 bytes), larger than
-// `limit` (at most `kLzhMaxTextSize`) or the stream is truncated. A prefix <= 0 gives
-// an empty result.
+// `limit` (at most `kLzhMaxTextSize`), larger than the code bytes could ever hold
+// (48 bytes per code byte: a 60-byte match takes at least 10 bits), or the stream is
+// truncated. A prefix <= 0 gives an empty result. Nothing is allocated beyond the
+// checked size.
 std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit = kLzhMaxTextSize);
 
 // Writes the 4-byte size prefix and the compressed stream. Inputs above
