@@ -39,6 +39,8 @@ protected:
     bool Dispatch(TMessage& m) override;
     void DefineProperties(std::vector<TPublishedProperty>& props) const override;
     virtual void Change();
+    // In a drop-down list a letter picks the next entry that starts with it.
+    void KeyPress(wchar_t& key) override;
     void CNCommand(TMessage& m);
     void CMRecreateWnd(TMessage& m);
 

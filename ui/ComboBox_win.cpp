@@ -112,6 +112,34 @@ void TCustomComboBox::Change() {
     if (OnChange) OnChange(this);
 }
 
+namespace {
+
+wchar_t Upper(wchar_t c) {
+    return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+}
+
+}  // namespace
+
+void TCustomComboBox::KeyPress(wchar_t& key) {
+    TWinControl::KeyPress(key);
+    if (key < 32 || style_ != TStyle::csDropDownList || items_.empty() || DroppedDown()) return;
+    // The same letter again goes on to the next entry with it, round the list.
+    int n = Count(), from = ItemIndex();
+    for (int step = 1; step <= n; ++step) {
+        int i = ((from < 0 ? -1 : from) + step) % n;
+        std::wstring item = Utf8ToWide(items_[static_cast<size_t>(i)]);
+        if (!item.empty() && Upper(item[0]) == Upper(key)) {
+            key = 0;
+            if (i != from) {
+                SetItemIndex(i);
+                Change();
+            }
+            return;
+        }
+    }
+    key = 0;
+}
+
 void TCustomComboBox::CNCommand(TMessage& m) {
     WORD code = HIWORD(m.WParam);
     if (code == CBN_SELCHANGE || (code == CBN_EDITCHANGE && style_ == TStyle::csDropDown)) {

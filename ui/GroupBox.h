@@ -12,6 +12,7 @@ public:
     void SetBorderWidth(int v);
 
 protected:
+    void CreateParams(TCreateParams& params) override;
     bool Dispatch(TMessage& m) override;
     void DefineProperties(std::vector<TPublishedProperty>& props) const override;
     void PaintWindow(HDC dc) override;

@@ -116,13 +116,64 @@ std::wstring FormatSpinValue(long double v, int decimals, wchar_t separator) {
     return (negative && !zero ? L"-" : L"") + digits;
 }
 
+namespace {
+
+// The typed number rounded to `decimals` on its own decimal digits (half away from
+// zero), so that "17,15" becomes "17,2" as the user reads it, whatever its binary value.
+std::wstring RoundTypedText(const std::wstring& text, int decimals, wchar_t separator) {
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && IsSign(text[i])) negative = text[i++] == L'-';
+    std::wstring whole, frac;
+    bool inFrac = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] == separator) {
+            inFrac = true;
+            continue;
+        }
+        (inFrac ? frac : whole).push_back(text[i]);
+    }
+    decimals = std::clamp(decimals, 0, 18);
+    bool roundUp = static_cast<int>(frac.size()) > decimals && frac[static_cast<size_t>(decimals)] >= L'5';
+    frac.resize(static_cast<size_t>(decimals), L'0');
+    std::wstring digits = whole + frac;
+    if (roundUp) {
+        int k = static_cast<int>(digits.size()) - 1;
+        while (k >= 0 && digits[static_cast<size_t>(k)] == L'9') digits[static_cast<size_t>(k--)] = L'0';
+        if (k >= 0)
+            ++digits[static_cast<size_t>(k)];
+        else
+            digits.insert(digits.begin(), L'1');
+    }
+    // No leading zeros, but at least one digit before the separator.
+    size_t intLen = digits.size() - static_cast<size_t>(decimals);
+    size_t lead = 0;
+    while (lead + 1 < intLen && digits[lead] == L'0') ++lead;
+    if (intLen == 0) {
+        digits.insert(digits.begin(), L'0');
+        intLen = 1;
+    }
+    digits.erase(0, lead);
+    intLen -= lead;
+    if (decimals > 0) digits.insert(intLen, 1, separator);
+    bool zero = digits.find_first_not_of(std::wstring(L"0") + separator) == std::wstring::npos;
+    return (negative && !zero ? L"-" : L"") + digits;
+}
+
+}  // namespace
+
 std::wstring CommitSpinText(const std::wstring& text, const TSpinRange& range, wchar_t separator) {
     auto v = ParseSpinText(text, separator);
-    return FormatSpinValue(range.Clamp(v ? *v : range.min), range.decimals, separator);
+    if (!v) return FormatSpinValue(range.min, range.decimals, separator);
+    long double clamped = range.Clamp(*v);
+    if (clamped != *v) return FormatSpinValue(clamped, range.decimals, separator);
+    return RoundTypedText(text, range.decimals, separator);
 }
 
 std::wstring StepSpinText(const std::wstring& text, long double delta, const TSpinRange& range, wchar_t separator) {
-    auto v = ParseSpinText(text, separator);
+    // From the text as it would be committed: stepping never starts outside the range or
+    // between two of its decimal places.
+    auto v = ParseSpinText(CommitSpinText(text, range, separator), separator);
     long double from = v ? *v : range.min;
     return FormatSpinValue(range.Clamp(from + delta), range.decimals, separator);
 }

@@ -7,6 +7,7 @@
 class TRzEdit : public TCustomEdit {
 public:
     explicit TRzEdit(TComponent* owner);
+    ~TRzEdit() override;
     std::string ClassName() const override { return "TRzEdit"; }
 
     bool FrameVisible() const { return frameVisible_; }

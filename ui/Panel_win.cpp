@@ -1,0 +1,161 @@
+#include "ui/Panel.h"
+
+#include <algorithm>
+
+#include "core/Utf16.h"
+
+namespace {
+
+void FillColor(HDC dc, const RECT& r, COLORREF c) {
+    HBRUSH b = CreateSolidBrush(c);
+    FillRect(dc, &r, b);
+    DeleteObject(b);
+}
+
+}  // namespace
+
+void DrawBevel(HDC dc, RECT& r, TBevelCut cut, int width) {
+    if (cut == TBevelCut::bvNone) return;
+    for (int i = 0; i < width && r.right - r.left > 1 && r.bottom - r.top > 1; ++i) {
+        if (cut != TBevelCut::bvSpace) {
+            COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
+            COLORREF topLeft = cut == TBevelCut::bvRaised ? light : dark;
+            COLORREF bottomRight = cut == TBevelCut::bvRaised ? dark : light;
+            FillColor(dc, {r.left, r.top, r.right - 1, r.top + 1}, topLeft);
+            FillColor(dc, {r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
+            FillColor(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+            FillColor(dc, {r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+        }
+        InflateRect(&r, -1, -1);
+    }
+}
+
+TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 185, 41);
+}
+
+void TCustomPanel::CreateParams(TCreateParams& p) {
+    TWinControl::CreateParams(p);
+    p.Style |= WS_CLIPCHILDREN;
+}
+
+int TCustomPanel::FrameWidth() const {
+    int w = borderWidth_;
+    if (bevelOuter_ != TBevelCut::bvNone) w += bevelWidth_;
+    if (bevelInner_ != TBevelCut::bvNone) w += bevelWidth_;
+    return w;
+}
+
+void TCustomPanel::SetBevelInner(TBevelCut v) {
+    bevelInner_ = v;
+    Invalidate();
+}
+
+void TCustomPanel::SetBevelOuter(TBevelCut v) {
+    bevelOuter_ = v;
+    Invalidate();
+}
+
+void TCustomPanel::SetBevelWidth(int v) {
+    bevelWidth_ = std::max(v, 1);
+    Invalidate();
+}
+
+void TCustomPanel::SetBorderWidth(int v) {
+    v = std::max(v, 0);
+    if (v == borderWidth_) return;
+    borderWidth_ = v;
+    BorderChanged();
+}
+
+void TCustomPanel::SetAlignment(TAlignment a) {
+    alignment_ = a;
+    Invalidate();
+}
+
+void TCustomPanel::BorderChanged() {
+    if (HandleAllocated())
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate();
+}
+
+bool TCustomPanel::Dispatch(TMessage& m) {
+    static const TMessageHandler<TCustomPanel> table[] = {
+        {WM_NCCALCSIZE, &TCustomPanel::WMNCCalcSize},
+        {WM_NCPAINT, &TCustomPanel::WMNCPaint},
+        {CM_TEXTCHANGED, &TCustomPanel::CMTextChanged},
+    };
+    return DispatchTo(this, table, m) || TWinControl::Dispatch(m);
+}
+
+// The border is outside the client area, so that children are placed inside it.
+void TCustomPanel::WMNCCalcSize(TMessage& m) {
+    DefaultHandler(m);
+    auto* r = reinterpret_cast<RECT*>(m.LParam);   // rgrc[0] comes first either way
+    InflateRect(r, -borderWidth_, -borderWidth_);
+    if (r->right < r->left) r->right = r->left;
+    if (r->bottom < r->top) r->bottom = r->top;
+}
+
+void TCustomPanel::WMNCPaint(TMessage& m) {
+    if (borderWidth_ == 0) {
+        DefaultHandler(m);
+        return;
+    }
+    HDC dc = GetWindowDC(Handle());
+    RECT w{0, 0, Width(), Height()};
+    RECT inner = w;
+    InflateRect(&inner, -borderWidth_, -borderWidth_);
+    ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+    FillRect(dc, &w, Brush());
+    ReleaseDC(Handle(), dc);
+    m.Result = 0;
+}
+
+void TCustomPanel::CMTextChanged(TMessage&) { Invalidate(); }
+
+void TCustomPanel::PaintWindow(HDC dc) {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    PaintPanel(dc, r);
+}
+
+void TCustomPanel::PaintPanel(HDC dc, RECT r) {
+    DrawBevel(dc, r, bevelOuter_, bevelWidth_);
+    DrawBevel(dc, r, bevelInner_, bevelWidth_);
+    std::wstring text = Utf8ToWide(Text());
+    if (text.empty()) return;
+    static const UINT align[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+    HGDIOBJ old = SelectObject(dc, Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, Enabled() ? ColorToRGB(Font().Color()) : GetSysColor(COLOR_GRAYTEXT));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              align[static_cast<int>(alignment_)] | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS);
+    SelectObject(dc, old);
+}
+
+void TCustomPanel::DefineProperties(std::vector<TPublishedProperty>& props) const {
+    TWinControl::DefineProperties(props);
+    auto intProp = [&props](const char* name, int (TCustomPanel::*get)() const, void (TCustomPanel::*set)(int)) {
+        props.push_back({name,
+                         [get](const TComponent& c) { return Variant(int32_t{(static_cast<const TCustomPanel&>(c).*get)()}); },
+                         [set, name](TComponent& c, const Variant& v) {
+                             if (v.Type() != VarType::Integer) throw Exception(std::string("Invalid value for ") + name);
+                             (static_cast<TCustomPanel&>(c).*set)(static_cast<int>(v.IntValue()));
+                         }});
+    };
+    intProp("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth);
+    intProp("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth);
+    static const char* const cuts[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+    props.push_back({"BevelInner",
+                     [](const TComponent& c) {
+                         return Variant(cuts[static_cast<int>(static_cast<const TCustomPanel&>(c).BevelInner())]);
+                     },
+                     nullptr});
+    props.push_back({"BevelOuter",
+                     [](const TComponent& c) {
+                         return Variant(cuts[static_cast<int>(static_cast<const TCustomPanel&>(c).BevelOuter())]);
+                     },
+                     nullptr});
+}

@@ -1,0 +1,151 @@
+#include "ui/rz/RzButton.h"
+
+#include "core/Utf16.h"
+
+namespace {
+
+COLORREF Mix(COLORREF a, COLORREF b, int percentB) {
+    auto ch = [&](int shift) {
+        int x = (a >> shift) & 0xFF, y = (b >> shift) & 0xFF;
+        return static_cast<COLORREF>((x * (100 - percentB) + y * percentB) / 100) << shift;
+    };
+    return ch(0) | ch(8) | ch(16);
+}
+
+}  // namespace
+
+TRzButton::TRzButton(TComponent* owner) : TCustomDrawnButton(owner) {}
+
+void TRzButton::SetFrameColor(TColor c) {
+    frameColor_ = c;
+    Invalidate();
+}
+
+void TRzButton::SetHotFrameColor(TColor c) {
+    hotFrameColor_ = c;
+    Invalidate();
+}
+
+int TRzButton::DrawState(bool pressed, bool focused) const {
+    if (!Enabled()) return 3;
+    if (pressed) return 2;
+    if (MouseInControl() || focused) return 1;
+    return 0;
+}
+
+bool TRzButton::Dispatch(TMessage& m) {
+    static const TMessageHandler<TRzButton> table[] = {
+        {CM_MOUSEENTER, &TRzButton::CMMouseChanged},
+        {CM_MOUSELEAVE, &TRzButton::CMMouseChanged},
+    };
+    return DispatchTo(this, table, m) || TCustomDrawnButton::Dispatch(m);
+}
+
+void TRzButton::CMMouseChanged(TMessage& m) {
+    TCustomDrawnButton::Dispatch(m);   // keeps MouseInControl
+    Invalidate();
+}
+
+RECT TRzButton::DrawFace(HDC dc, RECT r, bool pressed, bool focused) {
+    int state = DrawState(pressed, focused);
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    if (state == 1) face = Mix(face, RGB(255, 255, 255), 45);
+    if (state == 2) face = Mix(face, GetSysColor(COLOR_BTNSHADOW), 35);
+    HBRUSH b = CreateSolidBrush(face);
+    FillRect(dc, &r, b);
+    DeleteObject(b);
+    COLORREF frame = ColorToRGB(state == 1 || state == 2 ? hotFrameColor_ : frameColor_);
+    HBRUSH f = CreateSolidBrush(frame);
+    FrameRect(dc, &r, f);
+    DeleteObject(f);
+    RECT content = r;
+    InflateRect(&content, -2, -2);
+    if (state == 2) OffsetRect(&content, 1, 1);
+    return content;
+}
+
+void TRzButton::DrawContent(HDC dc, RECT r, bool pressed) {
+    std::wstring text = Utf8ToWide(Text());
+    HGDIOBJ old = SelectObject(dc, Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    if (Enabled()) {
+        SetTextColor(dc, ColorToRGB(Font().Color()));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+    } else {
+        RECT shadow = r;
+        OffsetRect(&shadow, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shadow, flags);
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+    }
+    SelectObject(dc, old);
+}
+
+void TRzButton::DrawButton(HDC dc, RECT r, bool pressed, bool focused) {
+    RECT content = DrawFace(dc, r, pressed, focused);
+    DrawContent(dc, content, pressed);
+    if (focused) {
+        RECT fr = r;
+        InflateRect(&fr, -3, -3);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        DrawFocusRect(dc, &fr);
+    }
+}
+
+void TRzButton::DefineProperties(std::vector<TPublishedProperty>& props) const {
+    TCustomDrawnButton::DefineProperties(props);
+    props.push_back({"FrameColor", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzButton&>(c).FrameColor()}); },
+                     [](TComponent& c, const Variant& v) {
+                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for FrameColor");
+                         static_cast<TRzButton&>(c).SetFrameColor(static_cast<TColor>(v.IntValue()));
+                     }});
+}
+
+TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {}
+
+void TRzBitBtn::SetGlyph(const TGlyph& glyph) {
+    glyph_ = glyph;
+    Invalidate();
+}
+
+void TRzBitBtn::SetLayout(TButtonLayout l) {
+    layout_ = l;
+    Invalidate();
+}
+
+void TRzBitBtn::SetMargin(int v) {
+    margin_ = v;
+    Invalidate();
+}
+
+void TRzBitBtn::SetSpacing(int v) {
+    spacing_ = v;
+    Invalidate();
+}
+
+void TRzBitBtn::DrawContent(HDC dc, RECT r, bool) {
+    DrawGlyphAndCaption(dc, r, glyph_, Text(), Font().Handle(), ColorToRGB(Font().Color()), Enabled(), layout_, margin_,
+                        spacing_);
+}
+
+void TRzBitBtn::DefineProperties(std::vector<TPublishedProperty>& props) const {
+    TRzButton::DefineProperties(props);
+    props.push_back({"NumGlyphs", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).NumGlyphs()}); },
+                     nullptr});
+    props.push_back({"Margin", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).Margin()}); },
+                     [](TComponent& c, const Variant& v) {
+                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Margin");
+                         static_cast<TRzBitBtn&>(c).SetMargin(static_cast<int>(v.IntValue()));
+                     }});
+    props.push_back({"Spacing", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).Spacing()}); },
+                     [](TComponent& c, const Variant& v) {
+                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Spacing");
+                         static_cast<TRzBitBtn&>(c).SetSpacing(static_cast<int>(v.IntValue()));
+                     }});
+    props.push_back({"Layout",
+                     [](const TComponent& c) { return Variant(ButtonLayoutName(static_cast<const TRzBitBtn&>(c).Layout())); },
+                     nullptr});
+}
