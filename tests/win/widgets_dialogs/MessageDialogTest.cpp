@@ -67,8 +67,12 @@ protected:
             Pump(30);
             seen = Read(w, env.main);
             if (!screenshot.empty()) {
+                // Under Wine without a window manager the caption may be left drawn in
+                // its inactive colours by focus events of the X server; the window is
+                // active (checked below), so its caption is drawn that way again.
+                if (GetActiveWindow() == w) SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
                 RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-                Pump(60);
+                Pump(100);
                 SaveScreenshot(CaptureWindow(w), screenshot);
             }
             if (key)
