@@ -7,6 +7,7 @@
 
 #include "ui/Form.h"
 #include "ui/Panel.h"
+#include "ui/StaticText.h"
 
 enum class TLayoutKind {
     Label, Button, Edit, ListBox, ComboBoxList, ComboBox,
@@ -81,6 +82,7 @@ struct TKindSettings {
     const char* glyph;
     bool stretch;
     TColor color;
+    TStaticBorderStyle staticBorder;
 };
 
 template <class F>
@@ -118,6 +120,7 @@ struct TLayoutRow {
     bool stretch = false;       // pictures
     KeyHandler onKeyPress = nullptr;   // edits, spin edits, combo boxes
     TColor color = clDefault;   // the control's colour; clDefault keeps the kind's
+    TStaticBorderStyle staticBorder = TStaticBorderStyle::sbsNone;   // static texts: sbsSunken for a sunken border
 };
 
 // Makes a control of a kind, owned by `owner`, with the kind's default size.
@@ -159,7 +162,8 @@ void BuildForm(F& form, const TFormLayout& layout, const TLayoutRow<F> (&rows)[N
         ApplyControlRow(form, *c, row.parent, row.left, row.top, row.width, row.height, row.caption, row.font,
                         row.hint, row.visible, row.modalResult, row.isDefault);
         ApplyKindSettings(*c, {row.alignment, row.autoSize, row.transparent, row.wordWrap, row.maxLength, row.readOnly,
-                               row.items, row.itemIndex, row.spin, row.bevel, row.glyph, row.stretch, row.color});
+                               row.items, row.itemIndex, row.spin, row.bevel, row.glyph, row.stretch, row.color,
+                               row.staticBorder});
         if (row.onClick) BindLayoutEvent(*c, false, [&form, h = row.onClick](TComponent* s) { (form.*h)(s); });
         if (row.onKeyPress)
             BindKeyPress(*c, [&form, h = row.onKeyPress](TComponent* s, wchar_t& k) { (form.*h)(s, k); });

@@ -174,10 +174,11 @@ std::vector<std::string> SplitItems(const char* items) {
 void ApplyKindSettings(TControl& c, const TKindSettings& k) {
     if (k.color != clDefault) c.SetColor(k.color);
     if (auto* l = dynamic_cast<TLabel*>(&c)) {
+        // AutoSize first: a fixed-size label keeps the row's size whatever comes next.
+        l->SetAutoSize(k.autoSize);
         l->SetAlignment(k.alignment);
         l->SetTransparent(k.transparent);
         l->SetWordWrap(k.wordWrap);
-        l->SetAutoSize(k.autoSize);
     } else if (auto* e = dynamic_cast<TCustomEdit*>(&c)) {
         e->SetAlignment(k.alignment);
         e->SetMaxLength(k.maxLength);
@@ -195,8 +196,9 @@ void ApplyKindSettings(TControl& c, const TKindSettings& k) {
         cb->SetItems(SplitItems(k.items));
         cb->SetItemIndex(k.itemIndex);
     } else if (auto* st = dynamic_cast<TStaticText*>(&c)) {
-        st->SetAlignment(k.alignment);
         st->SetAutoSize(k.autoSize);
+        st->SetAlignment(k.alignment);
+        st->SetBorderStyle(k.staticBorder);
     } else if (auto* g = dynamic_cast<TRzGroupBox*>(&c)) {
         g->SetBorderWidth(k.bevel.borderWidth);
     } else if (auto* p = dynamic_cast<TCustomPanel*>(&c)) {

@@ -29,6 +29,8 @@ const TFormLayout kForm = {
 };
 
 const TLayoutRow<TLayoutForm> kRows[] = {
+    {.name = "About", .kind = TLayoutKind::Panel, .left = 8, .top = 190, .width = 200, .height = 90,
+     .bevel = {.inner = TBevelCut::bvRaised, .outer = TBevelCut::bvLowered}},
     {.name = "Box", .kind = TLayoutKind::RzGroupBox, .left = 8, .top = 8, .width = 300, .height = 169,
      .caption = " Рацион ", .font = {10, fsBold}, .tab = 1, .bevel = {.borderWidth = 4}},
     {.name = "Totals", .kind = TLayoutKind::RzPanel, .left = 150, .top = 16, .width = 120, .height = 100, .tab = 0,
@@ -37,6 +39,9 @@ const TLayoutRow<TLayoutForm> kRows[] = {
      .font = {9, fsBold | fsUnderline}, .parent = "Totals"},
     {.name = "Type", .kind = TLayoutKind::Label, .left = 8, .top = 40, .width = 100, .height = 15, .parent = "Totals",
      .autoSize = false},
+    {.name = "Donation", .kind = TLayoutKind::Label, .left = 8, .top = 160, .width = 260, .height = 104,
+     .caption = "Программа бесплатна; поддержать её можно переводом на один из счетов ниже.",
+     .parent = "About", .autoSize = false, .wordWrap = true},
     {.name = "Weight", .kind = TLayoutKind::RzSpinEdit, .left = 8, .top = 16, .width = 105, .height = 21, .tab = 0,
      .parent = "Box", .spin = {.min = 0, .max = 1000000, .increment = 1, .pageIncrement = 10, .value = 0},
      .onKeyPress = &TLayoutForm::WeightKeyPress},
@@ -47,12 +52,10 @@ const TLayoutRow<TLayoutForm> kRows[] = {
     {.name = "Protein", .kind = TLayoutKind::RzEdit, .left = 320, .top = 8, .width = 73, .height = 21,
      .caption = "0", .tab = 2, .alignment = TAlignment::taRightJustify, .maxLength = 10},
     {.name = "Result", .kind = TLayoutKind::StaticText, .left = 320, .top = 40, .width = 70, .height = 20,
-     .font = {10, fsBold}, .autoSize = false},
+     .font = {10, fsBold}, .autoSize = false, .staticBorder = TStaticBorderStyle::sbsSunken},
     {.name = "Exit", .kind = TLayoutKind::RzBitBtn, .left = 320, .top = 80, .caption = "Выход", .tab = 0},
     {.name = "Icon", .kind = TLayoutKind::Image, .left = 320, .top = 120, .width = 41, .height = 41,
      .glyph = "MAINICON", .stretch = true},
-    {.name = "About", .kind = TLayoutKind::Panel, .left = 8, .top = 190, .width = 200, .height = 90,
-     .bevel = {.inner = TBevelCut::bvRaised, .outer = TBevelCut::bvLowered}},
 };
 
 }  // namespace
@@ -72,6 +75,10 @@ TEST_F(WidgetsInput, LayoutRowsSetTheInputKindsUp) {
     auto* type = FindControl<TLabel>(*f, "Type");
     EXPECT_FALSE(type->AutoSize());
     EXPECT_EQ(type->Width(), 100);
+    auto* donation = FindControl<TLabel>(*f, "Donation");
+    EXPECT_TRUE(donation->WordWrap());
+    EXPECT_EQ(donation->Width(), 260);
+    EXPECT_EQ(donation->Height(), 104);
     auto* weight = FindControl<TRzSpinEdit>(*f, "Weight");
     EXPECT_EQ(weight->Text(), "0");
     EXPECT_EQ(weight->Max(), 1000000.0L);
@@ -86,7 +93,10 @@ TEST_F(WidgetsInput, LayoutRowsSetTheInputKindsUp) {
     EXPECT_EQ(protein->Alignment(), TAlignment::taRightJustify);
     EXPECT_EQ(protein->MaxLength(), 10);
     EXPECT_EQ(protein->Text(), "0");
-    EXPECT_FALSE(FindControl<TStaticText>(*f, "Result")->AutoSize());
+    auto* result = FindControl<TStaticText>(*f, "Result");
+    EXPECT_FALSE(result->AutoSize());
+    EXPECT_EQ(result->BorderStyle(), TStaticBorderStyle::sbsSunken);
+    EXPECT_EQ(result->Width(), 70);
     EXPECT_TRUE(FindControl<TImage>(*f, "Icon")->HasIcon());
     EXPECT_EQ(FindControl<TRzBitBtn>(*f, "Exit")->Width(), 75);
     EXPECT_EQ(FindControl<TCustomPanel>(*f, "About")->BevelInner(), TBevelCut::bvRaised);
