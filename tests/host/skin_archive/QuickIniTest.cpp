@@ -183,8 +183,11 @@ TEST(SkinArchiveQuickIni, SavesAndLoadsFilesPlainAndPacked)
     EXPECT_EQ(back.Lines(), ini.Lines());
 
     ini.SavetoZip(name("packed.ini"));
-    std::ifstream in(dir / "packed.ini", std::ios::binary);
-    const std::vector<uint8_t> packed((std::istreambuf_iterator<char>(in)), {});
+    std::vector<uint8_t> packed;
+    {
+        std::ifstream in(dir / "packed.ini", std::ios::binary);
+        packed.assign(std::istreambuf_iterator<char>(in), {});
+    }
     EXPECT_EQ(LzhExpand(packed), bytes);
     TQuickIni unzipped;
     unzipped.LoadFromZip(name("packed.ini"));
