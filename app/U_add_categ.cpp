@@ -1,10 +1,16 @@
 #include "app/U_add_categ.h"
 
+#include "app/U_main.h"
+#include "data/U_data_mod.h"
 #include "ui/Layout.h"
+#include "ui/MessageDialog.h"
 
 TFAdd_categ* FAdd_categ = nullptr;
 
 namespace {
+
+using Row = TLayoutRow<TFAdd_categ>;
+using enum TLayoutKind;
 
 const TFormLayout kForm = {
     .caption = "Добавление новой категории", .clientWidth = 265, .clientHeight = 127,
@@ -12,15 +18,55 @@ const TFormLayout kForm = {
     .borderIcons = biSystemMenu,
 };
 
-const TLayoutRow<TFAdd_categ> kControls[] = {
-    {.name = "Label1", .kind = TLayoutKind::Label, .left = 8, .top = 16, .width = 177, .height = 13,
+const Row kControls[] = {
+    {.name = "Label1", .kind = Label, .left = 8, .top = 16, .width = 177, .height = 13,
      .caption = "Введите наименование категории:"},
-    {.name = "ENazv_group", .kind = TLayoutKind::Edit, .left = 8, .top = 40, .width = 249, .height = 21, .tab = 0},
+    {.name = "ENazv_group", .kind = Edit, .left = 8, .top = 40, .width = 249, .height = 21, .tab = 0},
+    {.name = "BAdd", .kind = Button, .left = 32, .top = 88, .width = 75, .height = 25, .caption = "Добавить", .tab = 1,
+     .onClick = &TFAdd_categ::BAddClick},
+    {.name = "BCancel", .kind = Button, .left = 152, .top = 88, .width = 75, .height = 25, .caption = "Отмена",
+     .tab = 2, .onClick = &TFAdd_categ::BCancelClick},
 };
+
+// The category table; its first letter is the Cyrillic capital Es.
+const char* const kCategTable = "\xD0\xA1" "ateg.db";
 
 }  // namespace
 
 TFAdd_categ::TFAdd_categ(TComponent* owner) : TForm(owner) {
     SetName("FAdd_categ");
     BuildForm(*this, kForm, kControls);
+    Label1 = FindControl<TLabel>(*this, "Label1");
+    ENazv_group = FindControl<TEdit>(*this, "ENazv_group");
+    BAdd = FindControl<TButton>(*this, "BAdd");
+    BCancel = FindControl<TButton>(*this, "BCancel");
+}
+
+void TFAdd_categ::BAddClick(TComponent*) {
+    if (ENazv_group->Text().empty()) {
+        MessageDlg(" Вы не ввели название категории.", TMsgDlgType::mtWarning, mbOK);
+        return;
+    }
+    TDataModule1& dm = *DataModule1;
+    {
+        TCloseOnLeave closeTable(*dm.Table1);
+        dm.Table1->SetTableName(kCategTable);
+        dm.Table1->Open();
+        dm.Table1->Insert();
+        dm.Table1->FieldByName("nazv_group")->SetAsString(ENazv_group->Text());
+        dm.Table1->Post();
+        // The posted row stays current with the identifier the table gave it.
+        addedIdGroup_ = dm.Table1->FieldByName("Id_group")->AsInteger();
+        added_ = true;
+    }
+    ENazv_group->SetText("");
+    Close();
+    dm.Query1->Close();
+    dm.Query1->Open();
+    if (Form1) Form1->FormShow(this);
+}
+
+void TFAdd_categ::BCancelClick(TComponent*) {
+    ENazv_group->SetText("");
+    Close();
 }

@@ -1,24 +1,56 @@
 #include "app/U_search.h"
 
+#include "app/U_add_food.h"
+#include "app/U_add_menu.h"
+#include "app/U_main.h"
+#include "core/Locale.h"
+#include "core/NumberFormat.h"
 #include "data/U_data_mod.h"
+#include "ui/Application.h"
 #include "ui/Layout.h"
+#include "ui/MessageDialog.h"
 
 TFSearch* FSearch = nullptr;
 
 namespace {
+
+using Row = TLayoutRow<TFSearch>;
+using enum TLayoutKind;
 
 const TFormLayout kForm = {
     .caption = "Поиск продукта", .clientWidth = 537, .clientHeight = 491, .position = TPosition::poDesigned,
     .left = 281, .top = 145, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
 };
 
-const TLayoutRow<TFSearch> kControls[] = {
-    {.name = "Label1", .kind = TLayoutKind::Label, .left = 16, .top = 16, .width = 205, .height = 13,
+const Row kControls[] = {
+    {.name = "Label1", .kind = Label, .left = 16, .top = 16, .width = 205, .height = 13,
      .caption = "Введите название продукта для поиска:"},
-    {.name = "ESearch", .kind = TLayoutKind::Edit, .left = 16, .top = 40, .width = 209, .height = 21, .tab = 1},
-    {.name = "Button2", .kind = TLayoutKind::Button, .left = 432, .top = 460, .width = 75, .height = 25,
-     .caption = "Закрыть", .tab = 3, .onClick = &TFSearch::Button2Click},
+    {.name = "ESearch", .kind = Edit, .left = 16, .top = 40, .width = 209, .height = 21, .tab = 1,
+     .onChange = &TFSearch::ESearchChange},
+    {.name = "Button3", .kind = Button, .left = 248, .top = 40, .width = 65, .height = 21, .caption = "Очистить",
+     .tab = 4, .hint = "Очистить поле поиска", .onClick = &TFSearch::Button3Click},
+    {.name = "DBGFood", .kind = RzDBGrid, .left = 16, .top = 72, .width = 505, .height = 377, .tab = 0},
+    {.name = "Button1", .kind = Button, .left = 40, .top = 460, .width = 113, .height = 25,
+     .caption = "Добавить в рацион", .tab = 2, .hint = "Выберите продукт в таблице,\rчтобы добавить его в рацион",
+     .onClick = &TFSearch::Button1Click},
+    {.name = "BChange", .kind = Button, .left = 176, .top = 460, .width = 75, .height = 25, .caption = "Изменить",
+     .tab = 5, .hint = "Изменить продукт", .onClick = &TFSearch::BChangeClick},
+    {.name = "BDelete", .kind = Button, .left = 272, .top = 460, .width = 75, .height = 25, .caption = "Удалить",
+     .tab = 6, .hint = "Удалить продукт", .onClick = &TFSearch::BDeleteClick},
+    {.name = "Button2", .kind = Button, .left = 432, .top = 460, .width = 75, .height = 25, .caption = "Закрыть",
+     .tab = 3, .onClick = &TFSearch::Button2Click},
 };
+
+const TColumnSetting kFoodColumns[] = {
+    {"Nazv_food", "Продукт", 210}, {"Protein", "Белки, г", 60}, {"Fat", "Жиры, г", 60},
+    {"Carbohyd", "Углеводы, г", 70}, {"Kkal", "Ккал", 60},
+};
+
+// A food value as the editor's number boxes take it: read as fixed-point currency,
+// written in the general format with the user's decimal separator.
+std::string EditorNumber(const TField& field) {
+    return FormatGeneral(field.AsCurrency().ToDouble(), DecimalSeparator());
+}
 
 }  // namespace
 
@@ -27,12 +59,92 @@ TFSearch::TFSearch(TComponent* owner) : TForm(owner) {
     BuildForm(*this, kForm, kControls);
     Label1 = FindControl<TLabel>(*this, "Label1");
     ESearch = FindControl<TEdit>(*this, "ESearch");
+    Button3 = FindControl<TButton>(*this, "Button3");
+    DBGFood = FindControl<TRzDBGrid>(*this, "DBGFood");
+    Button1 = FindControl<TButton>(*this, "Button1");
+    BChange = FindControl<TButton>(*this, "BChange");
+    BDelete = FindControl<TButton>(*this, "BDelete");
     Button2 = FindControl<TButton>(*this, "Button2");
+
+    DBGFood->SetColumns(kFoodColumns);
+    DBGFood->SetOptions(dgTitles | dgColumnResize | dgColLines | dgRowLines | dgRowSelect | dgAlwaysShowSelection);
+    DBGFood->SetReadOnly(true);
+    DBGFood->OnDblClick = [this](TComponent* s) { DBGFoodDblClick(s); };
+    BindDataSources();
+
     OnShow = [this](TComponent* s) { FormShow(s); };
     OnClose = [this](TComponent* s, TCloseAction& a) { FormClose(s, a); };
 }
 
-void TFSearch::FormShow(TComponent*) { ESearch->SetFocus(); }
+void TFSearch::BindDataSources() {
+    if (DataModule1 && DBGFood->DataSource() != DataModule1->DSFood) DBGFood->SetDataSource(DataModule1->DSFood);
+}
+
+void TFSearch::FormShow(TComponent*) {
+    BindDataSources();
+    ESearch->SetFocus();
+}
+
+void TFSearch::ESearchChange(TComponent*) {
+    TQuery& q = *DataModule1->QFood;
+    // The text is also emptied while the window closes, after the list is closed.
+    if (!q.Active()) return;
+    const std::string text = ESearch->Text();
+    if (text.empty())
+        q.First();
+    else
+        q.Locate("Nazv_food", Variant(text), loCaseInsensitive | loPartialKey);
+}
+
+void TFSearch::Button3Click(TComponent*) { ESearch->SetText(""); }
+
+void TFSearch::Button1Click(TComponent*) {
+    Form1->Add_source = 2;
+    FAddToMenu->ShowModal();
+}
+
+void TFSearch::BChangeClick(TComponent*) {
+    TDataModule1& dm = *DataModule1;
+    Form2->ENazv->SetText(dm.QFoodNazv_food->Text());
+    Form2->EProtein->SetText(EditorNumber(*dm.QFoodProtein));
+    Form2->EFat->SetText(EditorNumber(*dm.QFoodFat));
+    Form2->ECarbo->SetText(EditorNumber(*dm.QFoodCarbohyd));
+    Form2->EKkal->SetText(EditorNumber(*dm.QFoodKkal));
+    Form2->BAdd_food->SetVisible(false);
+    Form2->BChangeFood->SetVisible(true);
+    Form2->SetCaption("Редактирование продукта");
+    From_search = 1;
+    Form2->ShowModal();
+}
+
+void TFSearch::BDeleteClick(TComponent*) {
+    if (Application->MessageBox("Удалить продукт?", "Подтвердите удаление", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    TDataModule1& dm = *DataModule1;
+    const std::string name = dm.QFoodNazv_food->AsString();
+    bool compared = false;
+    {
+        // The general table is closed again on every path, also when a step fails.
+        TCloseOnLeave closeTable(*dm.Table1);
+        dm.Table1->SetTableName("Food.DB");
+        dm.Table1->Open();
+        dm.Table1->First();
+        while (!dm.Table1->Eof()) {
+            compared = true;
+            if (dm.Table1->FieldByName("nazv_food")->Text() == name) {
+                dm.Table1->Delete();
+                dm.Table1->Close();
+                dm.QFood->Close();
+                dm.QFood->Open();
+                dm.Query2->Close();
+                dm.Query2->Open();
+                return;
+            }
+            dm.Table1->Next();
+        }
+    }
+    if (compared) MessageDlg("Такого продукта не найдено.", TMsgDlgType::mtInformation, mbOK);
+}
 
 void TFSearch::Button2Click(TComponent*) {
     ESearch->SetText("");
@@ -44,3 +156,5 @@ void TFSearch::FormClose(TComponent*, TCloseAction&) {
     ESearch->SetText("");
     DataModule1->QFood->Close();
 }
+
+void TFSearch::DBGFoodDblClick(TComponent*) {}

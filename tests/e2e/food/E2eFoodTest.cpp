@@ -1,0 +1,387 @@
+// The food editor in its add and change modes and the category editor, opened from the
+// main window, with keys typed into the boxes and the tables checked afterwards.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/Database.h"
+
+#include "app/U_add_categ.h"
+#include "app/U_add_food.h"
+#include "app/U_main.h"
+#include "app/U_search.h"
+#include "data/U_data_mod.h"
+#include "tests/e2e/food/E2eFormSet.h"
+#include "tests/win/common/WinTestUtil.h"
+
+namespace {
+
+class E2eFood : public E2eFormSet {
+protected:
+    // Chooses a category in the main window as the user does (the list's change).
+    void ChooseMainCategory(const std::string& name) {
+        const auto& items = Form1->CBCateg->Items();
+        auto it = std::find(items.begin(), items.end(), name);
+        ASSERT_NE(it, items.end()) << name;
+        Form1->CBCateg->SetItemIndex(static_cast<int>(it - items.begin()));
+        Form1->CBCategChange(Form1->CBCateg);
+    }
+    // The name of the category under the editor's grid cursor.
+    static std::string GridCategory() { return DataModule1->Query1nazv_group->AsString(); }
+    // Clicks a row of the editor's category grid with the mouse.
+    static void ClickCategoryRow(const std::string& name) {
+        TDataSet& q = *DataModule1->Query1;
+        int row = -1;
+        for (int i = 0; i < q.DisplayRowCount(); ++i)
+            if (DataModule1->Query1nazv_group->DisplayTextAt(i) == name) row = i;
+        ASSERT_GE(row, 0) << name;
+        RECT r = Form2->DBGrid1->CellRect(0, row);
+        ASSERT_LT(r.left, r.right);
+        LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        SendMessageW(Form2->DBGrid1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(Form2->DBGrid1->Handle(), WM_LBUTTONUP, 0, at);
+    }
+    static void Retype(TWinControl* box, const std::wstring& chars) {
+        box->SetText("");
+        TypeChars(box, chars);
+    }
+    static std::vector<std::string> EditorTexts() {
+        return {Form2->ENazv->Text(), Form2->EProtein->Text(), Form2->EFat->Text(), Form2->ECarbo->Text(),
+                Form2->EKkal->Text()};
+    }
+};
+
+TEST_F(E2eFood, KeyFilterPassesDigitsAndTurnsEitherPointIntoTheLocalesSeparator) {
+    for (wchar_t sep : {L',', L'.'}) {
+        SCOPED_TRACE(static_cast<int>(sep));
+        for (wchar_t d = L'0'; d <= L'9'; ++d) EXPECT_EQ(FilterNumberKey(d, sep), d);
+        EXPECT_EQ(FilterNumberKey(8, sep), 8);
+        EXPECT_EQ(FilterNumberKey(L'.', sep), sep);
+        EXPECT_EQ(FilterNumberKey(L',', sep), sep);
+        for (wchar_t k : {L'a', L'Ж', L'-', L'+', L' ', L'\r', wchar_t{27}, wchar_t{3}, wchar_t{22}, wchar_t{24}, L'e', L'E'})
+            EXPECT_EQ(FilterNumberKey(k, sep), 0) << static_cast<int>(k);
+    }
+    // Russian settings under the tests: the comma.
+    EXPECT_EQ(NumberBoxSeparator(), L',');
+
+    EXPECT_EQ(NumberBoxValue("12,5", ","), 12.5);
+    EXPECT_EQ(NumberBoxValue(",5", ","), 0.5);
+    EXPECT_EQ(NumberBoxValue("7,", ","), 7.0);
+    EXPECT_EQ(NumberBoxValue(",", ","), 0.0);
+    EXPECT_EQ(NumberBoxValue("12.5", "."), 12.5);
+    EXPECT_EQ(NumberBoxValue(".", "."), 0.0);
+    for (const char* bad : {"", "1,,2", ",,", "12.5", "1,2,3"}) {
+        try {
+            NumberBoxValue(bad, ",");
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), std::string("'") + bad + "' is not a valid floating point value");
+        }
+    }
+}
+
+TEST_F(E2eFood, AddsATypedFoodToTheCategoryChosenInTheMainWindow) {
+    StartProgram();
+    ChooseMainCategory("Овощи");
+    const size_t before = Foods().size();
+    std::vector<TSeenDialog> dialogs;
+    TScript s;
+    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(WindowText(Form2->Handle()), "Добавление нового продукта");
+            EXPECT_TRUE(Form2->BAdd_food->Visible());
+            EXPECT_FALSE(Form2->BChangeFood->Visible());
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"", "0", "0", "0", "0"}));
+            // The grid stands on the main window's category, and that is the chosen one.
+            EXPECT_EQ(GridCategory(), "Овощи");
+            EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
+            // An empty name is refused with the warning only.
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .AnswerDialog(dialogs)
+        .Wait(3)
+        .Then([&] {
+            EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
+            EXPECT_EQ(Foods().size(), before);
+            TypeChars(Form2->ENazv, L"Свёкла");
+            Retype(Form2->EProtein, L"1.5");    // the full stop becomes a comma
+            Retype(Form2->EFat, L"0,1");
+            TypeChars(Form2->EFat, L"a- ж");    // letters, minus and space change nothing
+            Retype(Form2->ECarbo, L"8.8");
+            Retype(Form2->EKkal, L"42");
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"Свёкла", "1,5", "0,1", "8,8", "42"}));
+            // Backspace passes the filter.
+            TypeChars(Form2->EKkal, L"7\b");
+            EXPECT_EQ(Form2->EKkal->Text(), "42");
+            SaveScreenshot(CaptureWindow(Form2->Handle()), "e2e_food_editor_add");
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .WaitHidden(Form2);
+    ASSERT_TRUE(s.Run());
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, "Warning");
+    EXPECT_EQ(dialogs[0].text, "Вы не ввели название продукта.");
+
+    ASSERT_EQ(Foods().size(), before + 1);
+    const TStoredFood* f = FindFood("Свёкла");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->protein, "1.5");
+    EXPECT_EQ(f->fat, "0.1");
+    EXPECT_EQ(f->carbohyd, "8.8");
+    EXPECT_EQ(f->kkal, "42");
+    EXPECT_EQ(f->group, CategoryId("Овощи"));
+    EXPECT_GT(f->id, 0);
+    EXPECT_FALSE(DataModule1->Table1->Active());
+    // The main window's list shows it among the category's foods, by name.
+    std::vector<std::string> listed;
+    for (int i = 0; i < DataModule1->Query2->DisplayRowCount(); ++i)
+        listed.push_back(DataModule1->Query2Nazv_food->DisplayTextAt(i));
+    EXPECT_EQ(listed, (std::vector<std::string>{"Капуста", "Морковь", "Свёкла"}));
+    // The next opening starts empty.
+    EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"", "0", "0", "0", "0"}));
+
+    StopProgram();
+    f = FindFood("Свёкла");
+    ASSERT_NE(f, nullptr);   // on disk
+    EXPECT_EQ(f->group, CategoryId("Овощи"));
+}
+
+TEST_F(E2eFood, AnInvalidNumberIsReportedAndNothingIsStored) {
+    StartProgram();
+    const auto before = Foods();
+    TMessageBoxAnswerer boxes;
+    TScript s;
+    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
+        .WaitVisible(Form2)
+        .Then([&] {
+            TypeChars(Form2->ENazv, L"Тест");
+            Retype(Form2->EProtein, L"2");
+            TypeChars(Form2->EFat, L"\b");   // emptied with Backspace
+            EXPECT_EQ(Form2->EFat->Text(), "");
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .Then([&] { return boxes.Seen().size() == 1; })
+        .Then([&] {
+            EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
+            EXPECT_FALSE(DataModule1->Table1->Active());
+            Retype(Form2->EFat, L"1,,2");    // the filter does not stop a second comma
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .Then([&] { return boxes.Seen().size() == 2; })
+        .Then([&] {
+            // The user's texts are kept; a lone comma counts as 0.
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"Тест", "2", "1,,2", "0", "0"}));
+            Retype(Form2->EFat, L",");
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .WaitHidden(Form2);
+    ASSERT_TRUE(s.Run());
+    ASSERT_EQ(boxes.Seen().size(), 2u);
+    EXPECT_EQ(boxes.Seen()[0].caption, "Лорвена");
+    EXPECT_TRUE(boxes.Seen()[0].errorIcon);
+    EXPECT_EQ(boxes.Seen()[0].text, "'' is not a valid floating point value.");
+    EXPECT_EQ(boxes.Seen()[1].text, "'1,,2' is not a valid floating point value.");
+    // Only the last, valid press stored a food: no half-filled one before it.
+    const auto after = Foods();
+    ASSERT_EQ(after.size(), before.size() + 1);
+    const TStoredFood* f = FindFood("Тест");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->protein, "2");
+    EXPECT_EQ(f->fat, "0");
+    StopProgram();
+    EXPECT_EQ(Foods().size(), before.size() + 1);
+}
+
+TEST_F(E2eFood, ChangesTheMainWindowsFoodAndMovesItToTheClickedCategory) {
+    StartProgram();
+    ChooseMainCategory("Фрукты");
+    ASSERT_EQ(DataModule1->Query2Nazv_food->AsString(), "Банан");
+    const int32_t id = FindFood("Банан")->id;
+    const size_t count = Foods().size();
+    TScript s;
+    s.Then([] { return PostClick(Form1->RzButton1), true; })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(WindowText(Form2->Handle()), "Редактирование продукта");
+            EXPECT_FALSE(Form2->BAdd_food->Visible());
+            EXPECT_TRUE(Form2->BChangeFood->Visible());
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"Банан", "1,5", "0,2", "21,8", "95"}));
+            EXPECT_EQ(GridCategory(), "Фрукты");
+            EXPECT_EQ(Cur_id_food, id);
+            EXPECT_TRUE(Form2->ChangeTargetChosen());
+            ClickCategoryRow("Овощи");
+            EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
+            // Moving the cursor with the keyboard keeps the clicked category.
+            SendMessageW(Form2->DBGrid1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+            EXPECT_EQ(GridCategory(), "Фрукты");
+            EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
+            Retype(Form2->EKkal, L"96.5");
+            SaveScreenshot(CaptureWindow(Form2->Handle()), "e2e_food_editor_change");
+            PostClick(Form2->BChangeFood);
+            return true;
+        })
+        .WaitHidden(Form2);
+    ASSERT_TRUE(s.Run());
+    const auto foods = Foods();
+    EXPECT_EQ(foods.size(), count);
+    const TStoredFood* f = FindFood("Банан");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->id, id);
+    EXPECT_EQ(f->kkal, "96.5");
+    EXPECT_EQ(f->protein, "1.5");
+    EXPECT_EQ(f->group, CategoryId("Овощи"));
+    // The main window's list (Фрукты) no longer shows it.
+    for (int i = 0; i < DataModule1->Query2->DisplayRowCount(); ++i)
+        EXPECT_NE(DataModule1->Query2Nazv_food->DisplayTextAt(i), "Банан");
+    // The search list was not open, and the change did not leave it open.
+    EXPECT_FALSE(DataModule1->QFood->Active());
+    EXPECT_FALSE(DataModule1->Table1->Active());
+}
+
+TEST_F(E2eFood, ChangeIsRefusedWhenTheMainWindowHasNoFood) {
+    {
+        engine::Database db("");
+        engine::Table& categ = db.OpenTable("\xD0\xA1" "ateg.db");
+        engine::Row row(categ.Fields().size());
+        row[static_cast<size_t>(categ.FieldIndex("nazv_group"))] = std::string("Пустая");
+        categ.Append(row);
+    }
+    StartProgram();
+    ChooseMainCategory("Молоко");
+    std::vector<TSeenDialog> dialogs;
+    std::vector<TStoredFood> before;
+    TScript s;
+    // First a real change opening, cancelled: it leaves Кефир's identifier behind.
+    s.Then([] { return PostClick(Form1->RzButton1), true; })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(Form2->ENazv->Text(), "Кефир");
+            PostClick(Form2->BCancel_add);
+            return true;
+        })
+        .WaitHidden(Form2)
+        .Then([&] {
+            EXPECT_EQ(Cur_id_food, FindFood("Кефир")->id);
+            ChooseMainCategory("Пустая");
+            EXPECT_TRUE(DataModule1->Query2->IsEmpty());
+            before = Foods();
+            PostClick(Form1->RzButton1);
+            return true;
+        })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"", "0", "0", "0", "0"}));
+            EXPECT_FALSE(Form2->ChangeTargetChosen());
+            TypeChars(Form2->ENazv, L"Чужой");
+            PostClick(Form2->BChangeFood);
+            return true;
+        })
+        .AnswerDialog(dialogs)
+        .Wait(3)
+        .Then([&] {
+            EXPECT_TRUE(IsWindowVisible(Form2->Handle()));   // the editor stays open
+            EXPECT_EQ(Form2->ENazv->Text(), "Чужой");
+            PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);   // the close box
+            return true;
+        })
+        .WaitHidden(Form2);
+    ASSERT_TRUE(s.Run());
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, "Warning");
+    EXPECT_NE(dialogs[0].text.find("Не выбран продукт"), std::string::npos) << dialogs[0].text;
+    const auto after = Foods();
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); ++i) {
+        EXPECT_EQ(after[i].name, before[i].name);
+        EXPECT_EQ(after[i].group, before[i].group);
+    }
+    EXPECT_EQ(FindFood("Чужой"), nullptr);
+    EXPECT_EQ(Form2->ENazv->Text(), "");   // the close box reset the boxes
+    EXPECT_FALSE(DataModule1->Table1->Active());
+}
+
+TEST_F(E2eFood, AddsACategoryRebuildsTheListsAndChoosesIt) {
+    StartProgram();
+    ChooseMainCategory("Фрукты");
+    std::vector<TSeenDialog> dialogs;
+    TScript s;
+    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(Form2->BitBtn1->Hint(), "Добавить новую категорию");
+            PostClick(Form2->BitBtn1);
+            return true;
+        })
+        .WaitVisible(FAdd_categ)
+        .Then([&] {
+            EXPECT_EQ(WindowText(FAdd_categ->Handle()), "Добавление новой категории");
+            EXPECT_TRUE(FAdd_categ->ENazv_group->Focused());
+            PostClick(FAdd_categ->BAdd);   // empty: only the warning
+            return true;
+        })
+        .AnswerDialog(dialogs)
+        .Wait(3)
+        .Then([&] {
+            EXPECT_TRUE(IsWindowVisible(FAdd_categ->Handle()));
+            TypeChars(FAdd_categ->ENazv_group, L"Крупы");
+            SaveScreenshot(CaptureWindow(FAdd_categ->Handle()), "e2e_category_editor");
+            // Closed with the close box, the text stays for the next opening.
+            PostMessageW(FAdd_categ->Handle(), WM_CLOSE, 0, 0);
+            return true;
+        })
+        .WaitHidden(FAdd_categ)
+        .Then([&] {
+            EXPECT_EQ(Categories().size(), kCategories.size());
+            EXPECT_EQ(GridCategory(), "Фрукты");
+            PostClick(Form2->BitBtn1);
+            return true;
+        })
+        .WaitVisible(FAdd_categ)
+        .Then([&] {
+            EXPECT_EQ(FAdd_categ->ENazv_group->Text(), "Крупы");
+            PostClick(FAdd_categ->BAdd);
+            return true;
+        })
+        .WaitHidden(FAdd_categ)
+        .Then([&] {
+            EXPECT_EQ(FAdd_categ->ENazv_group->Text(), "");
+            // The editor's grid lists the new category in name order, with the cursor on
+            // it, and it is the chosen one.
+            std::vector<std::string> grid;
+            for (int i = 0; i < DataModule1->Query1->DisplayRowCount(); ++i)
+                grid.push_back(DataModule1->Query1nazv_group->DisplayTextAt(i));
+            EXPECT_EQ(grid, (std::vector<std::string>{"Крупы", "Молоко", "Овощи", "Фрукты"}));
+            EXPECT_EQ(GridCategory(), "Крупы");
+            EXPECT_EQ(Cur_id_group, CategoryId("Крупы"));
+            // The main window's list was rebuilt with its first entry chosen.
+            EXPECT_EQ(Form1->CBCateg->Items(), grid);
+            EXPECT_EQ(Form1->CBCateg->ItemIndex(), 0);
+            EXPECT_TRUE(DataModule1->Query2->IsEmpty());   // Крупы has no food yet
+            TypeChars(Form2->ENazv, L"Гречка");
+            Retype(Form2->EProtein, L"12.6");
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .WaitHidden(Form2);
+    ASSERT_TRUE(s.Run());
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, "Warning");
+    EXPECT_EQ(dialogs[0].text, " Вы не ввели название категории.");
+    const TStoredFood* f = FindFood("Гречка");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->group, CategoryId("Крупы"));
+    EXPECT_EQ(f->protein, "12.6");
+    EXPECT_EQ(DataModule1->Query2Nazv_food->AsString(), "Гречка");   // the main list shows it
+    auto cats = Categories();
+    ASSERT_EQ(cats.size(), kCategories.size() + 1);
+    EXPECT_EQ(cats.back().second, "Крупы");
+    EXPECT_FALSE(DataModule1->Table1->Active());
+}
+
+}  // namespace

@@ -1,0 +1,360 @@
+// The search window opened from the main window: locating as the user types, and the
+// change, delete and add-to-ration commands on the food found.
+#include <gtest/gtest.h>
+
+#include "app/U_add_food.h"
+#include "app/U_add_menu.h"
+#include "app/U_main.h"
+#include "app/U_search.h"
+#include "data/Session.h"
+#include "data/U_data_mod.h"
+#include "tests/e2e/food/E2eFormSet.h"
+#include "tests/win/common/WinTestUtil.h"
+
+namespace {
+
+class E2eSearch : public E2eFormSet {
+protected:
+    // The food under the search grid's cursor.
+    static std::string Current() { return DataModule1->QFoodNazv_food->AsString(); }
+    static std::vector<std::string> Listed() {
+        std::vector<std::string> out;
+        for (int i = 0; i < DataModule1->QFood->DisplayRowCount(); ++i)
+            out.push_back(DataModule1->QFoodNazv_food->DisplayTextAt(i));
+        return out;
+    }
+    // Opens the search window from the main window's command.
+    static void OpenSearch(TScript& s) {
+        s.Then([] { return PostClick(Form1->BFind_food), true; }).WaitVisible(FSearch);
+    }
+    static void Type(const std::wstring& chars) { TypeChars(FSearch->ESearch, chars); }
+};
+
+TEST_F(E2eSearch, LocatesAsTheUserTypesInEitherLetterCase) {
+    StartProgram();
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         EXPECT_EQ(WindowText(FSearch->Handle()), "Поиск продукта");
+         EXPECT_TRUE(FSearch->ESearch->Focused());
+         EXPECT_EQ(Listed(), (std::vector<std::string>{"Банан", "Груша", "Капуста", "Кефир", "Морковь", "Яблоко"}));
+         EXPECT_EQ(Current(), "Банан");
+         Type(L"к");
+         EXPECT_EQ(Current(), "Капуста");
+         Type(L"е");
+         EXPECT_EQ(Current(), "Кефир");
+         Type(L"\b");   // back up: the whole list is searched again
+         EXPECT_EQ(Current(), "Капуста");
+         Type(L"\b");
+         EXPECT_EQ(Current(), "Банан");
+         Type(L"МОР");
+         EXPECT_EQ(Current(), "Морковь");
+         EXPECT_EQ(FSearch->DBGFood->CellRect(0, DataModule1->QFood->DisplayRow()).top,
+                   FSearch->DBGFood->CellRect(0, 4).top);
+         FSearch->ESearch->SetText("");
+         Type(L"ябл");
+         EXPECT_EQ(Current(), "Яблоко");
+         SaveScreenshot(CaptureWindow(FSearch->Handle()), "e2e_search_window");
+         FSearch->ESearch->SetText("");
+         Type(L"Груша");
+         EXPECT_EQ(Current(), "Груша");
+         // A fragment that stands only inside names does not move the cursor.
+         FSearch->ESearch->SetText("");
+         Type(L"бл");
+         EXPECT_EQ(Current(), "Банан");
+         Type(L"ок");
+         EXPECT_EQ(Current(), "Банан");
+         FSearch->ESearch->SetText("");
+         Type(L"гру");
+         PostClick(FSearch->Button3);   // "Очистить"
+         return true;
+     })
+        .Wait(2)
+        .Then([&] {
+            EXPECT_EQ(FSearch->ESearch->Text(), "");
+            EXPECT_EQ(Current(), "Банан");
+            Type(L"кеф");
+            PostMessageW(FSearch->Handle(), WM_CLOSE, 0, 0);   // the close box
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(s.Run());
+    EXPECT_EQ(FSearch->ESearch->Text(), "");
+    EXPECT_FALSE(DataModule1->QFood->Active());
+
+    // The next opening starts with an empty text on the first food; "Закрыть" closes too.
+    TScript again;
+    OpenSearch(again);
+    again
+        .Then([&] {
+            EXPECT_EQ(FSearch->ESearch->Text(), "");
+            EXPECT_EQ(Current(), "Банан");
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(again.Run());
+    EXPECT_FALSE(DataModule1->QFood->Active());
+}
+
+TEST_F(E2eSearch, ChangesExactlyTheFoodCurrentInTheSearchList) {
+    StartProgram();
+    const int32_t id = FindFood("Груша")->id;
+    const size_t count = Foods().size();
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         Type(L"ГРУ");
+         EXPECT_EQ(Current(), "Груша");
+         PostClick(FSearch->BChange);
+         return true;
+     })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(WindowText(Form2->Handle()), "Редактирование продукта");
+            EXPECT_EQ(FSearch->From_search, 1);
+            EXPECT_FALSE(Form2->BAdd_food->Visible());
+            EXPECT_TRUE(Form2->BChangeFood->Visible());
+            EXPECT_EQ(Form2->ENazv->Text(), "Груша");
+            EXPECT_EQ(Form2->EProtein->Text(), "0,4");
+            EXPECT_EQ(Form2->EFat->Text(), "0,3");
+            EXPECT_EQ(Form2->ECarbo->Text(), "10,3");
+            EXPECT_EQ(Form2->EKkal->Text(), "42");
+            // The grid stands on the food's category, the chosen one.
+            EXPECT_EQ(DataModule1->Query1nazv_group->AsString(), "Фрукты");
+            EXPECT_EQ(Cur_id_group, CategoryId("Фрукты"));
+            Form2->ENazv->SetText("");
+            TypeChars(Form2->ENazv, L"Груша сочная");
+            Form2->EKkal->SetText("");
+            TypeChars(Form2->EKkal, L"45.25");
+            PostClick(Form2->BChangeFood);
+            return true;
+        })
+        .WaitHidden(Form2)
+        .Then([&] {
+            EXPECT_EQ(FSearch->From_search, 0);
+            EXPECT_EQ(Cur_id_food, id);
+            // The list is reloaded with the new name and its cursor on the first food;
+            // the search text is left as it was.
+            EXPECT_EQ(Listed(), (std::vector<std::string>{"Банан", "Груша сочная", "Капуста", "Кефир", "Морковь",
+                                                          "Яблоко"}));
+            EXPECT_EQ(Current(), "Банан");
+            EXPECT_EQ(FSearch->ESearch->Text(), "ГРУ");
+            EXPECT_TRUE(IsWindowVisible(FSearch->Handle()));
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(s.Run());
+    EXPECT_EQ(Foods().size(), count);
+    const TStoredFood* f = FindFood("Груша сочная");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->id, id);
+    EXPECT_EQ(f->kkal, "45.25");
+    EXPECT_EQ(f->protein, "0.4");
+    EXPECT_EQ(f->group, CategoryId("Фрукты"));
+    EXPECT_EQ(FindFood("Груша"), nullptr);
+}
+
+TEST_F(E2eSearch, CancellingAChangeFromHereLeavesTheNextOpeningToTheMainWindow) {
+    StartProgram();
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         Type(L"морк");
+         PostClick(FSearch->BChange);
+         return true;
+     })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
+            PostClick(Form2->BCancel_add);
+            return true;
+        })
+        .WaitHidden(Form2)
+        .Then([&] {
+            EXPECT_EQ(FSearch->From_search, 0);
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch)
+        .Then([&] {
+            PostClick(Form1->RzBitBtn1);   // add, from the main window (Молоко chosen there)
+            return true;
+        })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(Cur_id_group, CategoryId("Молоко"));
+            EXPECT_EQ(DataModule1->Query1nazv_group->AsString(), "Молоко");
+            PostClick(Form2->BCancel_add);
+            return true;
+        })
+        .WaitHidden(Form2);
+    ASSERT_TRUE(s.Run());
+}
+
+TEST_F(E2eSearch, DeletesTheFoundFoodOnlyAfterYes) {
+    StartProgram();
+    ASSERT_NE(FindFood("Капуста"), nullptr);
+    const size_t count = Foods().size();
+    TMessageBoxAnswerer boxes(IDNO);
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         Type(L"кап");
+         EXPECT_EQ(Current(), "Капуста");
+         PostClick(FSearch->BDelete);
+         return true;
+     })
+        .Then([&] { return boxes.Seen().size() == 1; })
+        .Wait(2)
+        .Then([&] {
+            EXPECT_EQ(Foods().size(), count);
+            EXPECT_EQ(Current(), "Капуста");
+            boxes.SetAnswer(IDYES);
+            PostClick(FSearch->BDelete);
+            return true;
+        })
+        .Then([&] { return boxes.Seen().size() == 2; })
+        .Then([&] { return FindFood("Капуста") == nullptr; })
+        .Then([&] {
+            EXPECT_EQ(Listed(), (std::vector<std::string>{"Банан", "Груша", "Кефир", "Морковь", "Яблоко"}));
+            EXPECT_EQ(Current(), "Банан");
+            EXPECT_FALSE(DataModule1->Table1->Active());
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(s.Run());
+    ASSERT_EQ(boxes.Seen().size(), 2u);
+    const auto& box = boxes.Seen()[0];
+    EXPECT_EQ(box.caption, "Подтвердите удаление");
+    EXPECT_EQ(box.text, "Удалить продукт?");
+    EXPECT_TRUE(box.exclamationIcon);
+    EXPECT_EQ(box.buttons.size(), 2u);
+    EXPECT_EQ(Foods().size(), count - 1);
+    // The main window's list (Овощи) no longer shows it either.
+    Form1->CBCateg->SetItemIndex(1);
+    Form1->CBCategChange(Form1->CBCateg);
+    ASSERT_EQ(Form1->CBCateg->Text(), "Овощи");
+    for (int i = 0; i < DataModule1->Query2->DisplayRowCount(); ++i)
+        EXPECT_NE(DataModule1->Query2Nazv_food->DisplayTextAt(i), "Капуста");
+    StopProgram();
+    EXPECT_EQ(FindFood("Капуста"), nullptr);
+}
+
+TEST_F(E2eSearch, DeletingWhenNoStoredFoodMatchesTellsTheUser) {
+    StartProgram();
+    TMessageBoxAnswerer boxes(IDYES);
+    std::vector<TSeenDialog> dialogs;
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         Type(L"кеф");
+         // The food goes from the table behind the list's back.
+         engine::Table& t = Session().Engine().OpenTable("Food.DB");
+         for (size_t i = 0; i < t.RowCount(); ++i)
+             if (std::get<std::string>((*t.RowAt(i))[static_cast<size_t>(t.FieldIndex("Nazv_food"))]) == "Кефир")
+                 t.Remove(i);
+         PostClick(FSearch->BDelete);
+         return true;
+     })
+        .AnswerDialog(dialogs)
+        .Then([&] {
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(s.Run());
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, "Information");
+    EXPECT_EQ(dialogs[0].text, "Такого продукта не найдено.");
+    EXPECT_EQ(Foods().size(), kFoods.size() - 1);
+}
+
+TEST_F(E2eSearch, AddsTheFoundFoodToTheRation) {
+    StartProgram();
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         Type(L"Кеф");
+         EXPECT_EQ(Current(), "Кефир");
+         EXPECT_EQ(FSearch->Button1->Hint(), "Выберите продукт в таблице,\rчтобы добавить его в рацион");
+         PostClick(FSearch->Button1);
+         return true;
+     })
+        .WaitVisible(FAddToMenu)
+        .Then([&] {
+            EXPECT_EQ(Form1->Add_source, 2);
+            EXPECT_EQ(FAddToMenu->LNazv_food->Caption(), "Кефир");
+            FAddToMenu->SpinEdit1->SetText("200");
+            PostClick(FAddToMenu->BAdd_menu);
+            return true;
+        })
+        .WaitHidden(FAddToMenu)
+        .Then([&] {
+            EXPECT_EQ(Form1->Add_source, 0);
+            EXPECT_TRUE(IsWindowVisible(FSearch->Handle()));
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(s.Run());
+    engine::Table& menu = Session().Engine().OpenTable("Menu.DB");
+    ASSERT_EQ(menu.RowCount(), 1u);
+    const engine::Row& r = *menu.RowAt(0);
+    EXPECT_EQ(std::get<std::string>(r[static_cast<size_t>(menu.FieldIndex("Nazv_food"))]), "Кефир");
+    EXPECT_EQ(std::get<int32_t>(r[static_cast<size_t>(menu.FieldIndex("Weight"))]), 200);
+    EXPECT_DOUBLE_EQ(std::get<engine::Decimal>(r[static_cast<size_t>(menu.FieldIndex("Protein"))]).ToDouble(), 5.6);
+}
+
+TEST_F(E2eSearch, WithNoFoodsTheCommandsDoNothingHarmful) {
+    {
+        engine::Database db("");
+        engine::Table& food = db.OpenTable("Food.DB");
+        while (food.RowCount() > 0) food.Remove(food.RowCount() - 1);
+    }
+    StartProgram();
+    TMessageBoxAnswerer boxes(IDYES);
+    std::vector<TSeenDialog> dialogs;
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         EXPECT_TRUE(Listed().empty());
+         Type(L"а");
+         PostClick(FSearch->BDelete);   // confirmed, finds nothing, says nothing
+         return true;
+     })
+        .Then([&] { return boxes.Seen().size() == 1; })
+        .Wait(3)
+        .Then([&] {
+            EXPECT_EQ(FindMessageDialog(), nullptr);
+            PostClick(FSearch->BChange);
+            return true;
+        })
+        .WaitVisible(Form2)
+        .Then([&] {
+            EXPECT_EQ(Form2->ENazv->Text(), "");
+            EXPECT_EQ(Form2->EProtein->Text(), "0");
+            TypeChars(Form2->ENazv, L"Призрак");
+            PostClick(Form2->BChangeFood);   // nothing to change: refused
+            return true;
+        })
+        .AnswerDialog(dialogs)
+        .Then([&] {
+            PostClick(Form2->BCancel_add);
+            return true;
+        })
+        .WaitHidden(Form2)
+        .Then([&] {
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(s.Run());
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, "Warning");
+    EXPECT_TRUE(Foods().empty());
+}
+
+}  // namespace
