@@ -335,3 +335,72 @@ TEST_F(WidgetsInput, ScreenshotOfEveryInputControl) {
         EXPECT_LE(c->Left() + c->Width(), c->Parent()->ClientWidth());
     EXPECT_GT(Count(img, kBlue), 90u);
 }
+
+TEST_F(WidgetsInput, GlyphsComeFromTheProgramsBitmapsWithTheirTwin) {
+    auto* exit = new TRzBitBtn(form);
+    exit->SetParent(form);
+    exit->SetCaption("Выход");
+    exit->LoadGlyph(kGlyphExit);
+    EXPECT_EQ(exit->NumGlyphs(), 2);   // the picture and its grey twin side by side
+    EXPECT_EQ(exit->Glyph().GlyphWidth(), 16);
+    auto* bit = new TBitBtn(form);
+    EXPECT_THROW(bit->LoadGlyph("GLYPH_NONE"), Exception);
+    EXPECT_TRUE(bit->Glyph().Empty());
+}
+
+TEST_F(WidgetsInput, PicturesDrawBitmapsWithTheirTransparentColour) {
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(10, 10, 100, 100);
+    panel->SetBevelOuter(TBevelCut::bvNone);
+    panel->SetColor(0x00FF00);
+    // 8 × 8: magenta with a blue 4 × 4 square in the middle.
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, -8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    auto* px = static_cast<uint32_t*>(bits);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) px[y * 8 + x] = (x >= 2 && x < 6 && y >= 2 && y < 6) ? kBlue : kMagenta;
+    auto* image = new TImage(form);
+    image->SetParent(panel);
+    image->SetBounds(10, 10, 16, 16);
+    image->SetBitmap(bmp);
+    DeleteObject(bmp);   // the picture keeps its own copy
+    image->SetStretch(true);
+    image->SetTransparent(true);
+    EXPECT_EQ(image->PictureSize().cx, 8);
+    ShowForm();
+    POINT o = panel->ClientToScreen({10, 10});
+    EXPECT_EQ(WaitPixel(o.x + 8, o.y + 8, kBlue), kBlue);       // stretched twice: 4..11
+    EXPECT_EQ(WaitPixel(o.x + 1, o.y + 1, 0x00FF00), 0x00FF00u);  // magenta left out
+    image->SetTransparent(false);
+    EXPECT_EQ(WaitPixel(o.x + 1, o.y + 1, kMagenta), kMagenta);
+}
+
+TEST_F(WidgetsInput, FramedButtonLightsUpUnderTheMouseAndWhenFocused) {
+    auto* b = new TRzButton(form);
+    b->SetParent(form);
+    b->SetBounds(20, 20, 75, 25);
+    b->SetCaption("Изменить");
+    b->SetFrameColor(0x0000FF);      // red
+    b->SetHotFrameColor(0xFF0000);   // blue
+    auto* other = new TRzButton(form);
+    other->SetParent(form);
+    other->SetBounds(20, 60, 75, 25);
+    ShowForm();
+    other->SetFocus();
+    app->ProcessMessages();
+    POINT o = form->ClientToScreen({20, 32});
+    EXPECT_EQ(WaitPixel(o.x, o.y, kRed), kRed);
+    EXPECT_EQ(b->DrawState(false, false), 0);
+    SendMessageW(b->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_TRUE(b->MouseInControl());
+    EXPECT_EQ(WaitPixel(o.x, o.y, kBlue), kBlue);
+    SendMessageW(b->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(WaitPixel(o.x, o.y, kRed), kRed);
+    b->SetFocus();
+    EXPECT_EQ(WaitPixel(o.x, o.y, kBlue), kBlue);
+    b->SetEnabled(false);
+    EXPECT_EQ(b->DrawState(false, false), 3);
+}
