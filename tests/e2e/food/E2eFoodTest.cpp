@@ -115,6 +115,10 @@ TEST_F(E2eFood, AddsATypedFoodToTheCategoryChosenInTheMainWindow) {
             // Backspace passes the filter.
             TypeChars(Form2->EKkal, L"7\b");
             EXPECT_EQ(Form2->EKkal->Text(), "42");
+            return true;
+        })
+        .Wait(6)
+        .Then([&] {
             SaveScreenshot(CaptureWindow(Form2->Handle()), "e2e_food_editor_add");
             PostClick(Form2->BAdd_food);
             return true;
@@ -222,6 +226,10 @@ TEST_F(E2eFood, ChangesTheMainWindowsFoodAndMovesItToTheClickedCategory) {
             EXPECT_EQ(GridCategory(), "Фрукты");
             EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
             Retype(Form2->EKkal, L"96.5");
+            return true;
+        })
+        .Wait(6)
+        .Then([&] {
             SaveScreenshot(CaptureWindow(Form2->Handle()), "e2e_food_editor_change");
             PostClick(Form2->BChangeFood);
             return true;
@@ -330,6 +338,10 @@ TEST_F(E2eFood, AddsACategoryRebuildsTheListsAndChoosesIt) {
         .Then([&] {
             EXPECT_TRUE(IsWindowVisible(FAdd_categ->Handle()));
             TypeChars(FAdd_categ->ENazv_group, L"Крупы");
+            return true;
+        })
+        .Wait(6)
+        .Then([&] {
             SaveScreenshot(CaptureWindow(FAdd_categ->Handle()), "e2e_category_editor");
             // Closed with the close box, the text stays for the next opening.
             PostMessageW(FAdd_categ->Handle(), WM_CLOSE, 0, 0);

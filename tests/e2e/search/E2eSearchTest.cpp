@@ -54,6 +54,10 @@ TEST_F(E2eSearch, LocatesAsTheUserTypesInEitherLetterCase) {
          FSearch->ESearch->SetText("");
          Type(L"ябл");
          EXPECT_EQ(Current(), "Яблоко");
+         return true;
+     })
+        .Wait(6)
+        .Then([&] {
          SaveScreenshot(CaptureWindow(FSearch->Handle()), "e2e_search_window");
          FSearch->ESearch->SetText("");
          Type(L"Груша");
