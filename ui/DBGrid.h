@@ -192,6 +192,8 @@ private:
     int clickRow_ = -1;       // the data row under the last button-down, for CellClick
     int clickColumn_ = -1;
     int wheelRest_ = 0;
+    mutable int fontHeight_ = -1;   // text heights of the fonts, measured on first use
+    mutable int titleFontHeight_ = -1;
 };
 
 class TDBGrid : public TCustomDBGrid {
