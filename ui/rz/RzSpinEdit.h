@@ -9,9 +9,11 @@
 // - Up and Down, the spin buttons (repeating while held) and the mouse wheel step by
 //   Increment; Page Up, Page Down and the wheel with Ctrl by PageIncrement. Stepping stops
 //   at the bounds.
-// - When the edit loses the focus its text is read as a number (empty or unreadable: the
-//   lower bound), brought into the range and written with Decimals digits after the
-//   separator. Until then the text stays as typed and Value reads it as typed.
+// - When the focus leaves the edit for another control of the form, its text is read as a
+//   number (empty or unreadable: the lower bound), brought into the range and written with
+//   Decimals digits after the separator, before OnExit runs. Until then the text stays as
+//   typed and Value reads it as typed; another window taking the focus for a while (a
+//   message box) leaves it as it is.
 #include "ui/SpinEditText.h"
 #include "ui/rz/RzEdit.h"
 
@@ -91,7 +93,7 @@ protected:
     void KeyPress(wchar_t& key) override;
     bool KeyDown(WORD& key, unsigned shift) override;
     void WMMouseWheel(TMessage& m);
-    void WMKillFocusSpin(TMessage& m);
+    void CMExitSpin(TMessage& m);
     void WMEditCommand(TMessage& m);
 
 private:

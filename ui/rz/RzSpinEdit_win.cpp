@@ -215,7 +215,7 @@ void TRzSpinEdit::PlaceButtons() {
 bool TRzSpinEdit::Dispatch(TMessage& m) {
     static const TMessageHandler<TRzSpinEdit> table[] = {
         {WM_MOUSEWHEEL, &TRzSpinEdit::WMMouseWheel},
-        {WM_KILLFOCUS, &TRzSpinEdit::WMKillFocusSpin},
+        {CM_EXIT, &TRzSpinEdit::CMExitSpin},
         {WM_PASTE, &TRzSpinEdit::WMEditCommand},
         {WM_CUT, &TRzSpinEdit::WMEditCommand},
         {WM_CLEAR, &TRzSpinEdit::WMEditCommand},
@@ -271,10 +271,10 @@ void TRzSpinEdit::WMMouseWheel(TMessage& m) {
     }
 }
 
-void TRzSpinEdit::WMKillFocusSpin(TMessage& m) {
-    TRzEdit::Dispatch(m);
+void TRzSpinEdit::CMExitSpin(TMessage& m) {
     wheelRest_ = 0;
-    if (HandleAllocated() && !Destroying()) CommitText();
+    if (!Destroying()) CommitText();
+    TRzEdit::Dispatch(m);   // OnExit sees the committed value
 }
 
 void TRzSpinEdit::WMEditCommand(TMessage& m) {

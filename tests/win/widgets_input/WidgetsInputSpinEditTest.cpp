@@ -149,9 +149,24 @@ TEST_F(WidgetsInput, SpinEditAppliesTheRangeWhenTheFocusLeaves) {
     wrist->SetFocus();
     wrist->SelectAll();
     Type(wrist->Handle(), L"-");
+    // A message box takes the focus for a while (the error display after a failed
+    // conversion): the box keeps its text as typed.
+    {
+        TMessageBoxAnswerer boxes;
+        app->MessageBox("'-' is not a valid integer value", "Лорвена", MB_OK | MB_ICONERROR);
+        ASSERT_EQ(boxes.Seen().size(), 1u);
+    }
+    app->ProcessMessages();
+    EXPECT_EQ(wrist->Text(), "-");
+    int exits = 0;
+    wrist->OnExit = [&](TComponent*) {
+        ++exits;
+        EXPECT_EQ(wrist->Text(), "10" + sep + "0");   // already committed
+    };
     height->SetFocus();
     app->ProcessMessages();
     EXPECT_EQ(wrist->Text(), "10" + sep + "0");
+    EXPECT_EQ(exits, 1);
 }
 
 TEST_F(WidgetsInput, SpinButtonsStepAndRepeatWhileHeld) {
