@@ -32,16 +32,17 @@ void PutBE32(uint8_t* p, uint32_t v) {
 }
 
 bool DecodeBcd(const uint8_t* p, int scale, Decimal& out) {
+    if (!BcdValid(p)) return false;
     bool negative = (p[0] & 0x80) == 0;
+    uint8_t flip = negative ? 0xFF : 0x00;  // a negative number stores 15 - d
+    std::size_t i = 1;
+    while (i < kBcdWidth && (p[i] ^ flip) == 0) ++i;  // leading zeros, two at a time
     char digits[32];
     std::size_t n = 0;
-    for (int i = 0; i < 32; ++i) {
-        uint8_t b = p[1 + i / 2];
-        int nib = (i % 2 == 0) ? (b >> 4) : (b & 0x0F);
-        if (negative) nib = 15 - nib;
-        if (nib > 9) return false;
-        if (n == 0 && nib == 0) continue;  // leading zeros
-        digits[n++] = static_cast<char>('0' + nib);
+    for (; i < kBcdWidth; ++i) {
+        uint8_t b = p[i] ^ flip;
+        if (n != 0 || (b >> 4) != 0) digits[n++] = static_cast<char>('0' + (b >> 4));
+        digits[n++] = static_cast<char>('0' + (b & 0x0F));
     }
     out.negative = negative && n != 0;
     if (n == 0) out.digits.assign(1, '0');
@@ -273,55 +274,77 @@ void StoreCounters(const Header& h, uint8_t* data) {
     Put32(data + kOffAutoInc, h.autoInc);
 }
 
+bool DecodeField(const uint8_t* record, const Layout& layout, std::size_t i, Value& out) {
+    const uint8_t* p = record + layout.offset[i];
+    std::size_t w = layout.width[i];
+    const FieldDef& f = layout.fields[i];
+    if (AllZero(p, w)) {
+        out = std::monostate{};
+        return true;
+    }
+    switch (f.type) {
+    case FieldType::Alpha: {
+        std::size_t len = 0;
+        while (len < w && p[len]) ++len;
+        std::string s;
+        AppendCp1251AsUtf8(p, len, s);
+        out = std::move(s);
+        break;
+    }
+    case FieldType::Short:
+        out = static_cast<int32_t>(static_cast<int16_t>(((p[0] << 8) | p[1]) ^ 0x8000));
+        break;
+    case FieldType::Long:
+    case FieldType::AutoInc:
+        out = static_cast<int32_t>(GetBE32(p) ^ 0x80000000u);
+        break;
+    case FieldType::Date: out = Date{static_cast<int32_t>(GetBE32(p) ^ 0x80000000u)}; break;
+    case FieldType::Number: {
+        uint64_t bits = (static_cast<uint64_t>(GetBE32(p)) << 32) | GetBE32(p + 4);
+        bits = (bits & 0x8000000000000000ull) ? (bits & 0x7FFFFFFFFFFFFFFFull) : ~bits;
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        out = v;
+        break;
+    }
+    case FieldType::Logical: out = p[0] != 0x80; break;
+    case FieldType::Bcd: {
+        Decimal d;
+        if (!DecodeBcd(p, f.size, d)) return false;
+        out = std::move(d);
+        break;
+    }
+    }
+    return true;
+}
+
 bool DecodeRecord(const uint8_t* record, const Layout& layout, Row& out, std::size_t* badField) {
     std::size_t n = layout.fields.size();
     out.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
-        const uint8_t* p = record + layout.offset[i];
-        std::size_t w = layout.width[i];
-        const FieldDef& f = layout.fields[i];
-        if (AllZero(p, w)) {
-            out[i] = std::monostate{};
-            continue;
-        }
-        switch (f.type) {
-        case FieldType::Alpha: {
-            std::size_t len = 0;
-            while (len < w && p[len]) ++len;
-            std::string s;
-            AppendCp1251AsUtf8(p, len, s);
-            out[i] = std::move(s);
-            break;
-        }
-        case FieldType::Short:
-            out[i] = static_cast<int32_t>(static_cast<int16_t>(((p[0] << 8) | p[1]) ^ 0x8000));
-            break;
-        case FieldType::Long:
-        case FieldType::AutoInc:
-            out[i] = static_cast<int32_t>(GetBE32(p) ^ 0x80000000u);
-            break;
-        case FieldType::Date: out[i] = Date{static_cast<int32_t>(GetBE32(p) ^ 0x80000000u)}; break;
-        case FieldType::Number: {
-            uint64_t bits = (static_cast<uint64_t>(GetBE32(p)) << 32) | GetBE32(p + 4);
-            bits = (bits & 0x8000000000000000ull) ? (bits & 0x7FFFFFFFFFFFFFFFull) : ~bits;
-            double v;
-            std::memcpy(&v, &bits, sizeof v);
-            out[i] = v;
-            break;
-        }
-        case FieldType::Logical: out[i] = p[0] != 0x80; break;
-        case FieldType::Bcd: {
-            Decimal d;
-            if (!DecodeBcd(p, f.size, d)) {
-                if (badField) *badField = i;
-                return false;
-            }
-            out[i] = std::move(d);
-            break;
-        }
+        if (!DecodeField(record, layout, i, out[i])) {
+            if (badField) *badField = i;
+            return false;
         }
     }
     return true;
+}
+
+bool BcdValid(const uint8_t* p) {
+    // 32 digit nibbles after the sign byte; a negative number stores 15 - d, so its
+    // nibbles are valid when their complement is. A nibble n is above 9 exactly when
+    // n + 6 carries into the next nibble's bit.
+    uint64_t invert = (p[0] & 0x80) ? 0 : ~0ull;
+    uint64_t bad = 0;
+    for (int half = 0; half < 2; ++half) {
+        uint64_t w;
+        std::memcpy(&w, p + 1 + 8 * half, sizeof w);
+        w ^= invert;
+        constexpr uint64_t kLow = 0x0F0F0F0F0F0F0F0Full, kSix = 0x0606060606060606ull, kCarry = 0x1010101010101010ull;
+        bad |= ((w & kLow) + kSix) & kCarry;
+        bad |= (((w >> 4) & kLow) + kSix) & kCarry;
+    }
+    return bad == 0;
 }
 
 void EncodeRecord(const Row& row, const Layout& layout, uint8_t* record) {

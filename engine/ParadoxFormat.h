@@ -8,6 +8,7 @@
 // blocks in the order of the chain that starts at "first block", never physical order.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,18 @@ void StoreCounters(const Header& h, uint8_t* data);
 // Field values. Decode returns false when a stored value is malformed (its field in
 // *badField); Encode writes checked values (see CheckValue) without checking again.
 bool DecodeRecord(const uint8_t* record, const Layout& layout, Row& out, std::size_t* badField);
+// One field of a record, by the same rules.
+bool DecodeField(const uint8_t* record, const Layout& layout, std::size_t field, Value& out);
+// Whether the 17 bytes of a non-NULL BCD value decode (DecodeRecord's only check), without
+// decoding them.
+bool BcdValid(const uint8_t* bytes);
+// Whether 17 BCD bytes are neither NULL nor decodable.
+inline bool BcdMalformed(const uint8_t* p) {
+    uint64_t a, b;
+    std::memcpy(&a, p + 1, 8);
+    std::memcpy(&b, p + 9, 8);
+    return (p[0] | a | b) != 0 && !BcdValid(p);
+}
 void EncodeRecord(const Row& row, const Layout& layout, uint8_t* record);
 // Checks and normalises a value for its field as Append/Update accept it: text to code
 // page 1251 within the size ("" becomes NULL), numbers within range, decimals rounded to

@@ -11,6 +11,17 @@ namespace engine {
 
 namespace {
 std::string Quoted(const std::string& s) { return "«" + s + "»"; }
+
+bool AllZero(const uint8_t* p, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+        if (p[i]) return false;
+    return true;
+}
+
+uint32_t GetBE32(const uint8_t* p) {
+    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
+           (static_cast<uint32_t>(p[2]) << 8) | p[3];
+}
 }  // namespace
 
 ParadoxTable::ParadoxTable(FileIO& io, std::string dir, std::string name, std::string path)
@@ -57,39 +68,87 @@ void ParadoxTable::Load() {
     for (std::size_t i = 0; i < layout.fields.size(); ++i)
         if (layout.fields[i].type == FieldType::AutoInc) autoFields_.push_back(static_cast<int>(i));
 
-    rows_.reserve(std::min<uint64_t>(head_.recordCount, fileSize_ / rs));  // never more than the file can hold
+    std::vector<int> bcdFields;
+    for (std::size_t i = 0; i < layout.fields.size(); ++i)
+        if (layout.fields[i].type == FieldType::Bcd) bcdFields.push_back(static_cast<int>(i));
+    // The first field of a record whose stored value is malformed (a BCD digit above 9,
+    // the one way a value can be), or -1; raises maxSeen to its autoincrement values.
+    auto checkRecord = [&](const uint8_t* rec, int64_t& maxSeen) {
+        for (int f : autoFields_) {
+            const uint8_t* p = rec + layout.offset[f];
+            if (!AllZero(p, 4)) maxSeen = std::max<int64_t>(maxSeen, static_cast<int32_t>(GetBE32(p) ^ 0x80000000u));
+        }
+        for (int f : bcdFields) {
+            const uint8_t* p = rec + layout.offset[f];
+            if (px::BcdMalformed(p)) return f;
+        }
+        return -1;
+    };
+    // The records this block's header claims, or -1 when the header is impossible.
+    auto recordsIn = [&](const uint8_t* block) -> long {
+        long used = static_cast<int16_t>(px::Get16(block + 4)) + static_cast<long>(rs);
+        if (used < 0 || used % static_cast<long>(rs) != 0 || static_cast<std::size_t>(used) / rs > perBlock_) return -1;
+        return used / static_cast<long>(rs);
+    };
+
+    // The blocks are read in physical order, a few at a time, and their records checked
+    // while they are still in the processor's cache; the chain is walked afterwards.
+    // Blocks outside the chain are checked too but never count.
+    std::size_t blockBytes = static_cast<std::size_t>(head_.fileBlocks) * head_.blockSize;
+    if (blockBytes != 0) raw_.reset(new uint8_t[blockBytes]);
+    std::vector<uint8_t> blockBad(head_.fileBlocks + 1u, 0);
+    std::vector<int64_t> blockMaxAuto(head_.fileBlocks + 1u, 0);
+    std::size_t chunkBlocks = std::max<std::size_t>(1, (256u << 10) / head_.blockSize);
+    for (std::size_t first = 1; first <= head_.fileBlocks; first += chunkBlocks) {
+        std::size_t n = std::min<std::size_t>(chunkBlocks, head_.fileBlocks + 1u - first);
+        std::size_t at = (first - 1) * head_.blockSize;
+        if (file_->ReadAt(head_.headerSize + at, raw_.get() + at, n * head_.blockSize) != n * head_.blockSize)
+            throw px::Damaged(name_, "файл обрезан");
+        for (std::size_t k = 0; k < n; ++k) {
+            const uint8_t* block = raw_.get() + at + k * head_.blockSize;
+            long count = recordsIn(block);
+            for (long r = 0; r < count; ++r)
+                if (checkRecord(block + px::kBlockHeader + r * rs, blockMaxAuto[first + k]) >= 0) blockBad[first + k] = 1;
+        }
+    }
+
+    std::size_t rowsHeld = std::min<uint64_t>(head_.recordCount, fileSize_ / rs);  // never more than the file can hold
+    rawAt_.reserve(rowsHeld);
     std::vector<bool> seen(head_.fileBlocks + 1u, false);
-    std::vector<uint8_t> buf(head_.blockSize);
     uint64_t total = 0;
-    Row row;
     uint16_t b = head_.firstBlock;
     uint16_t last = 0;
     while (b != 0) {
         if (b > head_.fileBlocks) throw px::Damaged(name_, "ссылка на блок " + std::to_string(b) + " за концом файла");
         if (seen[b]) throw px::Damaged(name_, "цепочка блоков замкнута в кольцо");
         seen[b] = true;
-        if (file_->ReadAt(BlockOffset(b), buf.data(), buf.size()) != buf.size()) throw px::Damaged(name_, "файл обрезан");
-        uint16_t next = px::Get16(buf.data());
-        int addDataSize = static_cast<int16_t>(px::Get16(buf.data() + 4));
-        long used = addDataSize + static_cast<long>(rs);
-        if (used < 0 || used % static_cast<long>(rs) != 0 || static_cast<std::size_t>(used) / rs > perBlock_)
-            throw px::Damaged(name_, "неверное число записей в блоке " + std::to_string(b));
-        std::size_t count = static_cast<std::size_t>(used) / rs;
-        total += count;
+        std::size_t at = static_cast<std::size_t>(b - 1) * head_.blockSize;
+        const uint8_t* block = raw_.get() + at;
+        long count = recordsIn(block);
+        if (count < 0) throw px::Damaged(name_, "неверное число записей в блоке " + std::to_string(b));
+        total += static_cast<std::size_t>(count);
         if (total > head_.recordCount) throw px::Damaged(name_, "число записей не совпадает с заголовком");
-        for (std::size_t k = 0; k < count; ++k) {
-            std::size_t bad = 0;
-            if (!px::DecodeRecord(buf.data() + px::kBlockHeader + k * rs, layout, row, &bad))
-                throw px::Damaged(name_, "неверное значение поля " + Quoted(layout.fields[bad].name) + " в записи " +
-                                             std::to_string(rows_.size() + 1));
-            for (int f : autoFields_)
-                if (const int32_t* v = std::get_if<int32_t>(&row[f])) maxAuto_ = std::max<int64_t>(maxAuto_, *v);
-            rows_.push_back(std::make_shared<const Row>(std::move(row)));
-            row = Row();
+        for (long k = 0; k < count; ++k) {
+            std::size_t recAt = at + px::kBlockHeader + k * rs;
+            if (blockBad[b]) {
+                int64_t unused = 0;
+                int f = checkRecord(raw_.get() + recAt, unused);
+                if (f >= 0)
+                    throw px::Damaged(name_, "неверное значение поля " + Quoted(layout.fields[f].name) + " в записи " +
+                                                 std::to_string(rawAt_.size() + 1));
+            }
+            rawAt_.push_back(static_cast<uint32_t>(recAt));
         }
+        maxAuto_ = std::max(maxAuto_, blockMaxAuto[b]);
         chain_.push_back({b, static_cast<uint16_t>(count)});
         last = b;
-        b = next;
+        b = px::Get16(block);
+    }
+    rows_.assign(rawAt_.size(), nullptr);
+    undecoded_ = rawAt_.size();
+    if (undecoded_ == 0) {
+        raw_.reset();
+        rawAt_ = {};
     }
     if (total != head_.recordCount) throw px::Damaged(name_, "число записей не совпадает с заголовком");
     if (last != head_.lastBlock) throw px::Damaged(name_, "последний блок не совпадает с заголовком");
@@ -108,7 +167,43 @@ int ParadoxTable::FieldIndex(std::string_view name) const {
 const RowPtr& ParadoxTable::RowAt(std::size_t index) const {
     if (index >= rows_.size())
         throw EngineError("Нет записи " + std::to_string(index + 1) + " в таблице " + Quoted(name_));
-    return rows_[index];
+    RowPtr& row = rows_[index];
+    if (!row) {
+        auto decoded = std::make_shared<Row>();
+        px::DecodeRecord(raw_.get() + rawAt_[index], head_.layout, *decoded, nullptr);  // checked at open
+        row = std::move(decoded);
+        Decoded();
+    }
+    return row;
+}
+
+Value ParadoxTable::FieldAt(std::size_t index, std::size_t field) const {
+    if (index >= rows_.size())
+        throw EngineError("Нет записи " + std::to_string(index + 1) + " в таблице " + Quoted(name_));
+    if (const RowPtr& row = rows_[index]) return field < row->size() ? (*row)[field] : Value();
+    Value v;
+    if (field >= head_.layout.fields.size()) return v;
+#if defined(__GNUC__)
+    // Scans go row after row: fetch a later row's field while this one is decoded.
+    if (index + 16 < rawAt_.size()) __builtin_prefetch(raw_.get() + rawAt_[index + 16] + head_.layout.offset[field]);
+#endif
+    px::DecodeField(raw_.get() + rawAt_[index], head_.layout, field, v);
+    return v;
+}
+
+// One more row no longer needs its record bytes; when none does, they go.
+void ParadoxTable::Decoded() const {
+    if (--undecoded_ == 0) {
+        raw_.reset();
+        rawAt_ = {};
+    }
+}
+
+// Row `index` leaves the table (its entry in rows_ is erased by the caller).
+void ParadoxTable::Forget(std::size_t index) {
+    bool undecoded = !rows_[index];
+    if (raw_) rawAt_.erase(rawAt_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (undecoded) Decoded();
 }
 
 void ParadoxTable::CheckWritable() const {
@@ -236,6 +331,7 @@ std::size_t ParadoxTable::Append(Row row) {
     free_ = std::move(freeBlocks);
     maxAuto_ = newMax;
     rows_.push_back(std::make_shared<const Row>(std::move(row)));
+    if (raw_) rawAt_.push_back(0);  // decoded already: no record bytes
     return rows_.size() - 1;
 }
 
@@ -244,7 +340,8 @@ void ParadoxTable::Update(std::size_t index, Row row) {
     CheckRow(row);
     std::size_t first = 0;
     std::size_t k = FindBlock(index, &first);
-    for (int f : autoFields_) row[f] = (*rows_[index])[f];  // identifiers stay
+    const Row& old = *RowAt(index);
+    for (int f : autoFields_) row[f] = old[f];  // identifiers stay
     std::vector<Patch> patches;
     patches.push_back({BlockOffset(chain_[k].number) + px::kBlockHeader + (index - first) * head_.layout.recordSize,
                        Encode(row)});
@@ -277,7 +374,7 @@ void ParadoxTable::Remove(std::size_t index) {
         std::size_t count = chain[k].count;
         Patch p{BlockOffset(b) + px::kBlockHeader + slot * rs, std::vector<uint8_t>((count - slot) * rs, 0)};
         for (std::size_t s = slot + 1; s < count; ++s)
-            px::EncodeRecord(*rows_[first + s], head_.layout, p.bytes.data() + (s - 1 - slot) * rs);
+            px::EncodeRecord(*RowAt(first + s), head_.layout, p.bytes.data() + (s - 1 - slot) * rs);
         patches.push_back(std::move(p));
         --chain[k].count;
         patches.push_back({BlockOffset(b), BlockHeader(k, chain)});
@@ -289,6 +386,7 @@ void ParadoxTable::Remove(std::size_t index) {
     head_ = h;
     chain_ = std::move(chain);
     free_ = std::move(freeBlocks);
+    Forget(index);
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A Paradox table file opened by the engine: all rows decoded into memory in chain
-// order, every change written through the journal (engine/Journal.cpp).
+// A Paradox table file opened by the engine: every record read into memory in chain
+// order and checked when the table opens, each row decoded on first access; every
+// change written through the journal (engine/Journal.cpp).
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -29,6 +30,7 @@ public:
     int FieldIndex(std::string_view name) const override;
     std::size_t RowCount() const override { return rows_.size(); }
     const RowPtr& RowAt(std::size_t index) const override;
+    Value FieldAt(std::size_t index, std::size_t field) const override;
     std::size_t Append(Row row) override;
     void Update(std::size_t index, Row row) override;
     void Remove(std::size_t index) override;
@@ -46,6 +48,8 @@ private:
 
     ParadoxTable(FileIO& io, std::string dir, std::string name, std::string path);
     void Load();
+    void Decoded() const;
+    void Forget(std::size_t index);
     void CheckWritable() const;
     void CheckRow(Row& row) const;
     uint64_t BlockOffset(uint16_t block) const {
@@ -65,7 +69,15 @@ private:
     std::vector<uint8_t> headBytes_;  // the header's first kBaseHeaderEnd bytes
     uint64_t fileSize_ = 0;
     std::size_t perBlock_ = 0;
-    std::vector<RowPtr> rows_;
+    // Rows in chain order. A row read at open stays as its record bytes in raw_ (the
+    // file's blocks as read, at rawAt_[i]) and is null here until first asked for; the
+    // records were all checked at open, so decoding them later cannot fail. Decoding
+    // fills this cache from const readers: the program is single-threaded. Once every
+    // row is decoded the bytes are dropped (raw_ null, rawAt_ empty).
+    mutable std::vector<RowPtr> rows_;
+    mutable std::unique_ptr<uint8_t[]> raw_;
+    mutable std::vector<uint32_t> rawAt_;
+    mutable std::size_t undecoded_ = 0;
     std::vector<Block> chain_;
     std::set<uint16_t> free_;      // blocks of the file outside the chain
     std::vector<int> autoFields_;  // positions of the autoincrement fields

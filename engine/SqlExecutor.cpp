@@ -69,9 +69,12 @@ public:
         }
     }
 
-    bool Matches(const Row& row) const {
-        if (static_cast<std::size_t>(field_) >= row.size()) return false;
-        const Value& v = row[static_cast<std::size_t>(field_)];
+    // Whether row `index` passes; only the tested field is read.
+    bool Matches(const Table& table, std::size_t index) const {
+        return Matches(table.FieldAt(index, static_cast<std::size_t>(field_)));
+    }
+
+    bool Matches(const Value& v) const {
         if (isText_) {
             auto* s = std::get_if<std::string>(&v);
             return s && *s == text_;   // exact, letter case included
@@ -120,7 +123,7 @@ QueryResult ExecuteSelect(const Table& table, const SelectStatement& st) {
     std::vector<uint32_t> rows;
     rows.reserve(condition ? count / 8 : count);
     for (std::size_t i = 0; i < count; ++i) {
-        if (!condition || condition->Matches(*table.RowAt(i))) rows.push_back(static_cast<uint32_t>(i));
+        if (!condition || condition->Matches(table, i)) rows.push_back(static_cast<uint32_t>(i));
     }
 
     QueryResult result;

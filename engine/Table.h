@@ -21,6 +21,12 @@ public:
 
     virtual std::size_t RowCount() const = 0;
     virtual const RowPtr& RowAt(std::size_t index) const = 0;
+    // One value of the row at `index` (null when the row has no such field). Scans that
+    // test one field use it: a table may answer it without building the whole row.
+    virtual Value FieldAt(std::size_t index, std::size_t field) const {
+        const Row& row = *RowAt(index);
+        return field < row.size() ? row[field] : Value();
+    }
 
     // Stores a new row at the end and returns its index. Null autoincrement fields get a
     // fresh value, distinct from every other row's, also after deletions and across runs.
