@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "engine/Database.h"
 
@@ -51,6 +52,112 @@ protected:
     }
 };
 
+struct TPlaced {
+    const char* name;
+    int left, top, width, height;   // width 0: a label sized to its text
+    int tab;                        // -1: a label
+    const char* text;
+    const char* hint;
+};
+
+void CheckPlaced(TCustomForm& form, const std::vector<TPlaced>& controls) {
+    std::vector<std::pair<int, std::string>> tabs;
+    for (const auto& p : controls) {
+        SCOPED_TRACE(p.name);
+        auto* c = dynamic_cast<TControl*>(form.FindComponent(p.name));
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->Left(), p.left);
+        EXPECT_EQ(c->Top(), p.top);
+        if (p.width) {
+            EXPECT_EQ(c->Width(), p.width);
+            EXPECT_EQ(c->Height(), p.height);
+        }
+        EXPECT_EQ(c->Text(), p.text);
+        EXPECT_EQ(c->Hint(), p.hint);
+        EXPECT_EQ(c->ShowHint(), *p.hint != 0);
+        if (p.tab >= 0) {
+            auto* w = dynamic_cast<TWinControl*>(c);
+            ASSERT_NE(w, nullptr);
+            EXPECT_EQ(w->TabOrder(), p.tab);
+            tabs.emplace_back(p.tab, p.name);
+        }
+    }
+    // Tab walks the windowed controls in that order.
+    std::sort(tabs.begin(), tabs.end());
+    std::vector<std::string> want, walk;
+    for (const auto& t : tabs) want.push_back(t.second);
+    for (TWinControl* w : form.TabOrderList()) walk.push_back(w->Name());
+    EXPECT_EQ(walk, want);
+}
+
+TEST_F(E2eFood, WindowsCarryTheirControlsWhereTheyBelong) {
+    StartProgram();
+    CheckPlaced(*Form2, {
+                            {"Label1", 8, 8, 0, 0, -1, "Категория:", ""},
+                            {"BitBtn1", 80, 8, 20, 15, 8, "+", "Добавить новую категорию"},
+                            {"DBGrid1", 8, 24, 209, 249, 0, "", ""},
+                            {"Label2", 232, 16, 0, 0, -1, "Наименование продукта:", ""},
+                            {"ENazv", 232, 40, 209, 21, 1, "", ""},
+                            {"Label3", 232, 78, 0, 0, -1, "Белки, г.:", ""},
+                            {"EProtein", 368, 72, 73, 21, 3, "0", ""},
+                            {"Label4", 232, 110, 0, 0, -1, "Жиры, г.:", ""},
+                            {"EFat", 368, 104, 73, 21, 4, "0", ""},
+                            {"Label5", 232, 142, 0, 0, -1, "Углеводы, г.:", ""},
+                            {"ECarbo", 368, 136, 73, 21, 5, "0", ""},
+                            {"Label6", 232, 174, 0, 0, -1, "Килокалории в 100 г.:", ""},
+                            {"EKkal", 368, 168, 73, 21, 6, "0", ""},
+                            {"BAdd_food", 232, 240, 105, 25, 2, "Добавить продукт", ""},
+                            {"BChangeFood", 236, 240, 105, 25, 9, "Изменить продукт", ""},
+                            {"BCancel_add", 360, 240, 75, 25, 7, "Отмена", ""},
+                        });
+    for (TRzEdit* box : {Form2->EProtein, Form2->EFat, Form2->ECarbo, Form2->EKkal})
+        EXPECT_EQ(box->Alignment(), TAlignment::taRightJustify);
+    EXPECT_EQ(Form2->ENazv->MaxLength(), 0);
+    EXPECT_TRUE(Form2->BitBtn1->Font().Style() & fsBold);
+    EXPECT_EQ(Form2->BitBtn1->Font().Size(), 10);
+    EXPECT_FALSE(Form2->BAdd_food->Default() || Form2->BChangeFood->Default() || Form2->BCancel_add->Default());
+    EXPECT_FALSE(Form2->BAdd_food->Cancel() || Form2->BChangeFood->Cancel() || Form2->BCancel_add->Cancel());
+    // The category grid: one column, no titles, no indicator, whole rows.
+    EXPECT_EQ(Form2->DBGrid1->ClassName(), "TRzDBGrid");
+    EXPECT_EQ(Form2->DBGrid1->ColumnCount(), 1);
+    EXPECT_EQ(Form2->DBGrid1->Column(0)->FieldName(), "nazv_group");
+    EXPECT_EQ(Form2->DBGrid1->Options(), dgColLines | dgRowLines | dgRowSelect | dgAlwaysShowSelection);
+    EXPECT_TRUE(Form2->DBGrid1->ReadOnly());
+
+    CheckPlaced(*FAdd_categ, {
+                                 {"Label1", 8, 16, 0, 0, -1, "Введите наименование категории:", ""},
+                                 {"ENazv_group", 8, 40, 249, 21, 0, "", ""},
+                                 {"BAdd", 32, 88, 75, 25, 1, "Добавить", ""},
+                                 {"BCancel", 152, 88, 75, 25, 2, "Отмена", ""},
+                             });
+
+    CheckPlaced(*FSearch, {
+                              {"Label1", 16, 16, 0, 0, -1, "Введите название продукта для поиска:", ""},
+                              {"ESearch", 16, 40, 209, 21, 1, "", ""},
+                              {"Button3", 248, 40, 65, 21, 4, "Очистить", "Очистить поле поиска"},
+                              {"DBGFood", 16, 72, 505, 377, 0, "", ""},
+                              {"Button1", 40, 460, 113, 25, 2, "Добавить в рацион",
+                               "Выберите продукт в таблице,\rчтобы добавить его в рацион"},
+                              {"BChange", 176, 460, 75, 25, 5, "Изменить", "Изменить продукт"},
+                              {"BDelete", 272, 460, 75, 25, 6, "Удалить", "Удалить продукт"},
+                              {"Button2", 432, 460, 75, 25, 3, "Закрыть", ""},
+                          });
+    TRzDBGrid* g = FSearch->DBGFood;
+    const std::vector<std::tuple<std::string, std::string, int>> columns = {
+        {"Nazv_food", "Продукт", 210}, {"Protein", "Белки, г", 60}, {"Fat", "Жиры, г", 60},
+        {"Carbohyd", "Углеводы, г", 70}, {"Kkal", "Ккал", 60}};
+    ASSERT_EQ(g->ColumnCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(g->Column(i)->FieldName(), std::get<0>(columns[i]));
+        EXPECT_EQ(g->Column(i)->Title(), std::get<1>(columns[i]));
+        EXPECT_EQ(g->Column(i)->Width(), std::get<2>(columns[i]));
+    }
+    EXPECT_EQ(g->Options(),
+              dgTitles | dgColumnResize | dgColLines | dgRowLines | dgRowSelect | dgAlwaysShowSelection);
+    EXPECT_TRUE(g->ReadOnly());
+    EXPECT_EQ(g->DataSource(), DataModule1->DSFood);
+}
+
 TEST_F(E2eFood, KeyFilterPassesDigitsAndTurnsEitherPointIntoTheLocalesSeparator) {
     for (wchar_t sep : {L',', L'.'}) {
         SCOPED_TRACE(static_cast<int>(sep));
@@ -93,6 +200,7 @@ TEST_F(E2eFood, AddsATypedFoodToTheCategoryChosenInTheMainWindow) {
             EXPECT_TRUE(Form2->BAdd_food->Visible());
             EXPECT_FALSE(Form2->BChangeFood->Visible());
             EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"", "0", "0", "0", "0"}));
+            EXPECT_EQ(Form2->DBGrid1->DataSource(), DataModule1->DataSource1);
             // The grid stands on the main window's category, and that is the chosen one.
             EXPECT_EQ(GridCategory(), "Овощи");
             EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
