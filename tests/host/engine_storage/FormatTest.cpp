@@ -118,6 +118,57 @@ TEST(EngineStorageFormat, BcdBytes) {
     EXPECT_EQ(bad, 0u);
 }
 
+// Every nibble of a BCD value, each of its 16 values, both signs: decoded exactly when
+// every digit is 0..9 (after the complement of a negative number), to the digits a plain
+// nibble-by-nibble reading gives.
+TEST(EngineStorageFormat, BcdDecodesOrRejectsEveryNibble) {
+    px::Layout l = px::MakeLayout({{"P", FieldType::Bcd, 3}});
+    const std::string base = "00000000000000001234567890123450";
+    for (bool negative : {false, true}) {
+        for (int pos = 0; pos < 32; ++pos) {
+            for (int value = 0; value < 16; ++value) {
+                std::string digits = base;  // as stored, before any complement
+                std::vector<uint8_t> rec(17, 0);
+                rec[0] = negative ? 0x43 : 0xC3;
+                bool valid = true;
+                for (int i = 0; i < 32; ++i) {
+                    int d = i == pos ? value : digits[i] - '0';
+                    if (d > 9) valid = false;
+                    int nib = negative ? 15 - d : d;
+                    rec[1 + i / 2] |= static_cast<uint8_t>(i % 2 == 0 ? nib << 4 : nib);
+                    digits[i] = static_cast<char>('0' + (d > 9 ? 0 : d));
+                }
+                SCOPED_TRACE(Hex(rec));
+                Row row;
+                std::size_t bad = 99;
+                ASSERT_EQ(px::DecodeRecord(rec.data(), l, row, &bad), valid);
+                EXPECT_EQ(px::BcdMalformed(rec.data()), !valid);
+                if (!valid) {
+                    EXPECT_EQ(bad, 0u);
+                    continue;
+                }
+                std::string magnitude = digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
+                const Decimal& d = std::get<Decimal>(row[0]);
+                EXPECT_EQ(d.digits, magnitude.empty() ? "0" : magnitude);
+                EXPECT_EQ(d.negative, negative && !magnitude.empty());
+                EXPECT_EQ(d.scale, 3);
+            }
+        }
+    }
+    // NULL (all zero) is neither malformed nor a number; 0 is a number.
+    std::vector<uint8_t> rec(17, 0);
+    EXPECT_FALSE(px::BcdMalformed(rec.data()));
+    Row row;
+    ASSERT_TRUE(px::DecodeRecord(rec.data(), l, row, nullptr));
+    EXPECT_TRUE(IsNull(row[0]));
+    rec[0] = 0xC3;
+    ASSERT_TRUE(px::DecodeRecord(rec.data(), l, row, nullptr));
+    EXPECT_EQ(std::get<Decimal>(row[0]), Dec("0"));
+    // A zero byte with a bad one after it: the leading-zero skip must not pass over it.
+    rec[16] = 0x0F;
+    EXPECT_TRUE(px::BcdMalformed(rec.data()));
+}
+
 TEST(EngineStorageFormat, AlphaBytesAndChecks) {
     FieldDef a{"A", FieldType::Alpha, 6};
     EXPECT_EQ(Encoded(a, std::string("Ёё№«—»")), "a8b8b9ab97bb");  // full: no terminator

@@ -197,6 +197,9 @@ TEST_F(EngineStorageTable, DamagedFilesAreReported) {
         {"huge count", [](auto& f) { px::Put32(&f[6], 0xFFFFFFFF); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
         {"block count", [](auto& f) { px::Put16(&f[0x800 + 4], 5); }, "Файл «Food.DB» повреждён: неверное число записей в блоке 1"},
         {"bcd", [](auto& f) { f[0x806 + 104 + 3] = 0xAB; }, "Файл «Food.DB» повреждён: неверное значение поля «Protein» в записи 1"},
+        // record 15 is the fourth of block 2; Kkal is the fourth BCD field
+        {"bcd in block 2", [](auto& f) { f[0x800 + 2048 + 6 + 3 * 174 + 155 + 16] = 0x0A; }, "Файл «Food.DB» повреждён: неверное значение поля «Kkal» в записи 15"},
+        {"negative bcd", [](auto& f) { f[0x806 + 174 + 121] = 0x43; }, "Файл «Food.DB» повреждён: неверное значение поля «Fat» в записи 2"},
         {"field type", [](auto& f) { f[0x78 + 2] = 0x0C; }, "В таблице «Food.DB» есть поле типа 0x0C, которого программа не поддерживает"},
         {"code page", [](auto& f) { px::Put16(&f[0x6A], 866); }, "Таблица «Food.DB» записана в кодовой странице 866; программа читает только кодовую страницу 1251"},
         {"names cut", [](auto& f) { std::fill(f.begin() + 0x1AB, f.begin() + 0x800, 'x'); }, "Файл «Food.DB» повреждён: имена полей обрезаны"},
@@ -215,6 +218,62 @@ TEST_F(EngineStorageTable, DamagedFilesAreReported) {
             EXPECT_STREQ(e.what(), c.message);
         }
     }
+}
+
+TEST_F(EngineStorageTable, GarbageOutsideTheRecordsDoesNotCount) {
+    MakeFood(30);  // blocks of 11, 11, 8
+    std::vector<uint8_t> f = File();
+    std::size_t block3 = 0x800 + 2 * 2048;
+    std::fill(f.begin() + block3 + 6 + 8 * 174, f.begin() + block3 + 2048, 0xEE);  // after the 8th record
+    io->Put("d/Food.DB", f);
+    Database db("d", io);
+    Table& t = db.OpenTable("Food.DB");
+    ASSERT_EQ(t.RowCount(), 30u);
+    EXPECT_EQ(std::get<std::string>((*t.RowAt(29))[1]), "Еда 29");
+}
+
+// Rows are decoded when first asked for; changes mix decoded and undecoded rows.
+TEST_F(EngineStorageTable, RowsDecodedOnDemandMatchTheFile) {
+    MakeFood(30);  // blocks of 11, 11, 8
+    std::vector<Row> expect;
+    {
+        Database db("d", io);
+        expect = Rows(db.OpenTable("Food.DB"));
+    }
+    {
+        Database db("d", io);
+        Table& t = db.OpenTable("Food.DB");
+        // Single fields, before and after their row is decoded, and past the last field.
+        for (std::size_t i = 0; i < 30; i += 3) {
+            for (std::size_t f = 0; f < 7; ++f) EXPECT_EQ(t.FieldAt(i, f), expect[i][f]) << i << "," << f;
+            EXPECT_TRUE(IsNull(t.FieldAt(i, 7)));
+        }
+        EXPECT_EQ(*t.RowAt(3), expect[3]);
+        for (std::size_t f = 0; f < 7; ++f) EXPECT_EQ(t.FieldAt(3, f), expect[3][f]);
+        EXPECT_THROW(t.FieldAt(30, 0), EngineError);
+
+        // Remove an undecoded row (the rest of its block moves up), update one, append one.
+        t.Remove(12);
+        expect.erase(expect.begin() + 12);
+        Row changed = Food("Изменено", "2.5", 4);
+        t.Update(20, changed);
+        changed[0] = expect[20][0];
+        expect[20] = changed;
+        t.Append(Food("Новая", "3", 2));
+        expect.push_back(*t.RowAt(t.RowCount() - 1));
+        EXPECT_EQ(std::get<int32_t>(expect.back()[0]), 31);
+        for (std::size_t i = 0; i < expect.size(); ++i) EXPECT_EQ(t.FieldAt(i, 1), expect[i][1]) << i;
+        EXPECT_EQ(Rows(t), expect);
+        // Once every row is decoded the record bytes are dropped; the rows stay.
+        t.Remove(0);
+        expect.erase(expect.begin());
+        t.Append(Food("Ещё", "4", 1));
+        expect.push_back(*t.RowAt(t.RowCount() - 1));
+        EXPECT_EQ(Rows(t), expect);
+        EXPECT_EQ(t.FieldAt(5, 1), expect[5][1]);
+    }
+    Database db("d", io);
+    EXPECT_EQ(Rows(db.OpenTable("Food.DB")), expect);
 }
 
 // A file system on which the table file can only be opened for reading.
