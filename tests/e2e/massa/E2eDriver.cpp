@@ -149,17 +149,27 @@ void TypeText(const std::wstring& text) {
     Settle(30);
 }
 
-void ClickControl(TWinControl& control) {
-    RECT r;
-    GetWindowRect(control.Handle(), &r);
-    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+void MoveMouseTo(int x, int y) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     for (int i = 0; i < 50; ++i) {
-        SetCursorPos(x, y);
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = static_cast<LONG>((x * 65535 + (cx - 1) / 2) / (cx - 1));
+        in.mi.dy = static_cast<LONG>((y * 65535 + (cy - 1) / 2) / (cy - 1));
+        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &in, sizeof(in));
         Settle(10);
         POINT p;
         GetCursorPos(&p);
-        if (p.x == x && p.y == y) break;
+        if (p.x == x && p.y == y) return;
+        SetCursorPos(x, y);
     }
+}
+
+void ClickControl(TWinControl& control) {
+    RECT r;
+    GetWindowRect(control.Handle(), &r);
+    MoveMouseTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     SendMouseEvent(MOUSEEVENTF_LEFTDOWN);
     SendMouseEvent(MOUSEEVENTF_LEFTUP);
     Settle(30);

@@ -50,6 +50,8 @@ TScreenImage CaptureSettled(HWND window);
 // Keys as a user types them, to whichever control has the focus.
 void PressKey(WORD vk, bool ctrl = false, bool shift = false);
 void TypeText(const std::wstring& text);
+// Moves the mouse pointer to a screen point, as the user's hand would (mouse-move input).
+void MoveMouseTo(int x, int y);
 // A left click in the middle of the control.
 void ClickControl(TWinControl& control);
 // Gives the control the focus and selects all its text, as a double click would.

@@ -12,6 +12,7 @@
 #include "core/Utf16.h"
 #include "tests/e2e/massa/E2eDriver.h"
 #include "tests/win/common/WinTestUtil.h"
+#include "ui/HintWindow.h"
 
 namespace {
 
@@ -312,6 +313,40 @@ TEST_F(E2eMassa, ControlsStandWhereTheWindowPlacesThem) {
             EXPECT_EQ(FMassa->GroupBox1->Caption(), " Ваш оптимальный вес (кг) ");
             EXPECT_EQ(FMassa->BMassa->Caption(), "Расчитать");
             EXPECT_EQ(FMassa->BCancel->Caption(), "Закрыть");
+            PostMessageW(FMassa->Handle(), WM_CLOSE, 0, 0);
+        }),
+        WhenCalculatorClosed([] {}),
+    };
+    EXPECT_TRUE(Run(std::move(steps)));
+}
+
+TEST_F(E2eMassa, WristCaptionShowsItsHintInTwoLinesWhileTheMouseRestsOnIt) {
+    std::vector<Step> steps = {
+        OpenCalculator(),
+        WhenCalculatorShown([&] {
+            TLabel& caption = *FMassa->Label4;
+            POINT middle = caption.ClientToScreen({caption.Width() / 2, caption.Height() / 2});
+            MoveMouseTo(middle.x, middle.y);
+            ASSERT_TRUE(WaitFor([&] { return ActiveHintWindow() && HintControl() == &caption; }))
+                << "no hint over the wrist caption";
+            THintWindow& hint = *ActiveHintWindow();
+            ASSERT_TRUE(IsWindowVisible(hint.Handle()));
+            // Two lines: as tall as the two lines need, taller than one of them.
+            RECT r;
+            GetWindowRect(hint.Handle(), &r);
+            SIZE two = hint.CalcHintSize(caption.Hint());
+            SIZE one = hint.CalcHintSize("запястье своей ведущей руки");
+            EXPECT_EQ(r.bottom - r.top, two.cy);
+            EXPECT_GT(two.cy, one.cy);
+            EXPECT_LT(r.right - r.left, hint.CalcHintSize("С помощью \"сантиметра\" измерить запястье своей ведущей руки").cx);
+            // It stays while the mouse rests there and goes when it leaves.
+            Settle(300);
+            EXPECT_EQ(ActiveHintWindow(), &hint);
+            RECT shotRect = {r.left - 150, r.top - 60, r.right + 20, r.bottom + 10};
+            SaveScreenshot(CaptureScreen(shotRect), "e2e_massa_wrist_hint");
+            POINT away = FMassa->BCancel->ClientToScreen({5, 5});
+            MoveMouseTo(away.x, away.y);
+            EXPECT_TRUE(WaitFor([] { return !ActiveHintWindow() || !IsWindowVisible(ActiveHintWindow()->Handle()); }));
             PostMessageW(FMassa->Handle(), WM_CLOSE, 0, 0);
         }),
         WhenCalculatorClosed([] {}),
