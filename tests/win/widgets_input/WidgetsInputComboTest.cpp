@@ -70,7 +70,8 @@ TEST_F(WidgetsInput, HiddenComboKeepsItsListAndTextAndEditableOneReportsTyping) 
     free->SetFocus();
     app->ProcessMessages();
     EXPECT_EQ(form->ActiveControl(), free);   // the focus sits in its edit child
-    COMBOBOXINFO info{sizeof(info)};
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
     ASSERT_TRUE(GetComboBoxInfo(free->Handle(), &info));
     Type(info.hwndItem, L"дв");
     EXPECT_EQ(free->Text(), "дв");
