@@ -330,23 +330,6 @@ bool DecodeRecord(const uint8_t* record, const Layout& layout, Row& out, std::si
     return true;
 }
 
-bool BcdValid(const uint8_t* p) {
-    // 32 digit nibbles after the sign byte; a negative number stores 15 - d, so its
-    // nibbles are valid when their complement is. A nibble n is above 9 exactly when
-    // n + 6 carries into the next nibble's bit.
-    uint64_t invert = (p[0] & 0x80) ? 0 : ~0ull;
-    uint64_t bad = 0;
-    for (int half = 0; half < 2; ++half) {
-        uint64_t w;
-        std::memcpy(&w, p + 1 + 8 * half, sizeof w);
-        w ^= invert;
-        constexpr uint64_t kLow = 0x0F0F0F0F0F0F0F0Full, kSix = 0x0606060606060606ull, kCarry = 0x1010101010101010ull;
-        bad |= ((w & kLow) + kSix) & kCarry;
-        bad |= (((w >> 4) & kLow) + kSix) & kCarry;
-    }
-    return bad == 0;
-}
-
 void EncodeRecord(const Row& row, const Layout& layout, uint8_t* record) {
     std::memset(record, 0, layout.recordSize);
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {

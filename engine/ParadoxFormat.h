@@ -98,7 +98,23 @@ bool DecodeRecord(const uint8_t* record, const Layout& layout, Row& out, std::si
 bool DecodeField(const uint8_t* record, const Layout& layout, std::size_t field, Value& out);
 // Whether the 17 bytes of a non-NULL BCD value decode (DecodeRecord's only check), without
 // decoding them.
-bool BcdValid(const uint8_t* bytes);
+inline bool BcdValid(const uint8_t* p) {
+    // 32 digit nibbles after the sign byte; a negative number stores 15 - d, so its
+    // nibbles are valid when their complement is. A nibble n is above 9 exactly when
+    // n + 6 carries into the next nibble's bit.
+    uint64_t invert = (p[0] & 0x80) ? 0 : ~0ull;
+    uint64_t bad = 0;
+    for (int half = 0; half < 2; ++half) {
+        uint64_t w;
+        std::memcpy(&w, p + 1 + 8 * half, sizeof w);
+        w ^= invert;
+        constexpr uint64_t kLow = 0x0F0F0F0F0F0F0F0Full, kSix = 0x0606060606060606ull, kCarry = 0x1010101010101010ull;
+        bad |= ((w & kLow) + kSix) & kCarry;
+        bad |= (((w >> 4) & kLow) + kSix) & kCarry;
+    }
+    return bad == 0;
+}
+
 // Whether 17 BCD bytes are neither NULL nor decodable.
 inline bool BcdMalformed(const uint8_t* p) {
     uint64_t a, b;
@@ -106,6 +122,7 @@ inline bool BcdMalformed(const uint8_t* p) {
     std::memcpy(&b, p + 9, 8);
     return (p[0] | a | b) != 0 && !BcdValid(p);
 }
+
 void EncodeRecord(const Row& row, const Layout& layout, uint8_t* record);
 // Checks and normalises a value for its field as Append/Update accept it: text to code
 // page 1251 within the size ("" becomes NULL), numbers within range, decimals rounded to

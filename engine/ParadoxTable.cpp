@@ -22,6 +22,31 @@ uint32_t GetBE32(const uint8_t* p) {
     return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
            (static_cast<uint32_t>(p[2]) << 8) | p[3];
 }
+
+// Fields kept decoded per record as one int32: the integers, dates and logicals.
+bool IsNarrow(FieldType t) {
+    return t == FieldType::Short || t == FieldType::Long || t == FieldType::AutoInc || t == FieldType::Date ||
+           t == FieldType::Logical;
+}
+
+// A narrow field's stored bytes as one int32. NULL (all zero) becomes a number no stored
+// value can give: -32768 for a short, INT32_MIN for a long or a date, -1 for a logical.
+int32_t NarrowOf(const uint8_t* p, FieldType t) {
+    switch (t) {
+    case FieldType::Short: return static_cast<int16_t>(((p[0] << 8) | p[1]) ^ 0x8000);
+    case FieldType::Logical: return p[0] == 0 ? -1 : (p[0] != 0x80 ? 1 : 0);
+    default: return static_cast<int32_t>(GetBE32(p) ^ 0x80000000u);
+    }
+}
+
+Value NarrowValue(int32_t v, FieldType t) {
+    switch (t) {
+    case FieldType::Short: return v == -32768 ? Value() : Value(v);
+    case FieldType::Logical: return v < 0 ? Value() : Value(v != 0);
+    case FieldType::Date: return v == std::numeric_limits<int32_t>::min() ? Value() : Value(Date{v});
+    default: return v == std::numeric_limits<int32_t>::min() ? Value() : Value(v);
+    }
+}
 }  // namespace
 
 ParadoxTable::ParadoxTable(FileIO& io, std::string dir, std::string name, std::string path)
@@ -96,6 +121,18 @@ void ParadoxTable::Load() {
     // Blocks outside the chain are checked too but never count.
     std::size_t blockBytes = static_cast<std::size_t>(head_.fileBlocks) * head_.blockSize;
     if (blockBytes != 0) raw_.reset(new uint8_t[blockBytes]);
+    std::size_t slots = static_cast<std::size_t>(head_.fileBlocks) * perBlock_;
+    narrow_.resize(layout.fields.size());
+    std::vector<int> narrowFields;
+    for (std::size_t i = 0; i < layout.fields.size(); ++i)
+        if (IsNarrow(layout.fields[i].type) && slots != 0) {
+            narrow_[i].reset(new int32_t[slots]);
+            narrowFields.push_back(static_cast<int>(i));
+        }
+    // Per block: its next link and record count (-1 = impossible), taken in the same pass
+    // so that walking the chain touches none of the block bytes again.
+    std::vector<uint16_t> blockNext(head_.fileBlocks + 1u, 0);
+    std::vector<int32_t> blockCount(head_.fileBlocks + 1u, -1);
     std::vector<uint8_t> blockBad(head_.fileBlocks + 1u, 0);
     std::vector<int64_t> blockMaxAuto(head_.fileBlocks + 1u, 0);
     std::size_t chunkBlocks = std::max<std::size_t>(1, (256u << 10) / head_.blockSize);
@@ -107,8 +144,15 @@ void ParadoxTable::Load() {
         for (std::size_t k = 0; k < n; ++k) {
             const uint8_t* block = raw_.get() + at + k * head_.blockSize;
             long count = recordsIn(block);
-            for (long r = 0; r < count; ++r)
-                if (checkRecord(block + px::kBlockHeader + r * rs, blockMaxAuto[first + k]) >= 0) blockBad[first + k] = 1;
+            blockNext[first + k] = px::Get16(block);
+            blockCount[first + k] = static_cast<int32_t>(count);
+            std::size_t slot = (first + k - 1) * perBlock_;
+            for (long r = 0; r < count; ++r) {
+                const uint8_t* rec = block + px::kBlockHeader + r * rs;
+                if (checkRecord(rec, blockMaxAuto[first + k]) >= 0) blockBad[first + k] = 1;
+                for (int f : narrowFields)
+                    narrow_[f][slot + r] = NarrowOf(rec + layout.offset[f], layout.fields[f].type);
+            }
         }
     }
 
@@ -123,8 +167,7 @@ void ParadoxTable::Load() {
         if (seen[b]) throw px::Damaged(name_, "цепочка блоков замкнута в кольцо");
         seen[b] = true;
         std::size_t at = static_cast<std::size_t>(b - 1) * head_.blockSize;
-        const uint8_t* block = raw_.get() + at;
-        long count = recordsIn(block);
+        long count = blockCount[b];
         if (count < 0) throw px::Damaged(name_, "неверное число записей в блоке " + std::to_string(b));
         total += static_cast<std::size_t>(count);
         if (total > head_.recordCount) throw px::Damaged(name_, "число записей не совпадает с заголовком");
@@ -137,18 +180,19 @@ void ParadoxTable::Load() {
                     throw px::Damaged(name_, "неверное значение поля " + Quoted(layout.fields[f].name) + " в записи " +
                                                  std::to_string(rawAt_.size() + 1));
             }
-            rawAt_.push_back(static_cast<uint32_t>(recAt));
+            rawAt_.push_back(static_cast<uint32_t>((b - 1u) * perBlock_ + k));
         }
         maxAuto_ = std::max(maxAuto_, blockMaxAuto[b]);
         chain_.push_back({b, static_cast<uint16_t>(count)});
         last = b;
-        b = px::Get16(block);
+        b = blockNext[b];
     }
     rows_.assign(rawAt_.size(), nullptr);
     undecoded_ = rawAt_.size();
     if (undecoded_ == 0) {
         raw_.reset();
-        rawAt_ = {};
+        std::vector<uint32_t>().swap(rawAt_);
+        narrow_.clear();
     }
     if (total != head_.recordCount) throw px::Damaged(name_, "число записей не совпадает с заголовком");
     if (last != head_.lastBlock) throw px::Damaged(name_, "последний блок не совпадает с заголовком");
@@ -170,7 +214,7 @@ const RowPtr& ParadoxTable::RowAt(std::size_t index) const {
     RowPtr& row = rows_[index];
     if (!row) {
         auto decoded = std::make_shared<Row>();
-        px::DecodeRecord(raw_.get() + rawAt_[index], head_.layout, *decoded, nullptr);  // checked at open
+        px::DecodeRecord(Record(rawAt_[index]), head_.layout, *decoded, nullptr);  // checked at open
         row = std::move(decoded);
         Decoded();
     }
@@ -183,11 +227,8 @@ Value ParadoxTable::FieldAt(std::size_t index, std::size_t field) const {
     if (const RowPtr& row = rows_[index]) return field < row->size() ? (*row)[field] : Value();
     Value v;
     if (field >= head_.layout.fields.size()) return v;
-#if defined(__GNUC__)
-    // Scans go row after row: fetch a later row's field while this one is decoded.
-    if (index + 16 < rawAt_.size()) __builtin_prefetch(raw_.get() + rawAt_[index + 16] + head_.layout.offset[field]);
-#endif
-    px::DecodeField(raw_.get() + rawAt_[index], head_.layout, field, v);
+    if (const auto& column = narrow_[field]) return NarrowValue(column[rawAt_[index]], head_.layout.fields[field].type);
+    px::DecodeField(Record(rawAt_[index]), head_.layout, field, v);
     return v;
 }
 
@@ -195,7 +236,8 @@ Value ParadoxTable::FieldAt(std::size_t index, std::size_t field) const {
 void ParadoxTable::Decoded() const {
     if (--undecoded_ == 0) {
         raw_.reset();
-        rawAt_ = {};
+        std::vector<uint32_t>().swap(rawAt_);
+        narrow_.clear();
     }
 }
 

@@ -49,6 +49,10 @@ private:
     ParadoxTable(FileIO& io, std::string dir, std::string name, std::string path);
     void Load();
     void Decoded() const;
+    const uint8_t* Record(uint32_t slot) const {
+        return raw_.get() + (slot / perBlock_) * head_.blockSize + px::kBlockHeader +
+               (slot % perBlock_) * head_.layout.recordSize;
+    }
     void Forget(std::size_t index);
     void CheckWritable() const;
     void CheckRow(Row& row) const;
@@ -70,13 +74,17 @@ private:
     uint64_t fileSize_ = 0;
     std::size_t perBlock_ = 0;
     // Rows in chain order. A row read at open stays as its record bytes in raw_ (the
-    // file's blocks as read, at rawAt_[i]) and is null here until first asked for; the
-    // records were all checked at open, so decoding them later cannot fail. Decoding
-    // fills this cache from const readers: the program is single-threaded. Once every
-    // row is decoded the bytes are dropped (raw_ null, rawAt_ empty).
+    // file's blocks as read; rawAt_[i] is the record's slot, block by block) and is null
+    // here until first asked for; the records were all checked at open, so decoding them
+    // later cannot fail. Fields of up to 4 bytes (integers underneath) are also kept
+    // decoded per slot in narrow_ (null for other fields), so that scans testing them
+    // touch no record bytes. Decoding fills this cache from const readers: the program
+    // is single-threaded. Once every row is decoded the bytes are dropped (raw_ null,
+    // rawAt_ and narrow_ empty).
     mutable std::vector<RowPtr> rows_;
     mutable std::unique_ptr<uint8_t[]> raw_;
     mutable std::vector<uint32_t> rawAt_;
+    mutable std::vector<std::unique_ptr<int32_t[]>> narrow_;
     mutable std::size_t undecoded_ = 0;
     std::vector<Block> chain_;
     std::set<uint16_t> free_;      // blocks of the file outside the chain

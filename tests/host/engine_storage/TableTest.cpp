@@ -60,16 +60,25 @@ TEST_F(EngineStorageTable, EveryFieldTypeAndNullRoundTrips) {
     Row full = {std::string("Щи «Ёлка» №1"), -32767, 2147483647, -1.25e-300, Dec("-12345.678"), Date{739251},
                 true, 77};
     Row empty(fields.size());
+    Row zeros = {std::string("0"), 0, 0, 0.0, Dec("0"), Date{1}, false, 5};
     {
         Database db("d", io);
         Table& t = db.CreateTable("All", fields);
         t.Append(full);
         t.Append(empty);
+        t.Append(zeros);
         EXPECT_EQ(t.Name(), "All.DB");
     }
     Database db("d", io);
     Table& t = db.OpenTable("All");
-    ASSERT_EQ(t.RowCount(), 2u);
+    ASSERT_EQ(t.RowCount(), 3u);
+    // Single fields read before their row is decoded, nulls and zeros included.
+    for (std::size_t f = 0; f < fields.size(); ++f) {
+        EXPECT_EQ(t.FieldAt(0, f), full[f]) << f;
+        if (f != 7) EXPECT_EQ(t.FieldAt(1, f), empty[f]) << f;
+        EXPECT_EQ(t.FieldAt(2, f), zeros[f]) << f;
+    }
+    EXPECT_EQ(*t.RowAt(2), zeros);
     EXPECT_EQ(*t.RowAt(0), full);
     Row second = *t.RowAt(1);
     EXPECT_EQ(std::get<int32_t>(second[7]), 78);  // null autoinc got a fresh number
