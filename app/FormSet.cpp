@@ -15,6 +15,9 @@ void CreateFormSet(TApplication& app) {
     app.CreateForm(Form1);
     app.CreateForm(Form2);
     app.CreateForm(DataModule1);
+    // The main window's grids, navigator and totals bind to the data module's sources
+    // now that it exists.
+    Form1->BindDataSources();
     DataModule1->HideFoodEditorGridHScroll = [] {
         if (Form2)
             if (auto* grid = dynamic_cast<TWinControl*>(Form2->FindComponent("DBGrid1")))

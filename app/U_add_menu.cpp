@@ -1,28 +1,163 @@
 #include "app/U_add_menu.h"
 
 #include "app/U_main.h"
+#include "data/TextSupport.h"
+#include "data/U_data_mod.h"
 #include "ui/Layout.h"
 
 TFAddToMenu* FAddToMenu = nullptr;
 
 namespace {
 
+using Row = TLayoutRow<TFAddToMenu>;
+using enum TLayoutKind;
+
 const TFormLayout kForm = {
     .caption = "Добавление в рацион", .clientWidth = 237, .clientHeight = 125, .position = TPosition::poDesigned,
     .left = 412, .top = 252, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
 };
 
-const TLayoutRow<TFAddToMenu> kControls[] = {
-    {.name = "Label2", .kind = TLayoutKind::Label, .left = 16, .top = 48, .width = 82, .height = 13,
+const Row kControls[] = {
+    {.name = "LNazv_food", .kind = Label, .left = 16, .top = 16, .height = 16, .font = {10, fsBold}},
+    {.name = "Label2", .kind = Label, .left = 16, .top = 48, .width = 82, .height = 13,
      .caption = "Вес продукта, г:"},
+    {.name = "SpinEdit1", .kind = RzSpinEdit, .left = 112, .top = 45, .width = 105, .height = 21, .tab = 0,
+     .spin = {.min = 0, .max = 1000000, .increment = 1, .pageIncrement = 10, .decimals = 0, .value = 0,
+              .allowKeyEdit = true},
+     .onKeyPress = &TFAddToMenu::SpinEdit1KeyPress},
+    // Never shown: only its text, the first diet's name, goes into the ration row.
+    {.name = "CBDiet", .kind = RzComboBox, .left = 16, .top = 88, .width = 201, .height = 21, .tab = 1,
+     .visible = false},
+    {.name = "BAdd_menu", .kind = RzButton, .left = 24, .top = 88, .caption = "Добавить", .tab = 2,
+     .onClick = &TFAddToMenu::BAdd_menuClick},
+    {.name = "BCancel_menu", .kind = RzButton, .left = 136, .top = 88, .caption = "Отмена", .tab = 3,
+     .onClick = &TFAddToMenu::BCancel_menuClick},
 };
+
+int32_t StrToInt(const std::string& text) {
+    if (auto v = data::ParseInteger(text)) return *v;
+    throw Exception("'" + text + "' is not a valid integer value");
+}
+
+long double StrToFloat(const std::string& text) {
+    if (auto v = data::ParseFloat(text)) return *v;
+    throw Exception("'" + text + "' is not a valid floating point value");
+}
+
+// The food the dialog works on: its name and its values per 100 g.
+struct TFoodSource {
+    TField* name;
+    TField* kkal;
+    TField* protein;
+    TField* fat;
+    TField* carbohyd;
+};
+
+bool SourceOf(int addSource, TFoodSource& s) {
+    TDataModule1& dm = *DataModule1;
+    if (addSource == 1) {
+        s = {dm.Query2Nazv_food, dm.Query2Kkal, dm.Query2Protein, dm.Query2Fat, dm.Query2Carbohyd};
+        return true;
+    }
+    if (addSource == 2) {
+        s = {dm.QFoodNazv_food, dm.QFoodKkal, dm.QFoodProtein, dm.QFoodFat, dm.QFoodCarbohyd};
+        return true;
+    }
+    return false;
+}
 
 }  // namespace
 
 TFAddToMenu::TFAddToMenu(TComponent* owner) : TForm(owner) {
     SetName("FAddToMenu");
     BuildForm(*this, kForm, kControls);
+    LNazv_food = FindControl<TLabel>(*this, "LNazv_food");
+    Label2 = FindControl<TLabel>(*this, "Label2");
+    SpinEdit1 = FindControl<TRzSpinEdit>(*this, "SpinEdit1");
+    CBDiet = FindControl<TRzComboBox>(*this, "CBDiet");
+    BAdd_menu = FindControl<TRzButton>(*this, "BAdd_menu");
+    BCancel_menu = FindControl<TRzButton>(*this, "BCancel_menu");
+    OnShow = [this](TComponent* s) { FormShow(s); };
     OnClose = [this](TComponent* s, TCloseAction& a) { FormClose(s, a); };
 }
 
+void TFAddToMenu::FormShow(TComponent*) {
+    TDataModule1& dm = *DataModule1;
+    try {
+        TCloseOnLeave closeTable(*dm.Table1);
+        dm.Table1->SetTableName("Diet.DB");
+        dm.Table1->Open();
+        dm.Table1->First();
+        CBDiet->Clear();
+        while (!dm.Table1->Eof()) {
+            CBDiet->Add(dm.Table1->FieldByName("nazv_diet")->AsString());
+            dm.Table1->Next();
+        }
+        CBDiet->SetItemIndex(0);
+    } catch (...) {
+        // Without the diet list the dialog still names the food it is about to add,
+        // not the one of its previous showing.
+        ShowFoodName();
+        throw;
+    }
+    ShowFoodName();
+}
+
+void TFAddToMenu::ShowFoodName() {
+    TFoodSource s;
+    if (SourceOf(Form1->Add_source, s)) LNazv_food->SetCaption(s.name->Text());
+}
+
+void TFAddToMenu::BAdd_menuClick(TComponent*) {
+    TFoodSource s;
+    if (SourceOf(Form1->Add_source, s)) {
+        TDataModule1& dm = *DataModule1;
+        dm.TMenu->Open();
+        dm.TMenu->Last();
+        dm.QSum->Close();
+        dm.TMenu->Insert();
+        try {
+            dm.TMenu->FieldByName("nazv_food")->SetAsString(s.name->Text());
+            dm.TMenu->FieldByName("weight")->SetAsInteger(StrToInt(SpinEdit1->Text()));
+            dm.TMenu->FieldByName("nazv_diet")->SetAsString(CBDiet->Text());
+            const long double weight = SpinEdit1->Value();
+            const std::pair<const char*, TField*> amounts[] = {
+                {"kkal", s.kkal}, {"protein", s.protein}, {"fat", s.fat}, {"carbohyd", s.carbohyd}};
+            for (const auto& [column, per100] : amounts) {
+                // Extended precision throughout, rounded once to single precision.
+                const long double portion = StrToFloat(per100->Text()) * weight * 0.01L;
+                dm.TMenu->FieldByName(column)->SetAsFloat(static_cast<float>(portion));
+            }
+            dm.TMenu->Post();
+        } catch (...) {
+            // A failed addition leaves no half-filled row behind, neither in the grid
+            // nor for a later Post to store.
+            dm.TMenu->Cancel();
+            throw;
+        }
+        dm.QSum->Open();
+        Form1->Add_source = 0;
+    }
+    ResetInputs();
+    Close();
+}
+
+void TFAddToMenu::BCancel_menuClick(TComponent*) {
+    ResetInputs();
+    Form1->Add_source = 0;
+    Close();
+}
+
+void TFAddToMenu::ResetInputs() {
+    SpinEdit1->SetText("0");
+    CBDiet->SetItemIndex(0);
+}
+
 void TFAddToMenu::FormClose(TComponent*, TCloseAction&) { Form1->Add_source = 0; }
+
+void TFAddToMenu::SpinEdit1KeyPress(TComponent* Sender, wchar_t& Key) {
+    if (Key == 13)
+        BAdd_menuClick(Sender);
+    else if (Key == 27)
+        BCancel_menuClick(Sender);
+}

@@ -1,10 +1,19 @@
 #include "app/U_main.h"
 
+#include "app/UAbout.h"
+#include "app/U_add_food.h"
+#include "app/U_add_menu.h"
 #include "app/U_massa.h"
 #include "app/U_search.h"
+#include "core/Locale.h"
+#include "core/NumberFormat.h"
 #include "data/U_data_mod.h"
+#include "skin/data/SkinData.h"
 #include "ui/Application.h"
+#include "ui/Glyph.h"
 #include "ui/Layout.h"
+#include "ui/MessageDialog.h"
+#include "ui/Shell.h"
 
 TForm1* Form1 = nullptr;
 std::string FoodsQueryText;
@@ -19,21 +28,77 @@ const TFormLayout kForm = {
     .left = 253, .top = 132, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu | biMinimize,
 };
 
+// Parents come before their children; positions inside the group box and the totals
+// panel are relative to them.
 const Row kControls[] = {
     {.name = "Label1", .kind = Label, .left = 8, .top = 8, .width = 82, .height = 16, .caption = "Категория:",
      .font = {10, fsBold}},
-    {.name = "CBCateg", .kind = ComboBoxList, .left = 8, .top = 32, .width = 193, .height = 21, .tab = 3,
+    {.name = "CBCateg", .kind = RzComboBoxList, .left = 8, .top = 32, .width = 193, .height = 21, .tab = 3,
      .onChange = &TForm1::CBCategChange},
     {.name = "BMassa", .kind = Button, .left = 240, .top = 32, .width = 75, .height = 25, .caption = "Расчет веса",
      .tab = 6, .hint = "Расчет оптимального веса", .onClick = &TForm1::BMassaClick},
+    {.name = "RzMenuToolbarButton1", .kind = MenuToolbarButton, .left = 576, .top = 16, .width = 25, .height = 26,
+     .hint = "Помощь"},
     {.name = "Label2", .kind = Label, .left = 8, .top = 64, .width = 68, .height = 16, .caption = "Продукт:",
      .font = {10, fsBold}},
-    {.name = "RzDBGrid1", .kind = ListBox, .left = 8, .top = 88, .width = 529, .height = 249, .tab = 1},
-    {.name = "BFind_food", .kind = Button, .left = 544, .top = 208, .width = 73, .caption = "Найти", .tab = 5,
+    {.name = "RzDBGrid1", .kind = RzDBGrid, .left = 8, .top = 88, .width = 529, .height = 249, .tab = 1},
+    {.name = "RzBitBtn1", .kind = RzBitBtn, .left = 544, .top = 88, .width = 73, .caption = "Добавить", .tab = 0,
+     .hint = "Добавить новый продукт", .onClick = &TForm1::RzBitBtn1Click},
+    {.name = "BDel_food", .kind = RzBitBtn, .left = 544, .top = 128, .width = 73, .caption = "Удалить", .tab = 2,
+     .hint = "Удалить продукт", .onClick = &TForm1::BDel_foodClick},
+    {.name = "RzButton1", .kind = RzButton, .left = 544, .top = 168, .caption = "Изменить", .tab = 8,
+     .hint = "Изменить продукт", .onClick = &TForm1::RzButton1Click},
+    {.name = "BFind_food", .kind = RzButton, .left = 544, .top = 208, .caption = "Найти", .tab = 5,
      .hint = "Найти продукт", .onClick = &TForm1::BFind_foodClick},
-    {.name = "RzBitBtn3", .kind = Button, .left = 544, .top = 480, .caption = "Выход", .tab = 7,
-     .onClick = &TForm1::RzBitBtn3Click},
+    {.name = "RzGroupBox1", .kind = RzGroupBox, .left = 8, .top = 344, .width = 529, .height = 169,
+     .caption = " Рацион ", .font = {10, fsBold}, .tab = 4, .bevel = {.borderWidth = 4}},
+    {.name = "RzBitBtn3", .kind = RzBitBtn, .left = 544, .top = 480, .caption = "Выход", .tab = 7,
+     .onClick = &TForm1::RzBitBtn3Click, .glyph = kGlyphExit},
+    {.name = "PopupMenu1", .kind = PopupMenu, .left = 0, .top = 0},
+    {.name = "N1", .kind = MenuItem, .left = 0, .top = 0, .caption = "Помощь", .onClick = &TForm1::N1Click,
+     .parent = "PopupMenu1"},
+    {.name = "N2", .kind = MenuItem, .left = 0, .top = 0, .caption = "О программе...", .onClick = &TForm1::N2Click,
+     .parent = "PopupMenu1"},
+
+    // --- the ration, inside RzGroupBox1.
+    {.name = "DBGMenu", .kind = RzDBGrid, .left = 8, .top = 16, .width = 289, .height = 145, .font = {8, 0},
+     .tab = 1, .parent = "RzGroupBox1", .color = clBtnFace},
+    {.name = "DBNavigator1", .kind = DBNavigator, .left = 312, .top = 16, .width = 25, .height = 25, .tab = 2,
+     .parent = "RzGroupBox1"},
+    {.name = "RzBitBtn2", .kind = RzBitBtn, .left = 312, .top = 56, .width = 28, .tab = 3,
+     .hint = "Выберите продукт в таблице,\rчтобы добавить его в рацион", .onClick = &TForm1::RzBitBtn2Click,
+     .parent = "RzGroupBox1", .glyph = kGlyphAdd},
+    {.name = "Panel1", .kind = RzPanel, .left = 352, .top = 16, .width = 169, .height = 145, .tab = 0,
+     .parent = "RzGroupBox1", .bevel = {.inner = TBevelCut::bvNone, .outer = TBevelCut::bvLowered}},
+    {.name = "Label3", .kind = Label, .left = 8, .top = 8, .caption = "Итого:", .font = {9, fsBold | fsUnderline},
+     .parent = "Panel1"},
+    {.name = "Label4", .kind = Label, .left = 8, .top = 32, .caption = "Белков, г:", .font = {8, fsBold},
+     .parent = "Panel1"},
+    {.name = "Label5", .kind = Label, .left = 8, .top = 56, .caption = "Жиров, г:", .font = {8, fsBold},
+     .parent = "Panel1"},
+    {.name = "Label6", .kind = Label, .left = 8, .top = 80, .caption = "Углеводов, г:", .font = {8, fsBold},
+     .parent = "Panel1"},
+    {.name = "Label7", .kind = Label, .left = 8, .top = 104, .caption = "Ккал:", .font = {8, fsBold},
+     .parent = "Panel1"},
+    // The totals take the group box's font (through the panel): bold, 10 points.
+    {.name = "DBProt", .kind = DBText, .left = 74, .top = 31, .parent = "Panel1"},
+    {.name = "DBFat", .kind = DBText, .left = 72, .top = 55, .parent = "Panel1"},
+    {.name = "DBCarbo", .kind = DBText, .left = 94, .top = 79, .parent = "Panel1"},
+    {.name = "DBKkal", .kind = DBText, .left = 46, .top = 103, .parent = "Panel1"},
 };
+
+const TColumnSetting kFoodColumns[] = {
+    {"Nazv_food", "Продукт", 220}, {"Protein", "Белки, г", 70}, {"Fat", "Жиры, г", 70},
+    {"Carbohyd", "Углеводы, г", 70}, {"Kkal", "Ккал", 70},
+};
+
+const TColumnSetting kRationColumns[] = {{"Nazv_food", "Продукт", 200}, {"Weight", "Вес, г", 65}};
+
+// A food value as the editor's number boxes take it: read as fixed-point currency,
+// written in the general format with the user's decimal separator.
+std::string EditorNumber(const TField& field) {
+    return FormatGeneral(field.AsCurrency().ToDouble(), DecimalSeparator());
+}
 
 }  // namespace
 
@@ -41,16 +106,112 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     SetName("Form1");
     BuildForm(*this, kForm, kControls);
     Label1 = FindControl<TLabel>(*this, "Label1");
-    CBCateg = FindControl<TComboBox>(*this, "CBCateg");
+    CBCateg = FindControl<TRzComboBox>(*this, "CBCateg");
     BMassa = FindControl<TButton>(*this, "BMassa");
+    RzMenuToolbarButton1 = FindControl<TRzMenuToolbarButton>(*this, "RzMenuToolbarButton1");
     Label2 = FindControl<TLabel>(*this, "Label2");
-    RzDBGrid1 = FindControl<TListBox>(*this, "RzDBGrid1");
-    BFind_food = FindControl<TButton>(*this, "BFind_food");
-    RzBitBtn3 = FindControl<TButton>(*this, "RzBitBtn3");
-    // Name, then the four values; tab stops in dialog units.
-    RzDBGrid1->SetTabWidths({150, 190, 230, 275});
+    RzDBGrid1 = FindControl<TRzDBGrid>(*this, "RzDBGrid1");
+    RzBitBtn1 = FindControl<TRzBitBtn>(*this, "RzBitBtn1");
+    BDel_food = FindControl<TRzBitBtn>(*this, "BDel_food");
+    RzButton1 = FindControl<TRzButton>(*this, "RzButton1");
+    BFind_food = FindControl<TRzButton>(*this, "BFind_food");
+    RzGroupBox1 = FindControl<TRzGroupBox>(*this, "RzGroupBox1");
+    RzBitBtn3 = FindControl<TRzBitBtn>(*this, "RzBitBtn3");
+    PopupMenu1 = dynamic_cast<TPopupMenu*>(FindComponent("PopupMenu1"));
+    N1 = dynamic_cast<TMenuItem*>(FindComponent("N1"));
+    N2 = dynamic_cast<TMenuItem*>(FindComponent("N2"));
+    DBGMenu = FindControl<TRzDBGrid>(*this, "DBGMenu");
+    DBNavigator1 = FindControl<TDBNavigator>(*this, "DBNavigator1");
+    RzBitBtn2 = FindControl<TRzBitBtn>(*this, "RzBitBtn2");
+    Panel1 = FindControl<TRzPanel>(*this, "Panel1");
+    Label3 = FindControl<TLabel>(*this, "Label3");
+    Label4 = FindControl<TLabel>(*this, "Label4");
+    Label5 = FindControl<TLabel>(*this, "Label5");
+    Label6 = FindControl<TLabel>(*this, "Label6");
+    Label7 = FindControl<TLabel>(*this, "Label7");
+    DBProt = FindControl<TDBText>(*this, "DBProt");
+    DBFat = FindControl<TDBText>(*this, "DBFat");
+    DBCarbo = FindControl<TDBText>(*this, "DBCarbo");
+    DBKkal = FindControl<TDBText>(*this, "DBKkal");
+
+    // The help button: its picture and the menu it drops down.
+    RzMenuToolbarButton1->SetGlyph(LoadGlyphResource(kGlyphHelp));
+    RzMenuToolbarButton1->SetDropDownMenu(PopupMenu1);
+
+    // The foods: read-only, whole rows, no hints of its own.
+    RzDBGrid1->SetColumns(kFoodColumns);
+    RzDBGrid1->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
+                          dgAlwaysShowSelection);
+    RzDBGrid1->SetReadOnly(true);
+    RzDBGrid1->SetShowHint(false);
+    {
+        TFont title = RzDBGrid1->TitleFont();
+        title.SetName("MS Sans Serif");
+        title.SetSize(8);
+        title.SetStyle(0);
+        RzDBGrid1->TitleFont() = title;
+    }
+    RzDBGrid1->OnCellClick = [this](TColumn* c) { RzDBGrid1CellClick(c); };
+    RzDBGrid1->OnDblClick = [this](TComponent* s) { RzDBGrid1DblClick(s); };
+
+    // The ration: one current cell, nothing edited or inserted from the grid, and a
+    // confirmation before Ctrl+Delete removes a portion.
+    DBGMenu->SetColumns(kRationColumns);
+    DBGMenu->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgAlwaysShowSelection |
+                        dgConfirmDelete);
+    {
+        TFont title = DBGMenu->TitleFont();
+        title.SetName("MS Sans Serif");
+        title.SetSize(8);
+        title.SetStyle(0);
+        DBGMenu->TitleFont() = title;
+    }
+
+    DBNavigator1->SetVisibleButtons(1u << nbDelete);
+    std::vector<std::string> hints(kNavigateButtonCount);
+    hints[nbDelete] = "Удалить продукт из рациона";
+    DBNavigator1->SetHints(hints);
+    DBNavigator1->SetShowHint(true);
+    DBNavigator1->SetConfirmDelete(true);
+
+    DBProt->SetDataField("SUM OF protein");
+    DBFat->SetDataField("SUM OF fat");
+    DBCarbo->SetDataField("SUM OF carbohyd");
+    DBKkal->SetDataField("SUM OF kkal");
+
+    PlaceSkinData();
+
     OnCreate = [this](TComponent* s) { FormCreate(s); };
     OnShow = [this](TComponent* s) { FormShow(s); };
+}
+
+// The skin component with the settings the window keeps for it. With no skin manager
+// in the program yet its requests go nowhere and the windows keep the framework's look.
+void TForm1::PlaceSkinData() {
+    SkinData1 = new skin::TSkinData(this);
+    SkinData1->SetName("SkinData1");
+    SkinData1->BeginReading();
+    SkinData1->SetActive(true);
+    SkinData1->DisableTag = 99;
+    SkinData1->SkinControls = skin::DefaultSkinControls;
+    SkinData1->Options = skin::TSkinOptionSet{skin::xoPreview, skin::xoToolbarBK};
+    SkinData1->Skin3rd = skin::DefaultSkin3rd();
+    SkinData1->SetSkinFile("iTunes.skn");
+    SkinData1->SkinFormtype = skin::sfMainform;
+    SkinData1->MenuUpdate = true;
+    SkinData1->MenuMerge = false;
+    SkinData1->Loaded();
+}
+
+void TForm1::BindDataSources() {
+    TDataModule1& dm = *DataModule1;
+    RzDBGrid1->SetDataSource(dm.DataSource3);
+    DBGMenu->SetDataSource(dm.DSMenu);
+    DBNavigator1->SetDataSource(dm.DSMenu);
+    DBProt->SetDataSource(dm.DSSum);
+    DBFat->SetDataSource(dm.DSSum);
+    DBCarbo->SetDataSource(dm.DSSum);
+    DBKkal->SetDataSource(dm.DSSum);
 }
 
 void TForm1::FormCreate(TComponent*) {
@@ -83,30 +244,78 @@ void TForm1::CBCategChange(TComponent*) {
         dm.Query1->Next();
     }
     FoodsQueryText = "select * from Food where id_group=" + dm.Query1Id_group->Text() + " order by nazv_food";
-    RzDBGrid1->Clear();
     dm.Query2->SQL.Clear();
     dm.Query2->SQL.Add(FoodsQueryText);
     dm.Query2->Open();
     dm.Query1->First();
-    ShowFoods();
 }
 
-void TForm1::ShowFoods() {
+void TForm1::RzBitBtn1Click(TComponent*) {
+    FindControl<TControl>(*Form2, "BAdd_food")->SetVisible(true);
+    FindControl<TControl>(*Form2, "BChangeFood")->SetVisible(false);
+    Form2->SetCaption("Добавление нового продукта");
+    Form2->ShowModal();
+}
+
+void TForm1::RzButton1Click(TComponent*) {
     TDataModule1& dm = *DataModule1;
-    RzDBGrid1->Clear();
-    for (int row = 0; row < dm.Query2->DisplayRowCount(); ++row) {
-        RzDBGrid1->Add(dm.Query2Nazv_food->DisplayTextAt(row) + "\t" + dm.Query2Protein->DisplayTextAt(row) + "\t" +
-                       dm.Query2Fat->DisplayTextAt(row) + "\t" + dm.Query2Carbohyd->DisplayTextAt(row) + "\t" +
-                       dm.Query2Kkal->DisplayTextAt(row));
-    }
-    if (RzDBGrid1->Count() > 0) RzDBGrid1->SetItemIndex(0);
+    FindControl<TControl>(*Form2, "ENazv")->SetText(dm.Query2Nazv_food->Text());
+    FindControl<TControl>(*Form2, "EProtein")->SetText(EditorNumber(*dm.Query2Protein));
+    FindControl<TControl>(*Form2, "EFat")->SetText(EditorNumber(*dm.Query2Fat));
+    FindControl<TControl>(*Form2, "ECarbo")->SetText(EditorNumber(*dm.Query2Carbohyd));
+    FindControl<TControl>(*Form2, "EKkal")->SetText(EditorNumber(*dm.Query2Kkal));
+    FindControl<TControl>(*Form2, "BAdd_food")->SetVisible(false);
+    FindControl<TControl>(*Form2, "BChangeFood")->SetVisible(true);
+    Form2->SetCaption("Редактирование продукта");
+    Form2->ShowModal();
 }
 
-void TForm1::BMassaClick(TComponent*) { FMassa->ShowModal(); }
+void TForm1::BDel_foodClick(TComponent*) {
+    if (Application->MessageBox("Удалить продукт?", "Подтвердите удаление", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    TDataModule1& dm = *DataModule1;
+    const std::string name = dm.Query2Nazv_food->AsString();
+    bool notFound = false;
+    {
+        // The general table is closed again on every path, also when a step fails.
+        TCloseOnLeave closeTable(*dm.Table1);
+        dm.Table1->SetTableName("Food.DB");
+        dm.Table1->Open();
+        dm.Table1->First();
+        while (!dm.Table1->Eof()) {
+            if (dm.Table1->FieldByName("nazv_food")->Text() == name) {
+                dm.Table1->Delete();
+                dm.Query2->Close();
+                dm.Query2->Open();
+                notFound = false;
+                break;
+            }
+            dm.Table1->Next();
+            notFound = true;
+        }
+    }
+    if (notFound) MessageDlg("Такого продукта не найдено.", TMsgDlgType::mtInformation, mbOK);
+}
 
 void TForm1::BFind_foodClick(TComponent*) {
     DataModule1->QFood->Open();
     FSearch->ShowModal();
 }
 
+void TForm1::RzBitBtn2Click(TComponent*) {
+    Add_source = 1;
+    FAddToMenu->ShowModal();
+}
+
+void TForm1::BMassaClick(TComponent*) { FMassa->ShowModal(); }
+
 void TForm1::RzBitBtn3Click(TComponent*) { Close(); }
+
+// The shell's answer is not looked at: whatever it shows on failure is what the user sees.
+void TForm1::N1Click(TComponent*) { ShellOpenDocument(this, "Help.htm"); }
+
+void TForm1::N2Click(TComponent*) { AboutBox->ShowModal(); }
+
+void TForm1::RzDBGrid1CellClick(TColumn*) {}
+
+void TForm1::RzDBGrid1DblClick(TComponent*) {}

@@ -1,13 +1,23 @@
 #pragma once
-// The main window: the category list, the foods of the chosen category, and the
-// commands that open the other windows.
+// The main window: the category list, the foods of the chosen category, the commands
+// that open the other windows, and the day's ration with its running totals.
 #include <string>
 
 #include "ui/Button.h"
-#include "ui/ComboBox.h"
+#include "ui/DBNavigator.h"
+#include "ui/DBText.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
-#include "ui/ListBox.h"
+#include "ui/Menus.h"
+#include "ui/rz/RzButton.h"
+#include "ui/rz/RzComboBox.h"
+#include "ui/rz/RzDBGrid.h"
+#include "ui/rz/RzPanel.h"
+#include "ui/rz/RzToolButton.h"
+
+namespace skin {
+class TSkinData;
+}
 
 class TForm1 : public TForm {
 public:
@@ -15,26 +25,61 @@ public:
     std::string ClassName() const override { return "TForm1"; }
 
     TLabel* Label1;
-    TComboBox* CBCateg;
+    TRzComboBox* CBCateg;
     TButton* BMassa;
+    TRzMenuToolbarButton* RzMenuToolbarButton1;
     TLabel* Label2;
-    TListBox* RzDBGrid1;   // the foods of the chosen category, one line each
-    TButton* BFind_food;
-    TButton* RzBitBtn3;
+    TRzDBGrid* RzDBGrid1;
+    TRzBitBtn* RzBitBtn1;
+    TRzBitBtn* BDel_food;
+    TRzButton* RzButton1;
+    TRzButton* BFind_food;
+    TRzBitBtn* RzBitBtn3;
+    TPopupMenu* PopupMenu1;
+    TMenuItem* N1;
+    TMenuItem* N2;
+    skin::TSkinData* SkinData1;
+
+    // The ration (its rows through DSMenu, its totals through DSSum).
+    TRzGroupBox* RzGroupBox1;
+    TRzDBGrid* DBGMenu;
+    TDBNavigator* DBNavigator1;
+    TRzBitBtn* RzBitBtn2;
+    TRzPanel* Panel1;
+    TLabel* Label3;
+    TLabel* Label4;
+    TLabel* Label5;
+    TLabel* Label6;
+    TLabel* Label7;
+    TDBText* DBProt;
+    TDBText* DBFat;
+    TDBText* DBCarbo;
+    TDBText* DBKkal;
 
     // Which window asked for the add-to-ration dialog: 1 this one, 2 the search window.
     int Add_source = 0;
 
+    // Binds the grids, the navigator and the totals to the data module's sources; the
+    // application calls it once the data module exists.
+    void BindDataSources();
+
     void FormCreate(TComponent* Sender);
     void FormShow(TComponent* Sender);
     void CBCategChange(TComponent* Sender);
-    void BMassaClick(TComponent* Sender);
+    void RzBitBtn1Click(TComponent* Sender);
+    void RzButton1Click(TComponent* Sender);
+    void BDel_foodClick(TComponent* Sender);
     void BFind_foodClick(TComponent* Sender);
+    void RzBitBtn2Click(TComponent* Sender);
+    void BMassaClick(TComponent* Sender);
     void RzBitBtn3Click(TComponent* Sender);
+    void N1Click(TComponent* Sender);
+    void N2Click(TComponent* Sender);
+    void RzDBGrid1CellClick(TColumn* Column);
+    void RzDBGrid1DblClick(TComponent* Sender);
 
 private:
-    // Lists the rows of Query2 (name, protein, fat, carbohydrate, kcal).
-    void ShowFoods();
+    void PlaceSkinData();
 };
 
 extern TForm1* Form1;
