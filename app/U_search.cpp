@@ -121,7 +121,10 @@ void TFSearch::BDeleteClick(TComponent*) {
     if (Application->MessageBox("Удалить продукт?", "Подтвердите удаление", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     TDataModule1& dm = *DataModule1;
-    const std::string name = dm.QFoodNazv_food->AsString();
+    // The food is the list's current row, found by its identifier: a name may be shared
+    // by other foods, which must stay.
+    const bool hasFood = dm.QFood->Active() && !dm.QFood->IsEmpty();
+    const int food = dm.QFoodId_food->AsInteger();
     bool compared = false;
     {
         // The general table is closed again on every path, also when a step fails.
@@ -131,7 +134,7 @@ void TFSearch::BDeleteClick(TComponent*) {
         dm.Table1->First();
         while (!dm.Table1->Eof()) {
             compared = true;
-            if (dm.Table1->FieldByName("nazv_food")->Text() == name) {
+            if (hasFood && dm.Table1->FieldByName("id_food")->AsInteger() == food) {
                 dm.Table1->Delete();
                 dm.Table1->Close();
                 dm.QFood->Close();

@@ -7,6 +7,7 @@
 #include "app/U_main.h"
 #include "app/U_search.h"
 #include "data/Session.h"
+#include "engine/Database.h"
 #include "data/U_data_mod.h"
 #include "tests/e2e/food/E2eFormSet.h"
 #include "tests/win/common/WinTestUtil.h"
@@ -245,6 +246,53 @@ TEST_F(E2eSearch, DeletesTheFoundFoodOnlyAfterYes) {
         EXPECT_NE(DataModule1->Query2Nazv_food->DisplayTextAt(i), "Капуста");
     StopProgram();
     EXPECT_EQ(FindFood("Капуста"), nullptr);
+}
+
+TEST_F(E2eSearch, DeletesTheChosenFoodNotAnotherOfTheSameName) {
+    {
+        // A second "Морковь", stored after the first one, in another category.
+        engine::Database db("");
+        engine::Table& food = db.OpenTable("Food.DB");
+        engine::Row row = *food.RowAt(3);
+        ASSERT_EQ(std::get<std::string>(row[static_cast<size_t>(food.FieldIndex("Nazv_food"))]), "Морковь");
+        row[static_cast<size_t>(food.FieldIndex("Id_food"))] = engine::Value{};
+        row[static_cast<size_t>(food.FieldIndex("Kkal"))] = engine::Decimal::FromString("41", 3);
+        food.Append(row);
+    }
+    const int32_t first = FindFood("Морковь")->id;   // the first of them in the table's order
+    StartProgram();
+    TMessageBoxAnswerer boxes(IDYES);
+    int32_t chosen = 0;
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         Type(L"мор");
+         EXPECT_EQ(Current(), "Морковь");
+         // The user picks the one that is not first in the table's order.
+         if (DataModule1->QFoodId_food->AsInteger() == first) DataModule1->QFood->Next();
+         EXPECT_EQ(Current(), "Морковь");
+         chosen = DataModule1->QFoodId_food->AsInteger();
+         EXPECT_NE(chosen, first);
+         PostClick(FSearch->BDelete);
+         return true;
+     })
+        .Then([&] { return boxes.Seen().size() == 1; })
+        .Then([&] { return !DataModule1->QFood->Active() || Listed().size() == kFoods.size(); })
+        .Then([&] {
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(s.Run());
+    int left = 0;
+    for (const auto& f : Foods()) {
+        EXPECT_NE(f.id, chosen);
+        if (f.name == "Морковь") ++left;
+    }
+    EXPECT_EQ(left, 1);
+    EXPECT_NE(FindFood("Морковь"), nullptr);
+    EXPECT_EQ(FindFood("Морковь")->id, first);
+    EXPECT_EQ(Foods().size(), kFoods.size());
 }
 
 TEST_F(E2eSearch, DeletingWhenNoStoredFoodMatchesTellsTheUser) {
