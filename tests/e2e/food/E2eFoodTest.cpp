@@ -201,6 +201,7 @@ TEST_F(E2eFood, AddsATypedFoodToTheCategoryChosenInTheMainWindow) {
             EXPECT_FALSE(Form2->BChangeFood->Visible());
             EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"", "0", "0", "0", "0"}));
             EXPECT_EQ(Form2->DBGrid1->DataSource(), DataModule1->DataSource1);
+            EXPECT_FALSE(GetWindowLongW(Form2->DBGrid1->Handle(), GWL_STYLE) & WS_HSCROLL);
             // The grid stands on the main window's category, and that is the chosen one.
             EXPECT_EQ(GridCategory(), "Овощи");
             EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
@@ -502,6 +503,35 @@ TEST_F(E2eFood, AddsACategoryRebuildsTheListsAndChoosesIt) {
     ASSERT_EQ(cats.size(), kCategories.size() + 1);
     EXPECT_EQ(cats.back().second, "Крупы");
     EXPECT_FALSE(DataModule1->Table1->Active());
+}
+
+TEST_F(E2eFood, NamesAreStoredAsTypedOrCutToTheFieldsWidth) {
+    StartProgram();
+    std::wstring longName(120, L'\u0449');   // щ, longer than the 100 characters of the column
+    TScript s;
+    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
+        .WaitVisible(Form2)
+        .Then([&] {
+            TypeChars(Form2->ENazv, longName);
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .WaitHidden(Form2)
+        .Then([] { return PostClick(Form1->RzBitBtn1), true; })
+        .WaitVisible(Form2)
+        .Then([&] {
+            TypeChars(Form2->ENazv, L"   ");   // only spaces: accepted
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .WaitHidden(Form2);
+    ASSERT_TRUE(s.Run());
+    const auto foods = Foods();
+    ASSERT_EQ(foods.size(), kFoods.size() + 2);
+    std::string cut;
+    for (int i = 0; i < 100; ++i) cut += "щ";
+    EXPECT_EQ(foods[foods.size() - 2].name, cut);
+    EXPECT_EQ(foods.back().name, "   ");
 }
 
 }  // namespace
