@@ -11,6 +11,8 @@
 #include "data/U_data_mod.h"
 #include "tests/e2e/food/E2eFormSet.h"
 #include "tests/win/common/WinTestUtil.h"
+#include "ui/HintWindow.h"
+#include "ui/WindowBinding.h"
 
 namespace {
 
@@ -100,6 +102,60 @@ TEST_F(E2eSearch, LocatesAsTheUserTypesInEitherLetterCase) {
         .WaitHidden(FSearch);
     ASSERT_TRUE(again.Run());
     EXPECT_FALSE(DataModule1->QFood->Active());
+}
+
+BOOL CALLBACK FindHintProc(HWND w, LPARAM p) {
+    if (IsWindowVisible(w) && WindowClassName(w) == "THintWindow") {
+        *reinterpret_cast<HWND*>(p) = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindHint() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindHintProc, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(E2eSearch, TheRationButtonsHintShowsOnTwoLines) {
+    StartProgram();
+    HWND hint = nullptr;
+    TScript s;
+    OpenSearch(s);
+    s.Then([&] {
+         RECT r;
+         GetWindowRect(FSearch->Button1->Handle(), &r);
+         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+         return true;
+     })
+        .Then([&] {
+            hint = FindHint();
+            return hint != nullptr;
+        })
+        .Wait(4)
+        .Then([&] {
+            RECT r;
+            GetWindowRect(hint, &r);
+            auto* w = dynamic_cast<THintWindow*>(TWindowBinding::FromHandle(hint));
+            EXPECT_NE(w, nullptr);
+            if (w) {
+                // Two lines of text: taller than the one-line hint of "Изменить".
+                SIZE two = w->CalcHintSize("Выберите продукт в таблице,\rчтобы добавить его в рацион");
+                SIZE one = w->CalcHintSize("Выберите продукт в таблице,");
+                EXPECT_GT(two.cy, one.cy);
+                EXPECT_EQ(r.bottom - r.top, two.cy);
+            }
+            RECT f;
+            GetWindowRect(FSearch->Handle(), &f);
+            UnionRect(&f, &f, &r);
+            SaveScreenshot(CaptureScreen(f), "e2e_search_window_hint");
+            SetCursorPos(0, 0);
+            PostClick(FSearch->Button2);
+            return true;
+        })
+        .WaitHidden(FSearch);
+    ASSERT_TRUE(s.Run());
 }
 
 TEST_F(E2eSearch, ChangesExactlyTheFoodCurrentInTheSearchList) {
