@@ -109,7 +109,6 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     DBGrid1->SetOptions(dgColLines | dgRowLines | dgRowSelect | dgAlwaysShowSelection);
     DBGrid1->SetReadOnly(true);
     DBGrid1->OnCellClick = [this](TColumn* c) { DBGrid1CellClick(c); };
-    BindDataSources();
 
     OnShow = [this](TComponent* s) { FormShow(s); };
     OnClose = [this](TComponent* s, TCloseAction& a) { FormClose(s, a); };
@@ -134,7 +133,7 @@ void TForm2::ChooseCategory(Pred matches) {
 }
 
 void TForm2::FormShow(TComponent*) {
-    // The data module is created after this window: bind on the first showing at the latest.
+    // The data module is created after this window: the grid is bound when first shown.
     BindDataSources();
     TDataModule1& dm = *DataModule1;
     changeTargetChosen_ = false;

@@ -70,7 +70,6 @@ TFSearch::TFSearch(TComponent* owner) : TForm(owner) {
     DBGFood->SetOptions(dgTitles | dgColumnResize | dgColLines | dgRowLines | dgRowSelect | dgAlwaysShowSelection);
     DBGFood->SetReadOnly(true);
     DBGFood->OnDblClick = [this](TComponent* s) { DBGFoodDblClick(s); };
-    BindDataSources();
 
     OnShow = [this](TComponent* s) { FormShow(s); };
     OnClose = [this](TComponent* s, TCloseAction& a) { FormClose(s, a); };
@@ -81,6 +80,8 @@ void TFSearch::BindDataSources() {
 }
 
 void TFSearch::FormShow(TComponent*) {
+    // Bound when first shown, not at creation: a bound grid makes its window (and this
+    // hidden window's) at once, before the program has even shown its main window.
     BindDataSources();
     ESearch->SetFocus();
 }

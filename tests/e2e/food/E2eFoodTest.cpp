@@ -155,7 +155,6 @@ TEST_F(E2eFood, WindowsCarryTheirControlsWhereTheyBelong) {
     EXPECT_EQ(g->Options(),
               dgTitles | dgColumnResize | dgColLines | dgRowLines | dgRowSelect | dgAlwaysShowSelection);
     EXPECT_TRUE(g->ReadOnly());
-    EXPECT_EQ(g->DataSource(), DataModule1->DSFood);
 }
 
 TEST_F(E2eFood, KeyFilterPassesDigitsAndTurnsEitherPointIntoTheLocalesSeparator) {

@@ -40,6 +40,8 @@ TEST_F(E2eSearch, LocatesAsTheUserTypesInEitherLetterCase) {
     s.Then([&] {
          EXPECT_EQ(WindowText(FSearch->Handle()), "Поиск продукта");
          EXPECT_TRUE(FSearch->ESearch->Focused());
+         EXPECT_EQ(FSearch->DBGFood->DataSource(), DataModule1->DSFood);
+         EXPECT_FALSE(GetWindowLongW(FSearch->DBGFood->Handle(), GWL_STYLE) & WS_HSCROLL);
          EXPECT_EQ(Listed(), (std::vector<std::string>{"Банан", "Груша", "Капуста", "Кефир", "Морковь", "Яблоко"}));
          EXPECT_EQ(Current(), "Банан");
          Type(L"к");
