@@ -415,8 +415,12 @@ void ParadoxTable::Remove(std::size_t index) {
         std::size_t slot = index - first;
         std::size_t count = chain[k].count;
         Patch p{BlockOffset(b) + px::kBlockHeader + slot * rs, std::vector<uint8_t>((count - slot) * rs, 0)};
-        for (std::size_t s = slot + 1; s < count; ++s)
-            px::EncodeRecord(*RowAt(first + s), head_.layout, p.bytes.data() + (s - 1 - slot) * rs);
+        for (std::size_t s = slot + 1; s < count; ++s) {
+            std::size_t r = first + s;
+            uint8_t* to = p.bytes.data() + (s - 1 - slot) * rs;
+            if (rows_[r]) px::EncodeRecord(*rows_[r], head_.layout, to);
+            else std::memcpy(to, Record(rawAt_[r]), rs);  // never decoded: its bytes are still the file's
+        }
         patches.push_back(std::move(p));
         --chain[k].count;
         patches.push_back({BlockOffset(b), BlockHeader(k, chain)});

@@ -285,6 +285,31 @@ TEST_F(EngineStorageTable, RowsDecodedOnDemandMatchTheFile) {
     EXPECT_EQ(Rows(db.OpenTable("Food.DB")), expect);
 }
 
+// Records that move up inside their block keep their exact bytes when their row was
+// never decoded (junk after a name's NUL included), and read back the same.
+TEST_F(EngineStorageTable, MovedRecordsKeepTheirBytes) {
+    MakeFood(30);  // blocks of 11, 11, 8
+    std::vector<uint8_t> f = File();
+    std::size_t block2 = 0x800 + 2048;
+    std::size_t rec13 = block2 + 6 + 2 * 174;  // record 14 (index 13)
+    f[rec13 + 4 + 90] = 0x5A;                  // inside Nazv_food, after its NUL
+    io->Put("d/Food.DB", f);
+    std::vector<uint8_t> moved(f.begin() + rec13, f.begin() + rec13 + 174);
+    {
+        Database db("d", io);
+        Table& t = db.OpenTable("Food.DB");
+        t.Remove(11);  // block 2, slot 0: the rest of the block moves up
+        EXPECT_EQ(std::get<std::string>((*t.RowAt(12))[1]), "Еда 13");
+    }
+    f = File();
+    EXPECT_EQ(std::vector<uint8_t>(f.begin() + rec13 - 174, f.begin() + rec13), moved);
+    Database db("d", io);
+    Table& t = db.OpenTable("Food.DB");
+    ASSERT_EQ(t.RowCount(), 29u);
+    EXPECT_EQ(std::get<std::string>((*t.RowAt(12))[1]), "Еда 13");
+    EXPECT_EQ(std::get<std::string>((*t.RowAt(28))[1]), "Еда 29");
+}
+
 // A file system on which the table file can only be opened for reading.
 class ReadOnlyTableIO : public MemoryFileIO {
 public:
