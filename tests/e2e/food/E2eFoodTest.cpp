@@ -533,4 +533,45 @@ TEST_F(E2eFood, NamesAreStoredAsTypedOrCutToTheFieldsWidth) {
     EXPECT_EQ(foods.back().name, "   ");
 }
 
+TEST_F(E2eFood, AFailedStoreLeavesNothingBehindAndTheTableClosed) {
+    StartProgram();
+    const size_t before = Foods().size();
+    TMessageBoxAnswerer boxes;
+    TScript s;
+    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
+        .WaitVisible(Form2)
+        .Then([&] {
+            // A category identifier the food's 16-bit column cannot hold: the field
+            // refuses it after the record was begun.
+            Cur_id_group = 40000;
+            TypeChars(Form2->ENazv, L"Слива");
+            Retype(Form2->EProtein, L"0,8");
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .Then([&] { return boxes.Seen().size() == 1; })
+        .Wait(2)
+        .Then([&] {
+            EXPECT_FALSE(DataModule1->Table1->Active());
+            EXPECT_EQ(Foods().size(), before);
+            EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
+            EXPECT_EQ(Form2->ENazv->Text(), "Слива");
+            ClickCategoryRow("Фрукты");
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .WaitHidden(Form2);
+    ASSERT_TRUE(s.Run());
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_NE(boxes.Seen()[0].text.find("40000"), std::string::npos) << boxes.Seen()[0].text;
+    // The next store wrote exactly one food, with its own values only.
+    ASSERT_EQ(Foods().size(), before + 1);
+    const TStoredFood* f = FindFood("Слива");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->group, CategoryId("Фрукты"));
+    EXPECT_EQ(f->protein, "0.8");
+    StopProgram();
+    EXPECT_EQ(Foods().size(), before + 1);
+}
+
 }  // namespace
