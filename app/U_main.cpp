@@ -251,21 +251,21 @@ void TForm1::CBCategChange(TComponent*) {
 }
 
 void TForm1::RzBitBtn1Click(TComponent*) {
-    FindControl<TControl>(*Form2, "BAdd_food")->SetVisible(true);
-    FindControl<TControl>(*Form2, "BChangeFood")->SetVisible(false);
+    Form2->BAdd_food->SetVisible(true);
+    Form2->BChangeFood->SetVisible(false);
     Form2->SetCaption("Добавление нового продукта");
     Form2->ShowModal();
 }
 
 void TForm1::RzButton1Click(TComponent*) {
     TDataModule1& dm = *DataModule1;
-    FindControl<TControl>(*Form2, "ENazv")->SetText(dm.Query2Nazv_food->Text());
-    FindControl<TControl>(*Form2, "EProtein")->SetText(EditorNumber(*dm.Query2Protein));
-    FindControl<TControl>(*Form2, "EFat")->SetText(EditorNumber(*dm.Query2Fat));
-    FindControl<TControl>(*Form2, "ECarbo")->SetText(EditorNumber(*dm.Query2Carbohyd));
-    FindControl<TControl>(*Form2, "EKkal")->SetText(EditorNumber(*dm.Query2Kkal));
-    FindControl<TControl>(*Form2, "BAdd_food")->SetVisible(false);
-    FindControl<TControl>(*Form2, "BChangeFood")->SetVisible(true);
+    Form2->ENazv->SetText(dm.Query2Nazv_food->Text());
+    Form2->EProtein->SetText(EditorNumber(*dm.Query2Protein));
+    Form2->EFat->SetText(EditorNumber(*dm.Query2Fat));
+    Form2->ECarbo->SetText(EditorNumber(*dm.Query2Carbohyd));
+    Form2->EKkal->SetText(EditorNumber(*dm.Query2Kkal));
+    Form2->BAdd_food->SetVisible(false);
+    Form2->BChangeFood->SetVisible(true);
     Form2->SetCaption("Редактирование продукта");
     Form2->ShowModal();
 }

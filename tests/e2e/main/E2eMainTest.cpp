@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/UAbout.h"
+#include "app/U_add_food.h"
 #include "app/U_add_menu.h"
 #include "app/U_main.h"
 #include "app/U_massa.h"
@@ -20,6 +21,7 @@
 #include "skin/data/SkinData.h"
 #include "tests/e2e/main/E2eWindows.h"
 #include "ui/DBGrid.h"
+#include "ui/HintWindow.h"
 #include "ui/MessageDialog.h"
 #include "ui/rz/RzDBGrid.h"
 
@@ -369,6 +371,106 @@ TEST_F(E2eMain, DeletingFromAnEmptyFoodListReportsThatNoSuchFoodExists) {
     ASSERT_EQ(boxes.Seen().size(), 1u);   // the confirmation only
     Finish();
     EXPECT_EQ(FoodNames().size(), before);
+}
+
+std::vector<std::string> EditorTexts() {
+    return {Form2->ENazv->Text(), Form2->EProtein->Text(), Form2->EFat->Text(), Form2->ECarbo->Text(),
+            Form2->EKkal->Text()};
+}
+
+// "12,5" under a comma separator.
+std::string Local(std::string text) {
+    const std::string sep = DecimalSeparator();
+    for (size_t at = text.find('.'); at != std::string::npos; at = text.find('.', at + sep.size()))
+        text.replace(at, 1, sep);
+    return text;
+}
+
+TEST_F(E2eMain, ChangeAndAddOpenTheFoodEditorInTheirModes) {
+    const int32_t id = AddCategory("Тестовая категория");
+    AddFood("Каша тестовая", id, "12.5", "3.125", "40", "240.001");
+    AddCategory("Пустая категория");
+    std::vector<std::string> changeTexts, emptyTexts, addTexts;
+    std::string changeCaption, addCaption;
+    bool changeButtons = false, addButtons = false;
+    auto editorShown = [] { return Form2->HandleAllocated() && Shown(*Form2); };
+    ASSERT_TRUE(Run({
+        When(MainShown,
+             [] {
+                 ChooseCategory("Тестовая категория");
+                 ClickAt(*Form1->RzButton1);
+             }),
+        When(editorShown,
+             [&] {
+                 changeTexts = EditorTexts();
+                 changeCaption = Form2->Caption();
+                 changeButtons = !Form2->BAdd_food->Visible() && Form2->BChangeFood->Visible();
+                 PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);
+             }),
+        // On an empty food list the editor opens with an empty name and zeros.
+        When(MainShown,
+             [] {
+                 ChooseCategory("Пустая категория");
+                 ClickAt(*Form1->RzButton1);
+             }),
+        When(editorShown,
+             [&] {
+                 emptyTexts = EditorTexts();
+                 PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);
+             }),
+        When(MainShown, [] { ClickAt(*Form1->RzBitBtn1); }),
+        When(editorShown,
+             [&] {
+                 addTexts = EditorTexts();
+                 addCaption = Form2->Caption();
+                 addButtons = Form2->BAdd_food->Visible() && !Form2->BChangeFood->Visible();
+                 PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);
+             }),
+        When(MainShown, [] {}),
+    }));
+    EXPECT_EQ(changeCaption, "Редактирование продукта");
+    EXPECT_TRUE(changeButtons);
+    // Values read as currency, written in the general format: no trailing zeros.
+    EXPECT_EQ(changeTexts, (std::vector<std::string>{"Каша тестовая", Local("12.5"), Local("3.125"), "40",
+                                                     Local("240.001")}));
+    EXPECT_EQ(emptyTexts, (std::vector<std::string>{"", "0", "0", "0", "0"}));
+    EXPECT_EQ(addCaption, "Добавление нового продукта");
+    EXPECT_TRUE(addButtons);
+    EXPECT_EQ(addTexts, (std::vector<std::string>{"", "0", "0", "0", "0"}));   // the editor's close reset them
+    EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
+}
+
+TEST_F(E2eMain, HintsShowAtOnceWhileTheMouseRestsOnAControl) {
+    std::string ration, massa;
+    TControl* overGrid = nullptr;
+    ASSERT_TRUE(Run({
+        When(MainShown,
+             [] {
+                 RECT r;
+                 GetWindowRect(Form1->RzBitBtn2->Handle(), &r);
+                 MoveCursorTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+             }),
+        When([] { return ActiveHintWindow() && HintControl() == Form1->RzBitBtn2; },
+             [&] {
+                 ration = WindowText(ActiveHintWindow()->Handle());
+                 RECT r;
+                 GetWindowRect(Form1->RzBitBtn1->Handle(), &r);
+                 MoveCursorTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+             }),
+        When([] { return ActiveHintWindow() && HintControl() == Form1->RzBitBtn1; },
+             [&] {
+                 massa = WindowText(ActiveHintWindow()->Handle());
+                 // The food grid shows no hint of its own.
+                 RECT r;
+                 GetWindowRect(Form1->RzDBGrid1->Handle(), &r);
+                 MoveCursorTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+                 Pump(300);
+                 overGrid = ActiveHintWindow() ? HintControl() : nullptr;
+             }),
+    }));
+    EXPECT_EQ(ration, "Выберите продукт в таблице,\rчтобы добавить его в рацион");
+    EXPECT_EQ(massa, "Добавить новый продукт");
+    EXPECT_EQ(overGrid, nullptr);
 }
 
 TEST_F(E2eMain, CommandsOpenTheSearchWindowTheCalculatorAndTheAboutBox) {

@@ -262,7 +262,18 @@ void TypeText(const std::wstring& text) {
 }
 
 bool MoveCursorTo(int x, int y) {
+    // As real input first, so the windows see the pointer arrive and leave.
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = static_cast<LONG>(x * 65535LL / (GetSystemMetrics(SM_CXSCREEN) - 1));
+    in.mi.dy = static_cast<LONG>(y * 65535LL / (GetSystemMetrics(SM_CYSCREEN) - 1));
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof(in));
+    Pump(20);
     for (int i = 0; i < 50; ++i) {
+        POINT now;
+        GetCursorPos(&now);
+        if (now.x == x && now.y == y) return true;
         SetCursorPos(x, y);
         Pump(10);
         POINT p;
