@@ -23,6 +23,7 @@
 #include "ui/DBGrid.h"
 #include "ui/HintWindow.h"
 #include "ui/MessageDialog.h"
+#include "ui/WindowBinding.h"
 #include "ui/rz/RzDBGrid.h"
 
 namespace {
@@ -471,6 +472,46 @@ TEST_F(E2eMain, HintsShowAtOnceWhileTheMouseRestsOnAControl) {
     EXPECT_EQ(ration, "Выберите продукт в таблице,\rчтобы добавить его в рацион");
     EXPECT_EQ(massa, "Добавить новый продукт");
     EXPECT_EQ(overGrid, nullptr);
+}
+
+// Tab pressed as real input and left to the application's loop, which gives the key to
+// the framework before the window.
+void SendTab() {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = VK_TAB;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+std::string FocusedName() {
+    TWinControl* focused = TWindowBinding::FromHandle(GetFocus());
+    // A combo box's edit or list belongs to the combo box.
+    if (!focused && GetFocus()) focused = TWindowBinding::FromHandle(GetParent(GetFocus()));
+    return focused ? focused->Name() : "?";
+}
+
+TEST_F(E2eMain, TabVisitsTheControlsInTheirOrder) {
+    std::vector<std::string> visited;
+    HWND last = nullptr;
+    std::vector<Step> steps = {When(MainShown, [&] {
+        Form1->RzBitBtn1->SetFocus();
+        last = GetFocus();
+        visited.push_back(FocusedName());
+        SendTab();
+    })};
+    for (int i = 0; i < 9; ++i)
+        steps.push_back(When([&] { return GetFocus() != last; },
+                             [&] {
+                                 last = GetFocus();
+                                 visited.push_back(FocusedName());
+                                 SendTab();
+                             }));
+    ASSERT_TRUE(Run(steps));
+    // The ration's group box passes the focus on to its grid and its add button; the
+    // navigator and the totals panel take none.
+    EXPECT_EQ(visited, (std::vector<std::string>{"RzBitBtn1", "RzDBGrid1", "BDel_food", "CBCateg", "DBGMenu",
+                                                 "RzBitBtn2", "BFind_food", "BMassa", "RzBitBtn3", "RzButton1"}));
 }
 
 TEST_F(E2eMain, CommandsOpenTheSearchWindowTheCalculatorAndTheAboutBox) {
