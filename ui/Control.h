@@ -151,6 +151,10 @@ protected:
 private:
     friend class TWinControl;
     void RunHooks(TMessage& m);
+    // Sends every later message straight to WndProc: once the control is being freed,
+    // the state behind its hooks and a replaced WindowProc (a painter, a derived
+    // class's members, a caller's locals) may already be gone.
+    void DropWrappers();
 
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;

@@ -39,6 +39,11 @@ void TControl::RunHooks(TMessage& m) {
     step(0, m);
 }
 
+void TControl::DropWrappers() {
+    hooks_.clear();   // a chain running now keeps its own copies
+    WindowProc = [this](TMessage& m) { WndProc(m); };
+}
+
 int TControl::AddWindowProcHook(TWndHook hook) {
     int id = nextHookId_++;
     hooks_.push_back({id, std::make_shared<TWndHook>(std::move(hook))});

@@ -40,6 +40,9 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
     BeginDestroy();
+    // The window's last messages (sent while it is destroyed below) reach only this
+    // class's own procedure and the system class behind it, not the wrappers.
+    DropWrappers();
     // Children go first, while this object is still whole; each removes itself.
     while (!controls_.empty()) delete controls_.back();
     DestroyHandle();

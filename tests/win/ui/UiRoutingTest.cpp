@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tests/win/common/WinTestUtil.h"
 #include "ui/Application.h"
+#include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/WindowBinding.h"
 
@@ -160,6 +162,58 @@ TEST_F(UiRouting, WindowDestroyedDuringItsOwnMessageIsForgottenSafely) {
     probe.log.clear();
     EXPECT_EQ(SendMessageW(again, WM_PROBE, 0, 0), 42);
     EXPECT_EQ(probe.log, "base;");
+}
+
+// Whoever wraps a control often goes before it: a painter freed first, or locals that a
+// hook writes to, declared after a form on the stack. The messages of the window being
+// destroyed by the control's destructor must then not reach the wrappers (they used to,
+// and the hook below wrote into a freed vector: a heap corruption that crashed later).
+TEST_F(UiRouting, ControlBeingFreedNoLongerCallsItsHooksOrReplacedWindowProc) {
+    auto* form = new TForm(nullptr);
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 100, 21);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    edit->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return edit->Focused(); }));
+    HWND formWindow = form->Handle();
+    HWND editWindow = edit->Handle();
+
+    struct Wrapped {
+        TWinControl* control;
+        int callsWhileFreed = 0;
+        std::unique_ptr<std::vector<UINT>> log = std::make_unique<std::vector<UINT>>();
+    };
+    Wrapped wrapped[] = {{form}, {edit}};
+    for (Wrapped& w : wrapped) {
+        std::vector<UINT>* log = w.log.get();
+        w.control->AddWindowProcHook([&w, log](TMessage& m, const TWndMethod& inner) {
+            if (w.control->Destroying()) ++w.callsWhileFreed;
+            log->push_back(m.Msg);
+            inner(m);
+        });
+        TWndMethod saved = w.control->WindowProc;
+        w.control->WindowProc = [&w, log, saved](TMessage& m) {
+            if (w.control->Destroying()) ++w.callsWhileFreed;
+            log->push_back(m.Msg);
+            saved(m);
+        };
+    }
+    // The edit is reached both ways while it lives: directly and reflected by the form.
+    size_t before = wrapped[1].log->size();
+    edit->SetText("яблоко");
+    EXPECT_GT(wrapped[1].log->size(), before);
+    EXPECT_EQ(wrapped[1].callsWhileFreed, 0);
+
+    // The wrappers' state goes first; the focused edit and its form go after it.
+    for (Wrapped& w : wrapped) w.log.reset();
+    delete form;
+    EXPECT_EQ(wrapped[0].callsWhileFreed, 0);
+    EXPECT_EQ(wrapped[1].callsWhileFreed, 0);
+    EXPECT_FALSE(IsWindow(editWindow));
+    EXPECT_FALSE(IsWindow(formWindow));
+    EXPECT_EQ(TWindowBinding::FromHandle(formWindow), nullptr);
 }
 
 TEST_F(UiRouting, ReleasedFormIsFreedOnceQueuedMessagesAreHandled) {
