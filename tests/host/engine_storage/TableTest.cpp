@@ -75,7 +75,9 @@ TEST_F(EngineStorageTable, EveryFieldTypeAndNullRoundTrips) {
     // Single fields read before their row is decoded, nulls and zeros included.
     for (std::size_t f = 0; f < fields.size(); ++f) {
         EXPECT_EQ(t.FieldAt(0, f), full[f]) << f;
-        if (f != 7) EXPECT_EQ(t.FieldAt(1, f), empty[f]) << f;
+        if (f != 7) {
+            EXPECT_EQ(t.FieldAt(1, f), empty[f]) << f;
+        }
         EXPECT_EQ(t.FieldAt(2, f), zeros[f]) << f;
     }
     EXPECT_EQ(*t.RowAt(2), zeros);
