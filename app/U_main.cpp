@@ -274,7 +274,10 @@ void TForm1::BDel_foodClick(TComponent*) {
     if (Application->MessageBox("Удалить продукт?", "Подтвердите удаление", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     TDataModule1& dm = *DataModule1;
-    const std::string name = dm.Query2Nazv_food->AsString();
+    // The selected food is found by its identifier, not by its name: another food of
+    // the same name in another category must not be the one deleted. An empty grid
+    // gives 0, which no food has.
+    const int32_t id = dm.Query2->IsEmpty() ? 0 : dm.Query2Id_food->AsInteger();
     bool notFound = false;
     {
         // The general table is closed again on every path, also when a step fails.
@@ -283,7 +286,7 @@ void TForm1::BDel_foodClick(TComponent*) {
         dm.Table1->Open();
         dm.Table1->First();
         while (!dm.Table1->Eof()) {
-            if (dm.Table1->FieldByName("nazv_food")->Text() == name) {
+            if (id != 0 && dm.Table1->FieldByName("id_food")->AsInteger() == id) {
                 dm.Table1->Delete();
                 dm.Query2->Close();
                 dm.Query2->Open();

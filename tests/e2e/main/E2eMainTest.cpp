@@ -294,7 +294,7 @@ void ChooseCategory(const std::string& name) {
     Form1->CBCategChange(Form1->CBCateg);
 }
 
-TEST_F(E2eMain, DeletingAFoodAsksFirstAndRemovesExactlyThatName) {
+TEST_F(E2eMain, DeletingAFoodAsksFirstAndRemovesTheSelectedOne) {
     const int32_t id = AddCategory("Тестовая категория");
     AddFood("Борщ тестовый", id, "2", "3", "5", "60");
     AddFood("Ватрушка тестовая", id, "7", "9", "40", "260");
@@ -337,6 +337,31 @@ TEST_F(E2eMain, DeletingAFoodAsksFirstAndRemovesExactlyThatName) {
     EXPECT_EQ(names.size(), before - 1);
     EXPECT_EQ(std::count(names.begin(), names.end(), "Ватрушка тестовая"), 0);
     EXPECT_EQ(std::count(names.begin(), names.end(), "Борщ тестовый"), 1);
+}
+
+// Deleting by name alone removed whichever food of that name came first in Food.DB,
+// possibly one of another category than the one the user selected.
+TEST_F(E2eMain, DeletingRemovesTheSelectedFoodNotAnotherOfTheSameName) {
+    const int32_t first = AddCategory("Категория А тест");
+    const int32_t second = AddCategory("Категория Б тест");
+    AddFood("Сырник тестовый", first, "15", "9", "20", "220");
+    AddFood("Сырник тестовый", second, "16", "10", "21", "230");
+    ASSERT_TRUE(Run({
+        When(MainShown,
+             [&] {
+                 ChooseCategory("Категория Б тест");
+                 ASSERT_EQ(Column(GridTexts(*Form1->RzDBGrid1), 0), (std::vector<std::string>{"Сырник тестовый"}));
+                 boxes.SetAnswer(IDYES);
+                 ClickAt(*Form1->BDel_food);
+             }),
+        When([&] { return boxes.Seen().size() == 1 && GridTexts(*Form1->RzDBGrid1).empty(); },
+             [&] { EXPECT_EQ(OpenMessageDialog(), nullptr); }),
+    }));
+    Finish();
+    const Stored stored = ReadStored();
+    EXPECT_EQ(stored.foods.count(second), 0u);
+    ASSERT_EQ(stored.foods.count(first), 1u);
+    EXPECT_EQ(stored.foods.at(first), (std::vector<std::string>{"Сырник тестовый"}));
 }
 
 TEST_F(E2eMain, DeletingFromAnEmptyFoodListReportsThatNoSuchFoodExists) {
