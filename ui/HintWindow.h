@@ -23,6 +23,8 @@ public:
     // Shows the text at a screen rectangle, on top, without taking the focus.
     void ActivateHint(const RECT& screenRect, const std::string& text);
     void ReleaseHint();
+    // Puts the shown hint back above every other window (see the source for why).
+    void KeepOnTop();
     bool Active() const;
 
 protected:

@@ -188,7 +188,10 @@ void THintState::ShowNow() {
 // A leave that never came (the window was hidden or covered under the pointer): the
 // periodic check puts the hint away.
 void THintState::Check() {
-    if (MouseStillOver()) return;
+    if (MouseStillOver()) {
+        if (window) window->KeepOnTop();
+        return;
+    }
     Cancel();
     SetControl(nullptr);
 }
@@ -299,6 +302,17 @@ void THintWindow::ReleaseHint() {
         SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
     SetVisible(false);
+}
+
+// A window shown just before the hint (a form coming up under the resting pointer) can
+// still be raised by the window system after the hint went up, covering it for as long as
+// the pointer rests. Asking for HWND_TOPMOST again changes nothing in the system's order,
+// so nothing is restacked: the hint steps down and back up, which restacks it for real.
+void THintWindow::KeepOnTop() {
+    if (!Active()) return;
+    const UINT flags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOOWNERZORDER;
+    SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, flags);
 }
 
 bool THintWindow::Active() const { return HandleAllocated() && IsWindowVisible(Handle()); }

@@ -9,8 +9,10 @@
 #include "tests/win/common/WinTestUtil.h"
 #include "ui/Button.h"
 #include "ui/DBNavigator.h"
+#include "ui/GroupBox.h"
 #include "ui/HintWindow.h"
 #include "ui/Label.h"
+#include "ui/Timer.h"
 
 namespace {
 
@@ -61,6 +63,18 @@ protected:
         return MoveMouse(p.x, p.y);
     }
     static bool HintUp() { return ActiveHintWindow() != nullptr; }
+    // Whether the hint window's own background reaches the screen: its inside, away from
+    // the frame and the text, has the hint colour.
+    static bool HintOnScreen() {
+        THintWindow* w = ActiveHintWindow();
+        if (!w) return false;
+        RECT r;
+        GetWindowRect(w->Handle(), &r);
+        uint32_t want = GetSysColor(COLOR_INFOBK);
+        want = ((want & 0xFF) << 16) | (want & 0xFF00) | ((want >> 16) & 0xFF);
+        return WaitPixel(r.left + 2, r.top + 2, want, 1500) == want &&
+               WaitPixel(r.right - 3, r.bottom - 3, want, 500) == want;
+    }
 
     std::unique_ptr<TApplication> app;
     TForm* form = nullptr;
@@ -203,6 +217,79 @@ TEST_F(WidgetsGridHint, NavigatorButtonShowsItsOwnHint) {
     std::string path =
         SaveScreenshot(CaptureScreen({o.x - 20, o.y - 20, o.x + 220, o.y + 70}), "widgets_grid_navigator_hint");
     EXPECT_FALSE(path.empty());
+}
+
+// A push button over the system class shows its hint on the screen while the mouse rests
+// on it, just as the framework's own controls do.
+TEST_F(WidgetsGridHint, SystemButtonShowsItsHintOnTheScreenWhileTheMouseRests) {
+    // The window comes up under the resting pointer, as the main window does at the start.
+    POINT p = one->ClientToScreen({37, 12});
+    form->Hide();
+    Pump(50);
+    ASSERT_TRUE(MoveMouse(p.x, p.y));
+    form->Show();
+    ASSERT_TRUE(MoveMouse(p.x + 1, p.y));
+    ASSERT_TRUE(PumpUntil([&] { return HintControl() == one && HintUp(); }, 1500));
+    EXPECT_TRUE(HintOnScreen());
+    Pump(600);
+    ASSERT_TRUE(HintUp());
+    EXPECT_EQ(HintControl(), one);
+    EXPECT_TRUE(HintOnScreen());
+    SaveScreenshot(CaptureScreen({100, 100, 520, 360}), "widgets_grid_hint_system_button");
+}
+
+// Over a modal window (the form behind it disabled), a label's two-line hint is painted
+// above the modal window, not hidden behind it.
+TEST_F(WidgetsGridHint, HintOverAModalWindowReachesTheScreen) {
+    // A hint shown once over the first form, so the hint window exists before the modal one.
+    ASSERT_TRUE(Over(one));
+    ASSERT_TRUE(PumpUntil(HintUp, 1500));
+    ASSERT_TRUE(Over(form, 300, 180));
+    ASSERT_TRUE(PumpUntil([] { return !HintUp(); }, 1500));
+
+    auto* modal = new TForm(app.get());
+    modal->SetBorderStyle(TFormBorderStyle::bsDialog);
+    modal->SetCaption("Расчет веса");
+    modal->SetClientWidth(300);
+    modal->SetClientHeight(200);
+    modal->SetBounds(540, 140, modal->Width(), modal->Height());
+    auto* box = new TGroupBox(modal);
+    box->SetParent(modal);
+    box->SetBounds(8, 8, 280, 180);
+    box->SetCaption("Параметры");
+    auto* wrist = new TLabel(modal);
+    wrist->SetParent(box);
+    wrist->SetBounds(8, 40, 120, 16);
+    wrist->SetCaption("Обхват запястья (см):");
+    wrist->SetHint("С помощью \"сантиметра\" измерить\rзапястье своей ведущей руки");
+    wrist->SetShowHint(true);
+
+    bool shown = false, onScreen = false, done = false;
+    RECT hintRect{};
+    auto* timer = new TTimer(modal);
+    timer->SetInterval(50);
+    timer->SetOnTimer([&](TComponent*) {
+        if (done) return;
+        done = true;
+        timer->SetEnabled(false);
+        if (Over(wrist, 21, 6) && PumpUntil([&] { return HintControl() == wrist && HintUp(); }, 1500)) {
+            shown = true;
+            GetWindowRect(ActiveHintWindow()->Handle(), &hintRect);
+            onScreen = HintOnScreen();
+            SaveScreenshot(CaptureScreen({520, 120, 900, 420}), "widgets_grid_hint_over_modal");
+        }
+        modal->SetModalResult(mrCancel);
+    });
+    timer->SetEnabled(true);
+    // The modal window comes up under the resting pointer, on the label.
+    ASSERT_TRUE(Over(wrist, 20, 6));
+    modal->ShowModal();
+    EXPECT_TRUE(done);
+    EXPECT_TRUE(shown);
+    EXPECT_GT(hintRect.bottom - hintRect.top, 20);   // two lines
+    EXPECT_TRUE(onScreen);
+    delete modal;
+    Pump(50);
 }
 
 }  // namespace
