@@ -70,28 +70,9 @@ bool TCustomGroupBox::Dispatch(TMessage& m) {
     return DispatchTo(this, table, m) || TWinControl::Dispatch(m);
 }
 
-void TCustomGroupBox::WMNCCalcSize(TMessage& m) {
-    DefaultHandler(m);
-    auto* r = reinterpret_cast<RECT*>(m.LParam);
-    InflateRect(r, -borderWidth_, -borderWidth_);
-    if (r->right < r->left) r->right = r->left;
-    if (r->bottom < r->top) r->bottom = r->top;
-}
+void TCustomGroupBox::WMNCCalcSize(TMessage& m) { ShrinkClientByBorder(m, borderWidth_); }
 
-void TCustomGroupBox::WMNCPaint(TMessage& m) {
-    if (borderWidth_ == 0) {
-        DefaultHandler(m);
-        return;
-    }
-    HDC dc = GetWindowDC(Handle());
-    RECT w{0, 0, Width(), Height()};
-    RECT inner = w;
-    InflateRect(&inner, -borderWidth_, -borderWidth_);
-    ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
-    FillRect(dc, &w, Brush());
-    ReleaseDC(Handle(), dc);
-    m.Result = 0;
-}
+void TCustomGroupBox::WMNCPaint(TMessage& m) { PaintBorderArea(m, borderWidth_); }
 
 void TCustomGroupBox::CMTextOrFontChanged(TMessage&) { Invalidate(); }
 

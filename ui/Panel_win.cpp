@@ -90,28 +90,9 @@ bool TCustomPanel::Dispatch(TMessage& m) {
 }
 
 // The border is outside the client area, so that children are placed inside it.
-void TCustomPanel::WMNCCalcSize(TMessage& m) {
-    DefaultHandler(m);
-    auto* r = reinterpret_cast<RECT*>(m.LParam);   // rgrc[0] comes first either way
-    InflateRect(r, -borderWidth_, -borderWidth_);
-    if (r->right < r->left) r->right = r->left;
-    if (r->bottom < r->top) r->bottom = r->top;
-}
+void TCustomPanel::WMNCCalcSize(TMessage& m) { ShrinkClientByBorder(m, borderWidth_); }
 
-void TCustomPanel::WMNCPaint(TMessage& m) {
-    if (borderWidth_ == 0) {
-        DefaultHandler(m);
-        return;
-    }
-    HDC dc = GetWindowDC(Handle());
-    RECT w{0, 0, Width(), Height()};
-    RECT inner = w;
-    InflateRect(&inner, -borderWidth_, -borderWidth_);
-    ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
-    FillRect(dc, &w, Brush());
-    ReleaseDC(Handle(), dc);
-    m.Result = 0;
-}
+void TCustomPanel::WMNCPaint(TMessage& m) { PaintBorderArea(m, borderWidth_); }
 
 void TCustomPanel::CMTextChanged(TMessage&) { Invalidate(); }
 

@@ -96,6 +96,10 @@ protected:
     void BoundsChanged() override;
     // Background brush of the control's colour.
     HBRUSH Brush();
+    // A border of `width` pixels kept outside the client area (so children sit inside
+    // it) and painted in the control's colour: WM_NCCALCSIZE and WM_NCPAINT halves.
+    void ShrinkClientByBorder(TMessage& m, int width);
+    void PaintBorderArea(TMessage& m, int width);
     bool Superclassed() const { return superclassed_; }
     virtual void KeyPress(wchar_t& key);
 

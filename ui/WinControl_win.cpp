@@ -552,3 +552,26 @@ void TWinControl::DefineProperties(std::vector<TPublishedProperty>& props) const
                          static_cast<TWinControl&>(c).SetTabStop(v.BoolValue());
                      }});
 }
+
+void TWinControl::ShrinkClientByBorder(TMessage& m, int width) {
+    DefaultHandler(m);
+    auto* r = reinterpret_cast<RECT*>(m.LParam);   // rgrc[0] comes first either way
+    InflateRect(r, -width, -width);
+    if (r->right < r->left) r->right = r->left;
+    if (r->bottom < r->top) r->bottom = r->top;
+}
+
+void TWinControl::PaintBorderArea(TMessage& m, int width) {
+    if (width == 0) {
+        DefaultHandler(m);
+        return;
+    }
+    HDC dc = GetWindowDC(Handle());
+    RECT w{0, 0, Width(), Height()};
+    RECT inner = w;
+    InflateRect(&inner, -width, -width);
+    ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+    FillRect(dc, &w, Brush());
+    ReleaseDC(Handle(), dc);
+    m.Result = 0;
+}
