@@ -1,30 +1,15 @@
 // skinunpack IN.skn DIR: writes every member of a skin file into DIR (created when
-// missing). Member names come from the file, so only plain file names are accepted.
+// missing). Exit status: 0 every member written, 3 some members skipped (each named on
+// stderr), 1 the file could not be read or a member not written, 2 bad usage.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <set>
 #include <string>
-#include <vector>
 
 #include "core/Exception.h"
 #include "skin/data/SkinReader.h"
+#include "tools/skinunpack/UnpackSkin.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-bool IsPlainFileName(const std::string& name)
-{
-    if (name.empty() || name == "." || name == "..")
-        return false;
-    for (char ch : name)
-        if (ch == '/' || ch == '\\' || ch == ':' || uint8_t(ch) < ' ')
-            return false;
-    return true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -33,8 +18,7 @@ int main(int argc, char** argv)
         return 2;
     }
     try {
-        const fs::path file = argv[1];
-        if (!fs::is_regular_file(file))
+        if (!fs::is_regular_file(fs::path(argv[1])))
             throw Exception("файл «" + std::string(argv[1]) + "» не найден");
         TSkinReader reader;
         if (!reader.loadfromfile(argv[1]))
@@ -44,29 +28,14 @@ int main(int argc, char** argv)
         fs::create_directories(dir, ec);
         if (!fs::is_directory(dir))
             throw Exception("не удалось создать папку «" + std::string(argv[2]) + "»");
-        std::set<std::string> written;
-        std::vector<uint8_t> bytes;
-        for (int i = 0; i < reader.Count(); ++i) {
-            const std::string& name = reader.Names()[size_t(i)];
-            if (!IsPlainFileName(name))
-                throw Exception("недопустимое имя элемента «" + name + "»");
-            if (!written.insert(name).second) {
-                std::fprintf(stderr, "skinunpack: повторное имя «%s» пропущено (читается первое)\n",
-                             name.c_str());
-                continue;
-            }
-            reader.ReadMember(size_t(i), bytes);
-            const fs::path target = dir / fs::path(std::u8string(name.begin(), name.end()));
-            std::ofstream out(target, std::ios::binary | std::ios::trunc);
-            out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-            out.close();
-            if (!out)
-                throw Exception("не удалось записать файл «" + name + "»");
-        }
-        std::printf("версия %d, элементов: %d\n", reader.Version(), reader.Count());
+        const TUnpackResult r = UnpackSkin(reader, dir, [](const std::string& text) {
+            std::fprintf(stderr, "skinunpack: %s\n", text.c_str());
+        });
+        std::printf("версия %d, элементов: %d, записано: %d, пропущено: %d\n", reader.Version(),
+                    reader.Count(), r.written, r.skipped);
+        return r.skipped == 0 ? 0 : 3;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "skinunpack: %s\n", e.what());
         return 1;
     }
-    return 0;
 }

@@ -304,7 +304,7 @@ TEST_F(E2eRation, AFailedAdditionStoresNothingKeepsTheDialogOpenAndBlanksTheTota
         {[&] { return boxes.Seen().size() == 2 && DialogShown(); },
          [&] {
              EXPECT_EQ(boxes.Seen()[1].text,
-                       "40000 is not a valid value for field 'Weight'. The allowed range is -32768 to 32767.");
+                       "40000 is not a valid value for field 'Weight'. The allowed range is -32767 to 32767.");
              EXPECT_EQ(FAddToMenu->SpinEdit1->Text(), "40000");   // the fields stay as they were
              EXPECT_EQ(DataModule1->TMenu->State(), TDataSetState::dsBrowse);
              EXPECT_EQ(RationRows().size(), 1u);

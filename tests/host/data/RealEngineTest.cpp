@@ -165,11 +165,11 @@ TEST_F(DataRealEngineTest, AddingAFoodAndACategoryThroughTheGeneralTable) {
     dm.Table1->Edit();
     dm.Table1->FieldByName("nazv_food")->SetAsString("Сыр твёрдый");
     dm.Table1->Post();
-    // A value the table refuses on Post (-32768 is the null marker of a short column)
-    // stores nothing and keeps the row pending; Close drops it.
+    // A value the table refuses on Post (a letter code page 1251 lacks) stores nothing
+    // and keeps the row pending; Close drops it.
     dm.Table1->Insert();
-    dm.Table1->FieldByName("nazv_food")->SetAsString("Половина");
-    dm.Table1->FieldByName("id_group")->SetAsInteger(-32768);
+    dm.Table1->FieldByName("nazv_food")->SetAsString("Половина \u65E5");
+    dm.Table1->FieldByName("id_group")->SetAsInteger(3);
     EXPECT_THROW(dm.Table1->Post(), Exception);
     EXPECT_EQ(dm.Table1->State(), TDataSetState::dsInsert);
     EXPECT_EQ(dm.Table1->RecordCount(), 5);
@@ -203,7 +203,7 @@ TEST_F(DataRealEngineTest, RationLifeFromEmptySumsToEmptiedTable) {
         dm.TMenu->Insert();
         dm.TMenuNazv_food->SetAsString("Сыр");
         EXPECT_MESSAGE(dm.TMenu->FieldByName("weight")->SetAsInteger(40000),
-                       "40000 is not a valid value for field 'Weight'. The allowed range is -32768 to 32767");
+                       "40000 is not a valid value for field 'Weight'. The allowed range is -32767 to 32767");
         // The next addition starts by going to the last row, which drops the half row.
         AddPortion(dm, dm.Query2Nazv_food, dm.Query2Kkal, 100);
         EXPECT_EQ(dm.TMenu->RecordCount(), 3);
