@@ -1,5 +1,6 @@
 #include "app/U_add_categ.h"
 
+#include "app/NameLength.h"
 #include "app/U_main.h"
 #include "data/U_data_mod.h"
 #include "ui/Layout.h"
@@ -47,6 +48,7 @@ void TFAdd_categ::BAddClick(TComponent*) {
         MessageDlg(" Вы не ввели название категории.", TMsgDlgType::mtWarning, mbOK);
         return;
     }
+    if (RefuseLongName(ENazv_group->Text(), DataModule1->Query1nazv_group->Size(), "категории")) return;
     TDataModule1& dm = *DataModule1;
     {
         TCloseOnLeave closeTable(*dm.Table1);

@@ -1,5 +1,6 @@
 #include "app/U_add_food.h"
 
+#include "app/NameLength.h"
 #include "app/U_add_categ.h"
 #include "app/U_main.h"
 #include "app/U_search.h"
@@ -201,6 +202,7 @@ void TForm2::BAdd_foodClick(TComponent*) {
         MessageDlg("Вы не ввели название продукта.", TMsgDlgType::mtWarning, mbOK);
         return;
     }
+    if (RefuseLongName(ENazv->Text(), DataModule1->Query2Nazv_food->Size(), "продукта")) return;
     // Every number is converted before the record is begun: a bad one stops the command
     // with nothing written.
     const TFoodValues values = ReadValues();
@@ -232,6 +234,7 @@ void TForm2::BChangeFoodClick(TComponent*) {
         MessageDlg(kNoFoodChosen, TMsgDlgType::mtWarning, mbOK);
         return;
     }
+    if (RefuseLongName(ENazv->Text(), dm.Query2Nazv_food->Size(), "продукта")) return;
     const TFoodValues values = ReadValues();
     {
         TCloseOnLeave closeTable(*dm.Table1);

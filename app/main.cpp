@@ -2,8 +2,14 @@
 #include <windows.h>
 
 #include "app/FormSet.h"
+#include "app/RunningCopy.h"
 #include "app/Startup.h"
+#include "app/U_main.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return RunGuarded(&CreateFormSet);   // the title, the eight objects in order, the loop
+    if (BringRunningCopyForward()) return 0;
+    return RunGuarded([](TApplication& app) {   // the title, the eight objects in order, the loop
+        CreateFormSet(app);
+        AnnounceRunningCopy(Form1->Handle());
+    });
 }

@@ -504,14 +504,26 @@ TEST_F(E2eFood, AddsACategoryRebuildsTheListsAndChoosesIt) {
     EXPECT_FALSE(DataModule1->Table1->Active());
 }
 
-TEST_F(E2eFood, NamesAreStoredAsTypedOrCutToTheFieldsWidth) {
+// A name longer than its column (100 letters) would be cut when stored: both editors
+// refuse it before anything is written; 100 letters, or only spaces, are kept as typed.
+TEST_F(E2eFood, NamesLongerThanTheirColumnAreRefusedAndTheRestKeptAsTyped) {
     StartProgram();
-    std::wstring longName(120, L'\u0449');   // щ, longer than the 100 characters of the column
+    const size_t categories = Categories().size();
+    std::vector<TSeenDialog> dialogs;
     TScript s;
     s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
         .WaitVisible(Form2)
         .Then([&] {
-            TypeChars(Form2->ENazv, longName);
+            TypeChars(Form2->ENazv, std::wstring(101, L'\u0449'));   // щ
+            PostClick(Form2->BAdd_food);
+            return true;
+        })
+        .AnswerDialog(dialogs)
+        .Wait(3)
+        .Then([&] {
+            EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
+            EXPECT_EQ(Foods().size(), kFoods.size());
+            TypeChars(Form2->ENazv, L"\b");   // now exactly 100
             PostClick(Form2->BAdd_food);
             return true;
         })
@@ -523,14 +535,39 @@ TEST_F(E2eFood, NamesAreStoredAsTypedOrCutToTheFieldsWidth) {
             PostClick(Form2->BAdd_food);
             return true;
         })
+        .WaitHidden(Form2)
+        .Then([] { return PostClick(Form1->RzBitBtn1), true; })
+        .WaitVisible(Form2)
+        .Then([] { return PostClick(Form2->BitBtn1), true; })
+        .WaitVisible(FAdd_categ)
+        .Then([&] {
+            TypeChars(FAdd_categ->ENazv_group, std::wstring(101, L'\u044E'));   // ю
+            PostClick(FAdd_categ->BAdd);
+            return true;
+        })
+        .AnswerDialog(dialogs)
+        .Wait(3)
+        .Then([&] {
+            EXPECT_TRUE(IsWindowVisible(FAdd_categ->Handle()));
+            EXPECT_EQ(Categories().size(), categories);
+            PostClick(FAdd_categ->BCancel);
+            return true;
+        })
+        .WaitHidden(FAdd_categ)
+        .Then([] { return PostClick(Form2->BCancel_add), true; })
         .WaitHidden(Form2);
     ASSERT_TRUE(s.Run());
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].caption, "Warning");
+    EXPECT_EQ(dialogs[0].text, "Название продукта длиннее 100 знаков. Сократите его.");
+    EXPECT_EQ(dialogs[1].text, "Название категории длиннее 100 знаков. Сократите его.");
     const auto foods = Foods();
     ASSERT_EQ(foods.size(), kFoods.size() + 2);
-    std::string cut;
-    for (int i = 0; i < 100; ++i) cut += "щ";
-    EXPECT_EQ(foods[foods.size() - 2].name, cut);
+    std::string hundred;
+    for (int i = 0; i < 100; ++i) hundred += "щ";
+    EXPECT_EQ(foods[foods.size() - 2].name, hundred);
     EXPECT_EQ(foods.back().name, "   ");
+    EXPECT_EQ(Categories().size(), categories);
 }
 
 TEST_F(E2eFood, AFailedStoreLeavesNothingBehindAndTheTableClosed) {

@@ -315,19 +315,22 @@ HWND WaitForWindowOf(DWORD pid, const std::string& cls, int timeoutMs = 20000) {
 
 class E2eShellProgram : public E2eShell {
 protected:
-    void Start() {
+    void Start() { StartCopy(pi); }
+    void StartCopy(PROCESS_INFORMATION& p) {
         std::wstring exe = Utf8ToWide(LORVENA_EXE);
         std::wstring cmd = L"\"" + exe + L"\" ignored arguments";
         STARTUPINFOW si{sizeof(si)};
         ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
-                                   &pi));
-        CloseHandle(pi.hThread);
+                                   &p));
+        CloseHandle(p.hThread);
     }
-    DWORD WaitExit() {
-        PumpUntil([&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }, 20000);
+    DWORD WaitExit() { return WaitExitOf(pi); }
+    static DWORD WaitExitOf(PROCESS_INFORMATION& p, int timeoutMs = 20000) {
+        PumpUntil([&] { return WaitForSingleObject(p.hProcess, 0) == WAIT_OBJECT_0; }, timeoutMs);
         DWORD code = 12345;
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hProcess);
+        GetExitCodeProcess(p.hProcess, &code);
+        if (code == STILL_ACTIVE) TerminateProcess(p.hProcess, 1);
+        CloseHandle(p.hProcess);
         return code;
     }
     PROCESS_INFORMATION pi{};
@@ -360,6 +363,47 @@ TEST_F(E2eShellProgram, WithoutTablesShowsTheErrorBoxThenTheMainWindow) {
     std::string message = WindowText(text);
     EXPECT_FALSE(message.empty());
     EXPECT_EQ(message.back(), '.');
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    HWND main = WaitForWindowOf(pi.dwProcessId, "TForm1");
+    ASSERT_TRUE(main);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitExit(), 0u);
+}
+
+// A second copy on the same folder shows nothing: it brings the running copy's window
+// forward (restored, in front) and ends; the first copy goes on as it was.
+TEST_F(E2eShellProgram, ASecondCopyOnTheSameFolderBringsTheFirstForward) {
+    CopyTables();
+    Start();
+    HWND main = WaitForWindowOf(pi.dwProcessId, "TForm1");
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(main) != FALSE; }));
+    ShowWindow(main, SW_MINIMIZE);
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(main) != FALSE; }));
+
+    PROCESS_INFORMATION second{};
+    StartCopy(second);
+    const DWORD secondId = second.dwProcessId;
+    EXPECT_EQ(WaitExitOf(second, 10000), 0u) << "the second copy did not end by itself";
+    EXPECT_EQ(WaitForWindowOf(secondId, "TForm1", 50), nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }));
+    EXPECT_EQ(WaitForWindowOf(pi.dwProcessId, "#32770", 300), nullptr);   // no error box either
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitExit(), 0u);
+}
+
+// Tables held by something that is not a running copy: the engine's refusal is shown, as
+// for an engine that cannot start, then the main window.
+TEST_F(E2eShellProgram, TablesHeldByAnotherProgramShowTheEngineRefusal) {
+    CopyTables();
+    engine::Database holder("");
+    Start();
+    HWND box = WaitForWindowOf(pi.dwProcessId, "#32770");
+    ASSERT_TRUE(box);
+    HWND text = GetDlgItem(box, 0xFFFF);
+    ASSERT_TRUE(text);
+    EXPECT_NE(WindowText(text).find("(error $2C0B)"), std::string::npos) << WindowText(text);
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     HWND main = WaitForWindowOf(pi.dwProcessId, "TForm1");
     ASSERT_TRUE(main);
