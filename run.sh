@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program, lays out a working directory (run/) with the default tables (only
 # where they are missing, so the user's data stays), the skin and the help page, and
-# starts lorvena.exe there under Wine.
+# starts lorvena.exe there under Wine: the 32-bit program where this machine runs 32-bit
+# programs, otherwise the 64-bit one.
 #   ./run.sh                     on the current display; without one, under Xvfb, saving
 #                                a screenshot to run/screenshot.png and closing after it
 #   ./run.sh --screenshot F.png  start, wait for the main window, save F.png, close
@@ -11,13 +12,43 @@ top=$PWD
 shot=""
 if [ "${1:-}" = "--screenshot" ]; then shot=$(realpath -m "${2:?file name}"); fi
 
+start=$(date +%s)
+phase() {
+  local t=$(( $(date +%s) - start ))
+  printf '[%02d:%02d] %s\n' $((t / 60)) $((t % 60)) "$*"
+}
+
+# Builds quietly but for every 40th step, so that a long first build is seen to move; on
+# failure shows the end of the build's output and stops.
+build() {
+  local log rc
+  log=$(mktemp)
+  cmake --build "$@" 2>&1 | tee "$log" | { grep --line-buffered -E '^\[[0-9]+/[0-9]+\]' || true; } \
+    | awk 'NR % 40 == 0 { print "  " $1; fflush() }'
+  rc=${PIPESTATUS[0]}
+  [ "$rc" -eq 0 ] || tail -n 40 "$log"
+  rm -f "$log"
+  return "$rc"
+}
+
+phase "installing what the machine lacks (./setup.sh)"
 ./setup.sh
+. tools/sh/arch.sh
+lorvena_choose_wine_tree
+tree=$LORVENA_WINE_TREE
+case $tree in
+  win32) toolchain=mingw-w64-i686.cmake ;;
+  win64) toolchain=mingw-w64-x86_64.cmake ;;
+esac
+echo "running the program of build/$tree: $LORVENA_WINE_WHY"
 jobs=$(nproc)
+phase "building the native tree (tables and skins)"
 cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLORVENA_SANITIZE=ON >/dev/null
-cmake --build build/host -j "$jobs"
-cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-i686.cmake" -DLORVENA_HOST_BUILD="$top/build/host" >/dev/null
-cmake --build build/win32 -j "$jobs" --target lorvena
+build build/host -j "$jobs"
+phase "building the program (build/$tree)"
+cmake -S . -B "build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$toolchain" -DLORVENA_HOST_BUILD="$top/build/host" >/dev/null
+build "build/$tree" -j "$jobs" --target lorvena
 
 mkdir -p run
 for f in build/host/assets/*.DB build/host/assets/*.db; do
@@ -27,9 +58,10 @@ done
 for f in build/host/skins/*.skn assets/Help.htm; do
   [ -e "$f" ] && cp "$f" run/
 done
-cp build/win32/app/lorvena.exe run/
+cp "build/$tree/app/lorvena.exe" run/
 
-. tools/wine-env.sh build/win32
+phase "starting lorvena.exe under Wine (the first start prepares a Wine prefix)"
+. tools/wine-env.sh "build/$tree"
 wine_prepare
 
 if [ -z "$shot" ] && [ -n "${DISPLAY:-}" ]; then

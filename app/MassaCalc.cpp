@@ -1,10 +1,15 @@
 #include "app/MassaCalc.h"
 
+#include <limits>
+
 #include "core/NumberFormat.h"
 
 namespace {
 
 using Ext = long double;
+// The results shown depend on the roundings of the 80-bit format (64-bit mantissa): a
+// toolchain whose long double is a plain double must not build this silently.
+static_assert(std::numeric_limits<Ext>::digits == 64, "the calculator needs the x87 extended format");
 
 // The women's factor: the single-precision number nearest 0.9.
 constexpr float kWomanFactor = 0.9f;

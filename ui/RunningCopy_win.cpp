@@ -1,8 +1,12 @@
-#include "app/RunningCopy.h"
+#include "ui/RunningCopy.h"
+
+#include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <string>
+
+#include "core/Utf16.h"
+#include "ui/Form.h"
 
 namespace {
 
@@ -32,18 +36,18 @@ std::wstring ObjectName() {
     return name;
 }
 
-bool IsMainWindowOf(HWND w, DWORD pid) {
+bool IsMainWindowOf(HWND w, DWORD pid, const std::wstring& mainClass) {
     if (!IsWindow(w)) return false;
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    wchar_t cls[32] = {};
-    GetClassNameW(w, cls, 32);
-    return owner == pid && std::wstring(cls) == L"TForm1";
+    wchar_t cls[256] = {};
+    GetClassNameW(w, cls, 256);
+    return owner == pid && mainClass == cls;
 }
 
 }  // namespace
 
-bool BringRunningCopyForward() {
+bool BringRunningCopyForward(const std::string& mainClass) {
     const std::wstring name = ObjectName();
     if (name.empty()) return false;
     HANDLE map = OpenFileMappingW(FILE_MAP_READ, FALSE, name.c_str());
@@ -56,7 +60,7 @@ bool BringRunningCopyForward() {
     CloseHandle(map);
     HWND main = reinterpret_cast<HWND>(static_cast<uintptr_t>(rec.mainWindow));
     // A copy that is closing, or a record never filled, is no running copy.
-    if (!IsMainWindowOf(main, rec.processId) || !IsWindowVisible(main)) return false;
+    if (!IsMainWindowOf(main, rec.processId, Utf8ToWide(mainClass)) || !IsWindowVisible(main)) return false;
     if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
     // A modal window of the running copy is where the user's work is.
     HWND front = GetLastActivePopup(main);
@@ -64,7 +68,8 @@ bool BringRunningCopyForward() {
     return true;
 }
 
-void AnnounceRunningCopy(HWND mainWindow) {
+void AnnounceRunningCopy(TCustomForm& mainForm) {
+    HWND mainWindow = mainForm.Handle();
     const std::wstring name = ObjectName();
     if (name.empty() || !mainWindow) return;
     // Kept open for the life of the process: the name goes when the process does, even
