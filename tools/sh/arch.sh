@@ -22,8 +22,13 @@ lorvena_can_run_32bit() {
 # Sets LORVENA_WINE_TREE (win32 or win64) and LORVENA_WINE_WHY (one line of reasons).
 lorvena_choose_wine_tree() {
   if lorvena_can_run_32bit; then
-    LORVENA_WINE_TREE=win32
-    LORVENA_WINE_WHY="this machine runs 32-bit programs"
+    if [ -x "${LORVENA_WINE32_LOADER:-/usr/lib/wine/wine}" ]; then
+      LORVENA_WINE_TREE=win32
+      LORVENA_WINE_WHY="this machine runs 32-bit programs"
+    else
+      LORVENA_WINE_TREE=win64
+      LORVENA_WINE_WHY="this machine runs 32-bit programs, but 32-bit Wine is not installed (see ./setup.sh's messages)"
+    fi
   elif [ "${LORVENA_FORCE_WIN64:-0}" = 1 ]; then
     LORVENA_WINE_TREE=win64
     LORVENA_WINE_WHY="LORVENA_FORCE_WIN64=1 asks for the 64-bit tree"

@@ -25,6 +25,7 @@ if [ -x /lib/ld-linux.so.2 ]; then
 fi
 case "$real" in
   "win32|this machine runs 32-bit programs") ;;
+  "win64|this machine runs 32-bit programs, but 32-bit Wine is not installed"*) ;;
   "win64|this machine runs no 32-bit programs"*) ;;
   *) echo "FAIL: unexpected verdict «$real»"; fails=$((fails + 1)) ;;
 esac
@@ -34,6 +35,13 @@ saved=$lorvena_probe32_bytes
 lorvena_probe32_bytes=7f454c4601010100deadbeef
 check "unrunnable probe" "win64" "$(verdict | cut -d'|' -f1)"
 lorvena_probe32_bytes=$saved
+
+# A machine that runs 32-bit code but has no 32-bit Wine (its packages could not be had)
+# tests on the 64-bit tree; with the loader in place, on the 32-bit one.
+if lorvena_can_run_32bit; then
+  check "no 32-bit Wine" "win64" "$(LORVENA_WINE32_LOADER=/nonexistent verdict | cut -d'|' -f1)"
+  check "32-bit Wine" "win32" "$(LORVENA_WINE32_LOADER=/bin/true verdict | cut -d'|' -f1)"
+fi
 
 # Asked for, the 64-bit tree is chosen whatever the machine, and the reason says so.
 check "forced" "win64|LORVENA_FORCE_WIN64=1 asks for the 64-bit tree" "$(LORVENA_FORCE_WIN64=1 verdict)"
