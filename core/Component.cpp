@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
+#include "core/AsciiCase.h"
 
-bool SameIdent(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
+namespace {
 
 bool IsIdent(const std::string& s) {
     if (s.empty()) return false;
@@ -70,7 +64,7 @@ void TComponent::RemoveComponent(TComponent* c) {
 TComponent* TComponent::FindComponent(std::string_view name) const {
     if (name.empty()) return nullptr;
     for (TComponent* c : components_)
-        if (SameIdent(c->name_, name)) return c;
+        if (EqualsIgnoreAsciiCase(c->name_, name)) return c;
     return nullptr;
 }
 
@@ -123,19 +117,19 @@ const std::vector<TPublishedProperty>& TComponent::Properties() const {
 
 bool TComponent::HasProperty(std::string_view name) const {
     for (const auto& p : Properties())
-        if (SameIdent(p.name, name)) return true;
+        if (EqualsIgnoreAsciiCase(p.name, name)) return true;
     return false;
 }
 
 Variant TComponent::GetProperty(std::string_view name) const {
     for (const auto& p : Properties())
-        if (SameIdent(p.name, name)) return p.get(*this);
+        if (EqualsIgnoreAsciiCase(p.name, name)) return p.get(*this);
     throw Exception("Property " + std::string(name) + " does not exist");
 }
 
 void TComponent::SetProperty(std::string_view name, const Variant& value) {
     for (const auto& p : Properties())
-        if (SameIdent(p.name, name)) {
+        if (EqualsIgnoreAsciiCase(p.name, name)) {
             if (!p.set) throw Exception("Property " + std::string(name) + " is read-only");
             p.set(*this, value);
             return;

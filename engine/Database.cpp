@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/AsciiCase.h"
 #include "engine/FileIO.h"
 #include "engine/ParadoxTable.h"
 
@@ -15,16 +16,6 @@ EngineError InitFailed(int code) {
     return EngineError(text, code);
 }
 
-bool IEqualsAscii(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-        if (x != y) return false;
-    }
-    return true;
-}
 
 // The file name a table name asks for: ".DB" added when it has no extension.
 std::string WithExtension(const std::string& name) {
@@ -51,7 +42,7 @@ struct Database::Impl {
         std::size_t dot = wanted.rfind('.');
         for (const std::string& n : names) {
             std::size_t d = n.rfind('.');
-            if (d == dot && n.compare(0, dot, wanted, 0, dot) == 0 && IEqualsAscii(n.substr(d), wanted.substr(dot)))
+            if (d == dot && n.compare(0, dot, wanted, 0, dot) == 0 && EqualsIgnoreAsciiCase(n.substr(d), wanted.substr(dot)))
                 return n;
         }
         return std::string();

@@ -4,27 +4,11 @@
 
 #include <algorithm>
 
+#include "core/Utf16.h"
 #include "engine/FileIO.h"
 
 namespace engine {
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) return std::wstring();
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring w(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-    return w;
-}
-
-std::string Narrow(const wchar_t* w) {
-    int len = static_cast<int>(wcslen(w));
-    if (len == 0) return std::string();
-    int n = WideCharToMultiByte(CP_UTF8, 0, w, len, nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w, len, s.data(), n, nullptr, nullptr);
-    return s;
-}
 
 std::string ErrorText(DWORD err) {
     wchar_t* buf = nullptr;
@@ -33,7 +17,7 @@ std::string ErrorText(DWORD err) {
                              nullptr, err, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
     std::string text;
     if (n && buf) {
-        text = Narrow(buf);
+        text = WideToUtf8(buf);
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
             text.pop_back();
     }
@@ -124,7 +108,7 @@ public:
         DWORD disposition = OPEN_EXISTING;
         if (mode != OpenMode::ReadOnly) access |= GENERIC_WRITE;
         if (mode == OpenMode::CreateTruncate) disposition = CREATE_ALWAYS;
-        HANDLE h = CreateFileW(Wide(path).c_str(), access,
+        HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), access,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) Fail("Не удалось открыть файл", path, GetLastError());
@@ -132,11 +116,11 @@ public:
     }
 
     bool Exists(const std::string& path) override {
-        return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+        return GetFileAttributesW(Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 
     void Remove(const std::string& path) override {
-        if (!DeleteFileW(Wide(path).c_str())) {
+        if (!DeleteFileW(Utf8ToWide(path).c_str())) {
             DWORD err = GetLastError();
             if (err != ERROR_FILE_NOT_FOUND && err != ERROR_PATH_NOT_FOUND)
                 Fail("Не удалось удалить файл", path, err);
@@ -144,7 +128,7 @@ public:
     }
 
     void Rename(const std::string& from, const std::string& to) override {
-        if (!MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+        if (!MoveFileExW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             Fail("Не удалось переименовать файл", from, GetLastError());
     }
@@ -156,7 +140,7 @@ public:
     std::vector<std::string> ListDir(const std::string& dir) override {
         std::string pattern = JoinPath(dir, "*");
         WIN32_FIND_DATAW fd;
-        HANDLE h = FindFirstFileW(Wide(pattern).c_str(), &fd);
+        HANDLE h = FindFirstFileW(Utf8ToWide(pattern).c_str(), &fd);
         std::vector<std::string> names;
         if (h == INVALID_HANDLE_VALUE) {
             DWORD err = GetLastError();
@@ -164,7 +148,7 @@ public:
             Fail("Не удалось прочитать папку", dir.empty() ? "." : dir, err);
         }
         do {
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Narrow(fd.cFileName));
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(WideToUtf8(fd.cFileName));
         } while (FindNextFileW(h, &fd));
         FindClose(h);
         return names;
@@ -172,7 +156,7 @@ public:
 
     std::unique_ptr<FileLock> LockExclusive(const std::string& path) override {
         // Share mode 0: no other handle, in this process or another, can open the file.
-        HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+        HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             DWORD err = GetLastError();

@@ -54,17 +54,6 @@ uint64_t Fnv1a(const uint8_t* p, std::size_t n) {
     return h;
 }
 
-void Put64(std::vector<uint8_t>& out, uint64_t v) {
-    for (int i = 0; i < 8; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-uint64_t Get64(const uint8_t* p) {
-    uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) v = (v << 8) | p[i];
-    return v;
-}
 
 struct Entry {
     uint64_t offset;
@@ -76,15 +65,15 @@ struct Entry {
 bool Parse(const std::vector<uint8_t>& j, uint64_t& oldSize, std::vector<Entry>& entries) {
     if (j.size() < kHeadSize + 8 || std::memcmp(j.data(), kMagic, 8) != 0) return false;
     std::size_t body = j.size() - 8;
-    if (Fnv1a(j.data(), body) != Get64(j.data() + body)) return false;
-    oldSize = Get64(j.data() + 8);
-    uint32_t count = px::Get32(j.data() + 16);
+    if (Fnv1a(j.data(), body) != GetLE64(j.data() + body)) return false;
+    oldSize = GetLE64(j.data() + 8);
+    uint32_t count = GetLE32(j.data() + 16);
     std::size_t pos = kHeadSize;
     for (uint32_t i = 0; i < count; ++i) {
         if (body - pos < 12) return false;
         Entry e;
-        e.offset = Get64(j.data() + pos);
-        e.size = px::Get32(j.data() + pos + 8);
+        e.offset = GetLE64(j.data() + pos);
+        e.size = GetLE32(j.data() + pos + 8);
         pos += 12;
         if (body - pos < e.size || e.offset > oldSize || e.size > oldSize - e.offset) return false;
         e.bytes = j.data() + pos;
@@ -102,21 +91,21 @@ Journal::Journal(FileIO& io, std::string dir, std::string path)
 void Journal::Commit(File& file, uint64_t oldSize, const std::vector<Patch>& patches, bool* stuck) {
     *stuck = false;
     std::vector<uint8_t> j(kMagic, kMagic + 8);
-    Put64(j, oldSize);
-    Put32(j, 0);
+    AppendLE64(j, oldSize);
+    AppendLE32(j, 0);
     uint32_t count = 0;
     for (const Patch& p : patches) {
         if (p.offset >= oldSize || p.bytes.empty()) continue;
         uint64_t n = std::min<uint64_t>(p.bytes.size(), oldSize - p.offset);
-        Put64(j, p.offset);
-        Put32(j, static_cast<uint32_t>(n));
+        AppendLE64(j, p.offset);
+        AppendLE32(j, static_cast<uint32_t>(n));
         std::size_t at = j.size();
         j.resize(at + n);
         if (file.ReadAt(p.offset, j.data() + at, n) != n) throw IoError("Не удалось прочитать таблицу перед изменением");
         ++count;
     }
-    px::Put32(j.data() + 16, count);
-    Put64(j, Fnv1a(j.data(), j.size()));
+    PutLE32(j.data() + 16, count);
+    AppendLE64(j, Fnv1a(j.data(), j.size()));
 
     // (1) the journal, complete on disk (I1)
     try {

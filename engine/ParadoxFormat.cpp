@@ -23,13 +23,6 @@ bool AllZero(const uint8_t* p, std::size_t n) {
     return true;
 }
 
-uint32_t GetBE32(const uint8_t* p) {
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | p[3];
-}
-void PutBE32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (24 - 8 * i));
-}
 
 bool DecodeBcd(const uint8_t* p, int scale, Decimal& out) {
     if (!BcdValid(p)) return false;
@@ -101,38 +94,38 @@ Layout MakeLayout(std::vector<FieldDef> fields) {
     return l;
 }
 
-uint16_t StoredHeaderSize(const uint8_t* data) { return Get16(data + kOffHeaderSize); }
+uint16_t StoredHeaderSize(const uint8_t* data) { return GetLE16(data + kOffHeaderSize); }
 
 bool LooksLikeTable(const uint8_t* data) {
     uint8_t type = data[kOffFileType], kib = data[kOffBlockKiB], version = data[kOffVersion];
     return (type == 0 || type == 2) && kib >= 1 && kib <= 32 && version >= 3 && version <= 12 &&
-           Get16(data + kOffHeaderSize) >= kBaseHeaderEnd && Get16(data + kOffRecordSize) != 0;
+           GetLE16(data + kOffHeaderSize) >= kBaseHeaderEnd && GetLE16(data + kOffRecordSize) != 0;
 }
 
 Header ParseHeader(const uint8_t* data, std::size_t size, uint64_t fileSize, const std::string& fileName) {
     if (size < kBaseHeaderEnd) throw Damaged(fileName, "заголовок обрезан");
     Header h;
-    std::size_t recordSize = Get16(data + kOffRecordSize);
-    h.headerSize = Get16(data + kOffHeaderSize);
+    std::size_t recordSize = GetLE16(data + kOffRecordSize);
+    h.headerSize = GetLE16(data + kOffHeaderSize);
     h.fileType = data[kOffFileType];
     uint8_t kib = data[kOffBlockKiB];
     h.version = data[kOffVersion];
     if (!LooksLikeTable(data)) throw Foreign(fileName);
     if (h.headerSize > size) throw Damaged(fileName, "заголовок обрезан");
     h.blockSize = static_cast<std::size_t>(kib) * 1024;
-    h.recordCount = Get32(data + kOffRecordCount);
-    h.fileBlocks = Get16(data + kOffFileBlocks);
-    h.firstBlock = Get16(data + kOffFirstBlock);
-    h.lastBlock = Get16(data + kOffLastBlock);
-    h.autoInc = Get32(data + kOffAutoInc);
+    h.recordCount = GetLE32(data + kOffRecordCount);
+    h.fileBlocks = GetLE16(data + kOffFileBlocks);
+    h.firstBlock = GetLE16(data + kOffFirstBlock);
+    h.lastBlock = GetLE16(data + kOffLastBlock);
+    h.autoInc = GetLE32(data + kOffAutoInc);
 
     bool extended = h.version >= 5;
-    uint32_t enc = Get32(data + kOffEncryption);
+    uint32_t enc = GetLE32(data + kOffEncryption);
     if (extended) {
         if (h.headerSize < kOffFields4) throw Damaged(fileName, "заголовок обрезан");
-        if ((enc != 0 && enc != 0xFF00FF00u) || Get32(data + kOffEncryption2) != 0)
+        if ((enc != 0 && enc != 0xFF00FF00u) || GetLE32(data + kOffEncryption2) != 0)
             throw EngineError("Таблица " + Quoted(fileName) + " зашифрована; программа не открывает зашифрованные таблицы");
-        uint16_t cp = Get16(data + kOffCodePage);
+        uint16_t cp = GetLE16(data + kOffCodePage);
         if (cp != 0 && cp != kCodePage)
             throw EngineError("Таблица " + Quoted(fileName) + " записана в кодовой странице " + std::to_string(cp) +
                               "; программа читает только кодовую страницу 1251");
@@ -140,7 +133,7 @@ Header ParseHeader(const uint8_t* data, std::size_t size, uint64_t fileSize, con
         throw EngineError("Таблица " + Quoted(fileName) + " зашифрована; программа не открывает зашифрованные таблицы");
     }
 
-    std::size_t fieldCount = Get16(data + kOffFieldCount);
+    std::size_t fieldCount = GetLE16(data + kOffFieldCount);
     if (fieldCount == 0 || fieldCount > 255) throw Damaged(fileName, "неверное число полей");
     std::size_t pos = extended ? kOffFields4 : kOffFields3;
     std::size_t end = h.headerSize;
@@ -227,24 +220,24 @@ std::vector<uint8_t> BuildHeader(const std::string& tableName, const Layout& lay
     if (size > 0xF800) throw EngineError("Слишком много полей в таблице " + Quoted(tableName));
 
     std::vector<uint8_t> d(size, 0);
-    Put16(&d[kOffRecordSize], static_cast<uint16_t>(layout.recordSize));
-    Put16(&d[kOffHeaderSize], static_cast<uint16_t>(size));
+    PutLE16(&d[kOffRecordSize], static_cast<uint16_t>(layout.recordSize));
+    PutLE16(&d[kOffHeaderSize], static_cast<uint16_t>(size));
     d[kOffFileType] = 2;
     d[kOffBlockKiB] = static_cast<uint8_t>(blockSize / 1024);
-    Put16(&d[kOffFieldCount], static_cast<uint16_t>(n));
-    Put32(&d[kOffEncryption], 0xFF00FF00u);
+    PutLE16(&d[kOffFieldCount], static_cast<uint16_t>(n));
+    PutLE32(&d[kOffEncryption], 0xFF00FF00u);
     d[kOffSortOrder] = kSortOrderCyrillic;
     d[0x2D] = 2;  // change counts, as other writers leave them
     d[0x2E] = 1;
     d[kOffVersion] = kVersion7;
     d[0x3E] = 0x1F;
     d[0x3F] = 0x0F;
-    Put16(&d[kOffRealHeaderSize], static_cast<uint16_t>(real));
+    PutLE16(&d[kOffRealHeaderSize], static_cast<uint16_t>(real));
     d[0x56] = 0x20;
-    Put16(&d[0x58], 0x010C);
-    Put16(&d[0x5A], 0x010C);
-    Put16(&d[0x64], static_cast<uint16_t>(n + 1));
-    Put16(&d[kOffCodePage], kCodePage);
+    PutLE16(&d[0x58], 0x010C);
+    PutLE16(&d[0x5A], 0x010C);
+    PutLE16(&d[0x64], static_cast<uint16_t>(n + 1));
+    PutLE16(&d[kOffCodePage], kCodePage);
     d[0x6C] = 1;
     d[0x6D] = 1;
     pos = kOffFields4;
@@ -259,19 +252,19 @@ std::vector<uint8_t> BuildHeader(const std::string& tableName, const Layout& lay
         std::memcpy(&d[pos], s.data(), s.size());
         pos += s.size() + 1;
     }
-    for (std::size_t i = 0; i < n; ++i, pos += 2) Put16(&d[pos], static_cast<uint16_t>(i + 1));
+    for (std::size_t i = 0; i < n; ++i, pos += 2) PutLE16(&d[pos], static_cast<uint16_t>(i + 1));
     std::memcpy(&d[pos], kSortOrderName, std::strlen(kSortOrderName));
     return d;
 }
 
 void StoreCounters(const Header& h, uint8_t* data) {
-    Put32(data + kOffRecordCount, h.recordCount);
-    Put16(data + kOffNextBlock, h.fileBlocks);
-    Put16(data + kOffFileBlocks, h.fileBlocks);
-    Put16(data + kOffFirstBlock, h.firstBlock);
-    Put16(data + kOffLastBlock, h.lastBlock);
-    Put16(data + kOffMaxBlocks, h.fileBlocks);
-    Put32(data + kOffAutoInc, h.autoInc);
+    PutLE32(data + kOffRecordCount, h.recordCount);
+    PutLE16(data + kOffNextBlock, h.fileBlocks);
+    PutLE16(data + kOffFileBlocks, h.fileBlocks);
+    PutLE16(data + kOffFirstBlock, h.firstBlock);
+    PutLE16(data + kOffLastBlock, h.lastBlock);
+    PutLE16(data + kOffMaxBlocks, h.fileBlocks);
+    PutLE32(data + kOffAutoInc, h.autoInc);
 }
 
 bool DecodeField(const uint8_t* record, const Layout& layout, std::size_t i, Value& out) {

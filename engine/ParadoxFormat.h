@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ByteOrder.h"
 #include "engine/EngineError.h"
 #include "engine/Value.h"
 
@@ -128,18 +129,5 @@ void EncodeRecord(const Row& row, const Layout& layout, uint8_t* record);
 // page 1251 within the size ("" becomes NULL), numbers within range, decimals rounded to
 // the field's scale within 32 digits. Throws EngineError naming the field.
 void CheckValue(const FieldDef& field, Value& value);
-
-inline uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-inline uint32_t Get32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-inline void Put16(uint8_t* p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-inline void Put32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 }  // namespace engine::px

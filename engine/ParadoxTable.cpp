@@ -18,10 +18,6 @@ bool AllZero(const uint8_t* p, std::size_t n) {
     return true;
 }
 
-uint32_t GetBE32(const uint8_t* p) {
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | p[3];
-}
 
 // Fields kept decoded per record as one int32: the integers, dates and logicals.
 bool IsNarrow(FieldType t) {
@@ -111,7 +107,7 @@ void ParadoxTable::Load() {
     };
     // The records this block's header claims, or -1 when the header is impossible.
     auto recordsIn = [&](const uint8_t* block) -> long {
-        long used = static_cast<int16_t>(px::Get16(block + 4)) + static_cast<long>(rs);
+        long used = static_cast<int16_t>(GetLE16(block + 4)) + static_cast<long>(rs);
         if (used < 0 || used % static_cast<long>(rs) != 0 || static_cast<std::size_t>(used) / rs > perBlock_) return -1;
         return used / static_cast<long>(rs);
     };
@@ -144,7 +140,7 @@ void ParadoxTable::Load() {
         for (std::size_t k = 0; k < n; ++k) {
             const uint8_t* block = raw_.get() + at + k * head_.blockSize;
             long count = recordsIn(block);
-            blockNext[first + k] = px::Get16(block);
+            blockNext[first + k] = GetLE16(block);
             blockCount[first + k] = static_cast<int32_t>(count);
             std::size_t slot = (first + k - 1) * perBlock_;
             for (long r = 0; r < count; ++r) {
@@ -275,9 +271,9 @@ std::vector<uint8_t> ParadoxTable::BlockHeader(std::size_t chainPos, const std::
     uint16_t next = chainPos + 1 < chain.size() ? chain[chainPos + 1].number : 0;
     uint16_t prev = chainPos > 0 ? chain[chainPos - 1].number : 0;
     int add = (static_cast<int>(chain[chainPos].count) - 1) * static_cast<int>(head_.layout.recordSize);
-    px::Put16(h.data(), next);
-    px::Put16(h.data() + 2, prev);
-    px::Put16(h.data() + 4, static_cast<uint16_t>(static_cast<int16_t>(add)));
+    PutLE16(h.data(), next);
+    PutLE16(h.data() + 2, prev);
+    PutLE16(h.data() + 4, static_cast<uint16_t>(static_cast<int16_t>(add)));
     return h;
 }
 

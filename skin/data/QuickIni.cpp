@@ -5,6 +5,7 @@
 #include <iterator>
 #include <limits>
 
+#include "core/AsciiCase.h"
 #include "core/Exception.h"
 #include "skin/data/Lzhuf.h"
 
@@ -22,30 +23,6 @@ std::string_view Trim(std::string_view s)
     return s.substr(b, e - b);
 }
 
-std::string LowerAscii(std::string_view s)
-{
-    std::string r(s);
-    for (char& ch : r)
-        if (ch >= 'A' && ch <= 'Z')
-            ch = char(ch - 'A' + 'a');
-    return r;
-}
-
-bool EqualNoCaseAscii(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = char(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = char(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
-}
 
 bool IsHeader(std::string_view line)
 {
@@ -60,7 +37,7 @@ std::string EntryName(std::string_view line)
     const size_t eq = line.find('=');
     if (eq == std::string_view::npos)
         return {};
-    return LowerAscii(Trim(line.substr(0, eq)));
+    return AsciiLower(Trim(line.substr(0, eq)));
 }
 
 std::string_view EntryValue(std::string_view line)
@@ -165,7 +142,7 @@ long TQuickIni::FindSection(std::string_view section) const
     wanted += section;
     wanted += ']';
     for (const auto& s : sections_)
-        if (EqualNoCaseAscii(s.header, wanted))
+        if (EqualsIgnoreAsciiCase(s.header, wanted))
             return long(s.line);
     return -1;
 }
@@ -201,7 +178,7 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
 {
     const long header = FindSection(section);
     if (header >= 0) {
-        const std::string lowerKey = LowerAscii(key);
+        const std::string lowerKey = AsciiLower(key);
         if (!lowerKey.empty()) {
             const long at = FindKey(size_t(header), lowerKey);
             if (at >= 0) {
@@ -312,7 +289,7 @@ void TQuickIni::WriteString(std::string_view section, std::string_view key, std:
     }
     if (key.empty())
         return;
-    const long at = FindKey(size_t(header), LowerAscii(key));
+    const long at = FindKey(size_t(header), AsciiLower(key));
     if (at >= 0)
         lines_[size_t(at)] = std::move(line);
     else

@@ -2,17 +2,12 @@
 // ChangeProperty for enumerated properties of other components.
 #include <cctype>
 
+#include "core/AsciiCase.h"
 #include "skin/data/SkinData.h"
 
 namespace skin {
 
 namespace {
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
 
 [[noreturn]] void BadValue(const char* property) {
     throw Exception(std::string("Недопустимое значение свойства ") + property);
@@ -21,7 +16,7 @@ std::string Lower(std::string s) {
 bool BoolOf(const Variant& v, const char* property) {
     if (v.Type() == VarType::Boolean) return v.BoolValue();
     if (v.Type() == VarType::String) {
-        std::string s = Lower(v.StringValue());
+        std::string s = AsciiLower(v.StringValue());
         if (s == "true") return true;
         if (s == "false") return false;
     }
@@ -163,7 +158,7 @@ void TSkinData::ChangeProperty(TComponent* object, const std::string& propertyNa
     try {
         Variant current = object->GetProperty(propertyName);
         if (current.Type() == VarType::Boolean) {
-            std::string v = Lower(value);
+            std::string v = AsciiLower(value);
             if (v == "true" || v == "false") object->SetProperty(propertyName, Variant(v == "true"));
         } else if (current.Type() == VarType::String && LooksLikeValueName(current.StringValue()) &&
                    LooksLikeValueName(value)) {

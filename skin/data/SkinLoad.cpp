@@ -2,8 +2,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "skin/data/QuickIni.h"
+#include "core/AsciiCase.h"
 #include "skin/data/ImgUtil.h"
+#include "skin/data/QuickIni.h"
 #include "skin/data/SkinBuiltins.h"
 #include "skin/data/SkinModel.h"
 #include "skin/platform/BmpReader.h"
@@ -11,12 +12,6 @@
 namespace skin {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 bool StartsWith(const std::string& s, const char* prefix) {
     return s.rfind(prefix, 0) == 0;
@@ -220,7 +215,7 @@ void TSkinModel::ReadColours() {
 
     PreColors.clear();
     for (const std::string& name : sections_) {
-        std::string up = Upper(name);
+        std::string up = AsciiUpper(name);
         if (StartsWith(up, "COLOUR") && up != "COLOURS")
             PreColors.push_back(ReadColor(name, "color", SkinClWindowText));
     }
@@ -234,7 +229,7 @@ void TSkinModel::ReadSysButtons() {
     SysButtons.clear();
     std::vector<std::string> kept;
     for (auto it = sections_.rbegin(); it != sections_.rend(); ++it) {
-        std::string up = Upper(*it);
+        std::string up = AsciiUpper(*it);
         if (!StartsWith(up, "BUTTON") || up == "BUTTONS" || up == "BUTTON" ||
             up == "BUTTON.RADIO" || up == "BUTTON.CHECKBOX")
             continue;
@@ -245,7 +240,7 @@ void TSkinModel::ReadSysButtons() {
     std::reverse(kept.begin(), kept.end());
 
     for (const std::string& section : kept) {
-        auto b = std::make_unique<TDataSkinSysButton>(Upper(section));
+        auto b = std::make_unique<TDataSkinSysButton>(AsciiUpper(section));
         b->Action = ReadInteger(section, "Action", 0);
         b->Align = ReadInteger(section, "Align", 0);
         b->Xcoord = ReadInteger(section, "Xcoord", 0);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/AsciiCase.h"
+
 namespace skin {
 
 namespace {
@@ -20,16 +22,6 @@ constexpr std::array<std::string_view, 4> FormTypeNames = {
     "sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL",
 };
 
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
 
 template <size_t N>
 std::string_view NameOf(const std::array<std::string_view, N>& names, int member) {
@@ -40,7 +32,7 @@ std::string_view NameOf(const std::array<std::string_view, N>& names, int member
 template <size_t N>
 int Find(const std::array<std::string_view, N>& names, std::string_view name) {
     for (size_t i = 0; i < N; ++i)
-        if (SameText(names[i], name)) return static_cast<int>(i);
+        if (EqualsIgnoreAsciiCase(names[i], name)) return static_cast<int>(i);
     return -1;
 }
 

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "core/AsciiCase.h"
+#include "core/ByteOrder.h"
 #include "skin/data/Lzhuf.h"
 
 namespace {
@@ -13,24 +15,6 @@ TSkinReaderMessageProc& MessageProc()
 {
     static TSkinReaderMessageProc proc;
     return proc;
-}
-
-int32_t ReadInt32(const uint8_t* p)
-{
-    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
-}
-
-void AppendInt32(std::vector<uint8_t>& out, int32_t value)
-{
-    const uint32_t u = uint32_t(value);
-    out.insert(out.end(), {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)});
-}
-
-void LowerAsciiInPlace(std::string& s)
-{
-    for (char& ch : s)
-        if (ch >= 'A' && ch <= 'Z')
-            ch = char(ch - 'A' + 'a');
 }
 
 // Bytes skipped after the header, by version; -1 for an unknown version.
@@ -118,7 +102,7 @@ bool TSkinReader::Parse(const std::vector<uint8_t>& expanded)
     if (total < 16)
         return false;
     for (int k = 0; k < 4; ++k)
-        FHeader[size_t(k)] = ReadInt32(expanded.data() + 4 * k);
+        FHeader[size_t(k)] = int32_t(GetLE32(expanded.data() + 4 * k));
     const int skip = SkipForVersion(FHeader[0]);
     if (skip < 0) {
         if (MessageProc())
@@ -137,7 +121,7 @@ bool TSkinReader::Parse(const std::vector<uint8_t>& expanded)
         return false;
     std::string names(reinterpret_cast<const char*>(expanded.data() + pos), size_t(namesLength));
     pos += size_t(namesLength);
-    LowerAsciiInPlace(names);
+    names = AsciiLower(names);
     std::vector<std::string> lines = SplitLines(names);
     if (lines.size() > size_t(kMaxMembers))
         return false;
@@ -146,7 +130,7 @@ bool TSkinReader::Parse(const std::vector<uint8_t>& expanded)
     std::vector<int32_t> sizes(lines.size());
     std::vector<size_t> offsets(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {
-        sizes[i] = ReadInt32(expanded.data() + pos + 4 * i);
+        sizes[i] = int32_t(GetLE32(expanded.data() + pos + 4 * i));
     }
     pos += 4 * lines.size();
     const size_t dataLength = total - pos;
@@ -181,7 +165,7 @@ void TSkinReader::readfile(std::string_view name, std::vector<uint8_t>& target) 
 {
     target.clear();
     std::string lower(name);
-    LowerAsciiInPlace(lower);
+    lower = AsciiLower(lower);
     for (size_t i = 0; i < FNames.size(); ++i) {
         if (FNames[i] == lower) {
             CopyMember(i, target);
@@ -218,16 +202,16 @@ std::vector<uint8_t> BuildSkinContainer(const std::vector<TSkinMember>& members,
         names += "\r\n";
     }
     std::vector<uint8_t> raw;
-    AppendInt32(raw, version);
-    AppendInt32(raw, int32_t(names.size()));
-    AppendInt32(raw, 0);
-    AppendInt32(raw, 0);
+    AppendLE32(raw, uint32_t(version));
+    AppendLE32(raw, uint32_t(names.size()));
+    AppendLE32(raw, 0);
+    AppendLE32(raw, 0);
     raw.insert(raw.end(), size_t(skip), 0);
     raw.insert(raw.end(), names.begin(), names.end());
     for (const auto& m : members) {
         if (m.data.size() > size_t(kLzhMaxTextSize))
             throw Exception("Элемент скина «" + m.name + "» слишком велик");
-        AppendInt32(raw, int32_t(m.data.size()));
+        AppendLE32(raw, uint32_t(m.data.size()));
     }
     for (const auto& m : members)
         raw.insert(raw.end(), m.data.begin(), m.data.end());

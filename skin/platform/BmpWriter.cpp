@@ -1,19 +1,8 @@
 #include "skin/platform/BmpWriter.h"
 
+#include "core/ByteOrder.h"
+
 namespace skin {
-
-namespace {
-
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-}  // namespace
 
 std::vector<std::uint8_t> WriteBmp24(const Surface& image) {
     const std::uint32_t w = static_cast<std::uint32_t>(image.Width());
@@ -24,20 +13,20 @@ std::vector<std::uint8_t> WriteBmp24(const Surface& image) {
     out.reserve(54 + dataSize);
     out.push_back('B');
     out.push_back('M');
-    Put32(out, 54 + dataSize);
-    Put32(out, 0);
-    Put32(out, 54);
-    Put32(out, 40);
-    Put32(out, w);
-    Put32(out, h);
-    Put16(out, 1);
-    Put16(out, 24);
-    Put32(out, 0);
-    Put32(out, dataSize);
-    Put32(out, 2835);   // 72 dots per inch
-    Put32(out, 2835);
-    Put32(out, 0);
-    Put32(out, 0);
+    AppendLE32(out, 54 + dataSize);
+    AppendLE32(out, 0);
+    AppendLE32(out, 54);
+    AppendLE32(out, 40);
+    AppendLE32(out, w);
+    AppendLE32(out, h);
+    AppendLE16(out, 1);
+    AppendLE16(out, 24);
+    AppendLE32(out, 0);
+    AppendLE32(out, dataSize);
+    AppendLE32(out, 2835);   // 72 dots per inch
+    AppendLE32(out, 2835);
+    AppendLE32(out, 0);
+    AppendLE32(out, 0);
     for (std::uint32_t r = 0; r < h; ++r) {
         const Pixel* row = image.Row(static_cast<int>(h - 1 - r));
         for (std::uint32_t x = 0; x < w; ++x) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/ByteOrder.h"
+
 namespace skin {
 
 namespace {
@@ -23,20 +25,14 @@ std::uint32_t Crc32(const std::uint8_t* p, std::size_t n, std::uint32_t crc = 0)
     return ~crc;
 }
 
-void PutBE32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v >> 24));
-    out.push_back(static_cast<std::uint8_t>(v >> 16));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-    out.push_back(static_cast<std::uint8_t>(v));
-}
 
 void PutChunk(std::vector<std::uint8_t>& out, std::string_view type,
               const std::vector<std::uint8_t>& data) {
-    PutBE32(out, static_cast<std::uint32_t>(data.size()));
+    AppendBE32(out, static_cast<std::uint32_t>(data.size()));
     std::size_t start = out.size();
     out.insert(out.end(), type.begin(), type.end());
     out.insert(out.end(), data.begin(), data.end());
-    PutBE32(out, Crc32(out.data() + start, out.size() - start));
+    AppendBE32(out, Crc32(out.data() + start, out.size() - start));
 }
 
 }  // namespace
@@ -76,12 +72,12 @@ std::vector<std::uint8_t> WritePng(const Surface& image) {
         a = (a + c) % 65521;
         b = (b + a) % 65521;
     }
-    PutBE32(z, (b << 16) | a);
+    AppendBE32(z, (b << 16) | a);
 
     std::vector<std::uint8_t> out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> ihdr;
-    PutBE32(ihdr, w);
-    PutBE32(ihdr, h);
+    AppendBE32(ihdr, w);
+    AppendBE32(ihdr, h);
     ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});   // 8 bits, RGB, deflate, no filter, no interlace
     PutChunk(out, "IHDR", ihdr);
     PutChunk(out, "IDAT", z);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/AsciiCase.h"
 #include "core/Exception.h"
 #include "skin/data/QuickIni.h"
 #include "skin/data/SkinReader.h"
@@ -17,14 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string LowerAscii(std::string s)
-{
-    for (char& ch : s)
-        if (ch >= 'A' && ch <= 'Z')
-            ch = char(ch - 'A' + 'a');
-    return s;
-}
 
 bool EndsWith(const std::string& s, const std::string& tail)
 {
@@ -64,7 +57,7 @@ int main(int argc, char** argv)
         for (const auto& entry : fs::directory_iterator(dir)) {
             if (!entry.is_regular_file())
                 continue;
-            const std::string lower = LowerAscii(Utf8(entry.path().filename()));
+            const std::string lower = AsciiLower(Utf8(entry.path().filename()));
             if (EndsWith(lower, ".ini"))
                 inis.push_back(entry.path());
             else if (EndsWith(lower, ".bmp"))
@@ -95,12 +88,12 @@ int main(int argc, char** argv)
                 continue;
             std::string value = line.substr(eq + 1);
             value.erase(0, value.find_first_not_of(" \t"));
-            if (!EndsWith(LowerAscii(value), ".bmp"))
+            if (!EndsWith(AsciiLower(value), ".bmp"))
                 continue;
             const size_t slash = value.find_last_of("/\\");
-            const std::string leaf = LowerAscii(slash == std::string::npos ? value : value.substr(slash + 1));
+            const std::string leaf = AsciiLower(slash == std::string::npos ? value : value.substr(slash + 1));
             const bool found = std::any_of(members.begin(), members.end(), [&](const TSkinMember& m) {
-                return LowerAscii(m.name) == leaf;
+                return AsciiLower(m.name) == leaf;
             });
             if (!found) {
                 std::fprintf(stderr, "skinpack: описание называет «%s», но такого файла в папке нет\n",

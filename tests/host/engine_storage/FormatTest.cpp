@@ -209,7 +209,7 @@ TEST(EngineStorageFormat, HeaderOfNewFoodTable) {
     EXPECT_EQ(Hex({h.begin() + 0x78, h.begin() + 0x86}), "1604016417031703170317030302");
     EXPECT_EQ(std::memcmp(&h[0xA6], "\xD1" "ateg.db", 8), 0);
     EXPECT_EQ(std::memcmp(&h[0x1AB], "Id_food\0Nazv_food\0", 18), 0);
-    std::size_t real = px::Get16(&h[0x51]);
+    std::size_t real = GetLE16(&h[0x51]);
     EXPECT_EQ(std::memcmp(&h[real - 7], "ancyrr\0", 7), 0);
     px::Header parsed = px::ParseHeader(h.data(), h.size(), h.size(), "Сateg.db");
     EXPECT_EQ(parsed.tableName, "Сateg.db");

@@ -46,9 +46,9 @@ TEST_F(EngineStorageTable, RowsSurviveReopenAcrossManyBlocks) {
     }
     std::vector<uint8_t> f = File();
     EXPECT_EQ(f.size(), 0x800u + 10 * 2048);
-    EXPECT_EQ(px::Get32(&f[px::kOffRecordCount]), 100u);
-    EXPECT_EQ(px::Get16(&f[px::kOffFileBlocks]), 10);
-    EXPECT_EQ(px::Get32(&f[px::kOffAutoInc]), 100u);
+    EXPECT_EQ(GetLE32(&f[px::kOffRecordCount]), 100u);
+    EXPECT_EQ(GetLE16(&f[px::kOffFileBlocks]), 10);
+    EXPECT_EQ(GetLE32(&f[px::kOffAutoInc]), 100u);
     EXPECT_EQ(f[px::kOffSortOrder], 0x8F);
 }
 
@@ -110,14 +110,14 @@ TEST_F(EngineStorageTable, RemoveAndUpdateKeepOrderAndFreeBlocksAreReused) {
         EXPECT_EQ(std::get<int32_t>(expect.back()[0]), 60);  // never reuses 12..22 or 30
     }
     std::vector<uint8_t> f = File();
-    EXPECT_EQ(px::Get16(&f[px::kOffFileBlocks]), 5);  // the emptied block was taken again first
+    EXPECT_EQ(GetLE16(&f[px::kOffFileBlocks]), 5);  // the emptied block was taken again first
     Database db("d", io);
     Table& t = db.OpenTable("Food.DB");
     EXPECT_EQ(Rows(t), expect);
     while (t.RowCount()) t.Remove(0);
     f = File();
-    EXPECT_EQ(px::Get16(&f[px::kOffFirstBlock]), 0);
-    EXPECT_EQ(px::Get16(&f[px::kOffLastBlock]), 0);
+    EXPECT_EQ(GetLE16(&f[px::kOffFirstBlock]), 0);
+    EXPECT_EQ(GetLE16(&f[px::kOffLastBlock]), 0);
     EXPECT_EQ(t.Append(Food("x", "1", 1)), 0u);
     EXPECT_EQ(std::get<int32_t>((*t.RowAt(0))[0]), 61);
 }
@@ -134,7 +134,7 @@ TEST_F(EngineStorageTable, IdentifiersStayFreshAcrossRunsAndForeignCounters) {
     }
     // A counter behind the rows (as written by a tool that does not keep it) is ignored.
     std::vector<uint8_t> f = File();
-    px::Put32(&f[px::kOffAutoInc], 1);
+    PutLE32(&f[px::kOffAutoInc], 1);
     io->Put("d/Food.DB", f);
     Database db("d", io);
     Table& t = db.OpenTable("Food.DB");
@@ -202,19 +202,19 @@ TEST_F(EngineStorageTable, DamagedFilesAreReported) {
         {"empty", [](auto& f) { f.clear(); }, "Файл «Food.DB» повреждён: файл пуст"},
         {"text", [](auto& f) { f.assign(200, 'a'); }, "Файл «Food.DB» не является таблицей Paradox"},
         {"truncated", [](auto& f) { f.resize(f.size() - 100); }, "Файл «Food.DB» повреждён: файл обрезан"},
-        {"cycle", [](auto& f) { px::Put16(&f[0x800 + 2048], 1); }, "Файл «Food.DB» повреждён: цепочка блоков замкнута в кольцо"},
-        {"link past end", [](auto& f) { px::Put16(&f[0x800], 9); }, "Файл «Food.DB» повреждён: ссылка на блок 9 за концом файла"},
-        {"record count", [](auto& f) { px::Put32(&f[6], 31); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
-        {"huge count", [](auto& f) { px::Put32(&f[6], 0xFFFFFFFF); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
-        {"block count", [](auto& f) { px::Put16(&f[0x800 + 4], 5); }, "Файл «Food.DB» повреждён: неверное число записей в блоке 1"},
+        {"cycle", [](auto& f) { PutLE16(&f[0x800 + 2048], 1); }, "Файл «Food.DB» повреждён: цепочка блоков замкнута в кольцо"},
+        {"link past end", [](auto& f) { PutLE16(&f[0x800], 9); }, "Файл «Food.DB» повреждён: ссылка на блок 9 за концом файла"},
+        {"record count", [](auto& f) { PutLE32(&f[6], 31); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
+        {"huge count", [](auto& f) { PutLE32(&f[6], 0xFFFFFFFF); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
+        {"block count", [](auto& f) { PutLE16(&f[0x800 + 4], 5); }, "Файл «Food.DB» повреждён: неверное число записей в блоке 1"},
         {"bcd", [](auto& f) { f[0x806 + 104 + 3] = 0xAB; }, "Файл «Food.DB» повреждён: неверное значение поля «Protein» в записи 1"},
         // record 15 is the fourth of block 2; Kkal is the fourth BCD field
         {"bcd in block 2", [](auto& f) { f[0x800 + 2048 + 6 + 3 * 174 + 155 + 16] = 0x0A; }, "Файл «Food.DB» повреждён: неверное значение поля «Kkal» в записи 15"},
         {"negative bcd", [](auto& f) { f[0x806 + 174 + 121] = 0x43; }, "Файл «Food.DB» повреждён: неверное значение поля «Fat» в записи 2"},
         {"field type", [](auto& f) { f[0x78 + 2] = 0x0C; }, "В таблице «Food.DB» есть поле типа 0x0C, которого программа не поддерживает"},
-        {"code page", [](auto& f) { px::Put16(&f[0x6A], 866); }, "Таблица «Food.DB» записана в кодовой странице 866; программа читает только кодовую страницу 1251"},
+        {"code page", [](auto& f) { PutLE16(&f[0x6A], 866); }, "Таблица «Food.DB» записана в кодовой странице 866; программа читает только кодовую страницу 1251"},
         {"names cut", [](auto& f) { std::fill(f.begin() + 0x1AB, f.begin() + 0x800, 'x'); }, "Файл «Food.DB» повреждён: имена полей обрезаны"},
-        {"last block", [](auto& f) { px::Put16(&f[0x10], 1); }, "Файл «Food.DB» повреждён: последний блок не совпадает с заголовком"},
+        {"last block", [](auto& f) { PutLE16(&f[0x10], 1); }, "Файл «Food.DB» повреждён: последний блок не совпадает с заголовком"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -345,7 +345,7 @@ TEST_F(EngineStorageTable, ReadOnlyFileIsReadButNotChanged) {
 // The same table as an older version wrote it: the header of 3.x has no extension (the
 // descriptors start at 0x58) and before 7.0 the table name takes 79 bytes, not 261.
 std::vector<uint8_t> AsVersion(const std::vector<uint8_t>& v7, uint8_t version) {
-    std::size_t n = px::Get16(&v7[px::kOffFieldCount]);
+    std::size_t n = GetLE16(&v7[px::kOffFieldCount]);
     std::vector<uint8_t> h(v7.begin(), v7.begin() + 0x800);
     std::fill(h.begin() + px::kBaseHeaderEnd, h.end(), 0);
     h[px::kOffVersion] = version;
@@ -354,7 +354,7 @@ std::vector<uint8_t> AsVersion(const std::vector<uint8_t>& v7, uint8_t version) 
         std::copy(v7.begin() + px::kBaseHeaderEnd, v7.begin() + px::kOffFields4, h.begin() + px::kBaseHeaderEnd);
     } else {
         pos = px::kOffFields3;
-        px::Put32(&h[px::kOffEncryption], 0);
+        PutLE32(&h[px::kOffEncryption], 0);
     }
     std::copy(v7.begin() + 0x78, v7.begin() + 0x78 + 2 * n, h.begin() + pos);
     pos += 2 * n + 4 + 4 * n;

@@ -1,5 +1,5 @@
 #pragma once
-// A minimal PNG writer: 8-bit RGB, stored (uncompressed) deflate blocks.
+// Screenshots as PNG files (8-bit RGB), through the skin engine's encoder.
 #include <cstdint>
 #include <string>
 #include <vector>
