@@ -65,6 +65,11 @@ std::unique_ptr<ParadoxTable> ParadoxTable::Open(FileIO& io, const std::string& 
 }
 
 void ParadoxTable::Load() {
+    ReadHeader();
+    WalkChain(ScanBlocks());
+}
+
+void ParadoxTable::ReadHeader() {
     fileSize_ = file_->Size();
     uint8_t base[px::kBaseHeaderEnd];
     if (fileSize_ < px::kBaseHeaderEnd || file_->ReadAt(0, base, sizeof base) != sizeof base) {
@@ -82,39 +87,41 @@ void ParadoxTable::Load() {
         readOnly_ = true;
         readOnlyReason_ = "у таблицы есть первичный ключ";
     }
-
     const px::Layout& layout = head_.layout;
-    std::size_t rs = layout.recordSize;
-    perBlock_ = (head_.blockSize - px::kBlockHeader) / rs;
-    for (std::size_t i = 0; i < layout.fields.size(); ++i)
+    perBlock_ = (head_.blockSize - px::kBlockHeader) / layout.recordSize;
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
         if (layout.fields[i].type == FieldType::AutoInc) autoFields_.push_back(static_cast<int>(i));
+        if (layout.fields[i].type == FieldType::Bcd) bcdFields_.push_back(static_cast<int>(i));
+    }
+}
 
-    std::vector<int> bcdFields;
-    for (std::size_t i = 0; i < layout.fields.size(); ++i)
-        if (layout.fields[i].type == FieldType::Bcd) bcdFields.push_back(static_cast<int>(i));
-    // The first field of a record whose stored value is malformed (a BCD digit above 9,
-    // the one way a value can be), or -1; raises maxSeen to its autoincrement values.
-    auto checkRecord = [&](const uint8_t* rec, int64_t& maxSeen) {
-        for (int f : autoFields_) {
-            const uint8_t* p = rec + layout.offset[f];
-            if (!AllZero(p, 4)) maxSeen = std::max<int64_t>(maxSeen, static_cast<int32_t>(GetBE32(p) ^ 0x80000000u));
-        }
-        for (int f : bcdFields) {
-            const uint8_t* p = rec + layout.offset[f];
-            if (px::BcdMalformed(p)) return f;
-        }
-        return -1;
-    };
-    // The records this block's header claims, or -1 when the header is impossible.
-    auto recordsIn = [&](const uint8_t* block) -> long {
-        long used = static_cast<int16_t>(GetLE16(block + 4)) + static_cast<long>(rs);
-        if (used < 0 || used % static_cast<long>(rs) != 0 || static_cast<std::size_t>(used) / rs > perBlock_) return -1;
-        return used / static_cast<long>(rs);
-    };
+// The first field of a record whose stored value is malformed (a BCD digit above 9, the
+// one way a value can be), or -1; raises maxAuto to the record's autoincrement values.
+int ParadoxTable::MalformedField(const uint8_t* record, int64_t& maxAuto) const {
+    const px::Layout& layout = head_.layout;
+    for (int f : autoFields_) {
+        const uint8_t* p = record + layout.offset[f];
+        if (!AllZero(p, 4)) maxAuto = std::max<int64_t>(maxAuto, static_cast<int32_t>(GetBE32(p) ^ 0x80000000u));
+    }
+    for (int f : bcdFields_)
+        if (px::BcdMalformed(record + layout.offset[f])) return f;
+    return -1;
+}
 
-    // The blocks are read in physical order, a few at a time, and their records checked
-    // while they are still in the processor's cache; the chain is walked afterwards.
-    // Blocks outside the chain are checked too but never count.
+// The records a block's header claims, or -1 when the header is impossible.
+long ParadoxTable::RecordsIn(const uint8_t* block) const {
+    const long rs = static_cast<long>(head_.layout.recordSize);
+    long used = static_cast<int16_t>(GetLE16(block + 4)) + rs;
+    if (used < 0 || used % rs != 0 || static_cast<std::size_t>(used / rs) > perBlock_) return -1;
+    return used / rs;
+}
+
+// The blocks are read in physical order, a few at a time, and their records checked
+// while they are still in the processor's cache; the chain is walked afterwards. Blocks
+// outside the chain are checked too but never count.
+ParadoxTable::BlockScan ParadoxTable::ScanBlocks() {
+    const px::Layout& layout = head_.layout;
+    const std::size_t rs = layout.recordSize;
     std::size_t blockBytes = static_cast<std::size_t>(head_.fileBlocks) * head_.blockSize;
     if (blockBytes != 0) raw_.reset(new uint8_t[blockBytes]);
     std::size_t slots = static_cast<std::size_t>(head_.fileBlocks) * perBlock_;
@@ -125,12 +132,9 @@ void ParadoxTable::Load() {
             narrow_[i].reset(new int32_t[slots]);
             narrowFields.push_back(static_cast<int>(i));
         }
-    // Per block: its next link and record count (-1 = impossible), taken in the same pass
-    // so that walking the chain touches none of the block bytes again.
-    std::vector<uint16_t> blockNext(head_.fileBlocks + 1u, 0);
-    std::vector<int32_t> blockCount(head_.fileBlocks + 1u, -1);
-    std::vector<uint8_t> blockBad(head_.fileBlocks + 1u, 0);
-    std::vector<int64_t> blockMaxAuto(head_.fileBlocks + 1u, 0);
+    const std::size_t n1 = head_.fileBlocks + 1u;
+    BlockScan scan{std::vector<uint16_t>(n1, 0), std::vector<int32_t>(n1, -1), std::vector<uint8_t>(n1, 0),
+                   std::vector<int64_t>(n1, 0)};
     std::size_t chunkBlocks = std::max<std::size_t>(1, (256u << 10) / head_.blockSize);
     for (std::size_t first = 1; first <= head_.fileBlocks; first += chunkBlocks) {
         std::size_t n = std::min<std::size_t>(chunkBlocks, head_.fileBlocks + 1u - first);
@@ -138,20 +142,28 @@ void ParadoxTable::Load() {
         if (file_->ReadAt(head_.headerSize + at, raw_.get() + at, n * head_.blockSize) != n * head_.blockSize)
             throw px::Damaged(name_, "файл обрезан");
         for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t b = first + k;
             const uint8_t* block = raw_.get() + at + k * head_.blockSize;
-            long count = recordsIn(block);
-            blockNext[first + k] = GetLE16(block);
-            blockCount[first + k] = static_cast<int32_t>(count);
-            std::size_t slot = (first + k - 1) * perBlock_;
+            long count = RecordsIn(block);
+            scan.next[b] = GetLE16(block);
+            scan.count[b] = static_cast<int32_t>(count);
+            std::size_t slot = (b - 1) * perBlock_;
             for (long r = 0; r < count; ++r) {
                 const uint8_t* rec = block + px::kBlockHeader + r * rs;
-                if (checkRecord(rec, blockMaxAuto[first + k]) >= 0) blockBad[first + k] = 1;
+                if (MalformedField(rec, scan.maxAuto[b]) >= 0) scan.bad[b] = 1;
                 for (int f : narrowFields)
                     narrow_[f][slot + r] = NarrowOf(rec + layout.offset[f], layout.fields[f].type);
             }
         }
     }
+    return scan;
+}
 
+// Follows the chain from the first block: every link, count and record must agree with
+// the header, or the table is damaged; blocks the chain never reaches are free.
+void ParadoxTable::WalkChain(const BlockScan& scan) {
+    const px::Layout& layout = head_.layout;
+    const std::size_t rs = layout.recordSize;
     std::size_t rowsHeld = std::min<uint64_t>(head_.recordCount, fileSize_ / rs);  // never more than the file can hold
     rawAt_.reserve(rowsHeld);
     std::vector<bool> seen(head_.fileBlocks + 1u, false);
@@ -163,25 +175,25 @@ void ParadoxTable::Load() {
         if (seen[b]) throw px::Damaged(name_, "цепочка блоков замкнута в кольцо");
         seen[b] = true;
         std::size_t at = static_cast<std::size_t>(b - 1) * head_.blockSize;
-        long count = blockCount[b];
+        long count = scan.count[b];
         if (count < 0) throw px::Damaged(name_, "неверное число записей в блоке " + std::to_string(b));
         total += static_cast<std::size_t>(count);
         if (total > head_.recordCount) throw px::Damaged(name_, "число записей не совпадает с заголовком");
         for (long k = 0; k < count; ++k) {
             std::size_t recAt = at + px::kBlockHeader + k * rs;
-            if (blockBad[b]) {
+            if (scan.bad[b]) {
                 int64_t unused = 0;
-                int f = checkRecord(raw_.get() + recAt, unused);
+                int f = MalformedField(raw_.get() + recAt, unused);
                 if (f >= 0)
                     throw px::Damaged(name_, "неверное значение поля " + Quoted(layout.fields[f].name) + " в записи " +
                                                  std::to_string(rawAt_.size() + 1));
             }
             rawAt_.push_back(static_cast<uint32_t>((b - 1u) * perBlock_ + k));
         }
-        maxAuto_ = std::max(maxAuto_, blockMaxAuto[b]);
+        maxAuto_ = std::max(maxAuto_, scan.maxAuto[b]);
         chain_.push_back({b, static_cast<uint16_t>(count)});
         last = b;
-        b = blockNext[b];
+        b = scan.next[b];
     }
     rows_.assign(rawAt_.size(), nullptr);
     undecoded_ = rawAt_.size();

@@ -46,8 +46,22 @@ private:
         uint16_t count;
     };
 
+    // What one pass over the blocks in file order learns of each (index: block number),
+    // so that walking the chain afterwards touches none of the block bytes again.
+    struct BlockScan {
+        std::vector<uint16_t> next;     // the block's link
+        std::vector<int32_t> count;     // records it claims; -1 when its header is impossible
+        std::vector<uint8_t> bad;       // one of its records holds a malformed value
+        std::vector<int64_t> maxAuto;   // largest autoincrement value in it
+    };
+
     ParadoxTable(FileIO& io, std::string dir, std::string name, std::string path);
     void Load();
+    void ReadHeader();
+    BlockScan ScanBlocks();
+    void WalkChain(const BlockScan& scan);
+    int MalformedField(const uint8_t* record, int64_t& maxAuto) const;
+    long RecordsIn(const uint8_t* block) const;
     void Decoded() const;
     const uint8_t* Record(uint32_t slot) const {
         return raw_.get() + (slot / perBlock_) * head_.blockSize + px::kBlockHeader +
@@ -89,6 +103,7 @@ private:
     std::vector<Block> chain_;
     std::set<uint16_t> free_;      // blocks of the file outside the chain
     std::vector<int> autoFields_;  // positions of the autoincrement fields
+    std::vector<int> bcdFields_;   // positions of the BCD fields
     int64_t maxAuto_ = 0;          // largest autoincrement value ever present
     uint64_t version_ = 1;
     bool readOnly_ = false;
