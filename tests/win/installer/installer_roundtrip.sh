@@ -15,14 +15,18 @@ top=$(cd "$(dirname "$0")/../../.." && pwd)
 tree="" arch="" host="" exe="" probe=""
 while [ $# -gt 0 ]; do
   case $1 in
-    --tree) tree=$(realpath "$2"); shift 2 ;;
+    --tree) tree=$2; shift 2 ;;
     --arch) arch=$2; shift 2 ;;
-    --host) host=$(realpath "$2"); shift 2 ;;
-    --exe) exe=$(realpath "$2"); shift 2 ;;
-    --probe) probe=$(realpath "$2"); shift 2 ;;
+    --host) host=$2; shift 2 ;;
+    --exe) exe=$2; shift 2 ;;
+    --probe) probe=$2; shift 2 ;;
     *) echo "unknown argument: $1" >&2; exit 2 ;;
   esac
 done
+for v in tree arch host exe probe; do
+  [ -n "${!v}" ] || { echo "FAIL: no --$v given (--host is the native tree, LORVENA_HOST_BUILD)"; exit 1; }
+done
+tree=$(realpath -m "$tree") host=$(realpath -m "$host") exe=$(realpath -m "$exe") probe=$(realpath -m "$probe")
 
 if ! command -v makensis >/dev/null; then
   echo "SKIP: makensis is not installed (Debian package nsis): no installer to test"
