@@ -1,5 +1,6 @@
 #include "app/UAbout.h"
 
+#include "app/Version.h"
 #include "ui/Layout.h"
 
 TAboutBox* AboutBox = nullptr;
@@ -23,7 +24,8 @@ const Row kControls[] = {
      .stretch = true},
     {.name = "ProductName", .kind = Label, .left = 72, .top = 16, .caption = "Название продукта:  Лорвена",
      .parent = "Panel1"},
-    {.name = "Version", .kind = Label, .left = 72, .top = 40, .caption = "Версия:  1.01", .parent = "Panel1"},
+    {.name = "Version", .kind = Label, .left = 72, .top = 40, .caption = "Версия:  " LORVENA_VERSION,
+     .parent = "Panel1"},
     {.name = "Copyright", .kind = Label, .left = 72, .top = 64, .caption = "© Разработчики «Лорвены», 2026",
      .parent = "Panel1"},
     // How to reach the makers: a caption and its value on each line.
