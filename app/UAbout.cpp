@@ -1,6 +1,6 @@
 #include "app/UAbout.h"
 
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 
 TAboutBox* AboutBox = nullptr;
 

@@ -3,7 +3,7 @@
 #include "app/NameLength.h"
 #include "app/U_main.h"
 #include "data/U_data_mod.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/MessageDialog.h"
 
 TFAdd_categ* FAdd_categ = nullptr;

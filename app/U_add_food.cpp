@@ -9,7 +9,7 @@
 #include "core/NumberFormat.h"
 #include "core/Utf16.h"
 #include "data/U_data_mod.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/MessageDialog.h"
 
 TForm2* Form2 = nullptr;

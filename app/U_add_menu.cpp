@@ -3,7 +3,7 @@
 #include "app/U_main.h"
 #include "data/TextSupport.h"
 #include "data/U_data_mod.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 
 TFAddToMenu* FAddToMenu = nullptr;
 

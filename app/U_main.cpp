@@ -11,7 +11,7 @@
 #include "skin/data/SkinData.h"
 #include "ui/Application.h"
 #include "ui/Glyph.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/MessageDialog.h"
 #include "ui/Shell.h"
 

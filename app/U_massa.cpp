@@ -4,7 +4,7 @@
 
 #include "app/MassaCalc.h"
 #include "core/Locale.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 
 TFMassa* FMassa = nullptr;
 

@@ -7,7 +7,7 @@
 #include "core/NumberFormat.h"
 #include "data/U_data_mod.h"
 #include "ui/Application.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/MessageDialog.h"
 
 TFSearch* FSearch = nullptr;

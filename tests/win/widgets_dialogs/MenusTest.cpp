@@ -7,7 +7,7 @@
 #include "core/Utf16.h"
 #include "tests/win/common/WinTestUtil.h"
 #include "tests/win/widgets_dialogs/DialogTestUtil.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/Menus.h"
 #include "ui/rz/RzToolButton.h"
 

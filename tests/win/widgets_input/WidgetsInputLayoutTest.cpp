@@ -4,7 +4,7 @@
 #include "tests/win/widgets_input/InputTestFixture.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/StaticText.h"
 #include "ui/rz/RzButton.h"
 #include "ui/rz/RzComboBox.h"

@@ -1,4 +1,4 @@
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 
 #include <algorithm>
 
@@ -18,10 +18,10 @@
 #include "ui/rz/RzSpinEdit.h"
 #include "ui/Menus.h"
 #include "ui/rz/RzToolButton.h"
-#include "ui/DBGrid.h"
-#include "ui/DBNavigator.h"
-#include "ui/DBText.h"
-#include "ui/rz/RzDBGrid.h"
+#include "ui/db/DBGrid.h"
+#include "ui/db/DBNavigator.h"
+#include "ui/db/DBText.h"
+#include "ui/db/RzDBGrid.h"
 
 TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
     switch (kind) {
