@@ -1,73 +1,19 @@
 #include "ui/layout/Layout.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
-#include "ui/GroupBox.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
-#include "ui/ListBox.h"
-#include "ui/Panel.h"
-#include "ui/StaticText.h"
-#include "ui/rz/RzButton.h"
-#include "ui/rz/RzComboBox.h"
-#include "ui/rz/RzEdit.h"
-#include "ui/rz/RzPanel.h"
-#include "ui/rz/RzSpinEdit.h"
 #include "ui/Menus.h"
-#include "ui/rz/RzToolButton.h"
-#include "ui/db/DBGrid.h"
-#include "ui/db/DBNavigator.h"
-#include "ui/db/DBText.h"
-#include "ui/db/RzDBGrid.h"
-
-TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
-    switch (kind) {
-    case TLayoutKind::Label: return new TLabel(owner);
-    case TLayoutKind::Button: return new TButton(owner);
-    case TLayoutKind::Edit: return new TEdit(owner);
-    case TLayoutKind::ListBox: return new TListBox(owner);
-    case TLayoutKind::ComboBoxList: {
-        auto* c = new TComboBox(owner);
-        c->SetStyle(TComboBox::TStyle::csDropDownList);
-        return c;
-    }
-    case TLayoutKind::ComboBox: return new TComboBox(owner);
-    case TLayoutKind::BitBtn: return new TBitBtn(owner);
-    case TLayoutKind::RzEdit: return new TRzEdit(owner);
-    case TLayoutKind::RzButton: return new TRzButton(owner);
-    case TLayoutKind::RzBitBtn: return new TRzBitBtn(owner);
-    case TLayoutKind::RzComboBox: return new TRzComboBox(owner);
-    case TLayoutKind::RzComboBoxList: {
-        auto* c = new TRzComboBox(owner);
-        c->SetAllowEdit(false);
-        return c;
-    }
-    case TLayoutKind::RzSpinEdit: return new TRzSpinEdit(owner);
-    case TLayoutKind::GroupBox: return new TGroupBox(owner);
-    case TLayoutKind::RzGroupBox: return new TRzGroupBox(owner);
-    case TLayoutKind::Panel: return new TPanel(owner);
-    case TLayoutKind::RzPanel: return new TRzPanel(owner);
-    case TLayoutKind::StaticText: return new TStaticText(owner);
-    case TLayoutKind::Image: return new TImage(owner);
-    case TLayoutKind::MenuToolbarButton: return new TRzMenuToolbarButton(owner);
-    case TLayoutKind::DBGrid: return new TDBGrid(owner);
-    case TLayoutKind::RzDBGrid: return new TRzDBGrid(owner);
-    case TLayoutKind::DBNavigator: return new TDBNavigator(owner);
-    case TLayoutKind::DBText: return new TDBText(owner);
-    case TLayoutKind::PopupMenu:
-    case TLayoutKind::MenuItem: break;
-    }
-    throw Exception("Неизвестный вид элемента в описании окна");
-}
 
 bool IsNonVisualKind(TLayoutKind kind) {
     return kind == TLayoutKind::PopupMenu || kind == TLayoutKind::MenuItem;
 }
 
-TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, const char* parent,
+TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, TComponent* parent,
                                const char* caption, const char* hint, bool visible, TNotifyEvent onClick) {
     if (kind == TLayoutKind::PopupMenu) {
         auto* menu = new TPopupMenu(&form);
@@ -77,10 +23,9 @@ TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* 
     if (kind != TLayoutKind::MenuItem) throw Exception("Элемент " + std::string(name) + " не является меню");
     // The parent first, so that a wrong table leaves nothing half made.
     TMenuItem* into = nullptr;
-    TComponent* p = parent && *parent ? form.FindComponent(parent) : nullptr;
-    if (auto* menu = dynamic_cast<TPopupMenu*>(p))
+    if (auto* menu = dynamic_cast<TPopupMenu*>(parent))
         into = menu->Items();
-    else if (auto* item = dynamic_cast<TMenuItem*>(p))
+    else if (auto* item = dynamic_cast<TMenuItem*>(parent))
         into = item;
     if (!into) throw Exception("Пункт меню " + std::string(name) + " не указывает своё меню");
     auto* item = new TMenuItem(&form);
@@ -92,6 +37,14 @@ TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* 
     into->Add(item);
     return item;
 }
+
+TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, const char* parentName,
+                               const char* caption, const char* hint, bool visible, TNotifyEvent onClick) {
+    TComponent* parent = parentName && *parentName ? form.FindComponent(parentName) : nullptr;
+    return CreateNonVisualRow(form, kind, name, parent, caption, hint, visible, std::move(onClick));
+}
+
+namespace {
 
 void ApplyFormLayout(TCustomForm& form, const TFormLayout& l) {
     form.SetCaption(l.caption);
@@ -108,13 +61,16 @@ void ApplyFormLayout(TCustomForm& form, const TFormLayout& l) {
     form.SetClientHeight(l.clientHeight);
 }
 
-void ApplyControlRow(TCustomForm& form, TControl& c, const char* parent, int left, int top, int width, int height,
-                     const char* caption, TFontSetting font, const char* hint, bool visible, TModalResult modalResult,
-                     bool isDefault) {
+// The settings every control row has (everything but the kind's own and the events).
+void ApplyControlRow(TCustomForm& form, TControl& c, const TLayoutRow& row) {
     TWinControl* p = &form;
-    if (parent && *parent) p = FindControl<TWinControl>(form, parent);
+    if (row.parent) {
+        p = dynamic_cast<TWinControl*>(row.parent.Read(form, row.member.Name()));
+        if (!p) throw Exception("Родитель элемента " + std::string(row.member.Name()) + " не может его содержать");
+    }
     c.SetParent(p);
-    c.SetVisible(visible);
+    c.SetVisible(row.visible);
+    const TFontSetting& font = row.font;
     if (font.size || font.style || font.color != clDefault) {
         TFont f = c.Font();
         if (font.size) f.SetSize(font.size);
@@ -122,23 +78,19 @@ void ApplyControlRow(TCustomForm& form, TControl& c, const char* parent, int lef
         if (font.color != clDefault) f.SetColor(font.color);
         c.SetFont(f);
     }
-    c.SetCaption(caption);
-    c.SetBounds(left, top, width ? width : c.Width(), height ? height : c.Height());
-    if (*hint) {
-        c.SetHint(hint);
+    c.SetCaption(row.caption);
+    c.SetBounds(row.left, row.top, row.width ? row.width : c.Width(), row.height ? row.height : c.Height());
+    if (*row.hint) {
+        c.SetHint(row.hint);
         c.SetShowHint(true);
     }
     if (auto* b = dynamic_cast<TButton*>(&c)) {
-        b->SetModalResult(modalResult);
-        b->SetDefault(isDefault);
+        b->SetModalResult(row.modalResult);
+        b->SetDefault(row.isDefault);
     }
 }
 
-void BindLayoutEvent(TControl& c, bool change, TNotifyEvent handler) {
-    if (!change) {
-        c.OnClick = std::move(handler);
-        return;
-    }
+void BindChange(TControl& c, TNotifyEvent handler) {
     if (auto* e = dynamic_cast<TCustomEdit*>(&c))
         e->OnChange = std::move(handler);
     else if (auto* cb = dynamic_cast<TCustomComboBox*>(&c))
@@ -153,76 +105,11 @@ void BindKeyPress(TControl& c, TKeyPressEvent handler) {
     w->OnKeyPress = std::move(handler);
 }
 
-namespace {
-
-std::vector<std::string> SplitItems(const char* items) {
-    std::vector<std::string> out;
-    if (!items || !*items) return out;
-    std::string all(items);
-    size_t start = 0;
-    while (true) {
-        size_t nl = all.find('\n', start);
-        out.push_back(all.substr(start, nl == std::string::npos ? std::string::npos : nl - start));
-        if (nl == std::string::npos) break;
-        start = nl + 1;
-    }
-    return out;
-}
-
-}  // namespace
-
-void ApplyKindSettings(TControl& c, const TKindSettings& k) {
-    if (k.color != clDefault) c.SetColor(k.color);
-    if (auto* l = dynamic_cast<TLabel*>(&c)) {
-        // AutoSize first: a fixed-size label keeps the row's size whatever comes next.
-        l->SetAutoSize(k.autoSize);
-        l->SetAlignment(k.alignment);
-        l->SetTransparent(k.transparent);
-        l->SetWordWrap(k.wordWrap);
-    } else if (auto* e = dynamic_cast<TCustomEdit*>(&c)) {
-        e->SetAlignment(k.alignment);
-        e->SetMaxLength(k.maxLength);
-        e->SetReadOnly(k.readOnly);
-        if (auto* s = dynamic_cast<TRzSpinEdit*>(&c)) {
-            s->SetMin(k.spin.min);
-            s->SetMax(k.spin.max);
-            s->SetIncrement(k.spin.increment);
-            s->SetPageIncrement(k.spin.pageIncrement);
-            s->SetDecimals(k.spin.decimals);
-            s->SetAllowKeyEdit(k.spin.allowKeyEdit);
-            s->SetValue(k.spin.value);
-        }
-    } else if (auto* cb = dynamic_cast<TCustomComboBox*>(&c)) {
-        cb->SetItems(SplitItems(k.items));
-        cb->SetItemIndex(k.itemIndex);
-    } else if (auto* st = dynamic_cast<TStaticText*>(&c)) {
-        st->SetAutoSize(k.autoSize);
-        st->SetAlignment(k.alignment);
-        st->SetBorderStyle(k.staticBorder);
-    } else if (auto* g = dynamic_cast<TRzGroupBox*>(&c)) {
-        g->SetBorderWidth(k.bevel.borderWidth);
-    } else if (auto* p = dynamic_cast<TCustomPanel*>(&c)) {
-        p->SetBevelInner(k.bevel.inner);
-        p->SetBevelOuter(k.bevel.outer);
-        p->SetBevelWidth(k.bevel.width);
-        p->SetBorderWidth(k.bevel.borderWidth);
-    } else if (auto* gb = dynamic_cast<TCustomGroupBox*>(&c)) {
-        gb->SetBorderWidth(k.bevel.borderWidth);
-    } else if (auto* img = dynamic_cast<TImage*>(&c)) {
-        img->SetStretch(k.stretch);
-        if (k.glyph && *k.glyph) img->LoadPicture(k.glyph);
-    }
-    if (k.glyph && *k.glyph) {
-        if (auto* bb = dynamic_cast<TBitBtn*>(&c)) bb->LoadGlyph(k.glyph);
-        if (auto* rb = dynamic_cast<TRzBitBtn*>(&c)) rb->LoadGlyph(k.glyph);
-    }
-}
-
-void ApplyTabOrders(TCustomForm& form, const std::vector<std::pair<std::string, int>>& tabs) {
-    auto sorted = tabs;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-    for (const auto& [name, tab] : sorted) {
-        auto* w = dynamic_cast<TWinControl*>(form.FindComponent(name));
+// Puts the rows' tab stops in their order (lowest first, so each lands where it asks).
+void ApplyTabOrders(std::vector<std::pair<TControl*, int>> tabs) {
+    std::stable_sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    for (const auto& [control, tab] : tabs) {
+        auto* w = dynamic_cast<TWinControl*>(control);
         if (!w) continue;
         if (tab < 0) {
             w->SetTabStop(false);
@@ -230,4 +117,30 @@ void ApplyTabOrders(TCustomForm& form, const std::vector<std::pair<std::string, 
         }
         w->SetTabOrder(tab);
     }
+}
+
+}  // namespace
+
+void BuildForm(TCustomForm& form, const TFormLayout& layout, std::span<const TLayoutRow> rows) {
+    ApplyFormLayout(form, layout);
+    std::vector<std::pair<TControl*, int>> tabs;
+    for (const TLayoutRow& row : rows) {
+        const char* name = row.member.Name();
+        if (IsNonVisualKind(row.kind)) {
+            TComponent* parent = row.parent ? row.parent.Read(form, name) : nullptr;
+            row.member.Store(form, CreateNonVisualRow(form, row.kind, name, parent, row.caption, row.hint,
+                                                      row.visible, row.onClick.For(form)));
+            continue;
+        }
+        TControl* c = CreateLayoutControl(row.kind, &form);
+        c->SetName(name);
+        row.member.Store(form, c);
+        ApplyControlRow(form, *c, row);
+        ApplyKindSettings(*c, row);
+        if (row.onClick) c->OnClick = row.onClick.For(form);
+        if (row.onKeyPress) BindKeyPress(*c, row.onKeyPress.For(form));
+        if (row.onChange) BindChange(*c, row.onChange.For(form));
+        tabs.emplace_back(c, row.tab);
+    }
+    ApplyTabOrders(std::move(tabs));
 }
