@@ -2,6 +2,7 @@
 // of a glyph beside a caption.
 #include <algorithm>
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 #include "ui/Button.h"
 
@@ -169,19 +170,8 @@ void TBitBtn::DrawButton(HDC dc, RECT r, bool pressed, bool focused) {
 
 void TBitBtn::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TButton::DefineProperties(props);
-    props.push_back({"NumGlyphs", [](const TComponent& c) { return Variant(int32_t{static_cast<const TBitBtn&>(c).NumGlyphs()}); },
-                     nullptr});
-    props.push_back({"Margin", [](const TComponent& c) { return Variant(int32_t{static_cast<const TBitBtn&>(c).Margin()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Margin");
-                         static_cast<TBitBtn&>(c).SetMargin(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Spacing", [](const TComponent& c) { return Variant(int32_t{static_cast<const TBitBtn&>(c).Spacing()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Spacing");
-                         static_cast<TBitBtn&>(c).SetSpacing(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Layout",
-                     [](const TComponent& c) { return Variant(ButtonLayoutName(static_cast<const TBitBtn&>(c).Layout())); },
-                     nullptr});
+    props.push_back(Property("NumGlyphs", &TBitBtn::NumGlyphs));
+    props.push_back(Property("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin));
+    props.push_back(Property("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing));
+    props.push_back(ShownProperty<TBitBtn>("Layout", [](const TBitBtn& b) { return ButtonLayoutName(b.Layout()); }));
 }

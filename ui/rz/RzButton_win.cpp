@@ -1,5 +1,6 @@
 #include "ui/rz/RzButton.h"
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 
 namespace {
@@ -97,11 +98,7 @@ void TRzButton::DrawButton(HDC dc, RECT r, bool pressed, bool focused) {
 
 void TRzButton::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TCustomDrawnButton::DefineProperties(props);
-    props.push_back({"FrameColor", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzButton&>(c).FrameColor()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for FrameColor");
-                         static_cast<TRzButton&>(c).SetFrameColor(static_cast<TColor>(v.IntValue()));
-                     }});
+    props.push_back(Property("FrameColor", &TRzButton::FrameColor, &TRzButton::SetFrameColor));
 }
 
 TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {}
@@ -133,19 +130,8 @@ void TRzBitBtn::DrawContent(HDC dc, RECT r, bool) {
 
 void TRzBitBtn::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TRzButton::DefineProperties(props);
-    props.push_back({"NumGlyphs", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).NumGlyphs()}); },
-                     nullptr});
-    props.push_back({"Margin", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).Margin()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Margin");
-                         static_cast<TRzBitBtn&>(c).SetMargin(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Spacing", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).Spacing()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Spacing");
-                         static_cast<TRzBitBtn&>(c).SetSpacing(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Layout",
-                     [](const TComponent& c) { return Variant(ButtonLayoutName(static_cast<const TRzBitBtn&>(c).Layout())); },
-                     nullptr});
+    props.push_back(Property("NumGlyphs", &TRzBitBtn::NumGlyphs));
+    props.push_back(Property("Margin", &TRzBitBtn::Margin, &TRzBitBtn::SetMargin));
+    props.push_back(Property("Spacing", &TRzBitBtn::Spacing, &TRzBitBtn::SetSpacing));
+    props.push_back(ShownProperty<TRzBitBtn>("Layout", [](const TRzBitBtn& b) { return ButtonLayoutName(b.Layout()); }));
 }
