@@ -68,19 +68,7 @@ RECT TRzButton::DrawFace(HDC dc, RECT r, bool pressed, bool focused) {
 void TRzButton::DrawContent(HDC dc, RECT r, bool pressed) {
     std::wstring text = Utf8ToWide(Text());
     HGDIOBJ old = SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    if (Enabled()) {
-        SetTextColor(dc, ColorToRGB(Font().Color()));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
-    } else {
-        RECT shadow = r;
-        OffsetRect(&shadow, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shadow, flags);
-        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
-    }
+    DrawButtonCaption(dc, text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, ColorToRGB(Font().Color()), Enabled());
     SelectObject(dc, old);
 }
 
@@ -101,37 +89,6 @@ void TRzButton::DefineProperties(std::vector<TPublishedProperty>& props) const {
     props.push_back(Property("FrameColor", &TRzButton::FrameColor, &TRzButton::SetFrameColor));
 }
 
-TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {}
+TRzBitBtn::TRzBitBtn(TComponent* owner) : TGlyphButton(owner) {}
 
-void TRzBitBtn::SetGlyph(const TGlyph& glyph) {
-    glyph_ = glyph;
-    Invalidate();
-}
-
-void TRzBitBtn::SetLayout(TButtonLayout l) {
-    layout_ = l;
-    Invalidate();
-}
-
-void TRzBitBtn::SetMargin(int v) {
-    margin_ = v;
-    Invalidate();
-}
-
-void TRzBitBtn::SetSpacing(int v) {
-    spacing_ = v;
-    Invalidate();
-}
-
-void TRzBitBtn::DrawContent(HDC dc, RECT r, bool) {
-    DrawGlyphAndCaption(dc, r, glyph_, Text(), Font().Handle(), ColorToRGB(Font().Color()), Enabled(), layout_, margin_,
-                        spacing_);
-}
-
-void TRzBitBtn::DefineProperties(std::vector<TPublishedProperty>& props) const {
-    TRzButton::DefineProperties(props);
-    props.push_back(Property("NumGlyphs", &TRzBitBtn::NumGlyphs));
-    props.push_back(Property("Margin", &TRzBitBtn::Margin, &TRzBitBtn::SetMargin));
-    props.push_back(Property("Spacing", &TRzBitBtn::Spacing, &TRzBitBtn::SetSpacing));
-    props.push_back(ShownProperty<TRzBitBtn>("Layout", [](const TRzBitBtn& b) { return ButtonLayoutName(b.Layout()); }));
-}
+void TRzBitBtn::DrawContent(HDC dc, RECT r, bool) { DrawGlyphContent(dc, r); }
