@@ -17,6 +17,13 @@ public:
     TLabel* ProductName;
     TLabel* Version;
     TLabel* Copyright;
+    // How to reach the makers: captions and values, line by line.
+    TLabel* Label1;
+    TLabel* Label2;
+    TLabel* Label3;
+    TLabel* Label4;
+    TLabel* Label5;
+    TLabel* Label6;
     TLabel* Comments;
     TButton* OKButton;
 

@@ -3,14 +3,13 @@
 #include "app/NameLength.h"
 #include "app/U_main.h"
 #include "data/U_data_mod.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/MessageDialog.h"
 
 TFAdd_categ* FAdd_categ = nullptr;
 
 namespace {
 
-using Row = TLayoutRow<TFAdd_categ>;
 using enum TLayoutKind;
 
 const TFormLayout kForm = {
@@ -19,14 +18,15 @@ const TFormLayout kForm = {
     .borderIcons = biSystemMenu,
 };
 
-const Row kControls[] = {
-    {.name = "Label1", .kind = Label, .left = 8, .top = 16, .width = 177, .height = 13,
+const TLayoutRow kControls[] = {
+    {.member = LAYOUT_MEMBER(TFAdd_categ, Label1), .kind = Label, .left = 8, .top = 16, .width = 177, .height = 13,
      .caption = "Введите наименование категории:"},
-    {.name = "ENazv_group", .kind = Edit, .left = 8, .top = 40, .width = 249, .height = 21, .tab = 0},
-    {.name = "BAdd", .kind = Button, .left = 32, .top = 88, .width = 75, .height = 25, .caption = "Добавить", .tab = 1,
-     .onClick = &TFAdd_categ::BAddClick},
-    {.name = "BCancel", .kind = Button, .left = 152, .top = 88, .width = 75, .height = 25, .caption = "Отмена",
-     .tab = 2, .onClick = &TFAdd_categ::BCancelClick},
+    {.member = LAYOUT_MEMBER(TFAdd_categ, ENazv_group), .kind = Edit, .left = 8, .top = 40, .width = 249,
+     .height = 21, .tab = 0},
+    {.member = LAYOUT_MEMBER(TFAdd_categ, BAdd), .kind = Button, .left = 32, .top = 88, .width = 75, .height = 25,
+     .caption = "Добавить", .tab = 1, .onClick = &TFAdd_categ::BAddClick},
+    {.member = LAYOUT_MEMBER(TFAdd_categ, BCancel), .kind = Button, .left = 152, .top = 88, .width = 75, .height = 25,
+     .caption = "Отмена", .tab = 2, .onClick = &TFAdd_categ::BCancelClick},
 };
 
 // The category table; its first letter is the Cyrillic capital Es.
@@ -37,10 +37,6 @@ const char* const kCategTable = "\xD0\xA1" "ateg.db";
 TFAdd_categ::TFAdd_categ(TComponent* owner) : TForm(owner) {
     SetName("FAdd_categ");
     BuildForm(*this, kForm, kControls);
-    Label1 = FindControl<TLabel>(*this, "Label1");
-    ENazv_group = FindControl<TEdit>(*this, "ENazv_group");
-    BAdd = FindControl<TButton>(*this, "BAdd");
-    BCancel = FindControl<TButton>(*this, "BCancel");
 }
 
 void TFAdd_categ::BAddClick(TComponent*) {

@@ -9,7 +9,7 @@
 #include "core/NumberFormat.h"
 #include "core/Utf16.h"
 #include "data/U_data_mod.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/MessageDialog.h"
 
 TForm2* Form2 = nullptr;
@@ -18,7 +18,6 @@ int Cur_id_food = 0;
 
 namespace {
 
-using Row = TLayoutRow<TForm2>;
 using enum TLayoutKind;
 
 // The caption is set by the opener for each mode; this is the add mode's.
@@ -30,33 +29,40 @@ const TFormLayout kForm = {
 
 constexpr TAlignment kRight = TAlignment::taRightJustify;
 
-const Row kControls[] = {
-    {.name = "Label1", .kind = Label, .left = 8, .top = 8, .width = 56, .height = 13, .caption = "Категория:"},
-    {.name = "BitBtn1", .kind = RzBitBtn, .left = 80, .top = 8, .width = 20, .height = 15, .caption = "+",
-     .font = {10, fsBold}, .tab = 8, .hint = "Добавить новую категорию", .onClick = &TForm2::BitBtn1Click},
-    {.name = "DBGrid1", .kind = RzDBGrid, .left = 8, .top = 24, .width = 209, .height = 249, .tab = 0},
-    {.name = "Label2", .kind = Label, .left = 232, .top = 16, .width = 128, .height = 13,
+const TLayoutRow kControls[] = {
+    {.member = LAYOUT_MEMBER(TForm2, Label1), .kind = Label, .left = 8, .top = 8, .width = 56, .height = 13,
+     .caption = "Категория:"},
+    {.member = LAYOUT_MEMBER(TForm2, BitBtn1), .kind = RzBitBtn, .left = 80, .top = 8, .width = 20, .height = 15,
+     .caption = "+", .font = {10, fsBold}, .tab = 8, .hint = "Добавить новую категорию",
+     .onClick = &TForm2::BitBtn1Click},
+    {.member = LAYOUT_MEMBER(TForm2, DBGrid1), .kind = RzDBGrid, .left = 8, .top = 24, .width = 209, .height = 249,
+     .tab = 0},
+    {.member = LAYOUT_MEMBER(TForm2, Label2), .kind = Label, .left = 232, .top = 16, .width = 128, .height = 13,
      .caption = "Наименование продукта:"},
-    {.name = "ENazv", .kind = Edit, .left = 232, .top = 40, .width = 209, .height = 21, .tab = 1},
-    {.name = "Label3", .kind = Label, .left = 232, .top = 78, .width = 48, .height = 13, .caption = "Белки, г.:"},
-    {.name = "EProtein", .kind = RzEdit, .left = 368, .top = 72, .width = 73, .height = 21, .caption = "0", .tab = 3,
-     .alignment = kRight, .onKeyPress = &TForm2::EProteinKeyPress},
-    {.name = "Label4", .kind = Label, .left = 232, .top = 110, .width = 48, .height = 13, .caption = "Жиры, г.:"},
-    {.name = "EFat", .kind = RzEdit, .left = 368, .top = 104, .width = 73, .height = 21, .caption = "0", .tab = 4,
-     .alignment = kRight, .onKeyPress = &TForm2::EProteinKeyPress},
-    {.name = "Label5", .kind = Label, .left = 232, .top = 142, .width = 68, .height = 13, .caption = "Углеводы, г.:"},
-    {.name = "ECarbo", .kind = RzEdit, .left = 368, .top = 136, .width = 73, .height = 21, .caption = "0", .tab = 5,
-     .alignment = kRight, .onKeyPress = &TForm2::EProteinKeyPress},
-    {.name = "Label6", .kind = Label, .left = 232, .top = 174, .width = 111, .height = 13,
+    {.member = LAYOUT_MEMBER(TForm2, ENazv), .kind = Edit, .left = 232, .top = 40, .width = 209, .height = 21,
+     .tab = 1},
+    {.member = LAYOUT_MEMBER(TForm2, Label3), .kind = Label, .left = 232, .top = 78, .width = 48, .height = 13,
+     .caption = "Белки, г.:"},
+    {.member = LAYOUT_MEMBER(TForm2, EProtein), .kind = RzEdit, .left = 368, .top = 72, .width = 73, .height = 21,
+     .caption = "0", .tab = 3, .alignment = kRight, .onKeyPress = &TForm2::EProteinKeyPress},
+    {.member = LAYOUT_MEMBER(TForm2, Label4), .kind = Label, .left = 232, .top = 110, .width = 48, .height = 13,
+     .caption = "Жиры, г.:"},
+    {.member = LAYOUT_MEMBER(TForm2, EFat), .kind = RzEdit, .left = 368, .top = 104, .width = 73, .height = 21,
+     .caption = "0", .tab = 4, .alignment = kRight, .onKeyPress = &TForm2::EProteinKeyPress},
+    {.member = LAYOUT_MEMBER(TForm2, Label5), .kind = Label, .left = 232, .top = 142, .width = 68, .height = 13,
+     .caption = "Углеводы, г.:"},
+    {.member = LAYOUT_MEMBER(TForm2, ECarbo), .kind = RzEdit, .left = 368, .top = 136, .width = 73, .height = 21,
+     .caption = "0", .tab = 5, .alignment = kRight, .onKeyPress = &TForm2::EProteinKeyPress},
+    {.member = LAYOUT_MEMBER(TForm2, Label6), .kind = Label, .left = 232, .top = 174, .width = 111, .height = 13,
      .caption = "Килокалории в 100 г.:"},
-    {.name = "EKkal", .kind = RzEdit, .left = 368, .top = 168, .width = 73, .height = 21, .caption = "0", .tab = 6,
-     .alignment = kRight, .onKeyPress = &TForm2::EProteinKeyPress},
-    {.name = "BAdd_food", .kind = Button, .left = 232, .top = 240, .width = 105, .height = 25,
+    {.member = LAYOUT_MEMBER(TForm2, EKkal), .kind = RzEdit, .left = 368, .top = 168, .width = 73, .height = 21,
+     .caption = "0", .tab = 6, .alignment = kRight, .onKeyPress = &TForm2::EProteinKeyPress},
+    {.member = LAYOUT_MEMBER(TForm2, BAdd_food), .kind = Button, .left = 232, .top = 240, .width = 105, .height = 25,
      .caption = "Добавить продукт", .tab = 2, .onClick = &TForm2::BAdd_foodClick, .visible = false},
-    {.name = "BChangeFood", .kind = Button, .left = 236, .top = 240, .width = 105, .height = 25,
-     .caption = "Изменить продукт", .tab = 9, .onClick = &TForm2::BChangeFoodClick, .visible = false},
-    {.name = "BCancel_add", .kind = Button, .left = 360, .top = 240, .width = 75, .height = 25, .caption = "Отмена",
-     .tab = 7, .onClick = &TForm2::BCancel_addClick},
+    {.member = LAYOUT_MEMBER(TForm2, BChangeFood), .kind = Button, .left = 236, .top = 240, .width = 105,
+     .height = 25, .caption = "Изменить продукт", .tab = 9, .onClick = &TForm2::BChangeFoodClick, .visible = false},
+    {.member = LAYOUT_MEMBER(TForm2, BCancel_add), .kind = Button, .left = 360, .top = 240, .width = 75, .height = 25,
+     .caption = "Отмена", .tab = 7, .onClick = &TForm2::BCancel_addClick},
 };
 
 // One column, as wide as the grid's inside next to its vertical scroll bar, so that
@@ -89,22 +95,6 @@ double NumberBoxValue(const std::string& text, const std::string& decimalSeparat
 TForm2::TForm2(TComponent* owner) : TForm(owner) {
     SetName("Form2");
     BuildForm(*this, kForm, kControls);
-    Label1 = FindControl<TLabel>(*this, "Label1");
-    BitBtn1 = FindControl<TRzBitBtn>(*this, "BitBtn1");
-    DBGrid1 = FindControl<TRzDBGrid>(*this, "DBGrid1");
-    Label2 = FindControl<TLabel>(*this, "Label2");
-    ENazv = FindControl<TEdit>(*this, "ENazv");
-    Label3 = FindControl<TLabel>(*this, "Label3");
-    EProtein = FindControl<TRzEdit>(*this, "EProtein");
-    Label4 = FindControl<TLabel>(*this, "Label4");
-    EFat = FindControl<TRzEdit>(*this, "EFat");
-    Label5 = FindControl<TLabel>(*this, "Label5");
-    ECarbo = FindControl<TRzEdit>(*this, "ECarbo");
-    Label6 = FindControl<TLabel>(*this, "Label6");
-    EKkal = FindControl<TRzEdit>(*this, "EKkal");
-    BAdd_food = FindControl<TButton>(*this, "BAdd_food");
-    BChangeFood = FindControl<TButton>(*this, "BChangeFood");
-    BCancel_add = FindControl<TButton>(*this, "BCancel_add");
 
     DBGrid1->SetColumns(kCategoryColumns);
     DBGrid1->SetOptions(dgColLines | dgRowLines | dgRowSelect | dgAlwaysShowSelection);

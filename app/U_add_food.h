@@ -9,7 +9,7 @@
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/rz/RzButton.h"
-#include "ui/rz/RzDBGrid.h"
+#include "ui/db/RzDBGrid.h"
 #include "ui/rz/RzEdit.h"
 
 class TForm2 : public TForm {

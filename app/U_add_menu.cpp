@@ -3,13 +3,12 @@
 #include "app/U_main.h"
 #include "data/TextSupport.h"
 #include "data/U_data_mod.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 
 TFAddToMenu* FAddToMenu = nullptr;
 
 namespace {
 
-using Row = TLayoutRow<TFAddToMenu>;
 using enum TLayoutKind;
 
 const TFormLayout kForm = {
@@ -17,21 +16,22 @@ const TFormLayout kForm = {
     .left = 412, .top = 252, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
 };
 
-const Row kControls[] = {
-    {.name = "LNazv_food", .kind = Label, .left = 16, .top = 16, .height = 16, .font = {10, fsBold}},
-    {.name = "Label2", .kind = Label, .left = 16, .top = 48, .width = 82, .height = 13,
+const TLayoutRow kControls[] = {
+    {.member = LAYOUT_MEMBER(TFAddToMenu, LNazv_food), .kind = Label, .left = 16, .top = 16, .height = 16,
+     .font = {10, fsBold}},
+    {.member = LAYOUT_MEMBER(TFAddToMenu, Label2), .kind = Label, .left = 16, .top = 48, .width = 82, .height = 13,
      .caption = "Вес продукта, г:"},
-    {.name = "SpinEdit1", .kind = RzSpinEdit, .left = 112, .top = 45, .width = 105, .height = 21, .tab = 0,
-     .spin = {.min = 0, .max = 1000000, .increment = 1, .pageIncrement = 10, .decimals = 0, .value = 0,
-              .allowKeyEdit = true},
+    {.member = LAYOUT_MEMBER(TFAddToMenu, SpinEdit1), .kind = RzSpinEdit, .left = 112, .top = 45, .width = 105,
+     .height = 21, .tab = 0,
+     .spin = {.min = 0, .max = 1000000, .increment = 1, .pageIncrement = 10, .decimals = 0, .value = 0, .allowKeyEdit = true},
      .onKeyPress = &TFAddToMenu::SpinEdit1KeyPress},
     // Never shown: only its text, the first diet's name, goes into the ration row.
-    {.name = "CBDiet", .kind = RzComboBox, .left = 16, .top = 88, .width = 201, .height = 21, .tab = 1,
-     .visible = false},
-    {.name = "BAdd_menu", .kind = RzButton, .left = 24, .top = 88, .caption = "Добавить", .tab = 2,
-     .onClick = &TFAddToMenu::BAdd_menuClick},
-    {.name = "BCancel_menu", .kind = RzButton, .left = 136, .top = 88, .caption = "Отмена", .tab = 3,
-     .onClick = &TFAddToMenu::BCancel_menuClick},
+    {.member = LAYOUT_MEMBER(TFAddToMenu, CBDiet), .kind = RzComboBox, .left = 16, .top = 88, .width = 201,
+     .height = 21, .tab = 1, .visible = false},
+    {.member = LAYOUT_MEMBER(TFAddToMenu, BAdd_menu), .kind = RzButton, .left = 24, .top = 88, .caption = "Добавить",
+     .tab = 2, .onClick = &TFAddToMenu::BAdd_menuClick},
+    {.member = LAYOUT_MEMBER(TFAddToMenu, BCancel_menu), .kind = RzButton, .left = 136, .top = 88,
+     .caption = "Отмена", .tab = 3, .onClick = &TFAddToMenu::BCancel_menuClick},
 };
 
 int32_t StrToInt(const std::string& text) {
@@ -71,12 +71,6 @@ bool SourceOf(int addSource, TFoodSource& s) {
 TFAddToMenu::TFAddToMenu(TComponent* owner) : TForm(owner) {
     SetName("FAddToMenu");
     BuildForm(*this, kForm, kControls);
-    LNazv_food = FindControl<TLabel>(*this, "LNazv_food");
-    Label2 = FindControl<TLabel>(*this, "Label2");
-    SpinEdit1 = FindControl<TRzSpinEdit>(*this, "SpinEdit1");
-    CBDiet = FindControl<TRzComboBox>(*this, "CBDiet");
-    BAdd_menu = FindControl<TRzButton>(*this, "BAdd_menu");
-    BCancel_menu = FindControl<TRzButton>(*this, "BCancel_menu");
     OnShow = [this](TComponent* s) { FormShow(s); };
     OnClose = [this](TComponent* s, TCloseAction& a) { FormClose(s, a); };
 }

@@ -11,7 +11,7 @@
 #include "skin/data/SkinData.h"
 #include "ui/Application.h"
 #include "ui/Glyph.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/MessageDialog.h"
 #include "ui/Shell.h"
 
@@ -20,7 +20,6 @@ std::string FoodsQueryText;
 
 namespace {
 
-using Row = TLayoutRow<TForm1>;
 using enum TLayoutKind;
 
 const TFormLayout kForm = {
@@ -30,61 +29,62 @@ const TFormLayout kForm = {
 
 // Parents come before their children; positions inside the group box and the totals
 // panel are relative to them.
-const Row kControls[] = {
-    {.name = "Label1", .kind = Label, .left = 8, .top = 8, .width = 82, .height = 16, .caption = "Категория:",
-     .font = {10, fsBold}},
-    {.name = "CBCateg", .kind = RzComboBoxList, .left = 8, .top = 32, .width = 193, .height = 21, .tab = 3,
-     .onChange = &TForm1::CBCategChange},
-    {.name = "BMassa", .kind = Button, .left = 240, .top = 32, .width = 75, .height = 25, .caption = "Расчет веса",
-     .tab = 6, .hint = "Расчет оптимального веса", .onClick = &TForm1::BMassaClick},
-    {.name = "RzMenuToolbarButton1", .kind = MenuToolbarButton, .left = 576, .top = 16, .width = 25, .height = 26,
-     .hint = "Помощь"},
-    {.name = "Label2", .kind = Label, .left = 8, .top = 64, .width = 68, .height = 16, .caption = "Продукт:",
-     .font = {10, fsBold}},
-    {.name = "RzDBGrid1", .kind = RzDBGrid, .left = 8, .top = 88, .width = 529, .height = 249, .tab = 1},
-    {.name = "RzBitBtn1", .kind = RzBitBtn, .left = 544, .top = 88, .width = 73, .caption = "Добавить", .tab = 0,
-     .hint = "Добавить новый продукт", .onClick = &TForm1::RzBitBtn1Click},
-    {.name = "BDel_food", .kind = RzBitBtn, .left = 544, .top = 128, .width = 73, .caption = "Удалить", .tab = 2,
-     .hint = "Удалить продукт", .onClick = &TForm1::BDel_foodClick},
-    {.name = "RzButton1", .kind = RzButton, .left = 544, .top = 168, .caption = "Изменить", .tab = 8,
-     .hint = "Изменить продукт", .onClick = &TForm1::RzButton1Click},
-    {.name = "BFind_food", .kind = RzButton, .left = 544, .top = 208, .caption = "Найти", .tab = 5,
-     .hint = "Найти продукт", .onClick = &TForm1::BFind_foodClick},
-    {.name = "RzGroupBox1", .kind = RzGroupBox, .left = 8, .top = 344, .width = 529, .height = 169,
-     .caption = " Рацион ", .font = {10, fsBold}, .tab = 4, .bevel = {.borderWidth = 4}},
-    {.name = "RzBitBtn3", .kind = RzBitBtn, .left = 544, .top = 480, .caption = "Выход", .tab = 7,
-     .onClick = &TForm1::RzBitBtn3Click, .glyph = kGlyphExit},
-    {.name = "PopupMenu1", .kind = PopupMenu, .left = 0, .top = 0},
-    {.name = "N1", .kind = MenuItem, .left = 0, .top = 0, .caption = "Помощь", .onClick = &TForm1::N1Click,
-     .parent = "PopupMenu1"},
-    {.name = "N2", .kind = MenuItem, .left = 0, .top = 0, .caption = "О программе...", .onClick = &TForm1::N2Click,
-     .parent = "PopupMenu1"},
+const TLayoutRow kControls[] = {
+    {.member = LAYOUT_MEMBER(TForm1, Label1), .kind = Label, .left = 8, .top = 8, .width = 82, .height = 16,
+     .caption = "Категория:", .font = {10, fsBold}},
+    {.member = LAYOUT_MEMBER(TForm1, CBCateg), .kind = RzComboBoxList, .left = 8, .top = 32, .width = 193,
+     .height = 21, .tab = 3, .onChange = &TForm1::CBCategChange},
+    {.member = LAYOUT_MEMBER(TForm1, BMassa), .kind = Button, .left = 240, .top = 32, .width = 75, .height = 25,
+     .caption = "Расчет веса", .tab = 6, .hint = "Расчет оптимального веса", .onClick = &TForm1::BMassaClick},
+    {.member = LAYOUT_MEMBER(TForm1, RzMenuToolbarButton1), .kind = MenuToolbarButton, .left = 576, .top = 16,
+     .width = 25, .height = 26, .hint = "Помощь"},
+    {.member = LAYOUT_MEMBER(TForm1, Label2), .kind = Label, .left = 8, .top = 64, .width = 68, .height = 16,
+     .caption = "Продукт:", .font = {10, fsBold}},
+    {.member = LAYOUT_MEMBER(TForm1, RzDBGrid1), .kind = RzDBGrid, .left = 8, .top = 88, .width = 529, .height = 249,
+     .tab = 1},
+    {.member = LAYOUT_MEMBER(TForm1, RzBitBtn1), .kind = RzBitBtn, .left = 544, .top = 88, .width = 73,
+     .caption = "Добавить", .tab = 0, .hint = "Добавить новый продукт", .onClick = &TForm1::RzBitBtn1Click},
+    {.member = LAYOUT_MEMBER(TForm1, BDel_food), .kind = RzBitBtn, .left = 544, .top = 128, .width = 73,
+     .caption = "Удалить", .tab = 2, .hint = "Удалить продукт", .onClick = &TForm1::BDel_foodClick},
+    {.member = LAYOUT_MEMBER(TForm1, RzButton1), .kind = RzButton, .left = 544, .top = 168, .caption = "Изменить",
+     .tab = 8, .hint = "Изменить продукт", .onClick = &TForm1::RzButton1Click},
+    {.member = LAYOUT_MEMBER(TForm1, BFind_food), .kind = RzButton, .left = 544, .top = 208, .caption = "Найти",
+     .tab = 5, .hint = "Найти продукт", .onClick = &TForm1::BFind_foodClick},
+    {.member = LAYOUT_MEMBER(TForm1, RzGroupBox1), .kind = RzGroupBox, .left = 8, .top = 344, .width = 529,
+     .height = 169, .caption = " Рацион ", .font = {10, fsBold}, .tab = 4, .bevel = {.borderWidth = 4}},
+    {.member = LAYOUT_MEMBER(TForm1, RzBitBtn3), .kind = RzBitBtn, .left = 544, .top = 480, .caption = "Выход",
+     .tab = 7, .onClick = &TForm1::RzBitBtn3Click, .glyph = kGlyphExit},
+    {.member = LAYOUT_MEMBER(TForm1, PopupMenu1), .kind = PopupMenu, .left = 0, .top = 0},
+    {.member = LAYOUT_MEMBER(TForm1, N1), .kind = MenuItem, .left = 0, .top = 0, .caption = "Помощь",
+     .onClick = &TForm1::N1Click, .parent = &TForm1::PopupMenu1},
+    {.member = LAYOUT_MEMBER(TForm1, N2), .kind = MenuItem, .left = 0, .top = 0, .caption = "О программе...",
+     .onClick = &TForm1::N2Click, .parent = &TForm1::PopupMenu1},
 
     // --- the ration, inside RzGroupBox1.
-    {.name = "DBGMenu", .kind = RzDBGrid, .left = 8, .top = 16, .width = 289, .height = 145, .font = {8, 0},
-     .tab = 1, .parent = "RzGroupBox1", .color = clBtnFace},
-    {.name = "DBNavigator1", .kind = DBNavigator, .left = 312, .top = 16, .width = 25, .height = 25, .tab = 2,
-     .parent = "RzGroupBox1"},
-    {.name = "RzBitBtn2", .kind = RzBitBtn, .left = 312, .top = 56, .width = 28, .tab = 3,
+    {.member = LAYOUT_MEMBER(TForm1, DBGMenu), .kind = RzDBGrid, .left = 8, .top = 16, .width = 289, .height = 145,
+     .font = {8, 0}, .tab = 1, .parent = &TForm1::RzGroupBox1, .color = clBtnFace},
+    {.member = LAYOUT_MEMBER(TForm1, DBNavigator1), .kind = DBNavigator, .left = 312, .top = 16, .width = 25,
+     .height = 25, .tab = 2, .parent = &TForm1::RzGroupBox1},
+    {.member = LAYOUT_MEMBER(TForm1, RzBitBtn2), .kind = RzBitBtn, .left = 312, .top = 56, .width = 28, .tab = 3,
      .hint = "Выберите продукт в таблице,\rчтобы добавить его в рацион", .onClick = &TForm1::RzBitBtn2Click,
-     .parent = "RzGroupBox1", .glyph = kGlyphAdd},
-    {.name = "Panel1", .kind = RzPanel, .left = 352, .top = 16, .width = 169, .height = 145, .tab = 0,
-     .parent = "RzGroupBox1", .bevel = {.inner = TBevelCut::bvNone, .outer = TBevelCut::bvLowered}},
-    {.name = "Label3", .kind = Label, .left = 8, .top = 8, .caption = "Итого:", .font = {9, fsBold | fsUnderline},
-     .parent = "Panel1"},
-    {.name = "Label4", .kind = Label, .left = 8, .top = 32, .caption = "Белков, г:", .font = {8, fsBold},
-     .parent = "Panel1"},
-    {.name = "Label5", .kind = Label, .left = 8, .top = 56, .caption = "Жиров, г:", .font = {8, fsBold},
-     .parent = "Panel1"},
-    {.name = "Label6", .kind = Label, .left = 8, .top = 80, .caption = "Углеводов, г:", .font = {8, fsBold},
-     .parent = "Panel1"},
-    {.name = "Label7", .kind = Label, .left = 8, .top = 104, .caption = "Ккал:", .font = {8, fsBold},
-     .parent = "Panel1"},
+     .parent = &TForm1::RzGroupBox1, .glyph = kGlyphAdd},
+    {.member = LAYOUT_MEMBER(TForm1, Panel1), .kind = RzPanel, .left = 352, .top = 16, .width = 169, .height = 145,
+     .tab = 0, .parent = &TForm1::RzGroupBox1, .bevel = {.inner = TBevelCut::bvNone, .outer = TBevelCut::bvLowered}},
+    {.member = LAYOUT_MEMBER(TForm1, Label3), .kind = Label, .left = 8, .top = 8, .caption = "Итого:",
+     .font = {9, fsBold | fsUnderline}, .parent = &TForm1::Panel1},
+    {.member = LAYOUT_MEMBER(TForm1, Label4), .kind = Label, .left = 8, .top = 32, .caption = "Белков, г:",
+     .font = {8, fsBold}, .parent = &TForm1::Panel1},
+    {.member = LAYOUT_MEMBER(TForm1, Label5), .kind = Label, .left = 8, .top = 56, .caption = "Жиров, г:",
+     .font = {8, fsBold}, .parent = &TForm1::Panel1},
+    {.member = LAYOUT_MEMBER(TForm1, Label6), .kind = Label, .left = 8, .top = 80, .caption = "Углеводов, г:",
+     .font = {8, fsBold}, .parent = &TForm1::Panel1},
+    {.member = LAYOUT_MEMBER(TForm1, Label7), .kind = Label, .left = 8, .top = 104, .caption = "Ккал:",
+     .font = {8, fsBold}, .parent = &TForm1::Panel1},
     // The totals take the group box's font (through the panel): bold, 10 points.
-    {.name = "DBProt", .kind = DBText, .left = 74, .top = 31, .parent = "Panel1"},
-    {.name = "DBFat", .kind = DBText, .left = 72, .top = 55, .parent = "Panel1"},
-    {.name = "DBCarbo", .kind = DBText, .left = 94, .top = 79, .parent = "Panel1"},
-    {.name = "DBKkal", .kind = DBText, .left = 46, .top = 103, .parent = "Panel1"},
+    {.member = LAYOUT_MEMBER(TForm1, DBProt), .kind = DBText, .left = 74, .top = 31, .parent = &TForm1::Panel1},
+    {.member = LAYOUT_MEMBER(TForm1, DBFat), .kind = DBText, .left = 72, .top = 55, .parent = &TForm1::Panel1},
+    {.member = LAYOUT_MEMBER(TForm1, DBCarbo), .kind = DBText, .left = 94, .top = 79, .parent = &TForm1::Panel1},
+    {.member = LAYOUT_MEMBER(TForm1, DBKkal), .kind = DBText, .left = 46, .top = 103, .parent = &TForm1::Panel1},
 };
 
 const TColumnSetting kFoodColumns[] = {
@@ -105,34 +105,6 @@ std::string EditorNumber(const TField& field) {
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
     SetName("Form1");
     BuildForm(*this, kForm, kControls);
-    Label1 = FindControl<TLabel>(*this, "Label1");
-    CBCateg = FindControl<TRzComboBox>(*this, "CBCateg");
-    BMassa = FindControl<TButton>(*this, "BMassa");
-    RzMenuToolbarButton1 = FindControl<TRzMenuToolbarButton>(*this, "RzMenuToolbarButton1");
-    Label2 = FindControl<TLabel>(*this, "Label2");
-    RzDBGrid1 = FindControl<TRzDBGrid>(*this, "RzDBGrid1");
-    RzBitBtn1 = FindControl<TRzBitBtn>(*this, "RzBitBtn1");
-    BDel_food = FindControl<TRzBitBtn>(*this, "BDel_food");
-    RzButton1 = FindControl<TRzButton>(*this, "RzButton1");
-    BFind_food = FindControl<TRzButton>(*this, "BFind_food");
-    RzGroupBox1 = FindControl<TRzGroupBox>(*this, "RzGroupBox1");
-    RzBitBtn3 = FindControl<TRzBitBtn>(*this, "RzBitBtn3");
-    PopupMenu1 = dynamic_cast<TPopupMenu*>(FindComponent("PopupMenu1"));
-    N1 = dynamic_cast<TMenuItem*>(FindComponent("N1"));
-    N2 = dynamic_cast<TMenuItem*>(FindComponent("N2"));
-    DBGMenu = FindControl<TRzDBGrid>(*this, "DBGMenu");
-    DBNavigator1 = FindControl<TDBNavigator>(*this, "DBNavigator1");
-    RzBitBtn2 = FindControl<TRzBitBtn>(*this, "RzBitBtn2");
-    Panel1 = FindControl<TRzPanel>(*this, "Panel1");
-    Label3 = FindControl<TLabel>(*this, "Label3");
-    Label4 = FindControl<TLabel>(*this, "Label4");
-    Label5 = FindControl<TLabel>(*this, "Label5");
-    Label6 = FindControl<TLabel>(*this, "Label6");
-    Label7 = FindControl<TLabel>(*this, "Label7");
-    DBProt = FindControl<TDBText>(*this, "DBProt");
-    DBFat = FindControl<TDBText>(*this, "DBFat");
-    DBCarbo = FindControl<TDBText>(*this, "DBCarbo");
-    DBKkal = FindControl<TDBText>(*this, "DBKkal");
 
     // The help button: its picture and the menu it drops down.
     RzMenuToolbarButton1->SetGlyph(LoadGlyphResource(kGlyphHelp));

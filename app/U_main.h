@@ -4,14 +4,14 @@
 #include <string>
 
 #include "ui/Button.h"
-#include "ui/DBNavigator.h"
-#include "ui/DBText.h"
+#include "ui/db/DBNavigator.h"
+#include "ui/db/DBText.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/Menus.h"
 #include "ui/rz/RzButton.h"
 #include "ui/rz/RzComboBox.h"
-#include "ui/rz/RzDBGrid.h"
+#include "ui/db/RzDBGrid.h"
 #include "ui/rz/RzPanel.h"
 #include "ui/rz/RzToolButton.h"
 

@@ -4,13 +4,12 @@
 
 #include "app/MassaCalc.h"
 #include "core/Locale.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 
 TFMassa* FMassa = nullptr;
 
 namespace {
 
-using Row = TLayoutRow<TFMassa>;
 using enum TLayoutKind;
 
 // The inputs every opening starts with.
@@ -29,47 +28,47 @@ const TFormLayout kForm = {
 
 // Positions inside a group box are relative to it; tab orders count among the controls
 // of the same parent.
-const Row kControls[] = {
-    {.name = "GroupBox2", .kind = GroupBox, .left = 8, .top = 8, .width = 265, .height = 153,
+const TLayoutRow kControls[] = {
+    {.member = LAYOUT_MEMBER(TFMassa, GroupBox2), .kind = GroupBox, .left = 8, .top = 8, .width = 265, .height = 153,
      .caption = " Ваши данные ", .font = kCaptionFont, .tab = 0},
-    {.name = "Label1", .kind = Label, .left = 8, .top = 24, .width = 50, .height = 13, .caption = "Рост (см):",
-     .font = kPlain, .parent = "GroupBox2"},
-    {.name = "SEHeight", .kind = RzSpinEdit, .left = 168, .top = 21, .width = 81, .height = 24, .font = kPlain,
-     .tab = 0, .parent = "GroupBox2",
+    {.member = LAYOUT_MEMBER(TFMassa, Label1), .kind = Label, .left = 8, .top = 24, .width = 50, .height = 13,
+     .caption = "Рост (см):", .font = kPlain, .parent = &TFMassa::GroupBox2},
+    {.member = LAYOUT_MEMBER(TFMassa, SEHeight), .kind = RzSpinEdit, .left = 168, .top = 21, .width = 81,
+     .height = 24, .font = kPlain, .tab = 0, .parent = &TFMassa::GroupBox2,
      .spin = {.min = 100, .max = 220, .increment = 1, .pageIncrement = 10, .decimals = 0, .value = kHeightDefault}},
-    {.name = "Label2", .kind = Label, .left = 8, .top = 56, .width = 45, .height = 13, .caption = "Возраст:",
-     .font = kPlain, .parent = "GroupBox2"},
-    {.name = "SEAge", .kind = RzSpinEdit, .left = 168, .top = 53, .width = 81, .height = 24, .font = kPlain,
-     .tab = 1, .parent = "GroupBox2",
+    {.member = LAYOUT_MEMBER(TFMassa, Label2), .kind = Label, .left = 8, .top = 56, .width = 45, .height = 13,
+     .caption = "Возраст:", .font = kPlain, .parent = &TFMassa::GroupBox2},
+    {.member = LAYOUT_MEMBER(TFMassa, SEAge), .kind = RzSpinEdit, .left = 168, .top = 53, .width = 81, .height = 24,
+     .font = kPlain, .tab = 1, .parent = &TFMassa::GroupBox2,
      .spin = {.min = 15, .max = 100, .increment = 1, .pageIncrement = 10, .decimals = 0, .value = kAgeDefault}},
-    {.name = "Label3", .kind = Label, .left = 8, .top = 88, .width = 23, .height = 13, .caption = "Пол:",
-     .font = kPlain, .parent = "GroupBox2"},
-    {.name = "CBSex", .kind = RzComboBoxList, .left = 168, .top = 85, .width = 81, .height = 21, .font = kPlain,
-     .tab = 2, .parent = "GroupBox2", .items = "М\nЖ", .itemIndex = 1},
-    {.name = "Label4", .kind = Label, .left = 8, .top = 120, .width = 112, .height = 13,
+    {.member = LAYOUT_MEMBER(TFMassa, Label3), .kind = Label, .left = 8, .top = 88, .width = 23, .height = 13,
+     .caption = "Пол:", .font = kPlain, .parent = &TFMassa::GroupBox2},
+    {.member = LAYOUT_MEMBER(TFMassa, CBSex), .kind = RzComboBoxList, .left = 168, .top = 85, .width = 81,
+     .height = 21, .font = kPlain, .tab = 2, .parent = &TFMassa::GroupBox2, .items = "М\nЖ", .itemIndex = 1},
+    {.member = LAYOUT_MEMBER(TFMassa, Label4), .kind = Label, .left = 8, .top = 120, .width = 112, .height = 13,
      .caption = "Обхват запястья (см):", .font = kPlain,
-     .hint = "С помощью \"сантиметра\" измерить\rзапястье своей ведущей руки", .parent = "GroupBox2"},
-    {.name = "SERuka", .kind = RzSpinEdit, .left = 168, .top = 117, .width = 81, .height = 24, .font = kPlain,
-     .tab = 3, .parent = "GroupBox2",
+     .hint = "С помощью \"сантиметра\" измерить\rзапястье своей ведущей руки", .parent = &TFMassa::GroupBox2},
+    {.member = LAYOUT_MEMBER(TFMassa, SERuka), .kind = RzSpinEdit, .left = 168, .top = 117, .width = 81, .height = 24,
+     .font = kPlain, .tab = 3, .parent = &TFMassa::GroupBox2,
      .spin = {.min = 10, .max = 70, .increment = 0.1, .pageIncrement = 10, .decimals = 1, .value = kWristDefault}},
-    {.name = "BMassa", .kind = Button, .left = 104, .top = 170, .width = 75, .height = 25, .caption = "Расчитать",
-     .tab = 2, .onClick = &TFMassa::BMassaClick},
-    {.name = "GroupBox1", .kind = GroupBox, .left = 8, .top = 208, .width = 265, .height = 121,
-     .caption = " Ваш оптимальный вес (кг) ", .font = kCaptionFont, .tab = 1},
-    {.name = "Label5", .kind = Label, .left = 8, .top = 24, .width = 134, .height = 13,
-     .caption = "По формуле Петровского:", .font = kPlain, .parent = "GroupBox1"},
-    {.name = "STPetrovski", .kind = StaticText, .left = 168, .top = 23, .width = 81, .height = 20,
-     .font = kCaptionFont, .tab = 0, .parent = "GroupBox1", .autoSize = false},
-    {.name = "Label6", .kind = Label, .left = 8, .top = 56, .width = 128, .height = 13,
-     .caption = "По формуле Поля Брока:", .font = kPlain, .parent = "GroupBox1"},
-    {.name = "STBrok", .kind = StaticText, .left = 168, .top = 55, .width = 81, .height = 20,
-     .font = kCaptionFont, .tab = 1, .parent = "GroupBox1", .autoSize = false},
-    {.name = "Label7", .kind = Label, .left = 8, .top = 80, .width = 98, .height = 13,
-     .caption = "Тип телосложения:", .font = kPlain, .parent = "GroupBox1"},
-    {.name = "LType", .kind = Label, .left = 8, .top = 96, .width = 249, .height = 15, .font = {8, fsBold},
-     .parent = "GroupBox1", .autoSize = false},
-    {.name = "BCancel", .kind = Button, .left = 104, .top = 338, .width = 75, .height = 25, .caption = "Закрыть",
-     .tab = 3, .onClick = &TFMassa::BCancelClick},
+    {.member = LAYOUT_MEMBER(TFMassa, BMassa), .kind = Button, .left = 104, .top = 170, .width = 75, .height = 25,
+     .caption = "Расчитать", .tab = 2, .onClick = &TFMassa::BMassaClick},
+    {.member = LAYOUT_MEMBER(TFMassa, GroupBox1), .kind = GroupBox, .left = 8, .top = 208, .width = 265,
+     .height = 121, .caption = " Ваш оптимальный вес (кг) ", .font = kCaptionFont, .tab = 1},
+    {.member = LAYOUT_MEMBER(TFMassa, Label5), .kind = Label, .left = 8, .top = 24, .width = 134, .height = 13,
+     .caption = "По формуле Петровского:", .font = kPlain, .parent = &TFMassa::GroupBox1},
+    {.member = LAYOUT_MEMBER(TFMassa, STPetrovski), .kind = StaticText, .left = 168, .top = 23, .width = 81,
+     .height = 20, .font = kCaptionFont, .tab = 0, .parent = &TFMassa::GroupBox1, .autoSize = false},
+    {.member = LAYOUT_MEMBER(TFMassa, Label6), .kind = Label, .left = 8, .top = 56, .width = 128, .height = 13,
+     .caption = "По формуле Поля Брока:", .font = kPlain, .parent = &TFMassa::GroupBox1},
+    {.member = LAYOUT_MEMBER(TFMassa, STBrok), .kind = StaticText, .left = 168, .top = 55, .width = 81, .height = 20,
+     .font = kCaptionFont, .tab = 1, .parent = &TFMassa::GroupBox1, .autoSize = false},
+    {.member = LAYOUT_MEMBER(TFMassa, Label7), .kind = Label, .left = 8, .top = 80, .width = 98, .height = 13,
+     .caption = "Тип телосложения:", .font = kPlain, .parent = &TFMassa::GroupBox1},
+    {.member = LAYOUT_MEMBER(TFMassa, LType), .kind = Label, .left = 8, .top = 96, .width = 249, .height = 15,
+     .font = {8, fsBold}, .parent = &TFMassa::GroupBox1, .autoSize = false},
+    {.member = LAYOUT_MEMBER(TFMassa, BCancel), .kind = Button, .left = 104, .top = 338, .width = 75, .height = 25,
+     .caption = "Закрыть", .tab = 3, .onClick = &TFMassa::BCancelClick},
 };
 
 }  // namespace
@@ -77,24 +76,6 @@ const Row kControls[] = {
 TFMassa::TFMassa(TComponent* owner) : TForm(owner) {
     SetName("FMassa");
     BuildForm(*this, kForm, kControls);
-    GroupBox2 = FindControl<TGroupBox>(*this, "GroupBox2");
-    Label1 = FindControl<TLabel>(*this, "Label1");
-    SEHeight = FindControl<TRzSpinEdit>(*this, "SEHeight");
-    Label2 = FindControl<TLabel>(*this, "Label2");
-    SEAge = FindControl<TRzSpinEdit>(*this, "SEAge");
-    Label3 = FindControl<TLabel>(*this, "Label3");
-    CBSex = FindControl<TRzComboBox>(*this, "CBSex");
-    Label4 = FindControl<TLabel>(*this, "Label4");
-    SERuka = FindControl<TRzSpinEdit>(*this, "SERuka");
-    BMassa = FindControl<TButton>(*this, "BMassa");
-    GroupBox1 = FindControl<TGroupBox>(*this, "GroupBox1");
-    Label5 = FindControl<TLabel>(*this, "Label5");
-    STPetrovski = FindControl<TStaticText>(*this, "STPetrovski");
-    Label6 = FindControl<TLabel>(*this, "Label6");
-    STBrok = FindControl<TStaticText>(*this, "STBrok");
-    Label7 = FindControl<TLabel>(*this, "Label7");
-    LType = FindControl<TLabel>(*this, "LType");
-    BCancel = FindControl<TButton>(*this, "BCancel");
     // The results are shown, not visited: they keep their place in the order but are
     // no tab stops.
     for (TStaticText* st : {STPetrovski, STBrok}) {

@@ -7,14 +7,13 @@
 #include "core/NumberFormat.h"
 #include "data/U_data_mod.h"
 #include "ui/Application.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/MessageDialog.h"
 
 TFSearch* FSearch = nullptr;
 
 namespace {
 
-using Row = TLayoutRow<TFSearch>;
 using enum TLayoutKind;
 
 const TFormLayout kForm = {
@@ -22,23 +21,24 @@ const TFormLayout kForm = {
     .left = 281, .top = 145, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
 };
 
-const Row kControls[] = {
-    {.name = "Label1", .kind = Label, .left = 16, .top = 16, .width = 205, .height = 13,
+const TLayoutRow kControls[] = {
+    {.member = LAYOUT_MEMBER(TFSearch, Label1), .kind = Label, .left = 16, .top = 16, .width = 205, .height = 13,
      .caption = "Введите название продукта для поиска:"},
-    {.name = "ESearch", .kind = Edit, .left = 16, .top = 40, .width = 209, .height = 21, .tab = 1,
-     .onChange = &TFSearch::ESearchChange},
-    {.name = "Button3", .kind = Button, .left = 248, .top = 40, .width = 65, .height = 21, .caption = "Очистить",
-     .tab = 4, .hint = "Очистить поле поиска", .onClick = &TFSearch::Button3Click},
-    {.name = "DBGFood", .kind = RzDBGrid, .left = 16, .top = 72, .width = 505, .height = 377, .tab = 0},
-    {.name = "Button1", .kind = Button, .left = 40, .top = 460, .width = 113, .height = 25,
+    {.member = LAYOUT_MEMBER(TFSearch, ESearch), .kind = Edit, .left = 16, .top = 40, .width = 209, .height = 21,
+     .tab = 1, .onChange = &TFSearch::ESearchChange},
+    {.member = LAYOUT_MEMBER(TFSearch, Button3), .kind = Button, .left = 248, .top = 40, .width = 65, .height = 21,
+     .caption = "Очистить", .tab = 4, .hint = "Очистить поле поиска", .onClick = &TFSearch::Button3Click},
+    {.member = LAYOUT_MEMBER(TFSearch, DBGFood), .kind = RzDBGrid, .left = 16, .top = 72, .width = 505, .height = 377,
+     .tab = 0},
+    {.member = LAYOUT_MEMBER(TFSearch, Button1), .kind = Button, .left = 40, .top = 460, .width = 113, .height = 25,
      .caption = "Добавить в рацион", .tab = 2, .hint = "Выберите продукт в таблице,\rчтобы добавить его в рацион",
      .onClick = &TFSearch::Button1Click},
-    {.name = "BChange", .kind = Button, .left = 176, .top = 460, .width = 75, .height = 25, .caption = "Изменить",
-     .tab = 5, .hint = "Изменить продукт", .onClick = &TFSearch::BChangeClick},
-    {.name = "BDelete", .kind = Button, .left = 272, .top = 460, .width = 75, .height = 25, .caption = "Удалить",
-     .tab = 6, .hint = "Удалить продукт", .onClick = &TFSearch::BDeleteClick},
-    {.name = "Button2", .kind = Button, .left = 432, .top = 460, .width = 75, .height = 25, .caption = "Закрыть",
-     .tab = 3, .onClick = &TFSearch::Button2Click},
+    {.member = LAYOUT_MEMBER(TFSearch, BChange), .kind = Button, .left = 176, .top = 460, .width = 75, .height = 25,
+     .caption = "Изменить", .tab = 5, .hint = "Изменить продукт", .onClick = &TFSearch::BChangeClick},
+    {.member = LAYOUT_MEMBER(TFSearch, BDelete), .kind = Button, .left = 272, .top = 460, .width = 75, .height = 25,
+     .caption = "Удалить", .tab = 6, .hint = "Удалить продукт", .onClick = &TFSearch::BDeleteClick},
+    {.member = LAYOUT_MEMBER(TFSearch, Button2), .kind = Button, .left = 432, .top = 460, .width = 75, .height = 25,
+     .caption = "Закрыть", .tab = 3, .onClick = &TFSearch::Button2Click},
 };
 
 const TColumnSetting kFoodColumns[] = {
@@ -57,14 +57,6 @@ std::string EditorNumber(const TField& field) {
 TFSearch::TFSearch(TComponent* owner) : TForm(owner) {
     SetName("FSearch");
     BuildForm(*this, kForm, kControls);
-    Label1 = FindControl<TLabel>(*this, "Label1");
-    ESearch = FindControl<TEdit>(*this, "ESearch");
-    Button3 = FindControl<TButton>(*this, "Button3");
-    DBGFood = FindControl<TRzDBGrid>(*this, "DBGFood");
-    Button1 = FindControl<TButton>(*this, "Button1");
-    BChange = FindControl<TButton>(*this, "BChange");
-    BDelete = FindControl<TButton>(*this, "BDelete");
-    Button2 = FindControl<TButton>(*this, "Button2");
 
     DBGFood->SetColumns(kFoodColumns);
     DBGFood->SetOptions(dgTitles | dgColumnResize | dgColLines | dgRowLines | dgRowSelect | dgAlwaysShowSelection);

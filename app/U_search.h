@@ -5,7 +5,7 @@
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
-#include "ui/rz/RzDBGrid.h"
+#include "ui/db/RzDBGrid.h"
 
 class TFSearch : public TForm {
 public:

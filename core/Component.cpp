@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/AsciiCase.h"
+#include "core/PublishedProperty.h"
 
 namespace {
 
@@ -95,17 +96,21 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
 void TComponent::Notification(TComponent*, TOperation) {}
 
 void TComponent::DefineProperties(std::vector<TPublishedProperty>& props) const {
-    props.push_back({"Name", [](const TComponent& c) { return Variant(c.Name()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::String) throw Exception("Invalid property value");
-                         c.SetName(v.StringValue());
-                     }});
-    props.push_back({"Tag", [](const TComponent& c) { return Variant(static_cast<int32_t>(c.Tag())); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid property value");
-                         c.SetTag(static_cast<intptr_t>(v.IntValue()));
-                     }});
+    props.push_back(Property("Name", &TComponent::Name, &TComponent::SetName));
+    props.push_back(Property("Tag", &TComponent::Tag, &TComponent::SetTag));
 }
+
+void BadPropertyValue(std::string_view property) {
+    throw Exception("Invalid value for " + std::string(property));
+}
+
+namespace {
+
+[[noreturn]] void UnknownProperty(std::string_view property) {
+    throw Exception("Property " + std::string(property) + " does not exist");
+}
+
+}  // namespace
 
 const std::vector<TPublishedProperty>& TComponent::Properties() const {
     if (!propsBuilt_) {
@@ -124,7 +129,7 @@ bool TComponent::HasProperty(std::string_view name) const {
 Variant TComponent::GetProperty(std::string_view name) const {
     for (const auto& p : Properties())
         if (EqualsIgnoreAsciiCase(p.name, name)) return p.get(*this);
-    throw Exception("Property " + std::string(name) + " does not exist");
+    UnknownProperty(name);
 }
 
 void TComponent::SetProperty(std::string_view name, const Variant& value) {
@@ -134,5 +139,5 @@ void TComponent::SetProperty(std::string_view name, const Variant& value) {
             p.set(*this, value);
             return;
         }
-    throw Exception("Property " + std::string(name) + " does not exist");
+    UnknownProperty(name);
 }

@@ -5,6 +5,10 @@
 //
 // TBitBtn: a push button that draws itself: a glyph (TGlyph: the picture and its grey
 // disabled twin) beside the caption.
+#include <string>
+#include <vector>
+
+#include "core/PublishedProperty.h"
 #include "ui/Glyph.h"
 #include "ui/WinControl.h"
 
@@ -43,6 +47,13 @@ bool IsAccel(wchar_t key, const std::string& caption);
 // Where the glyph stands beside the caption.
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
+// "blGlyphLeft" ... as the published Layout property writes it.
+const char* ButtonLayoutName(TButtonLayout l);
+
+// Draws a caption (with "&" marking the accelerator) in the classic look: in `color`
+// when enabled, grey over a white shadow when not.
+void DrawButtonCaption(HDC dc, const std::wstring& text, RECT r, UINT flags, COLORREF color, bool enabled);
+
 // Places and draws a glyph and a caption inside `r`. Margin -1 centres the pair; spacing
 // is the gap between them. `enabled` picks the glyph's disabled twin and greys the text.
 void DrawGlyphAndCaption(HDC dc, RECT r, const TGlyph& glyph, const std::string& caption, HFONT font,
@@ -65,33 +76,66 @@ protected:
     void CMRepaint(TMessage& m);
 };
 
-class TBitBtn : public TCustomDrawnButton {
+// The glyph half of a glyph button, on whichever face `Base` draws (TBitBtn on the
+// classic one, TRzBitBtn on the framed one): the picture, where it stands beside the
+// caption, its published properties, and the drawing of both.
+template <class Base>
+class TGlyphButton : public Base {
 public:
-    explicit TBitBtn(TComponent* owner);
-    std::string ClassName() const override { return "TBitBtn"; }
+    explicit TGlyphButton(TComponent* owner) : Base(owner) {}
 
     const TGlyph& Glyph() const { return glyph_; }
-    void SetGlyph(const TGlyph& glyph);
+    void SetGlyph(const TGlyph& glyph) {
+        glyph_ = glyph;
+        this->Invalidate();
+    }
     // The bitmap resource of the program (see Glyph.h); a missing one throws Exception.
     void LoadGlyph(const std::string& resourceName) { SetGlyph(LoadGlyphResource(resourceName)); }
     int NumGlyphs() const { return glyph_.Empty() ? 1 : glyph_.NumGlyphs(); }
     TButtonLayout Layout() const { return layout_; }
-    void SetLayout(TButtonLayout l);
+    void SetLayout(TButtonLayout l) {
+        layout_ = l;
+        this->Invalidate();
+    }
     // -1: glyph and caption centred together.
     int Margin() const { return margin_; }
-    void SetMargin(int v);
+    void SetMargin(int v) {
+        margin_ = v;
+        this->Invalidate();
+    }
     int Spacing() const { return spacing_; }
-    void SetSpacing(int v);
+    void SetSpacing(int v) {
+        spacing_ = v;
+        this->Invalidate();
+    }
 
 protected:
-    void DrawButton(HDC dc, RECT r, bool pressed, bool focused) override;
-    void DefineProperties(std::vector<TPublishedProperty>& props) const override;
+    void DefineProperties(std::vector<TPublishedProperty>& props) const override {
+        Base::DefineProperties(props);
+        props.push_back(Property("NumGlyphs", &TGlyphButton::NumGlyphs));
+        props.push_back(Property("Margin", &TGlyphButton::Margin, &TGlyphButton::SetMargin));
+        props.push_back(Property("Spacing", &TGlyphButton::Spacing, &TGlyphButton::SetSpacing));
+        props.push_back(
+            ShownProperty<TGlyphButton>("Layout", [](const TGlyphButton& b) { return ButtonLayoutName(b.Layout()); }));
+    }
+    // Glyph and caption inside the content area `r` of the face.
+    void DrawGlyphContent(HDC dc, RECT r) {
+        DrawGlyphAndCaption(dc, r, glyph_, this->Text(), this->Font().Handle(), ColorToRGB(this->Font().Color()),
+                            this->Enabled(), layout_, margin_, spacing_);
+    }
 
+private:
     TGlyph glyph_;
     TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
     int margin_ = -1;
     int spacing_ = 4;
 };
 
-// "blGlyphLeft" ... as the published Layout property writes it.
-const char* ButtonLayoutName(TButtonLayout l);
+class TBitBtn : public TGlyphButton<TCustomDrawnButton> {
+public:
+    explicit TBitBtn(TComponent* owner);
+    std::string ClassName() const override { return "TBitBtn"; }
+
+protected:
+    void DrawButton(HDC dc, RECT r, bool pressed, bool focused) override;
+};

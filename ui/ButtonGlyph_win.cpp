@@ -5,11 +5,7 @@
 #include "core/Utf16.h"
 #include "ui/Button.h"
 
-namespace {
-
-// Draws a caption (with "&" marking the accelerator) in the classic enabled or
-// disabled look.
-void DrawCaptionText(HDC dc, const std::wstring& text, RECT r, UINT flags, COLORREF color, bool enabled) {
+void DrawButtonCaption(HDC dc, const std::wstring& text, RECT r, UINT flags, COLORREF color, bool enabled) {
     SetBkMode(dc, TRANSPARENT);
     if (enabled) {
         SetTextColor(dc, color);
@@ -23,8 +19,6 @@ void DrawCaptionText(HDC dc, const std::wstring& text, RECT r, UINT flags, COLOR
     SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
 }
-
-}  // namespace
 
 const char* ButtonLayoutName(TButtonLayout l) {
     switch (l) {
@@ -79,7 +73,7 @@ void DrawGlyphAndCaption(HDC dc, RECT r, const TGlyph& glyph, const std::string&
     if (!glyph.Empty()) glyph.DrawState(dc, gp.x, gp.y, enabled);
     if (!text.empty()) {
         RECT tr{tp.x, tp.y, tp.x + ts.cx, tp.y + ts.cy};
-        DrawCaptionText(dc, text, tr, DT_SINGLELINE | DT_LEFT | DT_TOP, textColor, enabled);
+        DrawButtonCaption(dc, text, tr, DT_SINGLELINE | DT_LEFT | DT_TOP, textColor, enabled);
     }
     SelectObject(dc, oldFont);
 }
@@ -122,27 +116,7 @@ void TCustomDrawnButton::CMRepaint(TMessage& m) {
     Invalidate();
 }
 
-TBitBtn::TBitBtn(TComponent* owner) : TCustomDrawnButton(owner) {}
-
-void TBitBtn::SetGlyph(const TGlyph& glyph) {
-    glyph_ = glyph;
-    Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout l) {
-    layout_ = l;
-    Invalidate();
-}
-
-void TBitBtn::SetMargin(int v) {
-    margin_ = v;
-    Invalidate();
-}
-
-void TBitBtn::SetSpacing(int v) {
-    spacing_ = v;
-    Invalidate();
-}
+TBitBtn::TBitBtn(TComponent* owner) : TGlyphButton(owner) {}
 
 void TBitBtn::DrawButton(HDC dc, RECT r, bool pressed, bool focused) {
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
@@ -156,8 +130,7 @@ void TBitBtn::DrawButton(HDC dc, RECT r, bool pressed, bool focused) {
     RECT content = face;
     InflateRect(&content, -2, -2);
     if (pressed) OffsetRect(&content, 1, 1);
-    DrawGlyphAndCaption(dc, content, glyph_, Text(), Font().Handle(), ColorToRGB(Font().Color()), Enabled(), layout_,
-                        margin_, spacing_);
+    DrawGlyphContent(dc, content);
     if (focused) {
         RECT fr = face;
         InflateRect(&fr, -3, -3);
@@ -165,23 +138,4 @@ void TBitBtn::DrawButton(HDC dc, RECT r, bool pressed, bool focused) {
         SetBkColor(dc, RGB(255, 255, 255));
         DrawFocusRect(dc, &fr);
     }
-}
-
-void TBitBtn::DefineProperties(std::vector<TPublishedProperty>& props) const {
-    TButton::DefineProperties(props);
-    props.push_back({"NumGlyphs", [](const TComponent& c) { return Variant(int32_t{static_cast<const TBitBtn&>(c).NumGlyphs()}); },
-                     nullptr});
-    props.push_back({"Margin", [](const TComponent& c) { return Variant(int32_t{static_cast<const TBitBtn&>(c).Margin()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Margin");
-                         static_cast<TBitBtn&>(c).SetMargin(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Spacing", [](const TComponent& c) { return Variant(int32_t{static_cast<const TBitBtn&>(c).Spacing()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Spacing");
-                         static_cast<TBitBtn&>(c).SetSpacing(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Layout",
-                     [](const TComponent& c) { return Variant(ButtonLayoutName(static_cast<const TBitBtn&>(c).Layout())); },
-                     nullptr});
 }

@@ -2,6 +2,7 @@
 
 #include <cwctype>
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 #include "ui/Form.h"
 
@@ -85,20 +86,7 @@ void TButton::CMDialogChar(TMessage& m) {
 
 void TButton::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TWinControl::DefineProperties(props);
-    props.push_back({"Default", [](const TComponent& c) { return Variant(static_cast<const TButton&>(c).Default()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for Default");
-                         static_cast<TButton&>(c).SetDefault(v.BoolValue());
-                     }});
-    props.push_back({"Cancel", [](const TComponent& c) { return Variant(static_cast<const TButton&>(c).Cancel()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for Cancel");
-                         static_cast<TButton&>(c).SetCancel(v.BoolValue());
-                     }});
-    props.push_back({"ModalResult",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TButton&>(c).ModalResult()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for ModalResult");
-                         static_cast<TButton&>(c).SetModalResult(static_cast<int>(v.IntValue()));
-                     }});
+    props.push_back(Property("Default", &TButton::Default, &TButton::SetDefault));
+    props.push_back(Property("Cancel", &TButton::Cancel, &TButton::SetCancel));
+    props.push_back(Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult));
 }

@@ -1,5 +1,6 @@
 #include "ui/ComboBox.h"
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 #include "ui/Form.h"
 
@@ -161,17 +162,7 @@ void TCustomComboBox::CMRecreateWnd(TMessage& m) {
 
 void TCustomComboBox::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TWinControl::DefineProperties(props);
-    props.push_back({"ItemIndex",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TCustomComboBox&>(c).ItemIndex()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for ItemIndex");
-                         static_cast<TCustomComboBox&>(c).SetItemIndex(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Style",
-                     [](const TComponent& c) {
-                         return Variant(static_cast<const TCustomComboBox&>(c).Style() == TStyle::csDropDownList
-                                            ? "csDropDownList"
-                                            : "csDropDown");
-                     },
-                     nullptr});
+    static const char* const styles[] = {"csDropDown", "csDropDownList"};
+    props.push_back(Property("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex));
+    props.push_back(EnumNameProperty("Style", &TCustomComboBox::Style, styles));
 }

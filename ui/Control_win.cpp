@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/PublishedProperty.h"
 #include "ui/Form.h"
 #include "ui/HintWindow.h"
 #include "ui/WinControl.h"
@@ -223,49 +224,17 @@ void TControl::Update() {
 
 void TControl::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TComponent::DefineProperties(props);
-    auto intProp = [&props](const char* name, int (TControl::*get)() const, void (TControl::*set)(int)) {
-        props.push_back({name,
-                         [get](const TComponent& c) { return Variant(int32_t{(static_cast<const TControl&>(c).*get)()}); },
-                         [set, name](TComponent& c, const Variant& v) {
-                             if (v.Type() != VarType::Integer) throw Exception(std::string("Invalid value for ") + name);
-                             (static_cast<TControl&>(c).*set)(static_cast<int>(v.IntValue()));
-                         }});
-    };
-    auto boolProp = [&props](const char* name, bool (TControl::*get)() const, void (TControl::*set)(bool)) {
-        props.push_back({name,
-                         [get](const TComponent& c) { return Variant((static_cast<const TControl&>(c).*get)()); },
-                         [set, name](TComponent& c, const Variant& v) {
-                             if (v.Type() != VarType::Boolean) throw Exception(std::string("Invalid value for ") + name);
-                             (static_cast<TControl&>(c).*set)(v.BoolValue());
-                         }});
-    };
-    intProp("Left", &TControl::Left, &TControl::SetLeft);
-    intProp("Top", &TControl::Top, &TControl::SetTop);
-    intProp("Width", &TControl::Width, &TControl::SetWidth);
-    intProp("Height", &TControl::Height, &TControl::SetHeight);
-    boolProp("Visible", &TControl::Visible, &TControl::SetVisible);
-    boolProp("Enabled", &TControl::Enabled, &TControl::SetEnabled);
-    boolProp("ShowHint", &TControl::ShowHint, &TControl::SetShowHint);
-    boolProp("ParentFont", &TControl::ParentFont, &TControl::SetParentFont);
-    boolProp("ParentColor", &TControl::ParentColor, &TControl::SetParentColor);
-    props.push_back({"Color",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TControl&>(c).Color()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Color");
-                         static_cast<TControl&>(c).SetColor(static_cast<TColor>(v.IntValue()));
-                     }});
-    auto textProp = [&props](const char* name) {
-        props.push_back({name, [](const TComponent& c) { return Variant(static_cast<const TControl&>(c).Text()); },
-                         [name](TComponent& c, const Variant& v) {
-                             if (v.Type() != VarType::String) throw Exception(std::string("Invalid value for ") + name);
-                             static_cast<TControl&>(c).SetText(v.StringValue());
-                         }});
-    };
-    textProp("Caption");
-    textProp("Text");
-    props.push_back({"Hint", [](const TComponent& c) { return Variant(static_cast<const TControl&>(c).Hint()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::String) throw Exception("Invalid value for Hint");
-                         static_cast<TControl&>(c).SetHint(v.StringValue());
-                     }});
+    props.push_back(Property("Left", &TControl::Left, &TControl::SetLeft));
+    props.push_back(Property("Top", &TControl::Top, &TControl::SetTop));
+    props.push_back(Property("Width", &TControl::Width, &TControl::SetWidth));
+    props.push_back(Property("Height", &TControl::Height, &TControl::SetHeight));
+    props.push_back(Property("Visible", &TControl::Visible, &TControl::SetVisible));
+    props.push_back(Property("Enabled", &TControl::Enabled, &TControl::SetEnabled));
+    props.push_back(Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint));
+    props.push_back(Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont));
+    props.push_back(Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor));
+    props.push_back(Property("Color", &TControl::Color, &TControl::SetColor));
+    props.push_back(Property("Caption", &TControl::Text, &TControl::SetText));
+    props.push_back(Property("Text", &TControl::Text, &TControl::SetText));
+    props.push_back(Property("Hint", &TControl::Hint, &TControl::SetHint));
 }

@@ -1,5 +1,6 @@
 #include "ui/Edit.h"
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 
 unsigned KeyboardShiftState() {
@@ -106,20 +107,7 @@ void TCustomEdit::CMRecreateWnd(TMessage& m) {
 
 void TCustomEdit::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TWinControl::DefineProperties(props);
-    props.push_back({"MaxLength",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TCustomEdit&>(c).MaxLength()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for MaxLength");
-                         static_cast<TCustomEdit&>(c).SetMaxLength(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"ReadOnly", [](const TComponent& c) { return Variant(static_cast<const TCustomEdit&>(c).ReadOnly()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for ReadOnly");
-                         static_cast<TCustomEdit&>(c).SetReadOnly(v.BoolValue());
-                     }});
-    props.push_back({"Alignment",
-                     [](const TComponent& c) {
-                         return Variant(static_cast<int32_t>(static_cast<const TCustomEdit&>(c).Alignment()));
-                     },
-                     nullptr});
+    props.push_back(Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength));
+    props.push_back(Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly));
+    props.push_back(Property("Alignment", &TCustomEdit::Alignment));
 }

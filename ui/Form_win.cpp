@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/PublishedProperty.h"
 #include "ui/Application.h"
 
 // A form starts hidden, with its own font ("MS Sans Serif", 8 points).
@@ -419,32 +420,9 @@ bool TCustomForm::Dispatch(TMessage& m) {
 
 void TCustomForm::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TWinControl::DefineProperties(props);
-    props.push_back({"ClientWidth",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TCustomForm&>(c).ClientWidth()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for ClientWidth");
-                         static_cast<TCustomForm&>(c).SetClientWidth(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"ClientHeight",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TCustomForm&>(c).ClientHeight()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for ClientHeight");
-                         static_cast<TCustomForm&>(c).SetClientHeight(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"ModalResult",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TCustomForm&>(c).ModalResult()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for ModalResult");
-                         static_cast<TCustomForm&>(c).SetModalResult(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"BorderStyle",
-                     [](const TComponent& c) {
-                         return Variant(static_cast<int32_t>(static_cast<const TCustomForm&>(c).BorderStyle()));
-                     },
-                     nullptr});
-    props.push_back({"Position",
-                     [](const TComponent& c) {
-                         return Variant(static_cast<int32_t>(static_cast<const TCustomForm&>(c).Position()));
-                     },
-                     nullptr});
+    props.push_back(Property("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth));
+    props.push_back(Property("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight));
+    props.push_back(Property("ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult));
+    props.push_back(Property("BorderStyle", &TCustomForm::BorderStyle));
+    props.push_back(Property("Position", &TCustomForm::Position));
 }

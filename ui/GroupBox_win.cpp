@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 
 void DrawGroupFrame(HDC dc, RECT r, const std::string& caption, HFONT font, COLORREF textColor, COLORREF back,
@@ -85,10 +86,5 @@ void TCustomGroupBox::PaintWindow(HDC dc) {
 
 void TCustomGroupBox::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TWinControl::DefineProperties(props);
-    props.push_back({"BorderWidth",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TCustomGroupBox&>(c).BorderWidth()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for BorderWidth");
-                         static_cast<TCustomGroupBox&>(c).SetBorderWidth(static_cast<int>(v.IntValue()));
-                     }});
+    props.push_back(Property("BorderWidth", &TCustomGroupBox::BorderWidth, &TCustomGroupBox::SetBorderWidth));
 }

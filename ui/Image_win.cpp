@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 #include "ui/WindowClasses.h"
 
@@ -144,14 +145,6 @@ void TImage::Paint(HDC dc) {
 
 void TImage::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TGraphicControl::DefineProperties(props);
-    props.push_back({"Stretch", [](const TComponent& c) { return Variant(static_cast<const TImage&>(c).Stretch()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for Stretch");
-                         static_cast<TImage&>(c).SetStretch(v.BoolValue());
-                     }});
-    props.push_back({"Transparent", [](const TComponent& c) { return Variant(static_cast<const TImage&>(c).Transparent()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for Transparent");
-                         static_cast<TImage&>(c).SetTransparent(v.BoolValue());
-                     }});
+    props.push_back(Property("Stretch", &TImage::Stretch, &TImage::SetStretch));
+    props.push_back(Property("Transparent", &TImage::Transparent, &TImage::SetTransparent));
 }

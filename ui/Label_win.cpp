@@ -1,5 +1,6 @@
 #include "ui/Label.h"
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 #include "ui/WinControl.h"
 
@@ -96,18 +97,7 @@ void TLabel::Paint(HDC dc) {
 
 void TLabel::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TGraphicControl::DefineProperties(props);
-    props.push_back({"AutoSize", [](const TComponent& c) { return Variant(static_cast<const TLabel&>(c).AutoSize()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for AutoSize");
-                         static_cast<TLabel&>(c).SetAutoSize(v.BoolValue());
-                     }});
-    props.push_back({"Transparent",
-                     [](const TComponent& c) { return Variant(static_cast<const TLabel&>(c).Transparent()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for Transparent");
-                         static_cast<TLabel&>(c).SetTransparent(v.BoolValue());
-                     }});
-    props.push_back({"Alignment",
-                     [](const TComponent& c) { return Variant(static_cast<int32_t>(static_cast<const TLabel&>(c).Alignment())); },
-                     nullptr});
+    props.push_back(Property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize));
+    props.push_back(Property("Transparent", &TLabel::Transparent, &TLabel::SetTransparent));
+    props.push_back(Property("Alignment", &TLabel::Alignment));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 
 namespace {
@@ -118,25 +119,9 @@ void TCustomPanel::PaintPanel(HDC dc, RECT r) {
 
 void TCustomPanel::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TWinControl::DefineProperties(props);
-    auto intProp = [&props](const char* name, int (TCustomPanel::*get)() const, void (TCustomPanel::*set)(int)) {
-        props.push_back({name,
-                         [get](const TComponent& c) { return Variant(int32_t{(static_cast<const TCustomPanel&>(c).*get)()}); },
-                         [set, name](TComponent& c, const Variant& v) {
-                             if (v.Type() != VarType::Integer) throw Exception(std::string("Invalid value for ") + name);
-                             (static_cast<TCustomPanel&>(c).*set)(static_cast<int>(v.IntValue()));
-                         }});
-    };
-    intProp("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth);
-    intProp("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth);
     static const char* const cuts[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
-    props.push_back({"BevelInner",
-                     [](const TComponent& c) {
-                         return Variant(cuts[static_cast<int>(static_cast<const TCustomPanel&>(c).BevelInner())]);
-                     },
-                     nullptr});
-    props.push_back({"BevelOuter",
-                     [](const TComponent& c) {
-                         return Variant(cuts[static_cast<int>(static_cast<const TCustomPanel&>(c).BevelOuter())]);
-                     },
-                     nullptr});
+    props.push_back(Property("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth));
+    props.push_back(Property("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth));
+    props.push_back(EnumNameProperty("BevelInner", &TCustomPanel::BevelInner, cuts));
+    props.push_back(EnumNameProperty("BevelOuter", &TCustomPanel::BevelOuter, cuts));
 }

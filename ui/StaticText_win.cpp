@@ -1,5 +1,6 @@
 #include "ui/StaticText.h"
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 
 TStaticText::TStaticText(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 65, 17); }
@@ -61,15 +62,7 @@ void TStaticText::CMTextOrFontChanged(TMessage& m) {
 
 void TStaticText::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TWinControl::DefineProperties(props);
-    props.push_back({"AutoSize", [](const TComponent& c) { return Variant(static_cast<const TStaticText&>(c).AutoSize()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for AutoSize");
-                         static_cast<TStaticText&>(c).SetAutoSize(v.BoolValue());
-                     }});
     static const char* const styles[] = {"sbsNone", "sbsSingle", "sbsSunken"};
-    props.push_back({"BorderStyle",
-                     [](const TComponent& c) {
-                         return Variant(styles[static_cast<int>(static_cast<const TStaticText&>(c).BorderStyle())]);
-                     },
-                     nullptr});
+    props.push_back(Property("AutoSize", &TStaticText::AutoSize, &TStaticText::SetAutoSize));
+    props.push_back(EnumNameProperty("BorderStyle", &TStaticText::BorderStyle, styles));
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 #include "ui/Form.h"
 #include "ui/WindowBinding.h"
@@ -540,17 +541,8 @@ void TWinControl::CMExit(TMessage&) {
 
 void TWinControl::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TControl::DefineProperties(props);
-    props.push_back({"TabOrder",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TWinControl&>(c).TabOrder()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for TabOrder");
-                         static_cast<TWinControl&>(c).SetTabOrder(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"TabStop", [](const TComponent& c) { return Variant(static_cast<const TWinControl&>(c).TabStop()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for TabStop");
-                         static_cast<TWinControl&>(c).SetTabStop(v.BoolValue());
-                     }});
+    props.push_back(Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder));
+    props.push_back(Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop));
 }
 
 void TWinControl::ShrinkClientByBorder(TMessage& m, int width) {

@@ -3,15 +3,12 @@
 #include <cctype>
 
 #include "core/AsciiCase.h"
+#include "core/PublishedProperty.h"
 #include "skin/data/SkinData.h"
 
 namespace skin {
 
 namespace {
-
-[[noreturn]] void BadValue(const char* property) {
-    throw Exception(std::string("Недопустимое значение свойства ") + property);
-}
 
 bool BoolOf(const Variant& v, const char* property) {
     if (v.Type() == VarType::Boolean) return v.BoolValue();
@@ -20,7 +17,7 @@ bool BoolOf(const Variant& v, const char* property) {
         if (s == "true") return true;
         if (s == "false") return false;
     }
-    BadValue(property);
+    BadPropertyValue(property);
 }
 
 // "[xcMainMenu,xcPopupMenu]" <-> bits.
@@ -38,14 +35,14 @@ std::string SetText(uint32_t bits, int count, NameOf nameOf) {
 template <typename FromName>
 uint32_t SetBits(const Variant& v, FromName fromName, const char* property) {
     if (v.Type() == VarType::Integer) return static_cast<uint32_t>(v.IntValue());
-    if (v.Type() != VarType::String) BadValue(property);
+    if (v.Type() != VarType::String) BadPropertyValue(property);
     std::string text = v.StringValue();
     uint32_t bits = 0;
     std::string word;
     auto flush = [&] {
         if (word.empty()) return;
         int m = fromName(word);
-        if (m < 0) BadValue(property);
+        if (m < 0) BadPropertyValue(property);
         bits |= 1u << m;
         word.clear();
     };
@@ -93,11 +90,7 @@ void TSkinData::DefineProperties(std::vector<TPublishedProperty>& props) const {
 
     props.push_back({"Active", [=](const TComponent& c) { return Variant(cself(c).Active()); },
                      [=](TComponent& c, const Variant& v) { self(c).SetActive(BoolOf(v, "Active")); }});
-    props.push_back({"DisableTag", [=](const TComponent& c) { return Variant(cself(c).DisableTag); },
-                     [=](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) BadValue("DisableTag");
-                         self(c).DisableTag = static_cast<int32_t>(v.IntValue());
-                     }});
+    props.push_back(Property("DisableTag", &TSkinData::DisableTag, &TSkinData::DisableTag));
     props.push_back({"SkinControls",
                      [=](const TComponent& c) {
                          return Variant(SetText(cself(c).SkinControls.Bits(), SkinControlTypeCount,
@@ -121,14 +114,10 @@ void TSkinData::DefineProperties(std::vector<TPublishedProperty>& props) const {
                          return Variant(text);
                      },
                      [=](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::String) BadValue("Skin3rd");
+                         if (v.Type() != VarType::String) BadPropertyValue("Skin3rd");
                          self(c).Skin3rd = SplitLines(v.StringValue());
                      }});
-    props.push_back({"SkinFile", [=](const TComponent& c) { return Variant(cself(c).SkinFile()); },
-                     [=](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::String) BadValue("SkinFile");
-                         self(c).SetSkinFile(v.StringValue());
-                     }});
+    props.push_back(Property("SkinFile", &TSkinData::SkinFile, &TSkinData::SetSkinFile));
     // Display only: writes are ignored.
     props.push_back({"SkinStore", [=](const TComponent& c) { return Variant(cself(c).SkinStore()); },
                      [](TComponent&, const Variant&) {}});
@@ -141,7 +130,7 @@ void TSkinData::DefineProperties(std::vector<TPublishedProperty>& props) const {
                          if (v.Type() == VarType::String) m = SkinFormTypeFromName(v.StringValue());
                          if (v.Type() == VarType::Integer && v.IntValue() >= 0 && v.IntValue() <= sfDLL)
                              m = static_cast<int>(v.IntValue());
-                         if (m < 0) BadValue("SkinFormtype");
+                         if (m < 0) BadPropertyValue("SkinFormtype");
                          self(c).SkinFormtype = static_cast<TSkinFormType>(m);
                      }});
     props.push_back({"Version", [](const TComponent&) { return Variant(TSkinData::Version); },

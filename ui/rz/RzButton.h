@@ -31,29 +31,11 @@ private:
     TColor hotFrameColor_ = clSystemColor | COLOR_HIGHLIGHT;
 };
 
-class TRzBitBtn : public TRzButton {
+class TRzBitBtn : public TGlyphButton<TRzButton> {
 public:
     explicit TRzBitBtn(TComponent* owner);
     std::string ClassName() const override { return "TRzBitBtn"; }
 
-    const TGlyph& Glyph() const { return glyph_; }
-    void SetGlyph(const TGlyph& glyph);
-    void LoadGlyph(const std::string& resourceName) { SetGlyph(LoadGlyphResource(resourceName)); }
-    int NumGlyphs() const { return glyph_.Empty() ? 1 : glyph_.NumGlyphs(); }
-    TButtonLayout Layout() const { return layout_; }
-    void SetLayout(TButtonLayout l);
-    int Margin() const { return margin_; }
-    void SetMargin(int v);
-    int Spacing() const { return spacing_; }
-    void SetSpacing(int v);
-
 protected:
-    void DefineProperties(std::vector<TPublishedProperty>& props) const override;
     void DrawContent(HDC dc, RECT r, bool pressed) override;
-
-private:
-    TGlyph glyph_;
-    TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
-    int margin_ = -1;
-    int spacing_ = 4;
 };

@@ -1,5 +1,6 @@
 #include "ui/rz/RzButton.h"
 
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 
 namespace {
@@ -67,19 +68,7 @@ RECT TRzButton::DrawFace(HDC dc, RECT r, bool pressed, bool focused) {
 void TRzButton::DrawContent(HDC dc, RECT r, bool pressed) {
     std::wstring text = Utf8ToWide(Text());
     HGDIOBJ old = SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    if (Enabled()) {
-        SetTextColor(dc, ColorToRGB(Font().Color()));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
-    } else {
-        RECT shadow = r;
-        OffsetRect(&shadow, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shadow, flags);
-        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
-    }
+    DrawButtonCaption(dc, text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, ColorToRGB(Font().Color()), Enabled());
     SelectObject(dc, old);
 }
 
@@ -97,55 +86,9 @@ void TRzButton::DrawButton(HDC dc, RECT r, bool pressed, bool focused) {
 
 void TRzButton::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TCustomDrawnButton::DefineProperties(props);
-    props.push_back({"FrameColor", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzButton&>(c).FrameColor()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for FrameColor");
-                         static_cast<TRzButton&>(c).SetFrameColor(static_cast<TColor>(v.IntValue()));
-                     }});
+    props.push_back(Property("FrameColor", &TRzButton::FrameColor, &TRzButton::SetFrameColor));
 }
 
-TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {}
+TRzBitBtn::TRzBitBtn(TComponent* owner) : TGlyphButton(owner) {}
 
-void TRzBitBtn::SetGlyph(const TGlyph& glyph) {
-    glyph_ = glyph;
-    Invalidate();
-}
-
-void TRzBitBtn::SetLayout(TButtonLayout l) {
-    layout_ = l;
-    Invalidate();
-}
-
-void TRzBitBtn::SetMargin(int v) {
-    margin_ = v;
-    Invalidate();
-}
-
-void TRzBitBtn::SetSpacing(int v) {
-    spacing_ = v;
-    Invalidate();
-}
-
-void TRzBitBtn::DrawContent(HDC dc, RECT r, bool) {
-    DrawGlyphAndCaption(dc, r, glyph_, Text(), Font().Handle(), ColorToRGB(Font().Color()), Enabled(), layout_, margin_,
-                        spacing_);
-}
-
-void TRzBitBtn::DefineProperties(std::vector<TPublishedProperty>& props) const {
-    TRzButton::DefineProperties(props);
-    props.push_back({"NumGlyphs", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).NumGlyphs()}); },
-                     nullptr});
-    props.push_back({"Margin", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).Margin()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Margin");
-                         static_cast<TRzBitBtn&>(c).SetMargin(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Spacing", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzBitBtn&>(c).Spacing()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Spacing");
-                         static_cast<TRzBitBtn&>(c).SetSpacing(static_cast<int>(v.IntValue()));
-                     }});
-    props.push_back({"Layout",
-                     [](const TComponent& c) { return Variant(ButtonLayoutName(static_cast<const TRzBitBtn&>(c).Layout())); },
-                     nullptr});
-}
+void TRzBitBtn::DrawContent(HDC dc, RECT r, bool) { DrawGlyphContent(dc, r); }

@@ -1,5 +1,7 @@
 #include "ui/rz/RzComboBox.h"
 
+#include "core/PublishedProperty.h"
+
 TRzComboBox::TRzComboBox(TComponent* owner) : TCustomComboBox(owner) {}
 
 void TRzComboBox::SetFrameColor(TColor c) {
@@ -89,9 +91,5 @@ void TRzComboBox::PaintFrame(HDC dc) {
 
 void TRzComboBox::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TCustomComboBox::DefineProperties(props);
-    props.push_back({"AllowEdit", [](const TComponent& c) { return Variant(static_cast<const TRzComboBox&>(c).AllowEdit()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for AllowEdit");
-                         static_cast<TRzComboBox&>(c).SetAllowEdit(v.BoolValue());
-                     }});
+    props.push_back(Property("AllowEdit", &TRzComboBox::AllowEdit, &TRzComboBox::SetAllowEdit));
 }

@@ -1,5 +1,7 @@
 #include "ui/rz/RzEdit.h"
 
+#include "core/PublishedProperty.h"
+
 TRzEdit::TRzEdit(TComponent* owner) : TCustomEdit(owner) {}
 
 TRzEdit::~TRzEdit() {
@@ -109,14 +111,6 @@ void TRzEdit::CNCtlColorFocus(TMessage& m) {
 
 void TRzEdit::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TCustomEdit::DefineProperties(props);
-    props.push_back({"FrameVisible", [](const TComponent& c) { return Variant(static_cast<const TRzEdit&>(c).FrameVisible()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for FrameVisible");
-                         static_cast<TRzEdit&>(c).SetFrameVisible(v.BoolValue());
-                     }});
-    props.push_back({"FocusColor", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzEdit&>(c).FocusColor()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for FocusColor");
-                         static_cast<TRzEdit&>(c).SetFocusColor(static_cast<TColor>(v.IntValue()));
-                     }});
+    props.push_back(Property("FrameVisible", &TRzEdit::FrameVisible, &TRzEdit::SetFrameVisible));
+    props.push_back(Property("FocusColor", &TRzEdit::FocusColor, &TRzEdit::SetFocusColor));
 }

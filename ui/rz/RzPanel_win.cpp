@@ -1,5 +1,6 @@
 #include "ui/rz/RzPanel.h"
 
+#include "core/PublishedProperty.h"
 #include "ui/GroupBox.h"
 
 TRzPanel::TRzPanel(TComponent* owner) : TCustomPanel(owner) {}
@@ -37,11 +38,7 @@ void TRzPanel::PaintPanel(HDC dc, RECT r) {
 
 void TRzPanel::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TCustomPanel::DefineProperties(props);
-    props.push_back({"Flat", [](const TComponent& c) { return Variant(static_cast<const TRzPanel&>(c).Flat()); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Boolean) throw Exception("Invalid value for Flat");
-                         static_cast<TRzPanel&>(c).SetFlat(v.BoolValue());
-                     }});
+    props.push_back(Property("Flat", &TRzPanel::Flat, &TRzPanel::SetFlat));
 }
 
 TRzGroupBox::TRzGroupBox(TComponent* owner) : TCustomPanel(owner) {
@@ -62,10 +59,5 @@ void TRzGroupBox::PaintPanel(HDC dc, RECT r) {
 
 void TRzGroupBox::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TCustomPanel::DefineProperties(props);
-    props.push_back({"FrameColor",
-                     [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzGroupBox&>(c).FrameColor()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for FrameColor");
-                         static_cast<TRzGroupBox&>(c).SetFrameColor(static_cast<TColor>(v.IntValue()));
-                     }});
+    props.push_back(Property("FrameColor", &TRzGroupBox::FrameColor, &TRzGroupBox::SetFrameColor));
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/Locale.h"
+#include "core/PublishedProperty.h"
 #include "core/Utf16.h"
 
 wchar_t SpinDecimalSeparator() {
@@ -294,30 +295,9 @@ void TRzSpinEdit::WMEditCommand(TMessage& m) {
 
 void TRzSpinEdit::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TRzEdit::DefineProperties(props);
-    auto numProp = [&props](const char* name, long double (TRzSpinEdit::*get)() const,
-                            void (TRzSpinEdit::*set)(long double)) {
-        props.push_back({name,
-                         [get](const TComponent& c) {
-                             return Variant(static_cast<double>((static_cast<const TRzSpinEdit&>(c).*get)()));
-                         },
-                         [set, name](TComponent& c, const Variant& v) {
-                             long double x;
-                             if (v.Type() == VarType::Integer)
-                                 x = static_cast<long double>(v.IntValue());
-                             else if (v.Type() == VarType::Double || v.Type() == VarType::Single)
-                                 x = v.FloatValue();
-                             else
-                                 throw Exception(std::string("Invalid value for ") + name);
-                             (static_cast<TRzSpinEdit&>(c).*set)(x);
-                         }});
-    };
-    numProp("Min", &TRzSpinEdit::Min, &TRzSpinEdit::SetMin);
-    numProp("Max", &TRzSpinEdit::Max, &TRzSpinEdit::SetMax);
-    numProp("Increment", &TRzSpinEdit::Increment, &TRzSpinEdit::SetIncrement);
-    numProp("Value", &TRzSpinEdit::Value, &TRzSpinEdit::SetValue);
-    props.push_back({"Decimals", [](const TComponent& c) { return Variant(int32_t{static_cast<const TRzSpinEdit&>(c).Decimals()}); },
-                     [](TComponent& c, const Variant& v) {
-                         if (v.Type() != VarType::Integer) throw Exception("Invalid value for Decimals");
-                         static_cast<TRzSpinEdit&>(c).SetDecimals(static_cast<int>(v.IntValue()));
-                     }});
+    props.push_back(Property("Min", &TRzSpinEdit::Min, &TRzSpinEdit::SetMin));
+    props.push_back(Property("Max", &TRzSpinEdit::Max, &TRzSpinEdit::SetMax));
+    props.push_back(Property("Increment", &TRzSpinEdit::Increment, &TRzSpinEdit::SetIncrement));
+    props.push_back(Property("Value", &TRzSpinEdit::Value, &TRzSpinEdit::SetValue));
+    props.push_back(Property("Decimals", &TRzSpinEdit::Decimals, &TRzSpinEdit::SetDecimals));
 }

@@ -1,5 +1,6 @@
 #include "ui/rz/RzToolButton.h"
 
+#include "core/PublishedProperty.h"
 #include "ui/Application.h"
 #include "ui/WinControl.h"
 
@@ -74,8 +75,7 @@ void TRzToolbarButton::WMLButtonUpTb(TMessage& m) {
 
 void TRzToolbarButton::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TGraphicControl::DefineProperties(props);
-    props.push_back({"Flat", [](const TComponent& c) { return Variant(static_cast<const TRzToolbarButton&>(c).Flat()); },
-                     nullptr});
+    props.push_back(Property("Flat", &TRzToolbarButton::Flat));
 }
 
 // ---- TRzMenuToolbarButton ----

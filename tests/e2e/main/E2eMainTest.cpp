@@ -20,11 +20,11 @@
 #include "engine/Database.h"
 #include "skin/data/SkinData.h"
 #include "tests/e2e/main/E2eWindows.h"
-#include "ui/DBGrid.h"
+#include "ui/db/DBGrid.h"
 #include "ui/HintWindow.h"
 #include "ui/MessageDialog.h"
 #include "ui/WindowBinding.h"
-#include "ui/rz/RzDBGrid.h"
+#include "ui/db/RzDBGrid.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "core/Utf16.h"
 #include "data/Session.h"
 #include "engine/Database.h"
-#include "ui/DBGrid.h"
+#include "ui/db/DBGrid.h"
 #include "ui/MessageDialog.h"
 #include "ui/Timer.h"
 #include "ui/WinControl.h"

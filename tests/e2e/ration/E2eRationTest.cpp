@@ -13,8 +13,8 @@
 #include "core/Utf16.h"
 #include "data/U_data_mod.h"
 #include "tests/e2e/main/E2eWindows.h"
-#include "ui/DBGrid.h"
-#include "ui/rz/RzDBGrid.h"
+#include "ui/db/DBGrid.h"
+#include "ui/db/RzDBGrid.h"
 
 namespace {
 

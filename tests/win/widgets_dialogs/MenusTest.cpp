@@ -7,7 +7,7 @@
 #include "core/Utf16.h"
 #include "tests/win/common/WinTestUtil.h"
 #include "tests/win/widgets_dialogs/DialogTestUtil.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/Menus.h"
 #include "ui/rz/RzToolButton.h"
 
@@ -188,20 +188,23 @@ public:
     void N1Click(TComponent*) { ++helpClicks; }
     void N2Click(TComponent*) { ++aboutClicks; }
     int helpClicks = 0, aboutClicks = 0;
+    TRzMenuToolbarButton* RzMenuToolbarButton1;
+    TPopupMenu* PopupMenu1;
+    TMenuItem* N1;
+    TMenuItem* N2;
 };
 
-using Row = TLayoutRow<TMenuForm>;
 const TFormLayout kForm = {.caption = "Меню", .clientWidth = 200, .clientHeight = 100,
                            .position = TPosition::poDesigned, .left = 60, .top = 60,
                            .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu};
-const Row kRows[] = {
-    {.name = "RzMenuToolbarButton1", .kind = TLayoutKind::MenuToolbarButton, .left = 160, .top = 16, .width = 25,
-     .height = 26, .hint = "Помощь"},
-    {.name = "PopupMenu1", .kind = TLayoutKind::PopupMenu, .left = 0, .top = 0},
-    {.name = "N1", .kind = TLayoutKind::MenuItem, .left = 0, .top = 0, .caption = "Помощь",
-     .onClick = &TMenuForm::N1Click, .parent = "PopupMenu1"},
-    {.name = "N2", .kind = TLayoutKind::MenuItem, .left = 0, .top = 0, .caption = "О программе...",
-     .onClick = &TMenuForm::N2Click, .parent = "PopupMenu1"},
+const TLayoutRow kRows[] = {
+    {.member = LAYOUT_MEMBER(TMenuForm, RzMenuToolbarButton1), .kind = TLayoutKind::MenuToolbarButton, .left = 160,
+     .top = 16, .width = 25, .height = 26, .hint = "Помощь"},
+    {.member = LAYOUT_MEMBER(TMenuForm, PopupMenu1), .kind = TLayoutKind::PopupMenu, .left = 0, .top = 0},
+    {.member = LAYOUT_MEMBER(TMenuForm, N1), .kind = TLayoutKind::MenuItem, .left = 0, .top = 0, .caption = "Помощь",
+     .onClick = &TMenuForm::N1Click, .parent = &TMenuForm::PopupMenu1},
+    {.member = LAYOUT_MEMBER(TMenuForm, N2), .kind = TLayoutKind::MenuItem, .left = 0, .top = 0,
+     .caption = "О программе...", .onClick = &TMenuForm::N2Click, .parent = &TMenuForm::PopupMenu1},
 };
 
 TMenuForm::TMenuForm(TComponent* owner) : TForm(owner) { BuildForm(*this, kForm, kRows); }

@@ -12,7 +12,7 @@
 #include "data/DataSource.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
-#include "ui/rz/RzDBGrid.h"
+#include "ui/db/RzDBGrid.h"
 
 class GridFixture : public ::testing::Test {
 protected:

@@ -4,8 +4,8 @@
 
 #include "GridFixture.h"
 #include "tests/win/common/WinTestUtil.h"
-#include "ui/DBNavigator.h"
-#include "ui/DBText.h"
+#include "ui/db/DBNavigator.h"
+#include "ui/db/DBText.h"
 
 namespace {
 

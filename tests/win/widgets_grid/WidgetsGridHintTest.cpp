@@ -8,7 +8,7 @@
 #include "GridFixture.h"
 #include "tests/win/common/WinTestUtil.h"
 #include "ui/Button.h"
-#include "ui/DBNavigator.h"
+#include "ui/db/DBNavigator.h"
 #include "ui/GroupBox.h"
 #include "ui/HintWindow.h"
 #include "ui/Label.h"

@@ -4,7 +4,7 @@
 #include "tests/win/widgets_input/InputTestFixture.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
-#include "ui/Layout.h"
+#include "ui/layout/Layout.h"
 #include "ui/StaticText.h"
 #include "ui/rz/RzButton.h"
 #include "ui/rz/RzComboBox.h"
@@ -21,6 +21,19 @@ public:
     void SexChange(TComponent*) { ++sexChanges; }
     std::wstring keys;
     int sexChanges = 0;
+    TPanel* About;
+    TRzGroupBox* Box;
+    TRzPanel* Totals;
+    TLabel* Sum;
+    TLabel* Type;
+    TLabel* Donation;
+    TRzSpinEdit* Weight;
+    TRzSpinEdit* Wrist;
+    TRzComboBox* Sex;
+    TRzEdit* Protein;
+    TStaticText* Result;
+    TRzBitBtn* Exit;
+    TImage* Icon;
 };
 
 const TFormLayout kForm = {
@@ -28,34 +41,39 @@ const TFormLayout kForm = {
     .top = 80, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
 };
 
-const TLayoutRow<TLayoutForm> kRows[] = {
-    {.name = "About", .kind = TLayoutKind::Panel, .left = 8, .top = 190, .width = 200, .height = 90,
-     .bevel = {.inner = TBevelCut::bvRaised, .outer = TBevelCut::bvLowered}},
-    {.name = "Box", .kind = TLayoutKind::RzGroupBox, .left = 8, .top = 8, .width = 300, .height = 169,
-     .caption = " Рацион ", .font = {10, fsBold}, .tab = 1, .bevel = {.borderWidth = 4}},
-    {.name = "Totals", .kind = TLayoutKind::RzPanel, .left = 150, .top = 16, .width = 120, .height = 100, .tab = 0,
-     .parent = "Box", .bevel = {.outer = TBevelCut::bvLowered}},
-    {.name = "Sum", .kind = TLayoutKind::Label, .left = 8, .top = 8, .caption = "Итого:",
-     .font = {9, fsBold | fsUnderline}, .parent = "Totals"},
-    {.name = "Type", .kind = TLayoutKind::Label, .left = 8, .top = 40, .width = 100, .height = 15, .parent = "Totals",
-     .autoSize = false},
-    {.name = "Donation", .kind = TLayoutKind::Label, .left = 8, .top = 160, .width = 260, .height = 104,
-     .caption = "Программа бесплатна; поддержать её можно переводом на один из счетов ниже.",
-     .parent = "About", .autoSize = false, .wordWrap = true},
-    {.name = "Weight", .kind = TLayoutKind::RzSpinEdit, .left = 8, .top = 16, .width = 105, .height = 21, .tab = 0,
-     .parent = "Box", .spin = {.min = 0, .max = 1000000, .increment = 1, .pageIncrement = 10, .value = 0},
+const TLayoutRow kRows[] = {
+    {.member = LAYOUT_MEMBER(TLayoutForm, About), .kind = TLayoutKind::Panel, .left = 8, .top = 190, .width = 200,
+     .height = 90, .bevel = {.inner = TBevelCut::bvRaised, .outer = TBevelCut::bvLowered}},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Box), .kind = TLayoutKind::RzGroupBox, .left = 8, .top = 8, .width = 300,
+     .height = 169, .caption = " Рацион ", .font = {10, fsBold}, .tab = 1, .bevel = {.borderWidth = 4}},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Totals), .kind = TLayoutKind::RzPanel, .left = 150, .top = 16, .width = 120,
+     .height = 100, .tab = 0, .parent = &TLayoutForm::Box, .bevel = {.outer = TBevelCut::bvLowered}},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Sum), .kind = TLayoutKind::Label, .left = 8, .top = 8, .caption = "Итого:",
+     .font = {9, fsBold | fsUnderline}, .parent = &TLayoutForm::Totals},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Type), .kind = TLayoutKind::Label, .left = 8, .top = 40, .width = 100,
+     .height = 15, .parent = &TLayoutForm::Totals, .autoSize = false},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Donation), .kind = TLayoutKind::Label, .left = 8, .top = 160, .width = 260,
+     .height = 104, .caption = "Программа бесплатна; поддержать её можно переводом на один из счетов ниже.",
+     .parent = &TLayoutForm::About, .autoSize = false, .wordWrap = true},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Weight), .kind = TLayoutKind::RzSpinEdit, .left = 8, .top = 16,
+     .width = 105, .height = 21, .tab = 0, .parent = &TLayoutForm::Box,
+     .spin = {.min = 0, .max = 1000000, .increment = 1, .pageIncrement = 10, .value = 0},
      .onKeyPress = &TLayoutForm::WeightKeyPress},
-    {.name = "Wrist", .kind = TLayoutKind::RzSpinEdit, .left = 8, .top = 48, .width = 81, .height = 24, .tab = 1,
-     .parent = "Box", .spin = {.min = 10, .max = 70, .increment = 0.1, .decimals = 1, .value = 15}},
-    {.name = "Sex", .kind = TLayoutKind::RzComboBoxList, .left = 8, .top = 80, .width = 81, .height = 21, .tab = 2,
-     .onChange = &TLayoutForm::SexChange, .parent = "Box", .items = "М\nЖ", .itemIndex = 1},
-    {.name = "Protein", .kind = TLayoutKind::RzEdit, .left = 320, .top = 8, .width = 73, .height = 21,
-     .caption = "0", .tab = 2, .alignment = TAlignment::taRightJustify, .maxLength = 10},
-    {.name = "Result", .kind = TLayoutKind::StaticText, .left = 320, .top = 40, .width = 70, .height = 20,
-     .font = {10, fsBold}, .autoSize = false, .staticBorder = TStaticBorderStyle::sbsSunken},
-    {.name = "Exit", .kind = TLayoutKind::RzBitBtn, .left = 320, .top = 80, .caption = "Выход", .tab = 0},
-    {.name = "Icon", .kind = TLayoutKind::Image, .left = 320, .top = 120, .width = 41, .height = 41,
-     .glyph = "MAINICON", .stretch = true},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Wrist), .kind = TLayoutKind::RzSpinEdit, .left = 8, .top = 48, .width = 81,
+     .height = 24, .tab = 1, .parent = &TLayoutForm::Box,
+     .spin = {.min = 10, .max = 70, .increment = 0.1, .decimals = 1, .value = 15}},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Sex), .kind = TLayoutKind::RzComboBoxList, .left = 8, .top = 80,
+     .width = 81, .height = 21, .tab = 2, .onChange = &TLayoutForm::SexChange, .parent = &TLayoutForm::Box,
+     .items = "М\nЖ", .itemIndex = 1},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Protein), .kind = TLayoutKind::RzEdit, .left = 320, .top = 8, .width = 73,
+     .height = 21, .caption = "0", .tab = 2, .alignment = TAlignment::taRightJustify, .maxLength = 10},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Result), .kind = TLayoutKind::StaticText, .left = 320, .top = 40,
+     .width = 70, .height = 20, .font = {10, fsBold}, .autoSize = false,
+     .staticBorder = TStaticBorderStyle::sbsSunken},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Exit), .kind = TLayoutKind::RzBitBtn, .left = 320, .top = 80,
+     .caption = "Выход", .tab = 0},
+    {.member = LAYOUT_MEMBER(TLayoutForm, Icon), .kind = TLayoutKind::Image, .left = 320, .top = 120, .width = 41,
+     .height = 41, .glyph = "MAINICON", .stretch = true},
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // TRzDBGrid: the data grid with a flat 1-pixel frame in its frame colour instead of the
 // sunken border (window class "TRzDBGrid").
-#include "ui/DBGrid.h"
+#include "ui/db/DBGrid.h"
 
 class TRzDBGrid : public TDBGrid {
 public:

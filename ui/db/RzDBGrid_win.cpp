@@ -1,4 +1,4 @@
-#include "ui/rz/RzDBGrid.h"
+#include "ui/db/RzDBGrid.h"
 
 TRzDBGrid::TRzDBGrid(TComponent* owner) : TDBGrid(owner) {}
 

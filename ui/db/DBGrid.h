@@ -5,10 +5,10 @@
 // view are read, with TField::DisplayTextAt, so the dataset never moves for drawing;
 // the user moves it by clicking a row, the keyboard or the wheel.
 //
-// Placing one from a layout table: a row of kind TLayoutKind::DBGrid (or RzDBGrid),
-// then, in the form's constructor,
+// Placing one from a layout table: a row of kind TLayoutKind::DBGrid (or RzDBGrid)
+// bound to the member RzDBGrid1, then, in the form's constructor,
 //     static const TColumnSetting kColumns[] = {{"Nazv_food", "Продукт", 220}, ...};
-//     auto* g = FindControl<TRzDBGrid>(*this, "RzDBGrid1");
+//     TRzDBGrid* g = RzDBGrid1;
 //     g->SetColumns(kColumns);
 //     g->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines |
 //                   dgRowSelect | dgAlwaysShowSelection);

@@ -1,4 +1,4 @@
-#include "ui/DBText.h"
+#include "ui/db/DBText.h"
 
 class TDBText::TTextDataLink : public TDataLink {
 public:

@@ -1,6 +1,4 @@
-#include "ui/Layout.h"
-
-#include <algorithm>
+#include "ui/layout/Layout.h"
 
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
@@ -11,17 +9,18 @@
 #include "ui/ListBox.h"
 #include "ui/Panel.h"
 #include "ui/StaticText.h"
+#include "ui/db/DBGrid.h"
+#include "ui/db/DBNavigator.h"
+#include "ui/db/DBText.h"
+#include "ui/db/RzDBGrid.h"
 #include "ui/rz/RzButton.h"
 #include "ui/rz/RzComboBox.h"
 #include "ui/rz/RzEdit.h"
 #include "ui/rz/RzPanel.h"
 #include "ui/rz/RzSpinEdit.h"
-#include "ui/Menus.h"
 #include "ui/rz/RzToolButton.h"
-#include "ui/DBGrid.h"
-#include "ui/DBNavigator.h"
-#include "ui/DBText.h"
-#include "ui/rz/RzDBGrid.h"
+
+// The kinds of the layout tables: which class each makes and which row settings it takes.
 
 TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
     switch (kind) {
@@ -63,96 +62,6 @@ TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
     throw Exception("Неизвестный вид элемента в описании окна");
 }
 
-bool IsNonVisualKind(TLayoutKind kind) {
-    return kind == TLayoutKind::PopupMenu || kind == TLayoutKind::MenuItem;
-}
-
-TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, const char* parent,
-                               const char* caption, const char* hint, bool visible, TNotifyEvent onClick) {
-    if (kind == TLayoutKind::PopupMenu) {
-        auto* menu = new TPopupMenu(&form);
-        menu->SetName(name);
-        return menu;
-    }
-    if (kind != TLayoutKind::MenuItem) throw Exception("Элемент " + std::string(name) + " не является меню");
-    // The parent first, so that a wrong table leaves nothing half made.
-    TMenuItem* into = nullptr;
-    TComponent* p = parent && *parent ? form.FindComponent(parent) : nullptr;
-    if (auto* menu = dynamic_cast<TPopupMenu*>(p))
-        into = menu->Items();
-    else if (auto* item = dynamic_cast<TMenuItem*>(p))
-        into = item;
-    if (!into) throw Exception("Пункт меню " + std::string(name) + " не указывает своё меню");
-    auto* item = new TMenuItem(&form);
-    item->SetName(name);
-    item->SetCaption(caption);
-    item->SetHint(hint);
-    item->SetVisible(visible);
-    item->OnClick = std::move(onClick);
-    into->Add(item);
-    return item;
-}
-
-void ApplyFormLayout(TCustomForm& form, const TFormLayout& l) {
-    form.SetCaption(l.caption);
-    TFont font;
-    font.SetName(l.fontName);
-    font.SetSize(l.fontSize);
-    form.SetFont(font);
-    form.SetColor(l.color);
-    form.SetBorderStyle(l.borderStyle);
-    form.SetBorderIcons(l.borderIcons);
-    form.SetPosition(l.position);
-    form.SetBounds(l.left, l.top, form.Width(), form.Height());
-    form.SetClientWidth(l.clientWidth);
-    form.SetClientHeight(l.clientHeight);
-}
-
-void ApplyControlRow(TCustomForm& form, TControl& c, const char* parent, int left, int top, int width, int height,
-                     const char* caption, TFontSetting font, const char* hint, bool visible, TModalResult modalResult,
-                     bool isDefault) {
-    TWinControl* p = &form;
-    if (parent && *parent) p = FindControl<TWinControl>(form, parent);
-    c.SetParent(p);
-    c.SetVisible(visible);
-    if (font.size || font.style || font.color != clDefault) {
-        TFont f = c.Font();
-        if (font.size) f.SetSize(font.size);
-        f.SetStyle(font.style);
-        if (font.color != clDefault) f.SetColor(font.color);
-        c.SetFont(f);
-    }
-    c.SetCaption(caption);
-    c.SetBounds(left, top, width ? width : c.Width(), height ? height : c.Height());
-    if (*hint) {
-        c.SetHint(hint);
-        c.SetShowHint(true);
-    }
-    if (auto* b = dynamic_cast<TButton*>(&c)) {
-        b->SetModalResult(modalResult);
-        b->SetDefault(isDefault);
-    }
-}
-
-void BindLayoutEvent(TControl& c, bool change, TNotifyEvent handler) {
-    if (!change) {
-        c.OnClick = std::move(handler);
-        return;
-    }
-    if (auto* e = dynamic_cast<TCustomEdit*>(&c))
-        e->OnChange = std::move(handler);
-    else if (auto* cb = dynamic_cast<TCustomComboBox*>(&c))
-        cb->OnChange = std::move(handler);
-    else
-        throw Exception("Элемент " + c.Name() + " не сообщает об изменениях");
-}
-
-void BindKeyPress(TControl& c, TKeyPressEvent handler) {
-    auto* w = dynamic_cast<TWinControl*>(&c);
-    if (!w) throw Exception("Элемент " + c.Name() + " не принимает ввод с клавиатуры");
-    w->OnKeyPress = std::move(handler);
-}
-
 namespace {
 
 std::vector<std::string> SplitItems(const char* items) {
@@ -171,7 +80,7 @@ std::vector<std::string> SplitItems(const char* items) {
 
 }  // namespace
 
-void ApplyKindSettings(TControl& c, const TKindSettings& k) {
+void ApplyKindSettings(TControl& c, const TLayoutRow& k) {
     if (k.color != clDefault) c.SetColor(k.color);
     if (auto* l = dynamic_cast<TLabel*>(&c)) {
         // AutoSize first: a fixed-size label keeps the row's size whatever comes next.
@@ -215,19 +124,5 @@ void ApplyKindSettings(TControl& c, const TKindSettings& k) {
     if (k.glyph && *k.glyph) {
         if (auto* bb = dynamic_cast<TBitBtn*>(&c)) bb->LoadGlyph(k.glyph);
         if (auto* rb = dynamic_cast<TRzBitBtn*>(&c)) rb->LoadGlyph(k.glyph);
-    }
-}
-
-void ApplyTabOrders(TCustomForm& form, const std::vector<std::pair<std::string, int>>& tabs) {
-    auto sorted = tabs;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-    for (const auto& [name, tab] : sorted) {
-        auto* w = dynamic_cast<TWinControl*>(form.FindComponent(name));
-        if (!w) continue;
-        if (tab < 0) {
-            w->SetTabStop(false);
-            continue;
-        }
-        w->SetTabOrder(tab);
     }
 }

@@ -1,13 +1,18 @@
 #pragma once
 // Windows are built from declarative tables at the top of their source: one row for the
-// form itself and one per control, in the words of the window's description (name,
-// kind, position, size, caption, font, tab order, hint, events).
+// form itself and one per control, in the words of the window's description (member,
+// kind, position, size, caption, font, tab order, hint, events). Each row names the
+// window's member that receives what it builds, so a control's name is written once.
 #include <cstddef>
+#include <functional>
+#include <span>
 #include <string>
+#include <type_traits>
 
 #include "ui/Form.h"
 #include "ui/Panel.h"
 #include "ui/StaticText.h"
+#include "ui/layout/LayoutBinding.h"
 
 enum class TLayoutKind {
     Label, Button, Edit, ListBox, ComboBoxList, ComboBox,
@@ -16,10 +21,10 @@ enum class TLayoutKind {
     MenuToolbarButton,
     // Menus are components, not controls: a PopupMenu row makes a TPopupMenu; a MenuItem
     // row makes a TMenuItem (caption, hint, visible, onClick) added to the menu or item
-    // named in `parent`.
+    // its `parent` member holds.
     PopupMenu, MenuItem,
     // Data-bound controls; their data source, fields, columns and options are set by the
-    // window's code after building (see DBGrid.h, DBNavigator.h, DBText.h).
+    // window's code after building (see ui/db/DBGrid.h, DBNavigator.h, DBText.h).
     DBGrid, RzDBGrid, DBNavigator, DBText,
     // Input controls and containers (row settings below: alignment, autoSize, maxLength,
     // readOnly, items, itemIndex, spin, bevel, glyph, stretch, onKeyPress, color).
@@ -67,29 +72,8 @@ struct TBevelSetting {
     int borderWidth = 0;   // space around the client area
 };
 
-// The settings of a row that only some kinds have (each kind ignores the others).
-struct TKindSettings {
-    TAlignment alignment;
-    bool autoSize;
-    bool transparent;
-    bool wordWrap;
-    int maxLength;
-    bool readOnly;
-    const char* items;
-    int itemIndex;
-    TSpinSetting spin;
-    TBevelSetting bevel;
-    const char* glyph;
-    bool stretch;
-    TColor color;
-    TStaticBorderStyle staticBorder;
-};
-
-template <class F>
 struct TLayoutRow {
-    using Handler = void (F::*)(TComponent* Sender);
-    using KeyHandler = void (F::*)(TComponent* Sender, wchar_t& Key);
-    const char* name;
+    TLayoutMember member;   // LAYOUT_MEMBER(TWindow, Name): the component's name and its member
     TLayoutKind kind;
     int left;
     int top;
@@ -99,12 +83,12 @@ struct TLayoutRow {
     TFontSetting font = {};
     int tab = -1;     // position in the tab order; -1: not a tab stop
     const char* hint = "";
-    Handler onClick = nullptr;
-    Handler onChange = nullptr;
+    TLayoutHandler onClick = {};
+    TLayoutHandler onChange = {};
     bool visible = true;
     TModalResult modalResult = mrNone;
     bool isDefault = false;
-    const char* parent = "";   // "" = the form
+    TLayoutParent parent = {};   // the member holding the container (or menu); none = the form
     // Settings of particular kinds.
     TAlignment alignment = TAlignment::taLeftJustify;   // labels, edits, static texts
     bool autoSize = true;       // labels and static texts take the size of their text
@@ -118,60 +102,28 @@ struct TLayoutRow {
     TBevelSetting bevel = {};   // panels, group boxes (borderWidth)
     const char* glyph = "";     // glyph buttons: bitmap resource; pictures: icon or bitmap resource
     bool stretch = false;       // pictures
-    KeyHandler onKeyPress = nullptr;   // edits, spin edits, combo boxes
+    TLayoutKeyHandler onKeyPress = {};   // edits, spin edits, combo boxes
     TColor color = clDefault;   // the control's colour; clDefault keeps the kind's
     TStaticBorderStyle staticBorder = TStaticBorderStyle::sbsNone;   // static texts: sbsSunken for a sunken border
 };
 
 // Makes a control of a kind, owned by `owner`, with the kind's default size.
 TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner);
+// Applies the settings of the row's kind to its control (after the common ones).
+void ApplyKindSettings(TControl& control, const TLayoutRow& row);
 // True for the kinds that are components without a place on the form (menus).
 bool IsNonVisualKind(TLayoutKind kind);
 // Makes such a component, owned by the form and named, and adds a menu item to its
-// parent menu or item; an unknown parent is a programming error reported at once.
-TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, const char* parent,
+// parent menu or item (`parent`, or the component of the form named `parentName`); an
+// item without a menu is a programming error reported at once.
+TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, TComponent* parent,
                                const char* caption, const char* hint, bool visible, TNotifyEvent onClick);
-// Applies the form's own row.
-void ApplyFormLayout(TCustomForm& form, const TFormLayout& layout);
-// Sets the common settings of one control row (everything but the events).
-void ApplyControlRow(TCustomForm& form, TControl& control, const char* parent, int left, int top, int width,
-                     int height, const char* caption, TFontSetting font, const char* hint, bool visible,
-                     TModalResult modalResult, bool isDefault);
-// Binds an OnClick or OnChange closure where the control has one.
-void BindLayoutEvent(TControl& control, bool change, TNotifyEvent handler);
-// Applies the settings of particular kinds (after the common ones).
-void ApplyKindSettings(TControl& control, const TKindSettings& settings);
-// Binds an OnKeyPress closure to a windowed control.
-void BindKeyPress(TControl& control, TKeyPressEvent handler);
-// Puts the rows' tab stops in their order (lowest first, so each lands where it asks).
-void ApplyTabOrders(TCustomForm& form, const std::vector<std::pair<std::string, int>>& tabs);
+TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, const char* parentName,
+                               const char* caption, const char* hint, bool visible, TNotifyEvent onClick);
 
-template <class F, std::size_t N>
-void BuildForm(F& form, const TFormLayout& layout, const TLayoutRow<F> (&rows)[N]) {
-    ApplyFormLayout(form, layout);
-    std::vector<std::pair<std::string, int>> tabs;
-    for (const auto& row : rows) {
-        if (IsNonVisualKind(row.kind)) {
-            TNotifyEvent click;
-            if (row.onClick) click = [&form, h = row.onClick](TComponent* s) { (form.*h)(s); };
-            CreateNonVisualRow(form, row.kind, row.name, row.parent, row.caption, row.hint, row.visible, click);
-            continue;
-        }
-        TControl* c = CreateLayoutControl(row.kind, &form);
-        c->SetName(row.name);
-        ApplyControlRow(form, *c, row.parent, row.left, row.top, row.width, row.height, row.caption, row.font,
-                        row.hint, row.visible, row.modalResult, row.isDefault);
-        ApplyKindSettings(*c, {row.alignment, row.autoSize, row.transparent, row.wordWrap, row.maxLength, row.readOnly,
-                               row.items, row.itemIndex, row.spin, row.bevel, row.glyph, row.stretch, row.color,
-                               row.staticBorder});
-        if (row.onClick) BindLayoutEvent(*c, false, [&form, h = row.onClick](TComponent* s) { (form.*h)(s); });
-        if (row.onKeyPress)
-            BindKeyPress(*c, [&form, h = row.onKeyPress](TComponent* s, wchar_t& k) { (form.*h)(s, k); });
-        if (row.onChange) BindLayoutEvent(*c, true, [&form, h = row.onChange](TComponent* s) { (form.*h)(s); });
-        tabs.emplace_back(row.name, row.tab);
-    }
-    ApplyTabOrders(form, tabs);
-}
+// Builds the window: the form's own row, then every row in order (parents before their
+// children), each stored into its member, then the tab order.
+void BuildForm(TCustomForm& form, const TFormLayout& layout, std::span<const TLayoutRow> rows);
 
 // The control of that name on the form, of the expected class; a layout that lacks it
 // is a programming error reported at once.

@@ -1,4 +1,4 @@
-#include "ui/DBGrid.h"
+#include "ui/db/DBGrid.h"
 
 #include <algorithm>
 

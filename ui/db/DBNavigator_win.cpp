@@ -1,4 +1,4 @@
-#include "ui/DBNavigator.h"
+#include "ui/db/DBNavigator.h"
 
 #include <windowsx.h>
 
