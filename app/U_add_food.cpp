@@ -128,7 +128,7 @@ void TForm2::FormShow(TComponent*) {
     BindDataSources();
     TDataModule1& dm = *DataModule1;
     changeTargetChosen_ = false;
-    if (FSearch && FSearch->From_search != 0) {
+    if (FSearch && FSearch->From_search == kEditorOpenedBySearch) {
         // Opened by the search window: the category of its current food. The food itself
         // is taken by the change command.
         const int group = dm.QFoodId_group->AsInteger();
@@ -213,7 +213,7 @@ void TForm2::BAdd_foodClick(TComponent*) {
 
 void TForm2::BChangeFoodClick(TComponent*) {
     TDataModule1& dm = *DataModule1;
-    if (FSearch && FSearch->From_search == 1) {
+    if (FSearch && FSearch->From_search == kEditorOpenedBySearch) {
         changeTargetChosen_ = dm.QFood->Active() && !dm.QFood->IsEmpty();
         if (changeTargetChosen_) Cur_id_food = dm.QFoodId_food->AsInteger();
         FSearch->From_search = 0;

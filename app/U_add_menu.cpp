@@ -1,5 +1,6 @@
 #include "app/U_add_menu.h"
 
+#include "app/FoodRows.h"
 #include "app/U_main.h"
 #include "data/TextSupport.h"
 #include "data/U_data_mod.h"
@@ -44,28 +45,6 @@ long double StrToFloat(const std::string& text) {
     throw Exception("'" + text + "' is not a valid floating point value");
 }
 
-// The food the dialog works on: its name and its values per 100 g.
-struct TFoodSource {
-    TField* name;
-    TField* kkal;
-    TField* protein;
-    TField* fat;
-    TField* carbohyd;
-};
-
-bool SourceOf(int addSource, TFoodSource& s) {
-    TDataModule1& dm = *DataModule1;
-    if (addSource == 1) {
-        s = {dm.Query2Nazv_food, dm.Query2Kkal, dm.Query2Protein, dm.Query2Fat, dm.Query2Carbohyd};
-        return true;
-    }
-    if (addSource == 2) {
-        s = {dm.QFoodNazv_food, dm.QFoodKkal, dm.QFoodProtein, dm.QFoodFat, dm.QFoodCarbohyd};
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 TFAddToMenu::TFAddToMenu(TComponent* owner) : TForm(owner) {
@@ -98,13 +77,13 @@ void TFAddToMenu::FormShow(TComponent*) {
 }
 
 void TFAddToMenu::ShowFoodName() {
-    TFoodSource s;
-    if (SourceOf(Form1->Add_source, s)) LNazv_food->SetCaption(s.name->Text());
+    TFoodRow s;
+    if (FoodRowOf(Form1->Add_source, s)) LNazv_food->SetCaption(s.name->Text());
 }
 
 void TFAddToMenu::BAdd_menuClick(TComponent*) {
-    TFoodSource s;
-    if (SourceOf(Form1->Add_source, s)) {
+    TFoodRow s;
+    if (FoodRowOf(Form1->Add_source, s)) {
         TDataModule1& dm = *DataModule1;
         dm.TMenu->Open();
         dm.TMenu->Last();
@@ -130,7 +109,7 @@ void TFAddToMenu::BAdd_menuClick(TComponent*) {
             throw;
         }
         dm.QSum->Open();
-        Form1->Add_source = 0;
+        Form1->Add_source = kAddSourceNone;
     }
     ResetInputs();
     Close();
@@ -138,7 +117,7 @@ void TFAddToMenu::BAdd_menuClick(TComponent*) {
 
 void TFAddToMenu::BCancel_menuClick(TComponent*) {
     ResetInputs();
-    Form1->Add_source = 0;
+    Form1->Add_source = kAddSourceNone;
     Close();
 }
 
@@ -147,7 +126,7 @@ void TFAddToMenu::ResetInputs() {
     CBDiet->SetItemIndex(0);
 }
 
-void TFAddToMenu::FormClose(TComponent*, TCloseAction&) { Form1->Add_source = 0; }
+void TFAddToMenu::FormClose(TComponent*, TCloseAction&) { Form1->Add_source = kAddSourceNone; }
 
 void TFAddToMenu::SpinEdit1KeyPress(TComponent* Sender, wchar_t& Key) {
     if (Key == 13)

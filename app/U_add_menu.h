@@ -1,6 +1,6 @@
 #pragma once
 // The add-to-ration dialog: puts a weighed portion of a food into the day's ration.
-// Which food is the main window's Add_source: 1 its food grid, 2 the search window's.
+// Which food is the main window's Add_source: its food grid's or the search window's.
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/rz/RzButton.h"

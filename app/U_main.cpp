@@ -1,12 +1,11 @@
 #include "app/U_main.h"
 
+#include "app/FoodRows.h"
 #include "app/UAbout.h"
 #include "app/U_add_food.h"
 #include "app/U_add_menu.h"
 #include "app/U_massa.h"
 #include "app/U_search.h"
-#include "core/Locale.h"
-#include "core/NumberFormat.h"
 #include "data/U_data_mod.h"
 #include "skin/data/SkinData.h"
 #include "ui/Application.h"
@@ -93,12 +92,6 @@ const TColumnSetting kFoodColumns[] = {
 };
 
 const TColumnSetting kRationColumns[] = {{"Nazv_food", "Продукт", 200}, {"Weight", "Вес, г", 65}};
-
-// A food value as the editor's number boxes take it: read as fixed-point currency,
-// written in the general format with the user's decimal separator.
-std::string EditorNumber(const TField& field) {
-    return FormatGeneral(field.AsCurrency().ToDouble(), DecimalSeparator());
-}
 
 }  // namespace
 
@@ -230,46 +223,18 @@ void TForm1::RzBitBtn1Click(TComponent*) {
 }
 
 void TForm1::RzButton1Click(TComponent*) {
-    TDataModule1& dm = *DataModule1;
-    Form2->ENazv->SetText(dm.Query2Nazv_food->Text());
-    Form2->EProtein->SetText(EditorNumber(*dm.Query2Protein));
-    Form2->EFat->SetText(EditorNumber(*dm.Query2Fat));
-    Form2->ECarbo->SetText(EditorNumber(*dm.Query2Carbohyd));
-    Form2->EKkal->SetText(EditorNumber(*dm.Query2Kkal));
-    Form2->BAdd_food->SetVisible(false);
-    Form2->BChangeFood->SetVisible(true);
-    Form2->SetCaption("Редактирование продукта");
-    Form2->ShowModal();
+    TFoodRow row;
+    FoodRowOf(kAddSourceMain, row);
+    ChangeFoodInEditor(row);
 }
 
 void TForm1::BDel_foodClick(TComponent*) {
-    if (Application->MessageBox("Удалить продукт?", "Подтвердите удаление", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
-        return;
     TDataModule1& dm = *DataModule1;
-    // The selected food is found by its identifier, not by its name: another food of
-    // the same name in another category must not be the one deleted. An empty grid
-    // gives 0, which no food has.
-    const int32_t id = dm.Query2->IsEmpty() ? 0 : dm.Query2Id_food->AsInteger();
-    bool notFound = false;
-    {
-        // The general table is closed again on every path, also when a step fails.
-        TCloseOnLeave closeTable(*dm.Table1);
-        dm.Table1->SetTableName("Food.DB");
-        dm.Table1->Open();
-        dm.Table1->First();
-        while (!dm.Table1->Eof()) {
-            if (id != 0 && dm.Table1->FieldByName("id_food")->AsInteger() == id) {
-                dm.Table1->Delete();
-                dm.Query2->Close();
-                dm.Query2->Open();
-                notFound = false;
-                break;
-            }
-            dm.Table1->Next();
-            notFound = true;
-        }
-    }
-    if (notFound) MessageDlg("Такого продукта не найдено.", TMsgDlgType::mtInformation, mbOK);
+    // An empty grid gives 0, which no food has.
+    DeleteFoodAfterAsking(dm.Query2->IsEmpty() ? 0 : dm.Query2Id_food->AsInteger(), [&dm] {
+        dm.Query2->Close();
+        dm.Query2->Open();
+    });
 }
 
 void TForm1::BFind_foodClick(TComponent*) {
@@ -278,7 +243,7 @@ void TForm1::BFind_foodClick(TComponent*) {
 }
 
 void TForm1::RzBitBtn2Click(TComponent*) {
-    Add_source = 1;
+    Add_source = kAddSourceMain;
     FAddToMenu->ShowModal();
 }
 

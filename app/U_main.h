@@ -56,7 +56,8 @@ public:
     TDBText* DBCarbo;
     TDBText* DBKkal;
 
-    // Which window asked for the add-to-ration dialog: 1 this one, 2 the search window.
+    // Which window asked for the add-to-ration dialog: kAddSourceMain, kAddSourceSearch or
+    // kAddSourceNone (app/FoodRows.h).
     int Add_source = 0;
 
     // Binds the grids, the navigator and the totals to the data module's sources; the

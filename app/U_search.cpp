@@ -1,10 +1,9 @@
 #include "app/U_search.h"
 
+#include "app/FoodRows.h"
 #include "app/U_add_food.h"
 #include "app/U_add_menu.h"
 #include "app/U_main.h"
-#include "core/Locale.h"
-#include "core/NumberFormat.h"
 #include "data/U_data_mod.h"
 #include "ui/Application.h"
 #include "ui/layout/Layout.h"
@@ -46,12 +45,6 @@ const TColumnSetting kFoodColumns[] = {
     {"Carbohyd", "Углеводы, г", 70}, {"Kkal", "Ккал", 60},
 };
 
-// A food value as the editor's number boxes take it: read as fixed-point currency,
-// written in the general format with the user's decimal separator.
-std::string EditorNumber(const TField& field) {
-    return FormatGeneral(field.AsCurrency().ToDouble(), DecimalSeparator());
-}
-
 }  // namespace
 
 TFSearch::TFSearch(TComponent* owner) : TForm(owner) {
@@ -92,54 +85,27 @@ void TFSearch::ESearchChange(TComponent*) {
 void TFSearch::Button3Click(TComponent*) { ESearch->SetText(""); }
 
 void TFSearch::Button1Click(TComponent*) {
-    Form1->Add_source = 2;
+    Form1->Add_source = kAddSourceSearch;
     FAddToMenu->ShowModal();
 }
 
 void TFSearch::BChangeClick(TComponent*) {
-    TDataModule1& dm = *DataModule1;
-    Form2->ENazv->SetText(dm.QFoodNazv_food->Text());
-    Form2->EProtein->SetText(EditorNumber(*dm.QFoodProtein));
-    Form2->EFat->SetText(EditorNumber(*dm.QFoodFat));
-    Form2->ECarbo->SetText(EditorNumber(*dm.QFoodCarbohyd));
-    Form2->EKkal->SetText(EditorNumber(*dm.QFoodKkal));
-    Form2->BAdd_food->SetVisible(false);
-    Form2->BChangeFood->SetVisible(true);
-    Form2->SetCaption("Редактирование продукта");
-    From_search = 1;
-    Form2->ShowModal();
+    TFoodRow row;
+    FoodRowOf(kAddSourceSearch, row);
+    From_search = kEditorOpenedBySearch;
+    ChangeFoodInEditor(row);
 }
 
 void TFSearch::BDeleteClick(TComponent*) {
-    if (Application->MessageBox("Удалить продукт?", "Подтвердите удаление", MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
-        return;
     TDataModule1& dm = *DataModule1;
-    // The food is the list's current row, found by its identifier: a name may be shared
-    // by other foods, which must stay.
+    // The food is the list's current row; an empty or closed list gives 0, which no food has.
     const bool hasFood = dm.QFood->Active() && !dm.QFood->IsEmpty();
-    const int food = dm.QFoodId_food->AsInteger();
-    bool compared = false;
-    {
-        // The general table is closed again on every path, also when a step fails.
-        TCloseOnLeave closeTable(*dm.Table1);
-        dm.Table1->SetTableName("Food.DB");
-        dm.Table1->Open();
-        dm.Table1->First();
-        while (!dm.Table1->Eof()) {
-            compared = true;
-            if (hasFood && dm.Table1->FieldByName("id_food")->AsInteger() == food) {
-                dm.Table1->Delete();
-                dm.Table1->Close();
-                dm.QFood->Close();
-                dm.QFood->Open();
-                dm.Query2->Close();
-                dm.Query2->Open();
-                return;
-            }
-            dm.Table1->Next();
-        }
-    }
-    if (compared) MessageDlg("Такого продукта не найдено.", TMsgDlgType::mtInformation, mbOK);
+    DeleteFoodAfterAsking(hasFood ? dm.QFoodId_food->AsInteger() : 0, [&dm] {
+        dm.QFood->Close();
+        dm.QFood->Open();
+        dm.Query2->Close();
+        dm.Query2->Open();
+    });
 }
 
 void TFSearch::Button2Click(TComponent*) {

@@ -7,6 +7,9 @@
 #include "ui/Label.h"
 #include "ui/db/RzDBGrid.h"
 
+// The value of From_search while the food editor changes the search window's food.
+constexpr int kEditorOpenedBySearch = 1;
+
 class TFSearch : public TForm {
 public:
     explicit TFSearch(TComponent* owner);
@@ -21,7 +24,8 @@ public:
     TButton* BDelete;
     TButton* Button2;
 
-    // 1 while the food editor is open because this window's change command opened it.
+    // kEditorOpenedBySearch while the food editor is open because this window's change
+    // command opened it, 0 otherwise.
     int From_search = 0;
 
     // Binds the grid to the data module's list of all foods (once it exists).
