@@ -543,4 +543,51 @@ TEST_F(E2eFood, AFailedStoreLeavesNothingBehindAndTheTableClosed) {
     EXPECT_EQ(Foods().size(), before + 1);
 }
 
+// The food being changed goes from the table while the editor is open (another window of
+// the program, or a second copy, deleted it): the change says so, writes nothing, and the
+// editor stays open with what the user typed.
+TEST_F(E2eFood, ChangingAFoodThatVanishedMeanwhileSaysSoAndWritesNothing) {
+    Start();
+    ChooseCategory("Фрукты");
+    ASSERT_EQ(DataModule1->Query2Nazv_food->AsString(), "Банан");
+    std::vector<TSeenDialog> dialogs;
+    std::vector<TStoredFood> before;
+    ASSERT_TRUE(Run({
+        When(MainShown, [] { PostPress(*Form1, "Изменить"); }),
+        WhenShown(Form2, [&] {
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"Банан", "1,5", "0,2", "21,8", "95"}));
+            RemoveFood("Банан");
+            before = Foods();
+            Retype(Form2->ENazv, L"Банан спелый");
+            Retype(Form2->EKkal, L"99");
+            PostPress(*Form2, "Изменить продукт");
+        }),
+        AnswerDialog(dialogs),
+        WhenShown(Form2, [&] {
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"Банан спелый", "1,5", "0,2", "21,8", "99"}));
+            EXPECT_FALSE(DataModule1->Table1->Active());
+            PostPress(*Form2, "Отмена");
+        }),
+        WhenHidden(Form2),
+    }));
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, "Warning");
+    EXPECT_EQ(dialogs[0].text, "Изменяемый продукт не найден: возможно, он уже удалён.");
+    auto same = [&](const std::vector<TStoredFood>& now) {
+        ASSERT_EQ(now.size(), before.size());
+        for (size_t i = 0; i < now.size(); ++i) {
+            SCOPED_TRACE(before[i].name);
+            EXPECT_EQ(now[i].id, before[i].id);
+            EXPECT_EQ(now[i].name, before[i].name);
+            EXPECT_EQ(now[i].kkal, before[i].kkal);
+            EXPECT_EQ(now[i].group, before[i].group);
+        }
+    };
+    same(Foods());
+    EXPECT_EQ(FindFood("Банан спелый"), nullptr);
+    EXPECT_EQ(FindFood("Банан"), nullptr);
+    Stop();
+    same(Foods());   // on disk too
+}
+
 }  // namespace

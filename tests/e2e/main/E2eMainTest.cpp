@@ -556,4 +556,34 @@ TEST_F(E2eMain, CommandsOpenTheSearchWindowTheCalculatorAndTheAboutBox) {
     EXPECT_TRUE(aboutOpen);
 }
 
+// With no category at all, the foods query names no category and the engine refuses it:
+// the error display shows the refusal, and the window opens with an empty list and grid.
+TEST_F(E2eMain, WithoutCategoriesTheEnginesRefusalIsShownAndTheFoodGridStaysEmpty) {
+    EmptyTable("\xD0\xA1" "ateg.db");
+    const size_t foods = FoodNames().size();
+    bool checked = false;
+    ASSERT_TRUE(Run({When([&] { return MainShown() && !boxes.Seen().empty(); },
+                          [&] {
+                              checked = true;
+                              EXPECT_EQ(Form1->CBCateg->Count(), 0);
+                              EXPECT_EQ(Form1->CBCateg->Text(), "");
+                              EXPECT_EQ(FoodsQueryText, "select * from Food where id_group= order by nazv_food");
+                              EXPECT_FALSE(DataModule1->Query2->Active());
+                              EXPECT_TRUE(GridTexts(*Form1->RzDBGrid1).empty());
+                              SaveScreenshot(CaptureStable(Form1->Handle()), "e2e_main_without_categories");
+                          })}));
+    EXPECT_TRUE(checked);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    const auto& box = boxes.Seen()[0];
+    EXPECT_EQ(box.caption, "Лорвена");
+    EXPECT_TRUE(box.errorIcon);
+    EXPECT_EQ(box.buttons.size(), 1u);
+    ASSERT_GT(box.text.size(), 1u);
+    EXPECT_EQ(box.text.back(), '.');
+    Stop();
+    EXPECT_TRUE(Categories().empty());
+    EXPECT_EQ(FoodNames().size(), foods);
+    EXPECT_TRUE(ReadRation().empty());
+}
+
 }  // namespace

@@ -383,4 +383,49 @@ TEST_F(E2eRation, WithoutTheDietTableTheDialogStillNamesTheFoodItIsAbout) {
     EXPECT_EQ(shown, "Сок тестовый");   // the food it is about, although the diets could not be read
 }
 
+// The dialog remembers which control had the focus when it closed and gives it back at
+// the next opening; the first opening starts in the weight field.
+TEST_F(E2eRation, TheFocusReturnsToTheLastFocusedControlWhenTheDialogReopens) {
+    struct Case {
+        int tabs;                // Tab presses from the weight field before the close box
+        const char* expected;    // the control that has the focus at the next opening
+    };
+    const Case cases[] = {{1, "BAdd_menu"}, {2, "BCancel_menu"}, {3, "SpinEdit1"}, {0, "SpinEdit1"}};
+    auto focused = [] {
+        TWinControl* w = TWindowBinding::FromHandle(GetFocus());
+        return w ? w->Name() : std::string("?");
+    };
+    std::vector<std::string> first, reopened;
+    std::vector<Step> steps = {ChooseFood(0)};
+    for (const Case& c : cases) {
+        steps.push_back(OpenDialog());
+        steps.push_back(InDialog([&, c] {
+            first.push_back(focused());
+            FAddToMenu->SpinEdit1->SetFocus();
+            for (int i = 0; i < c.tabs; ++i) PressKey(VK_TAB);
+            PostMessageW(FAddToMenu->Handle(), WM_CLOSE, 0, 0);
+        }));
+        steps.push_back(AfterDialog({}));
+        steps.push_back(OpenDialog());
+        steps.push_back(InDialog([&, c] {
+            WaitUntil([&] { return focused() == c.expected; }, 2000, std::string("the focus on ") + c.expected);
+            reopened.push_back(focused());
+            PostMessageW(FAddToMenu->Handle(), WM_CLOSE, 0, 0);
+        }));
+        steps.push_back(AfterDialog({}));
+    }
+    ASSERT_TRUE(Run(steps));
+    ASSERT_EQ(first.size(), std::size(cases));
+    EXPECT_EQ(first[0], "SpinEdit1");   // the very first opening
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].tabs);
+        EXPECT_EQ(reopened.at(i), cases[i].expected);
+    }
+    EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
+    // Closing with the close box added nothing.
+    EXPECT_FALSE(DataModule1->TMenu->Active());
+    Stop();
+    EXPECT_TRUE(ReadRation().empty());
+}
+
 }  // namespace
