@@ -157,20 +157,21 @@ TEST_F(E2eMassa, TextsOutsideTheRangesAreBroughtIntoThemBeforeComputing) {
             ASSERT_TRUE(WaitUntil([] { return ShownText(*FMassa->SEAge).empty(); }));
             ChooseSex(kSexFemale);
             TypeInto(*FMassa->SERuka, "75");
-            TMassaResults want = CalculateOptimalWeight({220, 15, TSex::Female, 70});
-            Compute(WeightText(want.petrovsky, DecimalSeparator()));
+            // Worked out by hand: ((220 - 150) * 0.75 + 50 + (15 - 20) * 0.25) * 0.9 = 91.125;
+            // (220 - 110) less 11 % is 97.9, plus 10 % for a broad wrist 107.69.
+            Compute(Local("91,12"));
             EXPECT_EQ(ShownText(*FMassa->SEHeight), "220");
             EXPECT_EQ(ShownText(*FMassa->SEAge), "15");
             EXPECT_EQ(ShownText(*FMassa->SERuka), WristText(70));
-            EXPECT_EQ(ShownText(*FMassa->STBrok), WeightText(want.broca, DecimalSeparator()));
+            EXPECT_EQ(ShownText(*FMassa->STBrok), Local("107,69"));
             EXPECT_EQ(FMassa->LType->Caption(), kBroad);
 
             // Below the ranges, and a lone sign, which is no number: the lower bounds.
             TypeInto(*FMassa->SEHeight, "99");
             TypeInto(*FMassa->SEAge, "-");
             TypeInto(*FMassa->SERuka, Local("9,9"));
-            want = CalculateOptimalWeight({100, 15, TSex::Female, 10});
-            Compute(WeightText(want.petrovsky, DecimalSeparator()));
+            // ((100 - 150) * 0.75 + 50 + (15 - 20) * 0.25) * 0.9 = 10.1249997...
+            Compute(Local("10,12"));
             EXPECT_EQ(ShownText(*FMassa->SEHeight), "100");
             EXPECT_EQ(ShownText(*FMassa->SEAge), "15");
             EXPECT_EQ(ShownText(*FMassa->SERuka), WristText(10));
@@ -240,11 +241,10 @@ TEST_F(E2eMassa, KeyboardStepsFiltersTabOrderEnterAndEscape) {
             for (int i = 0; i < 4; ++i) PressKey(VK_TAB);
             ASSERT_EQ(GetFocus(), FMassa->BMassa->Handle());
             PressKey(VK_RETURN);
-            TMassaResults want = CalculateOptimalWeight({172, 15, TSex::Female, 16.2});
-            EXPECT_TRUE(WaitUntil([&] {
-                return ShownText(*FMassa->STPetrovski) == WeightText(want.petrovsky, DecimalSeparator());
-            }));
-            EXPECT_EQ(ShownText(*FMassa->STBrok), WeightText(want.broca, DecimalSeparator()));
+            // Worked out by hand: ((172 - 150) * 0.75 + 50 + (15 - 20) * 0.25) * 0.9 =
+            // 58.7249984... in single precision; Broca (172 - 105) less 11 % = 59.63.
+            EXPECT_TRUE(WaitUntil([&] { return ShownText(*FMassa->STPetrovski) == Local("58,72"); }));
+            EXPECT_EQ(ShownText(*FMassa->STBrok), Local("59,63"));
             EXPECT_EQ(FMassa->LType->Caption(), kNormal);
             // Space on the focused "Закрыть" closes.
             PressKey(VK_TAB);
