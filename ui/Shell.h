@@ -2,6 +2,7 @@
 // Opening a document through the shell: the program registered for the file's type gets
 // it, as a double click in the file manager would do. The only place the application
 // reaches the shell.
+#include <functional>
 #include <string>
 
 class TWinControl;
@@ -20,3 +21,9 @@ struct TShellResult {
 // window (or none) owns whatever the shell shows. Returns at once; it does not wait for
 // the program that opens the file.
 TShellResult ShellOpenDocument(TWinControl* owner, const std::string& fileName);
+
+// While set, requests go to `watcher` instead of the shell, and its answer is returned:
+// tests see what the program asks for without a browser starting. Empty restores the
+// shell.
+using TShellWatcher = std::function<TShellResult(TWinControl* owner, const std::string& fileName)>;
+void SetShellWatcher(TShellWatcher watcher);

@@ -27,7 +27,19 @@ std::string TShellResult::Message(const std::string& fileName) const {
     }
 }
 
+namespace {
+
+TShellWatcher& Watcher() {
+    static TShellWatcher watcher;
+    return watcher;
+}
+
+}  // namespace
+
+void SetShellWatcher(TShellWatcher watcher) { Watcher() = std::move(watcher); }
+
 TShellResult ShellOpenDocument(TWinControl* owner, const std::string& fileName) {
+    if (Watcher()) return Watcher()(owner, fileName);
     HWND window = owner && owner->HandleAllocated() ? owner->Handle() : nullptr;
     std::wstring file = Utf8ToWide(fileName);
     // The shell library is loaded on first use: nothing else of the program needs it.

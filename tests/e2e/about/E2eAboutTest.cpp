@@ -7,12 +7,12 @@
 
 #include "app/UAbout.h"
 #include "app/U_main.h"
-#include "tests/e2e/massa/E2eDriver.h"
+#include "tests/e2e/common/E2eFixture.h"
 #include "tests/win/common/WinTestUtil.h"
 
 namespace {
 
-class E2eAbout : public E2eFormSet {
+class E2eAbout : public E2eFixture {
 protected:
     // The main window is up: show the box modally, as its menu item does; the later steps
     // run inside the box's loop.
@@ -55,7 +55,6 @@ void ExpectTextsInsideThePanel() {
 }
 
 TEST_F(E2eAbout, ShowsNameVersionAndPictureAndClosesWithOk) {
-    TMessageBoxAnswerer boxes;
     TModalResult result = mrNone;
     std::vector<Step> steps = {
         ShowAbout(&result),
@@ -78,7 +77,7 @@ TEST_F(E2eAbout, ShowsNameVersionAndPictureAndClosesWithOk) {
             EXPECT_EQ(AboutBox->ProgramIcon->Height(), 41);
             ExpectTextsInsideThePanel();
             EXPECT_EQ(GetFocus(), AboutBox->OKButton->Handle());
-            auto shot = CaptureSettled(AboutBox->Handle());
+            auto shot = CaptureStable(AboutBox->Handle());
             SaveScreenshot(shot, "e2e_about_box");
             // The picture is drawn: the icon's square is not all one colour.
             POINT o = AboutBox->ProgramIcon->ClientToScreen({0, 0});
@@ -88,7 +87,7 @@ TEST_F(E2eAbout, ShowsNameVersionAndPictureAndClosesWithOk) {
             for (int y = 0; y < 41; y += 4)
                 for (int x = 0; x < 41; x += 4) colours.insert(shot.At(o.x - wr.left + x, o.y - wr.top + y));
             EXPECT_GT(colours.size(), 3u);
-            ClickControl(*AboutBox->OKButton);
+            ClickAt(*AboutBox->OKButton);
         }),
         {[] { return !IsWindowVisible(AboutBox->Handle()); }, [] {}},
     };

@@ -12,21 +12,13 @@
 #include "app/U_main.h"
 #include "app/U_search.h"
 #include "data/U_data_mod.h"
-#include "tests/e2e/food/E2eFormSet.h"
+#include "tests/e2e/common/E2eFixture.h"
 #include "tests/win/common/WinTestUtil.h"
 
 namespace {
 
-class E2eFood : public E2eFormSet {
+class E2eFood : public E2eKnownSet {
 protected:
-    // Chooses a category in the main window as the user does (the list's change).
-    void ChooseMainCategory(const std::string& name) {
-        const auto& items = Form1->CBCateg->Items();
-        auto it = std::find(items.begin(), items.end(), name);
-        ASSERT_NE(it, items.end()) << name;
-        Form1->CBCateg->SetItemIndex(static_cast<int>(it - items.begin()));
-        Form1->CBCategChange(Form1->CBCateg);
-    }
     // The name of the category under the editor's grid cursor.
     static std::string GridCategory() { return DataModule1->Query1nazv_group->AsString(); }
     // Clicks a row of the editor's category grid with the mouse.
@@ -41,10 +33,6 @@ protected:
         LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         SendMessageW(Form2->DBGrid1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageW(Form2->DBGrid1->Handle(), WM_LBUTTONUP, 0, at);
-    }
-    static void Retype(TWinControl* box, const std::wstring& chars) {
-        box->SetText("");
-        TypeChars(box, chars);
     }
     static std::vector<std::string> EditorTexts() {
         return {Form2->ENazv->Text(), Form2->EProtein->Text(), Form2->EFat->Text(), Form2->ECarbo->Text(),
@@ -91,7 +79,7 @@ void CheckPlaced(TCustomForm& form, const std::vector<TPlaced>& controls) {
 }
 
 TEST_F(E2eFood, WindowsCarryTheirControlsWhereTheyBelong) {
-    StartProgram();
+    Start();
     CheckPlaced(*Form2, {
                             {"Label1", 8, 8, 0, 0, -1, "Категория:", ""},
                             {"BitBtn1", 80, 8, 20, 15, 8, "+", "Добавить новую категорию"},
@@ -187,14 +175,13 @@ TEST_F(E2eFood, KeyFilterPassesDigitsAndTurnsEitherPointIntoTheLocalesSeparator)
 }
 
 TEST_F(E2eFood, AddsATypedFoodToTheCategoryChosenInTheMainWindow) {
-    StartProgram();
-    ChooseMainCategory("Овощи");
+    Start();
+    ChooseCategory("Овощи");
     const size_t before = Foods().size();
     std::vector<TSeenDialog> dialogs;
-    TScript s;
-    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
-        .WaitVisible(Form2)
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        Do([] { PostClick(Form1->RzBitBtn1); }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(WindowText(Form2->Handle()), "Добавление нового продукта");
             EXPECT_TRUE(Form2->BAdd_food->Visible());
             EXPECT_FALSE(Form2->BChangeFood->Visible());
@@ -206,11 +193,9 @@ TEST_F(E2eFood, AddsATypedFoodToTheCategoryChosenInTheMainWindow) {
             EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
             // An empty name is refused with the warning only.
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .AnswerDialog(dialogs)
-        .Wait(3)
-        .Then([&] {
+        }),
+        AnswerDialog(dialogs),
+        WhenShown(Form2, [&] {
             EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
             EXPECT_EQ(Foods().size(), before);
             TypeChars(Form2->ENazv, L"Свёкла");
@@ -223,16 +208,13 @@ TEST_F(E2eFood, AddsATypedFoodToTheCategoryChosenInTheMainWindow) {
             // Backspace passes the filter.
             TypeChars(Form2->EKkal, L"7\b");
             EXPECT_EQ(Form2->EKkal->Text(), "42");
-            return true;
-        })
-        .Wait(6)
-        .Then([&] {
-            SaveScreenshot(CaptureWindow(Form2->Handle()), "e2e_food_editor_add");
+        }),
+        Do([&] {
+            SaveScreenshot(CaptureStable(Form2->Handle()), "e2e_food_editor_add");
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .WaitHidden(Form2);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(Form2),
+    }));
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].caption, "Warning");
     EXPECT_EQ(dialogs[0].text, "Вы не ввели название продукта.");
@@ -255,45 +237,40 @@ TEST_F(E2eFood, AddsATypedFoodToTheCategoryChosenInTheMainWindow) {
     // The next opening starts empty.
     EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"", "0", "0", "0", "0"}));
 
-    StopProgram();
+    Stop();
     f = FindFood("Свёкла");
     ASSERT_NE(f, nullptr);   // on disk
     EXPECT_EQ(f->group, CategoryId("Овощи"));
 }
 
 TEST_F(E2eFood, AnInvalidNumberIsReportedAndNothingIsStored) {
-    StartProgram();
+    Start();
     const auto before = Foods();
-    TMessageBoxAnswerer boxes;
-    TScript s;
-    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
-        .WaitVisible(Form2)
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        Do([] { PostClick(Form1->RzBitBtn1); }),
+        WhenShown(Form2, [&] {
             TypeChars(Form2->ENazv, L"Тест");
             Retype(Form2->EProtein, L"2");
             TypeChars(Form2->EFat, L"\b");   // emptied with Backspace
             EXPECT_EQ(Form2->EFat->Text(), "");
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .Then([&] { return boxes.Seen().size() == 1; })
-        .Then([&] {
+        }),
+        When([&] { return boxes.Seen().size() == 1; }),
+        Do([&] {
             EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
             EXPECT_FALSE(DataModule1->Table1->Active());
             Retype(Form2->EFat, L"1,,2");    // the filter does not stop a second comma
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .Then([&] { return boxes.Seen().size() == 2; })
-        .Then([&] {
+        }),
+        When([&] { return boxes.Seen().size() == 2; }),
+        Do([&] {
             // The user's texts are kept; a lone comma counts as 0.
             EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"Тест", "2", "1,,2", "0", "0"}));
             Retype(Form2->EFat, L",");
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .WaitHidden(Form2);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(Form2),
+    }));
     ASSERT_EQ(boxes.Seen().size(), 2u);
     EXPECT_EQ(boxes.Seen()[0].caption, "Лорвена");
     EXPECT_TRUE(boxes.Seen()[0].errorIcon);
@@ -306,20 +283,19 @@ TEST_F(E2eFood, AnInvalidNumberIsReportedAndNothingIsStored) {
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->protein, "2");
     EXPECT_EQ(f->fat, "0");
-    StopProgram();
+    Stop();
     EXPECT_EQ(Foods().size(), before.size() + 1);
 }
 
 TEST_F(E2eFood, ChangesTheMainWindowsFoodAndMovesItToTheClickedCategory) {
-    StartProgram();
-    ChooseMainCategory("Фрукты");
+    Start();
+    ChooseCategory("Фрукты");
     ASSERT_EQ(DataModule1->Query2Nazv_food->AsString(), "Банан");
     const int32_t id = FindFood("Банан")->id;
     const size_t count = Foods().size();
-    TScript s;
-    s.Then([] { return PostClick(Form1->RzButton1), true; })
-        .WaitVisible(Form2)
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        Do([] { PostClick(Form1->RzButton1); }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(WindowText(Form2->Handle()), "Редактирование продукта");
             EXPECT_FALSE(Form2->BAdd_food->Visible());
             EXPECT_TRUE(Form2->BChangeFood->Visible());
@@ -334,16 +310,13 @@ TEST_F(E2eFood, ChangesTheMainWindowsFoodAndMovesItToTheClickedCategory) {
             EXPECT_EQ(GridCategory(), "Фрукты");
             EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
             Retype(Form2->EKkal, L"96.5");
-            return true;
-        })
-        .Wait(6)
-        .Then([&] {
-            SaveScreenshot(CaptureWindow(Form2->Handle()), "e2e_food_editor_change");
+        }),
+        Do([&] {
+            SaveScreenshot(CaptureStable(Form2->Handle()), "e2e_food_editor_change");
             PostClick(Form2->BChangeFood);
-            return true;
-        })
-        .WaitHidden(Form2);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(Form2),
+    }));
     const auto foods = Foods();
     EXPECT_EQ(foods.size(), count);
     const TStoredFood* f = FindFood("Банан");
@@ -368,46 +341,38 @@ TEST_F(E2eFood, ChangeIsRefusedWhenTheMainWindowHasNoFood) {
         row[static_cast<size_t>(categ.FieldIndex("nazv_group"))] = std::string("Пустая");
         categ.Append(row);
     }
-    StartProgram();
-    ChooseMainCategory("Молоко");
+    Start();
+    ChooseCategory("Молоко");
     std::vector<TSeenDialog> dialogs;
     std::vector<TStoredFood> before;
-    TScript s;
     // First a real change opening, cancelled: it leaves Кефир's identifier behind.
-    s.Then([] { return PostClick(Form1->RzButton1), true; })
-        .WaitVisible(Form2)
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        Do([] { PostClick(Form1->RzButton1); }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(Form2->ENazv->Text(), "Кефир");
             PostClick(Form2->BCancel_add);
-            return true;
-        })
-        .WaitHidden(Form2)
-        .Then([&] {
+        }),
+        WhenHidden(Form2, [&] {
             EXPECT_EQ(Cur_id_food, FindFood("Кефир")->id);
-            ChooseMainCategory("Пустая");
+            ChooseCategory("Пустая");
             EXPECT_TRUE(DataModule1->Query2->IsEmpty());
             before = Foods();
             PostClick(Form1->RzButton1);
-            return true;
-        })
-        .WaitVisible(Form2)
-        .Then([&] {
+        }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"", "0", "0", "0", "0"}));
             EXPECT_FALSE(Form2->ChangeTargetChosen());
             TypeChars(Form2->ENazv, L"Чужой");
             PostClick(Form2->BChangeFood);
-            return true;
-        })
-        .AnswerDialog(dialogs)
-        .Wait(3)
-        .Then([&] {
+        }),
+        AnswerDialog(dialogs),
+        WhenShown(Form2, [&] {
             EXPECT_TRUE(IsWindowVisible(Form2->Handle()));   // the editor stays open
             EXPECT_EQ(Form2->ENazv->Text(), "Чужой");
             PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);   // the close box
-            return true;
-        })
-        .WaitHidden(Form2);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(Form2),
+    }));
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].caption, "Warning");
     EXPECT_NE(dialogs[0].text.find("Не выбран продукт"), std::string::npos) << dialogs[0].text;
@@ -423,53 +388,40 @@ TEST_F(E2eFood, ChangeIsRefusedWhenTheMainWindowHasNoFood) {
 }
 
 TEST_F(E2eFood, AddsACategoryRebuildsTheListsAndChoosesIt) {
-    StartProgram();
-    ChooseMainCategory("Фрукты");
+    Start();
+    ChooseCategory("Фрукты");
     std::vector<TSeenDialog> dialogs;
-    TScript s;
-    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
-        .WaitVisible(Form2)
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        Do([] { PostClick(Form1->RzBitBtn1); }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(Form2->BitBtn1->Hint(), "Добавить новую категорию");
             PostClick(Form2->BitBtn1);
-            return true;
-        })
-        .WaitVisible(FAdd_categ)
-        .Then([&] {
+        }),
+        WhenShown(FAdd_categ, [&] {
             EXPECT_EQ(WindowText(FAdd_categ->Handle()), "Добавление новой категории");
             EXPECT_TRUE(FAdd_categ->ENazv_group->Focused());
             PostClick(FAdd_categ->BAdd);   // empty: only the warning
-            return true;
-        })
-        .AnswerDialog(dialogs)
-        .Wait(3)
-        .Then([&] {
+        }),
+        AnswerDialog(dialogs),
+        WhenShown(FAdd_categ, [&] {
             EXPECT_TRUE(IsWindowVisible(FAdd_categ->Handle()));
             TypeChars(FAdd_categ->ENazv_group, L"Крупы");
-            return true;
-        })
-        .Wait(6)
-        .Then([&] {
-            SaveScreenshot(CaptureWindow(FAdd_categ->Handle()), "e2e_category_editor");
+        }),
+        Do([&] {
+            SaveScreenshot(CaptureStable(FAdd_categ->Handle()), "e2e_category_editor");
             // Closed with the close box, the text stays for the next opening.
             PostMessageW(FAdd_categ->Handle(), WM_CLOSE, 0, 0);
-            return true;
-        })
-        .WaitHidden(FAdd_categ)
-        .Then([&] {
+        }),
+        WhenHidden(FAdd_categ, [&] {
             EXPECT_EQ(Categories().size(), kCategories.size());
             EXPECT_EQ(GridCategory(), "Фрукты");
             PostClick(Form2->BitBtn1);
-            return true;
-        })
-        .WaitVisible(FAdd_categ)
-        .Then([&] {
+        }),
+        WhenShown(FAdd_categ, [&] {
             EXPECT_EQ(FAdd_categ->ENazv_group->Text(), "Крупы");
             PostClick(FAdd_categ->BAdd);
-            return true;
-        })
-        .WaitHidden(FAdd_categ)
-        .Then([&] {
+        }),
+        WhenHidden(FAdd_categ, [&] {
             EXPECT_EQ(FAdd_categ->ENazv_group->Text(), "");
             // The editor's grid lists the new category in name order, with the cursor on
             // it, and it is the chosen one.
@@ -486,10 +438,9 @@ TEST_F(E2eFood, AddsACategoryRebuildsTheListsAndChoosesIt) {
             TypeChars(Form2->ENazv, L"Гречка");
             Retype(Form2->EProtein, L"12.6");
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .WaitHidden(Form2);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(Form2),
+    }));
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].caption, "Warning");
     EXPECT_EQ(dialogs[0].text, " Вы не ввели название категории.");
@@ -507,56 +458,42 @@ TEST_F(E2eFood, AddsACategoryRebuildsTheListsAndChoosesIt) {
 // A name longer than its column (100 letters) would be cut when stored: both editors
 // refuse it before anything is written; 100 letters, or only spaces, are kept as typed.
 TEST_F(E2eFood, NamesLongerThanTheirColumnAreRefusedAndTheRestKeptAsTyped) {
-    StartProgram();
+    Start();
     const size_t categories = Categories().size();
     std::vector<TSeenDialog> dialogs;
-    TScript s;
-    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
-        .WaitVisible(Form2)
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        Do([] { PostClick(Form1->RzBitBtn1); }),
+        WhenShown(Form2, [&] {
             TypeChars(Form2->ENazv, std::wstring(101, L'\u0449'));   // щ
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .AnswerDialog(dialogs)
-        .Wait(3)
-        .Then([&] {
+        }),
+        AnswerDialog(dialogs),
+        WhenShown(Form2, [&] {
             EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
             EXPECT_EQ(Foods().size(), kFoods.size());
             TypeChars(Form2->ENazv, L"\b");   // now exactly 100
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .WaitHidden(Form2)
-        .Then([] { return PostClick(Form1->RzBitBtn1), true; })
-        .WaitVisible(Form2)
-        .Then([&] {
+        }),
+        WhenHidden(Form2, [] { PostClick(Form1->RzBitBtn1); }),
+        WhenShown(Form2, [&] {
             TypeChars(Form2->ENazv, L"   ");   // only spaces: accepted
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .WaitHidden(Form2)
-        .Then([] { return PostClick(Form1->RzBitBtn1), true; })
-        .WaitVisible(Form2)
-        .Then([] { return PostClick(Form2->BitBtn1), true; })
-        .WaitVisible(FAdd_categ)
-        .Then([&] {
+        }),
+        WhenHidden(Form2, [] { PostClick(Form1->RzBitBtn1); }),
+        WhenShown(Form2, [] { PostClick(Form2->BitBtn1); }),
+        WhenShown(FAdd_categ, [&] {
             TypeChars(FAdd_categ->ENazv_group, std::wstring(101, L'\u044E'));   // ю
             PostClick(FAdd_categ->BAdd);
-            return true;
-        })
-        .AnswerDialog(dialogs)
-        .Wait(3)
-        .Then([&] {
+        }),
+        AnswerDialog(dialogs),
+        WhenShown(FAdd_categ, [&] {
             EXPECT_TRUE(IsWindowVisible(FAdd_categ->Handle()));
             EXPECT_EQ(Categories().size(), categories);
             PostClick(FAdd_categ->BCancel);
-            return true;
-        })
-        .WaitHidden(FAdd_categ)
-        .Then([] { return PostClick(Form2->BCancel_add), true; })
-        .WaitHidden(Form2);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FAdd_categ, [] { PostClick(Form2->BCancel_add); }),
+        WhenHidden(Form2),
+    }));
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[0].caption, "Warning");
     EXPECT_EQ(dialogs[0].text, "Название продукта длиннее 100 знаков. Сократите его.");
@@ -571,34 +508,29 @@ TEST_F(E2eFood, NamesLongerThanTheirColumnAreRefusedAndTheRestKeptAsTyped) {
 }
 
 TEST_F(E2eFood, AFailedStoreLeavesNothingBehindAndTheTableClosed) {
-    StartProgram();
+    Start();
     const size_t before = Foods().size();
-    TMessageBoxAnswerer boxes;
-    TScript s;
-    s.Then([] { return PostClick(Form1->RzBitBtn1), true; })
-        .WaitVisible(Form2)
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        Do([] { PostClick(Form1->RzBitBtn1); }),
+        WhenShown(Form2, [&] {
             // A category identifier the food's 16-bit column cannot hold: the field
             // refuses it after the record was begun.
             Cur_id_group = 40000;
             TypeChars(Form2->ENazv, L"Слива");
             Retype(Form2->EProtein, L"0,8");
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .Then([&] { return boxes.Seen().size() == 1; })
-        .Wait(2)
-        .Then([&] {
+        }),
+        When([&] { return boxes.Seen().size() == 1 && !MessageBoxOpen(); }),
+        WhenShown(Form2, [&] {
             EXPECT_FALSE(DataModule1->Table1->Active());
             EXPECT_EQ(Foods().size(), before);
             EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
             EXPECT_EQ(Form2->ENazv->Text(), "Слива");
             ClickCategoryRow("Фрукты");
             PostClick(Form2->BAdd_food);
-            return true;
-        })
-        .WaitHidden(Form2);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(Form2),
+    }));
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_NE(boxes.Seen()[0].text.find("40000"), std::string::npos) << boxes.Seen()[0].text;
     // The next store wrote exactly one food, with its own values only.
@@ -607,8 +539,55 @@ TEST_F(E2eFood, AFailedStoreLeavesNothingBehindAndTheTableClosed) {
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->group, CategoryId("Фрукты"));
     EXPECT_EQ(f->protein, "0.8");
-    StopProgram();
+    Stop();
     EXPECT_EQ(Foods().size(), before + 1);
+}
+
+// The food being changed goes from the table while the editor is open (another window of
+// the program, or a second copy, deleted it): the change says so, writes nothing, and the
+// editor stays open with what the user typed.
+TEST_F(E2eFood, ChangingAFoodThatVanishedMeanwhileSaysSoAndWritesNothing) {
+    Start();
+    ChooseCategory("Фрукты");
+    ASSERT_EQ(DataModule1->Query2Nazv_food->AsString(), "Банан");
+    std::vector<TSeenDialog> dialogs;
+    std::vector<TStoredFood> before;
+    ASSERT_TRUE(Run({
+        When(MainShown, [] { PostPress(*Form1, "Изменить"); }),
+        WhenShown(Form2, [&] {
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"Банан", "1,5", "0,2", "21,8", "95"}));
+            RemoveFood("Банан");
+            before = Foods();
+            Retype(Form2->ENazv, L"Банан спелый");
+            Retype(Form2->EKkal, L"99");
+            PostPress(*Form2, "Изменить продукт");
+        }),
+        AnswerDialog(dialogs),
+        WhenShown(Form2, [&] {
+            EXPECT_EQ(EditorTexts(), (std::vector<std::string>{"Банан спелый", "1,5", "0,2", "21,8", "99"}));
+            EXPECT_FALSE(DataModule1->Table1->Active());
+            PostPress(*Form2, "Отмена");
+        }),
+        WhenHidden(Form2),
+    }));
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].caption, "Warning");
+    EXPECT_EQ(dialogs[0].text, "Изменяемый продукт не найден: возможно, он уже удалён.");
+    auto same = [&](const std::vector<TStoredFood>& now) {
+        ASSERT_EQ(now.size(), before.size());
+        for (size_t i = 0; i < now.size(); ++i) {
+            SCOPED_TRACE(before[i].name);
+            EXPECT_EQ(now[i].id, before[i].id);
+            EXPECT_EQ(now[i].name, before[i].name);
+            EXPECT_EQ(now[i].kkal, before[i].kkal);
+            EXPECT_EQ(now[i].group, before[i].group);
+        }
+    };
+    same(Foods());
+    EXPECT_EQ(FindFood("Банан спелый"), nullptr);
+    EXPECT_EQ(FindFood("Банан"), nullptr);
+    Stop();
+    same(Foods());   // on disk too
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 #include "data/U_data_mod.h"
 #include "engine/Database.h"
 #include "skin/data/SkinData.h"
-#include "tests/e2e/main/E2eWindows.h"
+#include "tests/e2e/common/E2eFixture.h"
 #include "ui/db/DBGrid.h"
 #include "ui/HintWindow.h"
 #include "ui/MessageDialog.h"
@@ -52,19 +52,7 @@ Stored ReadStored() {
     return s;
 }
 
-std::vector<std::string> Column(const std::vector<std::vector<std::string>>& rows, size_t c) {
-    std::vector<std::string> out;
-    for (const auto& r : rows) out.push_back(r.at(c));
-    return out;
-}
-
-E2eWindows::Step When(std::function<bool()> ready, std::function<void()> act) {
-    return {std::move(ready), std::move(act)};
-}
-
-bool MainShown() { return Form1 && Shown(*Form1); }
-
-class E2eMain : public E2eWindows {};
+class E2eMain : public E2eFixture {};
 
 struct Placed {
     const char* name;
@@ -260,7 +248,7 @@ TEST_F(E2eMain, BrowsingShowsEachCategorysFoodsByNameAndAClickChoosesAFood) {
              }),
         When([] { return Form1->CBCateg->ItemIndex() == 1; },
              [&] {
-                 ASSERT_TRUE(PumpUntil([&] { return FoodsQueryText.find(
+                 ASSERT_TRUE(WaitUntil([&] { return FoodsQueryText.find(
                                                         "=" + std::to_string(stored.categoryId.at(listed[1])) + " ") !=
                                                     std::string::npos; }, 3000))
                      << FoodsQueryText;
@@ -282,16 +270,10 @@ TEST_F(E2eMain, BrowsingShowsEachCategorysFoodsByNameAndAClickChoosesAFood) {
              [&] {
                  EXPECT_EQ(DataModule1->Query2Nazv_food->AsString(), secondShown[2]);
                  EXPECT_EQ(GridCurrent(*Form1->RzDBGrid1, 0), secondShown[2]);
-                 SaveScreenshot(CaptureSettled(Form1->Handle()), "e2e_main_browsing");
+                 SaveScreenshot(CaptureStable(Form1->Handle()), "e2e_main_browsing");
              }),
     }));
     EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
-}
-
-// Picks the category of that name from code, as a choice in the list does.
-void ChooseCategory(const std::string& name) {
-    Form1->CBCateg->SetText(name);
-    Form1->CBCategChange(Form1->CBCateg);
 }
 
 TEST_F(E2eMain, DeletingAFoodAsksFirstAndRemovesTheSelectedOne) {
@@ -332,7 +314,7 @@ TEST_F(E2eMain, DeletingAFoodAsksFirstAndRemovesTheSelectedOne) {
                  EXPECT_EQ(OpenMessageDialog(), nullptr);
              }),
     }));
-    Finish();
+    Stop();
     auto names = FoodNames();
     EXPECT_EQ(names.size(), before - 1);
     EXPECT_EQ(std::count(names.begin(), names.end(), "Ватрушка тестовая"), 0);
@@ -357,7 +339,7 @@ TEST_F(E2eMain, DeletingRemovesTheSelectedFoodNotAnotherOfTheSameName) {
         When([&] { return boxes.Seen().size() == 1 && GridTexts(*Form1->RzDBGrid1).empty(); },
              [&] { EXPECT_EQ(OpenMessageDialog(), nullptr); }),
     }));
-    Finish();
+    Stop();
     const Stored stored = ReadStored();
     EXPECT_EQ(stored.foods.count(second), 0u);
     ASSERT_EQ(stored.foods.count(first), 1u);
@@ -395,7 +377,7 @@ TEST_F(E2eMain, DeletingFromAnEmptyFoodListReportsThatNoSuchFoodExists) {
     EXPECT_EQ(caption, "Information");
     EXPECT_EQ(icon, static_cast<int>(reinterpret_cast<uintptr_t>(IDI_INFORMATION)));
     ASSERT_EQ(boxes.Seen().size(), 1u);   // the confirmation only
-    Finish();
+    Stop();
     EXPECT_EQ(FoodNames().size(), before);
 }
 
@@ -490,7 +472,11 @@ TEST_F(E2eMain, HintsShowAtOnceWhileTheMouseRestsOnAControl) {
                  RECT r;
                  GetWindowRect(Form1->RzDBGrid1->Handle(), &r);
                  MoveCursorTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-                 Pump(300);
+                 // The add button's hint goes once the move is seen; a hint of the grid
+                 // would come at once (no pause).
+                 WaitUntil([] { return !ActiveHintWindow() || HintControl() != Form1->RzBitBtn1; }, 3000,
+                           "the add button's hint to go");
+                 WaitInputHandled();
                  overGrid = ActiveHintWindow() ? HintControl() : nullptr;
              }),
     }));
@@ -568,6 +554,36 @@ TEST_F(E2eMain, CommandsOpenTheSearchWindowTheCalculatorAndTheAboutBox) {
     EXPECT_TRUE(foodsOpenWhileSearching);
     EXPECT_TRUE(massaOpen);
     EXPECT_TRUE(aboutOpen);
+}
+
+// With no category at all, the foods query names no category and the engine refuses it:
+// the error display shows the refusal, and the window opens with an empty list and grid.
+TEST_F(E2eMain, WithoutCategoriesTheEnginesRefusalIsShownAndTheFoodGridStaysEmpty) {
+    EmptyTable("\xD0\xA1" "ateg.db");
+    const size_t foods = FoodNames().size();
+    bool checked = false;
+    ASSERT_TRUE(Run({When([&] { return MainShown() && !boxes.Seen().empty(); },
+                          [&] {
+                              checked = true;
+                              EXPECT_EQ(Form1->CBCateg->Count(), 0);
+                              EXPECT_EQ(Form1->CBCateg->Text(), "");
+                              EXPECT_EQ(FoodsQueryText, "select * from Food where id_group= order by nazv_food");
+                              EXPECT_FALSE(DataModule1->Query2->Active());
+                              EXPECT_TRUE(GridTexts(*Form1->RzDBGrid1).empty());
+                              SaveScreenshot(CaptureStable(Form1->Handle()), "e2e_main_without_categories");
+                          })}));
+    EXPECT_TRUE(checked);
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    const auto& box = boxes.Seen()[0];
+    EXPECT_EQ(box.caption, "Лорвена");
+    EXPECT_TRUE(box.errorIcon);
+    EXPECT_EQ(box.buttons.size(), 1u);
+    ASSERT_GT(box.text.size(), 1u);
+    EXPECT_EQ(box.text.back(), '.');
+    Stop();
+    EXPECT_TRUE(Categories().empty());
+    EXPECT_EQ(FoodNames().size(), foods);
+    EXPECT_TRUE(ReadRation().empty());
 }
 
 }  // namespace

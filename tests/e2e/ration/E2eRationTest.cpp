@@ -12,13 +12,12 @@
 #include "core/Locale.h"
 #include "core/Utf16.h"
 #include "data/U_data_mod.h"
-#include "tests/e2e/main/E2eWindows.h"
+#include "tests/e2e/common/E2eFixture.h"
 #include "ui/db/DBGrid.h"
 #include "ui/db/RzDBGrid.h"
+#include "ui/WindowBinding.h"
 
 namespace {
-
-using Step = E2eWindows::Step;
 
 // "18,75" under a comma separator.
 std::string Local(std::string text) {
@@ -34,7 +33,6 @@ std::vector<std::string> Totals() {
 
 const std::vector<std::string> kBlank = {"", "", "", ""};
 
-bool MainShown() { return Form1 && Shown(*Form1); }
 bool DialogShown() { return FAddToMenu && Shown(*FAddToMenu); }
 bool DialogGone() { return FAddToMenu && !IsWindowVisible(FAddToMenu->Handle()) && MainShown(); }
 
@@ -43,7 +41,7 @@ void TypeWeight(const std::wstring& weight) {
     FAddToMenu->SpinEdit1->SetFocus();
     SendMessageW(FAddToMenu->SpinEdit1->Handle(), EM_SETSEL, 0, -1);
     TypeText(weight);
-    PumpUntil([&] { return Utf8ToWide(FAddToMenu->SpinEdit1->Text()) == weight; }, 2000);
+    WaitUntil([&] { return Utf8ToWide(FAddToMenu->SpinEdit1->Text()) == weight; }, 2000, "the weight typed");
 }
 
 // The ration's rows through the open TMenu: name, weight, diet and the four amounts.
@@ -59,10 +57,10 @@ std::vector<std::vector<std::string>> RationRows() {
     return rows;
 }
 
-class E2eRation : public E2eWindows {
+class E2eRation : public E2eFixture {
 protected:
     void SetUp() override {
-        E2eWindows::SetUp();
+        E2eFixture::SetUp();
         const int32_t id = AddCategory("Тестовая категория");
         // Per 100 g: 150 g of the first give 18,75 / 4,8 / 60 / 360.
         AddFood("Каша тестовая", id, "12.5", "3.2", "40", "240");
@@ -109,7 +107,7 @@ TEST_F(E2eRation, PortionsAddedWithTheButtonAndEnterAreScaledListedAndTotalled) 
             EXPECT_EQ(FAddToMenu->SpinEdit1->Text(), "0");
             EXPECT_FALSE(DataModule1->Table1->Active());
             TypeWeight(L"150");
-            SaveScreenshot(CaptureSettled(FAddToMenu->Handle()), "e2e_add_to_ration_dialog");
+            SaveScreenshot(CaptureStable(FAddToMenu->Handle()), "e2e_add_to_ration_dialog");
             ClickAt(*FAddToMenu->BAdd_menu);
         }),
         AfterDialog([] {
@@ -137,7 +135,7 @@ TEST_F(E2eRation, PortionsAddedWithTheButtonAndEnterAreScaledListedAndTotalled) 
                                                          Local("5.05"), "23"}));
             EXPECT_EQ(Totals(), (std::vector<std::string>{Local("19"), Local("4.8"), Local("65.05"), "383"}));
             EXPECT_EQ(FAddToMenu->SpinEdit1->Text(), "0");
-            SaveScreenshot(CaptureSettled(Form1->Handle()), "e2e_main_window_with_ration");
+            SaveScreenshot(CaptureStable(Form1->Handle()), "e2e_main_window_with_ration");
         }),
     }));
     EXPECT_EQ(shownName, "Каша тестовая");
@@ -145,7 +143,7 @@ TEST_F(E2eRation, PortionsAddedWithTheButtonAndEnterAreScaledListedAndTotalled) 
     EXPECT_TRUE(dietHidden);
     EXPECT_TRUE(focused);
     EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
-    Finish();
+    Stop();
     EXPECT_TRUE(ReadRation().empty());   // emptied at exit
 }
 
@@ -238,7 +236,7 @@ TEST_F(E2eRation, PortionsAreRemovedWithTheNavigatorAndCtrlDeleteAfterConfirmati
              EXPECT_FALSE(Form1->DBNavigator1->ButtonEnabled(nbDelete));
          }},
     }));
-    Finish();
+    Stop();
     EXPECT_TRUE(ReadRation().empty());
 }
 
@@ -264,7 +262,7 @@ TEST_F(E2eRation, RowsLeftByAnAbnormalExitShowWithTheFirstAdditionAndGoAtExit) {
         }),
     }));
     EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
-    Finish();
+    Stop();
     EXPECT_TRUE(ReadRation().empty());
 }
 
@@ -284,7 +282,7 @@ TEST_F(E2eRation, AFailedAdditionStoresNothingKeepsTheDialogOpenAndBlanksTheTota
             FAddToMenu->SpinEdit1->SetFocus();
             SendMessageW(FAddToMenu->SpinEdit1->Handle(), EM_SETSEL, 0, -1);
             PressKey(VK_BACK);
-            PumpUntil([] { return FAddToMenu->SpinEdit1->Text().empty(); }, 2000);
+            WaitUntil([] { return FAddToMenu->SpinEdit1->Text().empty(); }, 2000, "the weight emptied");
             PressKey(VK_RETURN);
         }),
         {[&] { return boxes.Seen().size() == 1 && DialogShown(); },
@@ -383,6 +381,51 @@ TEST_F(E2eRation, WithoutTheDietTableTheDialogStillNamesTheFoodItIsAbout) {
     EXPECT_EQ(boxes.Seen()[0].caption, "Лорвена");
     EXPECT_NE(boxes.Seen()[0].text.find("Diet"), std::string::npos) << boxes.Seen()[0].text;
     EXPECT_EQ(shown, "Сок тестовый");   // the food it is about, although the diets could not be read
+}
+
+// The dialog remembers which control had the focus when it closed and gives it back at
+// the next opening; the first opening starts in the weight field.
+TEST_F(E2eRation, TheFocusReturnsToTheLastFocusedControlWhenTheDialogReopens) {
+    struct Case {
+        int tabs;                // Tab presses from the weight field before the close box
+        const char* expected;    // the control that has the focus at the next opening
+    };
+    const Case cases[] = {{1, "BAdd_menu"}, {2, "BCancel_menu"}, {3, "SpinEdit1"}, {0, "SpinEdit1"}};
+    auto focused = [] {
+        TWinControl* w = TWindowBinding::FromHandle(GetFocus());
+        return w ? w->Name() : std::string("?");
+    };
+    std::vector<std::string> first, reopened;
+    std::vector<Step> steps = {ChooseFood(0)};
+    for (const Case& c : cases) {
+        steps.push_back(OpenDialog());
+        steps.push_back(InDialog([&, c] {
+            first.push_back(focused());
+            FAddToMenu->SpinEdit1->SetFocus();
+            for (int i = 0; i < c.tabs; ++i) PressKey(VK_TAB);
+            PostMessageW(FAddToMenu->Handle(), WM_CLOSE, 0, 0);
+        }));
+        steps.push_back(AfterDialog({}));
+        steps.push_back(OpenDialog());
+        steps.push_back(InDialog([&, c] {
+            WaitUntil([&] { return focused() == c.expected; }, 2000, std::string("the focus on ") + c.expected);
+            reopened.push_back(focused());
+            PostMessageW(FAddToMenu->Handle(), WM_CLOSE, 0, 0);
+        }));
+        steps.push_back(AfterDialog({}));
+    }
+    ASSERT_TRUE(Run(steps));
+    ASSERT_EQ(first.size(), std::size(cases));
+    EXPECT_EQ(first[0], "SpinEdit1");   // the very first opening
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].tabs);
+        EXPECT_EQ(reopened.at(i), cases[i].expected);
+    }
+    EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
+    // Closing with the close box added nothing.
+    EXPECT_FALSE(DataModule1->TMenu->Active());
+    Stop();
+    EXPECT_TRUE(ReadRation().empty());
 }
 
 }  // namespace

@@ -9,14 +9,14 @@
 #include "data/Session.h"
 #include "engine/Database.h"
 #include "data/U_data_mod.h"
-#include "tests/e2e/food/E2eFormSet.h"
+#include "tests/e2e/common/E2eFixture.h"
 #include "tests/win/common/WinTestUtil.h"
 #include "ui/HintWindow.h"
 #include "ui/WindowBinding.h"
 
 namespace {
 
-class E2eSearch : public E2eFormSet {
+class E2eSearch : public E2eKnownSet {
 protected:
     // The food under the search grid's cursor.
     static std::string Current() { return DataModule1->QFoodNazv_food->AsString(); }
@@ -26,83 +26,74 @@ protected:
             out.push_back(DataModule1->QFoodNazv_food->DisplayTextAt(i));
         return out;
     }
-    // Opens the search window from the main window's command.
-    static void OpenSearch(TScript& s) {
-        s.Then([] { return PostClick(Form1->BFind_food), true; }).WaitVisible(FSearch);
-    }
+    // Presses the main window's "Найти" (the next step waits for the search window).
+    static Step OpenSearch() { return When(MainShown, [] { PostPress(*Form1, "Найти"); }); }
     static void Type(const std::wstring& chars) { TypeChars(FSearch->ESearch, chars); }
 };
 
 TEST_F(E2eSearch, LocatesAsTheUserTypesInEitherLetterCase) {
-    StartProgram();
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         EXPECT_EQ(WindowText(FSearch->Handle()), "Поиск продукта");
-         EXPECT_TRUE(FSearch->ESearch->Focused());
-         EXPECT_EQ(FSearch->DBGFood->DataSource(), DataModule1->DSFood);
-         EXPECT_FALSE(GetWindowLongW(FSearch->DBGFood->Handle(), GWL_STYLE) & WS_HSCROLL);
-         EXPECT_EQ(Listed(), (std::vector<std::string>{"Банан", "Груша", "Капуста", "Кефир", "Морковь", "Яблоко"}));
-         EXPECT_EQ(Current(), "Банан");
-         Type(L"к");
-         EXPECT_EQ(Current(), "Капуста");
-         Type(L"е");
-         EXPECT_EQ(Current(), "Кефир");
-         Type(L"\b");   // back up: the whole list is searched again
-         EXPECT_EQ(Current(), "Капуста");
-         Type(L"\b");
-         EXPECT_EQ(Current(), "Банан");
-         Type(L"МОР");
-         EXPECT_EQ(Current(), "Морковь");
-         EXPECT_EQ(FSearch->DBGFood->CellRect(0, DataModule1->QFood->DisplayRow()).top,
+    Start();
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            EXPECT_EQ(WindowText(FSearch->Handle()), "Поиск продукта");
+            EXPECT_TRUE(FSearch->ESearch->Focused());
+            EXPECT_EQ(FSearch->DBGFood->DataSource(), DataModule1->DSFood);
+            EXPECT_FALSE(GetWindowLongW(FSearch->DBGFood->Handle(), GWL_STYLE) & WS_HSCROLL);
+            EXPECT_EQ(Listed(), (std::vector<std::string>{"Банан", "Груша", "Капуста", "Кефир", "Морковь", "Яблоко"}));
+            EXPECT_EQ(Current(), "Банан");
+            Type(L"к");
+            EXPECT_EQ(Current(), "Капуста");
+            Type(L"е");
+            EXPECT_EQ(Current(), "Кефир");
+            Type(L"\b");   // back up: the whole list is searched again
+            EXPECT_EQ(Current(), "Капуста");
+            Type(L"\b");
+            EXPECT_EQ(Current(), "Банан");
+            Type(L"МОР");
+            EXPECT_EQ(Current(), "Морковь");
+            EXPECT_EQ(FSearch->DBGFood->CellRect(0, DataModule1->QFood->DisplayRow()).top,
                    FSearch->DBGFood->CellRect(0, 4).top);
-         FSearch->ESearch->SetText("");
-         Type(L"ябл");
-         EXPECT_EQ(Current(), "Яблоко");
-         return true;
-     })
-        .Wait(6)
-        .Then([&] {
-         SaveScreenshot(CaptureWindow(FSearch->Handle()), "e2e_search_window");
-         FSearch->ESearch->SetText("");
-         Type(L"Груша");
-         EXPECT_EQ(Current(), "Груша");
-         // A fragment that stands only inside names does not move the cursor.
-         FSearch->ESearch->SetText("");
-         Type(L"бл");
-         EXPECT_EQ(Current(), "Банан");
-         Type(L"ок");
-         EXPECT_EQ(Current(), "Банан");
-         FSearch->ESearch->SetText("");
-         Type(L"гру");
-         PostClick(FSearch->Button3);   // "Очистить"
-         return true;
-     })
-        .Wait(2)
-        .Then([&] {
+            FSearch->ESearch->SetText("");
+            Type(L"ябл");
+            EXPECT_EQ(Current(), "Яблоко");
+        }),
+        Do([&] {
+            SaveScreenshot(CaptureStable(FSearch->Handle()), "e2e_search_window");
+            FSearch->ESearch->SetText("");
+            Type(L"Груша");
+            EXPECT_EQ(Current(), "Груша");
+            // A fragment that stands only inside names does not move the cursor.
+            FSearch->ESearch->SetText("");
+            Type(L"бл");
+            EXPECT_EQ(Current(), "Банан");
+            Type(L"ок");
+            EXPECT_EQ(Current(), "Банан");
+            FSearch->ESearch->SetText("");
+            Type(L"гру");
+            PostClick(FSearch->Button3);   // "Очистить"
+        }),
+        When([] { return FSearch->ESearch->Text().empty(); }, [&] {
             EXPECT_EQ(FSearch->ESearch->Text(), "");
             EXPECT_EQ(Current(), "Банан");
             Type(L"кеф");
             PostMessageW(FSearch->Handle(), WM_CLOSE, 0, 0);   // the close box
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
     EXPECT_EQ(FSearch->ESearch->Text(), "");
     EXPECT_FALSE(DataModule1->QFood->Active());
 
     // The next opening starts with an empty text on the first food; "Закрыть" closes too.
-    TScript again;
-    OpenSearch(again);
-    again
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
             EXPECT_EQ(FSearch->ESearch->Text(), "");
             EXPECT_EQ(Current(), "Банан");
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(again.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
     EXPECT_FALSE(DataModule1->QFood->Active());
 }
 
@@ -121,22 +112,20 @@ HWND FindHint() {
 }
 
 TEST_F(E2eSearch, TheRationButtonsHintShowsOnTwoLines) {
-    StartProgram();
+    Start();
     HWND hint = nullptr;
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         RECT r;
-         GetWindowRect(FSearch->Button1->Handle(), &r);
-         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-         return true;
-     })
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            RECT r;
+            GetWindowRect(FSearch->Button1->Handle(), &r);
+            SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        }),
+        When([&] {
             hint = FindHint();
             return hint != nullptr;
-        })
-        .Wait(4)
-        .Then([&] {
+        }),
+        Do([&] {
             RECT r;
             GetWindowRect(hint, &r);
             auto* w = dynamic_cast<THintWindow*>(TWindowBinding::FromHandle(hint));
@@ -151,29 +140,26 @@ TEST_F(E2eSearch, TheRationButtonsHintShowsOnTwoLines) {
             RECT f;
             GetWindowRect(FSearch->Handle(), &f);
             UnionRect(&f, &f, &r);
-            SaveScreenshot(CaptureScreen(f), "e2e_search_window_hint");
+            SaveScreenshot(CaptureStable(f), "e2e_search_window_hint");
             SetCursorPos(0, 0);
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
 }
 
 TEST_F(E2eSearch, ChangesExactlyTheFoodCurrentInTheSearchList) {
-    StartProgram();
+    Start();
     const int32_t id = FindFood("Груша")->id;
     const size_t count = Foods().size();
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         Type(L"ГРУ");
-         EXPECT_EQ(Current(), "Груша");
-         PostClick(FSearch->BChange);
-         return true;
-     })
-        .WaitVisible(Form2)
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            Type(L"ГРУ");
+            EXPECT_EQ(Current(), "Груша");
+            PostClick(FSearch->BChange);
+        }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(WindowText(Form2->Handle()), "Редактирование продукта");
             EXPECT_EQ(FSearch->From_search, 1);
             EXPECT_FALSE(Form2->BAdd_food->Visible());
@@ -191,10 +177,8 @@ TEST_F(E2eSearch, ChangesExactlyTheFoodCurrentInTheSearchList) {
             Form2->EKkal->SetText("");
             TypeChars(Form2->EKkal, L"45.25");
             PostClick(Form2->BChangeFood);
-            return true;
-        })
-        .WaitHidden(Form2)
-        .Then([&] {
+        }),
+        WhenHidden(Form2, [&] {
             EXPECT_EQ(FSearch->From_search, 0);
             EXPECT_EQ(Cur_id_food, id);
             // The list is reloaded with the new name and its cursor on the first food;
@@ -205,10 +189,9 @@ TEST_F(E2eSearch, ChangesExactlyTheFoodCurrentInTheSearchList) {
             EXPECT_EQ(FSearch->ESearch->Text(), "ГРУ");
             EXPECT_TRUE(IsWindowVisible(FSearch->Handle()));
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
     EXPECT_EQ(Foods().size(), count);
     const TStoredFood* f = FindFood("Груша сочная");
     ASSERT_NE(f, nullptr);
@@ -220,75 +203,62 @@ TEST_F(E2eSearch, ChangesExactlyTheFoodCurrentInTheSearchList) {
 }
 
 TEST_F(E2eSearch, CancellingAChangeFromHereLeavesTheNextOpeningToTheMainWindow) {
-    StartProgram();
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         Type(L"морк");
-         PostClick(FSearch->BChange);
-         return true;
-     })
-        .WaitVisible(Form2)
-        .Then([&] {
+    Start();
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            Type(L"морк");
+            PostClick(FSearch->BChange);
+        }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(Cur_id_group, CategoryId("Овощи"));
             PostClick(Form2->BCancel_add);
-            return true;
-        })
-        .WaitHidden(Form2)
-        .Then([&] {
+        }),
+        WhenHidden(Form2, [&] {
             EXPECT_EQ(FSearch->From_search, 0);
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch)
-        .Then([&] {
+        }),
+        WhenHidden(FSearch, [&] {
             PostClick(Form1->RzBitBtn1);   // add, from the main window (Молоко chosen there)
-            return true;
-        })
-        .WaitVisible(Form2)
-        .Then([&] {
+        }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(Cur_id_group, CategoryId("Молоко"));
             EXPECT_EQ(DataModule1->Query1nazv_group->AsString(), "Молоко");
             PostClick(Form2->BCancel_add);
-            return true;
-        })
-        .WaitHidden(Form2);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(Form2),
+    }));
 }
 
 TEST_F(E2eSearch, DeletesTheFoundFoodOnlyAfterYes) {
-    StartProgram();
+    Start();
     ASSERT_NE(FindFood("Капуста"), nullptr);
     const size_t count = Foods().size();
-    TMessageBoxAnswerer boxes(IDNO);
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         Type(L"кап");
-         EXPECT_EQ(Current(), "Капуста");
-         PostClick(FSearch->BDelete);
-         return true;
-     })
-        .Then([&] { return boxes.Seen().size() == 1; })
-        .Wait(2)
-        .Then([&] {
+    boxes.SetAnswer(IDNO);
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            Type(L"кап");
+            EXPECT_EQ(Current(), "Капуста");
+            PostClick(FSearch->BDelete);
+        }),
+        When([&] { return boxes.Seen().size() == 1 && !MessageBoxOpen(); }),
+        Do([&] {
             EXPECT_EQ(Foods().size(), count);
             EXPECT_EQ(Current(), "Капуста");
             boxes.SetAnswer(IDYES);
             PostClick(FSearch->BDelete);
-            return true;
-        })
-        .Then([&] { return boxes.Seen().size() == 2; })
-        .Then([&] { return FindFood("Капуста") == nullptr; })
-        .Then([&] {
+        }),
+        When([&] { return boxes.Seen().size() == 2; }),
+        When([&] { return FindFood("Капуста") == nullptr; }),
+        Do([&] {
             EXPECT_EQ(Listed(), (std::vector<std::string>{"Банан", "Груша", "Кефир", "Морковь", "Яблоко"}));
             EXPECT_EQ(Current(), "Банан");
             EXPECT_FALSE(DataModule1->Table1->Active());
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
     ASSERT_EQ(boxes.Seen().size(), 2u);
     const auto& box = boxes.Seen()[0];
     EXPECT_EQ(box.caption, "Подтвердите удаление");
@@ -302,7 +272,7 @@ TEST_F(E2eSearch, DeletesTheFoundFoodOnlyAfterYes) {
     ASSERT_EQ(Form1->CBCateg->Text(), "Овощи");
     for (int i = 0; i < DataModule1->Query2->DisplayRowCount(); ++i)
         EXPECT_NE(DataModule1->Query2Nazv_food->DisplayTextAt(i), "Капуста");
-    StopProgram();
+    Stop();
     EXPECT_EQ(FindFood("Капуста"), nullptr);
 }
 
@@ -318,30 +288,28 @@ TEST_F(E2eSearch, DeletesTheChosenFoodNotAnotherOfTheSameName) {
         food.Append(row);
     }
     const int32_t first = FindFood("Морковь")->id;   // the first of them in the table's order
-    StartProgram();
-    TMessageBoxAnswerer boxes(IDYES);
+    Start();
+    boxes.SetAnswer(IDYES);
     int32_t chosen = 0;
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         Type(L"мор");
-         EXPECT_EQ(Current(), "Морковь");
-         // The user picks the one that is not first in the table's order.
-         if (DataModule1->QFoodId_food->AsInteger() == first) DataModule1->QFood->Next();
-         EXPECT_EQ(Current(), "Морковь");
-         chosen = DataModule1->QFoodId_food->AsInteger();
-         EXPECT_NE(chosen, first);
-         PostClick(FSearch->BDelete);
-         return true;
-     })
-        .Then([&] { return boxes.Seen().size() == 1; })
-        .Then([&] { return !DataModule1->QFood->Active() || Listed().size() == kFoods.size(); })
-        .Then([&] {
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            Type(L"мор");
+            EXPECT_EQ(Current(), "Морковь");
+            // The user picks the one that is not first in the table's order.
+            if (DataModule1->QFoodId_food->AsInteger() == first) DataModule1->QFood->Next();
+            EXPECT_EQ(Current(), "Морковь");
+            chosen = DataModule1->QFoodId_food->AsInteger();
+            EXPECT_NE(chosen, first);
+            PostClick(FSearch->BDelete);
+        }),
+        When([&] { return boxes.Seen().size() == 1; }),
+        When([&] { return !DataModule1->QFood->Active() || Listed().size() == kFoods.size(); }),
+        Do([&] {
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
     int left = 0;
     for (const auto& f : Foods()) {
         EXPECT_NE(f.id, chosen);
@@ -354,28 +322,26 @@ TEST_F(E2eSearch, DeletesTheChosenFoodNotAnotherOfTheSameName) {
 }
 
 TEST_F(E2eSearch, DeletingWhenNoStoredFoodMatchesTellsTheUser) {
-    StartProgram();
-    TMessageBoxAnswerer boxes(IDYES);
+    Start();
+    boxes.SetAnswer(IDYES);
     std::vector<TSeenDialog> dialogs;
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         Type(L"кеф");
-         // The food goes from the table behind the list's back.
-         engine::Table& t = Session().Engine().OpenTable("Food.DB");
-         for (size_t i = 0; i < t.RowCount(); ++i)
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            Type(L"кеф");
+            // The food goes from the table behind the list's back.
+            engine::Table& t = Session().Engine().OpenTable("Food.DB");
+            for (size_t i = 0; i < t.RowCount(); ++i)
              if (std::get<std::string>((*t.RowAt(i))[static_cast<size_t>(t.FieldIndex("Nazv_food"))]) == "Кефир")
                  t.Remove(i);
-         PostClick(FSearch->BDelete);
-         return true;
-     })
-        .AnswerDialog(dialogs)
-        .Then([&] {
+            PostClick(FSearch->BDelete);
+        }),
+        AnswerDialog(dialogs),
+        Do([&] {
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].caption, "Information");
     EXPECT_EQ(dialogs[0].text, "Такого продукта не найдено.");
@@ -383,33 +349,28 @@ TEST_F(E2eSearch, DeletingWhenNoStoredFoodMatchesTellsTheUser) {
 }
 
 TEST_F(E2eSearch, AddsTheFoundFoodToTheRation) {
-    StartProgram();
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         Type(L"Кеф");
-         EXPECT_EQ(Current(), "Кефир");
-         EXPECT_EQ(FSearch->Button1->Hint(), "Выберите продукт в таблице,\rчтобы добавить его в рацион");
-         PostClick(FSearch->Button1);
-         return true;
-     })
-        .WaitVisible(FAddToMenu)
-        .Then([&] {
+    Start();
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            Type(L"Кеф");
+            EXPECT_EQ(Current(), "Кефир");
+            EXPECT_EQ(FSearch->Button1->Hint(), "Выберите продукт в таблице,\rчтобы добавить его в рацион");
+            PostClick(FSearch->Button1);
+        }),
+        WhenShown(FAddToMenu, [&] {
             EXPECT_EQ(Form1->Add_source, 2);
             EXPECT_EQ(FAddToMenu->LNazv_food->Caption(), "Кефир");
             FAddToMenu->SpinEdit1->SetText("200");
             PostClick(FAddToMenu->BAdd_menu);
-            return true;
-        })
-        .WaitHidden(FAddToMenu)
-        .Then([&] {
+        }),
+        WhenHidden(FAddToMenu, [&] {
             EXPECT_EQ(Form1->Add_source, 0);
             EXPECT_TRUE(IsWindowVisible(FSearch->Handle()));
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
     engine::Table& menu = Session().Engine().OpenTable("Menu.DB");
     ASSERT_EQ(menu.RowCount(), 1u);
     const engine::Row& r = *menu.RowAt(0);
@@ -424,44 +385,36 @@ TEST_F(E2eSearch, WithNoFoodsTheCommandsDoNothingHarmful) {
         engine::Table& food = db.OpenTable("Food.DB");
         while (food.RowCount() > 0) food.Remove(food.RowCount() - 1);
     }
-    StartProgram();
-    TMessageBoxAnswerer boxes(IDYES);
+    Start();
+    boxes.SetAnswer(IDYES);
     std::vector<TSeenDialog> dialogs;
-    TScript s;
-    OpenSearch(s);
-    s.Then([&] {
-         EXPECT_TRUE(Listed().empty());
-         Type(L"а");
-         PostClick(FSearch->BDelete);   // confirmed, finds nothing, says nothing
-         return true;
-     })
-        .Then([&] { return boxes.Seen().size() == 1; })
-        .Wait(3)
-        .Then([&] {
-            EXPECT_EQ(FindMessageDialog(), nullptr);
+    ASSERT_TRUE(Run({
+        OpenSearch(),
+        WhenShown(FSearch, [&] {
+            EXPECT_TRUE(Listed().empty());
+            Type(L"а");
+            PostClick(FSearch->BDelete);   // confirmed, finds nothing, says nothing
+        }),
+        When([&] { return boxes.Seen().size() == 1 && !MessageBoxOpen(); }),
+        Do([&] {
+            EXPECT_EQ(OpenMessageDialog(), nullptr);
             PostClick(FSearch->BChange);
-            return true;
-        })
-        .WaitVisible(Form2)
-        .Then([&] {
+        }),
+        WhenShown(Form2, [&] {
             EXPECT_EQ(Form2->ENazv->Text(), "");
             EXPECT_EQ(Form2->EProtein->Text(), "0");
             TypeChars(Form2->ENazv, L"Призрак");
             PostClick(Form2->BChangeFood);   // nothing to change: refused
-            return true;
-        })
-        .AnswerDialog(dialogs)
-        .Then([&] {
+        }),
+        AnswerDialog(dialogs),
+        Do([&] {
             PostClick(Form2->BCancel_add);
-            return true;
-        })
-        .WaitHidden(Form2)
-        .Then([&] {
+        }),
+        WhenHidden(Form2, [&] {
             PostClick(FSearch->Button2);
-            return true;
-        })
-        .WaitHidden(FSearch);
-    ASSERT_TRUE(s.Run());
+        }),
+        WhenHidden(FSearch),
+    }));
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].caption, "Warning");
     EXPECT_TRUE(Foods().empty());

@@ -23,68 +23,27 @@
 #include "data/Session.h"
 #include "data/U_data_mod.h"
 #include "engine/Database.h"
-#include "tests/win/common/WinTestUtil.h"
+#include "tests/e2e/common/E2eFixture.h"
 #include "ui/Application.h"
 #include "ui/Timer.h"
 
 namespace {
 
-const wchar_t* const kTables[] = {L"Food.DB", L"\u0421ateg.db", L"Menu.DB", L"Diet.DB"};
-
 // A fresh working directory, with or without the default tables.
-class E2eShell : public ::testing::Test {
+class E2eShell : public E2eFixture {
 protected:
-    void SetUp() override {
-        wchar_t tmp[MAX_PATH];
-        GetTempPathW(MAX_PATH, tmp);
-        dir = std::wstring(tmp) + L"lorvena-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-              std::to_wstring(GetTickCount());
-        ASSERT_TRUE(CreateDirectoryW(dir.c_str(), nullptr));
-        GetCurrentDirectoryW(MAX_PATH, tmp);
-        oldDir = tmp;
-        SetCurrentDirectoryW(dir.c_str());
-    }
-    void TearDown() override {
-        app.reset();
-        Session().Reset();
-        SetCurrentDirectoryW(oldDir.c_str());
-        for (const wchar_t* t : kTables) DeleteFileW((dir + L"\\" + t).c_str());
-        WIN32_FIND_DATAW fd;
-        HANDLE f = FindFirstFileW((dir + L"\\*").c_str(), &fd);
-        if (f != INVALID_HANDLE_VALUE) {
-            do DeleteFileW((dir + L"\\" + fd.cFileName).c_str());
-            while (FindNextFileW(f, &fd));
-            FindClose(f);
-        }
-        RemoveDirectoryW(dir.c_str());
-    }
-    void CopyTables() {
-        std::wstring from = Utf8ToWide(LORVENA_TABLES_DIR);
-        for (const wchar_t* t : kTables)
-            ASSERT_TRUE(CopyFileW((from + L"/" + t).c_str(), (dir + L"\\" + t).c_str(), FALSE))
-                << "the default tables are built by mkdb in the native tree: " << LORVENA_TABLES_DIR;
-    }
-    // Runs the application's loop; `check` runs once the main window is up and painted,
-    // then the main window is closed like the user would.
+    // Each test lays out its tables itself, or none.
+    void PrepareTables() override {}
+    void CopyTables() { E2eFixture::PrepareTables(); }
+    // Runs the program's loop; `check` runs once the main window is up.
     void RunUntilShown(const std::function<void()>& check) {
-        auto* t = new TTimer(app.get());
-        t->SetInterval(20);
-        int ticks = 0;
         bool done = false;
-        t->SetOnTimer([&, t](TComponent*) {
-            if (done || !Form1->HandleAllocated() || !IsWindowVisible(Form1->Handle())) return;
-            // Give the window's pixels a few ticks to reach the screen.
-            if (++ticks < 10) return;
+        EXPECT_TRUE(Run({When(MainShown, [&] {
             done = true;
-            t->SetEnabled(false);
             check();
-            PostMessageW(Form1->Handle(), WM_CLOSE, 0, 0);
-        });
-        app->Run();
+        })}));
         EXPECT_TRUE(done);
     }
-    std::wstring dir, oldDir;
-    std::unique_ptr<TApplication> app;
 };
 
 struct Expected {
@@ -198,7 +157,6 @@ TEST_F(E2eShell, MainWindowListsTheCategoriesAndTheFirstCategorysFoods) {
     PutRationRow();   // a row left over by an earlier run that did not end properly
     app = std::make_unique<TApplication>();
     {
-        TMessageBoxAnswerer boxes;
         CreateFormSet(*app);
         RunUntilShown([&] {
             std::vector<std::string> listed = Form1->CBCateg->Items();
@@ -224,7 +182,7 @@ TEST_F(E2eShell, MainWindowListsTheCategoriesAndTheFirstCategorysFoods) {
             // Query1 is back on its first row, Query2 on its first food.
             EXPECT_EQ(DataModule1->Query1nazv_group->AsString(), listed[0]);
             if (!order.empty()) EXPECT_EQ(DataModule1->Query2Nazv_food->AsString(), order[0]);
-            auto shot = CaptureWindow(Form1->Handle());
+            auto shot = CaptureStable(Form1->Handle());
             EXPECT_FALSE(SaveScreenshot(shot, "e2e_main_window").empty());
             // The window is painted in its face colour around the controls.
             POINT o = Form1->ClientOrigin();
@@ -236,21 +194,19 @@ TEST_F(E2eShell, MainWindowListsTheCategoriesAndTheFirstCategorysFoods) {
         });
         EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
     }
-    app.reset();   // the data module empties the ration
-    Session().Reset();
+    Stop();   // the data module empties the ration
     EXPECT_EQ(MenuRows(), 0u);
 }
 
 TEST_F(E2eShell, WithoutTablesTheEngineErrorIsShownAndTheMainWindowOpensEmpty) {
     app = std::make_unique<TApplication>();
-    TMessageBoxAnswerer boxes;
     CreateFormSet(*app);
     bool checked = false;
     RunUntilShown([&] {
         checked = true;
         EXPECT_EQ(Form1->CBCateg->Count(), 0);
         EXPECT_FALSE(DataModule1->Query2->Active());   // the food grid has nothing to show
-        auto shot = CaptureWindow(Form1->Handle());
+        auto shot = CaptureStable(Form1->Handle());
         SaveScreenshot(shot, "e2e_main_window_without_tables");
     });
     EXPECT_TRUE(checked);
@@ -265,7 +221,6 @@ TEST_F(E2eShell, WithoutTablesTheEngineErrorIsShownAndTheMainWindowOpensEmpty) {
 }
 
 TEST_F(E2eShell, StartUpGuardShowsWhatEscapesAndStillReturnsZero) {
-    TMessageBoxAnswerer boxes;
     EXPECT_EQ(RunGuarded([](TApplication& a) {
                   a.SetTitle("Лорвена");
                   throw Exception("Не удалось создать окно");
@@ -315,7 +270,7 @@ HWND WaitForWindowOf(DWORD pid, const std::string& cls, int timeoutMs = 20000) {
 
 class E2eShellProgram : public E2eShell {
 protected:
-    void Start() { StartCopy(pi); }
+    void Launch() { StartCopy(pi); }
     void StartCopy(PROCESS_INFORMATION& p) {
         std::wstring exe = Utf8ToWide(LORVENA_EXE);
         std::wstring cmd = L"\"" + exe + L"\" ignored arguments";
@@ -339,7 +294,7 @@ protected:
 TEST_F(E2eShellProgram, StartsShowsTheMainWindowAndEmptiesTheRationOnExit) {
     CopyTables();
     PutRationRow();
-    Start();
+    Launch();
     HWND main = WaitForWindowOf(pi.dwProcessId, "TForm1");
     ASSERT_TRUE(main);
     EXPECT_EQ(WindowText(main), "Лорвена");
@@ -354,7 +309,7 @@ TEST_F(E2eShellProgram, StartsShowsTheMainWindowAndEmptiesTheRationOnExit) {
 }
 
 TEST_F(E2eShellProgram, WithoutTablesShowsTheErrorBoxThenTheMainWindow) {
-    Start();
+    Launch();
     HWND box = WaitForWindowOf(pi.dwProcessId, "#32770");
     ASSERT_TRUE(box);
     EXPECT_EQ(WindowText(box), "Лорвена");
@@ -374,7 +329,7 @@ TEST_F(E2eShellProgram, WithoutTablesShowsTheErrorBoxThenTheMainWindow) {
 // forward (restored, in front) and ends; the first copy goes on as it was.
 TEST_F(E2eShellProgram, ASecondCopyOnTheSameFolderBringsTheFirstForward) {
     CopyTables();
-    Start();
+    Launch();
     HWND main = WaitForWindowOf(pi.dwProcessId, "TForm1");
     ASSERT_TRUE(main);
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(main) != FALSE; }));
@@ -398,7 +353,7 @@ TEST_F(E2eShellProgram, ASecondCopyOnTheSameFolderBringsTheFirstForward) {
 TEST_F(E2eShellProgram, TablesHeldByAnotherProgramShowTheEngineRefusal) {
     CopyTables();
     engine::Database holder("");
-    Start();
+    Launch();
     HWND box = WaitForWindowOf(pi.dwProcessId, "#32770");
     ASSERT_TRUE(box);
     HWND text = GetDlgItem(box, 0xFFFF);

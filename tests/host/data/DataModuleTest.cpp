@@ -122,11 +122,30 @@ TEST_F(DataModuleFakeTest, ScrollBarHooksFireOnlyForChangesWithoutAField) {
     dm.Query1->Open();
     EXPECT_EQ(editor, 1);
     EXPECT_EQ(search, 0);
-    dm.DSFoodDataChange(dm.DSFood, nullptr);
-    dm.DSFoodDataChange(dm.DSFood, dm.QFoodKkal);
+    // The search list: opened (one change), moved to its next row (another); neither the
+    // category nor the ration hook hears it.
+    env.backend->queries["select * from Food order by nazv_food"] = [] {
+        engine::QueryResult r;
+        r.fields = {{"Id_food", FieldType::AutoInc, 0}, {"Nazv_food", FieldType::Alpha, 100},
+                    {"Protein", FieldType::Bcd, 3},     {"Fat", FieldType::Bcd, 3},
+                    {"Carbohyd", FieldType::Bcd, 3},    {"Kkal", FieldType::Bcd, 3},
+                    {"Id_group", FieldType::Short, 0}};
+        for (int32_t id : {1, 2})
+            r.rows.push_back(std::make_shared<const engine::Row>(engine::Row{
+                id, std::string(id == 1 ? "Банан" : "Кефир"), engine::Value{}, engine::Value{}, engine::Value{},
+                engine::Value{}, engine::Value{}}));
+        return r;
+    };
+    dm.QFood->Open();
     EXPECT_EQ(search, 1);
+    dm.QFood->Next();
+    EXPECT_EQ(search, 2);
+    EXPECT_EQ(dm.QFoodNazv_food->AsString(), "Кефир");
+    EXPECT_EQ(ration, 3);
+    EXPECT_EQ(editor, 1);
     dm.HideRationGridHScroll = nullptr;   // unset hooks are simply skipped
     dm.TMenu->First();
+    EXPECT_EQ(ration, 3);
 }
 
 TEST_F(DataModuleFakeTest, DeletingARationRowRerunsTheSums) {

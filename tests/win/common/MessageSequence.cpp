@@ -60,7 +60,7 @@ bool TMessageRecorder::Flush() {
     if (!target && control_.Parent()) target = control_.Parent()->Handle();
     separatorSeen_ = false;
     if (!w) {
-        Pump(20);
+        WaitInputHandled();
         return true;
     }
     PostMessageW(target, kSeparator, 0, 0);

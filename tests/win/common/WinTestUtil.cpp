@@ -1,5 +1,7 @@
 #include "WinTestUtil.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "PngWriter.h"
@@ -27,6 +29,72 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
         Pump(10);
     }
     return true;
+}
+
+namespace {
+
+std::function<void()> gMessageStep;
+
+bool Passed(DWORD end) { return static_cast<int>(end - GetTickCount()) <= 0; }
+
+// One round of message handling, then a doze until a message comes or a few ms pass.
+void Step() {
+    if (gMessageStep)
+        gMessageStep();
+    else
+        Pump(0);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+}
+
+}  // namespace
+
+void SetMessageStep(std::function<void()> step) { gMessageStep = std::move(step); }
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs, const std::string& what) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMs);
+    while (!done()) {
+        if (Passed(end)) {
+            if (done()) return true;
+            ADD_FAILURE() << "waited " << timeoutMs << " ms for " << what;
+            return false;
+        }
+        Step();
+    }
+    return true;
+}
+
+namespace {
+
+int gTimerTicks = 0;
+
+LRESULT CALLBACK CountTimerTicks(int code, WPARAM wParam, LPARAM lParam) {
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == WM_TIMER && !msg->hwnd) ++gTimerTicks;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+void WaitTimerTicks(int ticks, int timeoutMs) {
+    gTimerTicks = 0;
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, &CountTimerTicks, nullptr, GetCurrentThreadId());
+    WaitUntil([&] { return gTimerTicks >= ticks; }, timeoutMs, std::to_string(ticks) + " timer ticks");
+    UnhookWindowsHookEx(hook);
+}
+
+void WaitInputHandled(int timeoutMs) {
+    // Counted in rounds, not by the clock: a modal window that the input opens runs its
+    // own loop inside a round, for as long as the test keeps it open.
+    const int rounds = timeoutMs / 5;
+    for (int i = 0; i < rounds; ++i) {
+        if (gMessageStep)
+            gMessageStep();
+        else
+            Pump(0);
+        if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+    ADD_FAILURE() << "the input was not handled within " << rounds << " rounds";
 }
 
 // ---- message boxes ----
@@ -141,6 +209,28 @@ TScreenImage CaptureWindow(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     return CaptureScreen(r);
+}
+
+TScreenImage CaptureStable(const RECT& r, int timeoutMs) {
+    TScreenImage last = CaptureScreen(r);
+    const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMs);
+    while (true) {
+        Step();
+        Sleep(15);
+        TScreenImage now = CaptureScreen(r);
+        if (now.width == last.width && now.height == last.height && now.pixels == last.pixels) return now;
+        last = std::move(now);
+        if (Passed(end)) {
+            ADD_FAILURE() << "the screen did not settle within " << timeoutMs << " ms";
+            return last;
+        }
+    }
+}
+
+TScreenImage CaptureStable(HWND window, int timeoutMs) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return CaptureStable(r, timeoutMs);
 }
 
 uint32_t ScreenPixel(int x, int y) {

@@ -12,6 +12,20 @@ void Pump(int ms);
 // Handles messages until `done` holds or `timeoutMs` passes; returns done().
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 
+// How the waits below handle messages: the plain queue, unless a test that runs a whole
+// program sets its application's handling (its key handling included); null restores.
+void SetMessageStep(std::function<void()> step);
+// Handles messages until `done` holds; past `timeoutMs` the test fails, naming `what`.
+// Returns done().
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000, const std::string& what = "the condition");
+// Handles messages until `ticks` timer messages of the thread's windowless timers (the
+// kind the hint logic checks the mouse with) have been handled; past the bound the test
+// fails.
+void WaitTimerTicks(int ticks, int timeoutMs = 3000);
+// Handles messages until the thread's queue holds no input and no posted message, so that
+// what was typed, clicked or posted has been handled. Past the bound the test fails.
+void WaitInputHandled(int timeoutMs = 3000);
+
 // What a system message box showed.
 struct TSeenMessageBox {
     std::string caption;
@@ -49,6 +63,10 @@ struct TScreenImage {
 };
 TScreenImage CaptureScreen(const RECT& r);
 TScreenImage CaptureWindow(HWND window);
+// A picture once the last paints have reached the screen: two equal captures in a row.
+// Past `timeoutMs` the test fails and the last capture is given.
+TScreenImage CaptureStable(const RECT& r, int timeoutMs = 3000);
+TScreenImage CaptureStable(HWND window, int timeoutMs = 3000);
 // Writes the picture as PNG into the screenshots folder of the build; returns the path.
 std::string SaveScreenshot(const TScreenImage& image, const std::string& name);
 

@@ -34,7 +34,8 @@ protected:
         button->SetBounds(10, 50, 75, 25);
         form->Show();
         SetForegroundWindow(form->Handle());
-        Pump(50);
+        WaitUntil([this] { return GetForegroundWindow() == form->Handle(); }, 3000, "the form in front");
+        WaitInputHandled();
     }
     void TearDown() override { app.reset(); }
     void Check(TMessageRecorder& rec, const std::vector<TExpectedMessage>& expected, const char* what) {

@@ -73,7 +73,8 @@ TDialogTestApp::TDialogTestApp() : app(std::make_unique<TApplication>()) {
     main->SetClientHeight(200);
     main->SetBounds(40, 40, main->Width(), main->Height());
     main->Show();
-    Pump(30);
+    WaitUntil([this] { return IsWindowVisible(main->Handle()) != FALSE; }, 3000, "the main window");
+    WaitInputHandled();
 }
 
 TDialogTestApp::~TDialogTestApp() { app.reset(); }

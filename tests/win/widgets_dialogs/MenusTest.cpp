@@ -76,7 +76,7 @@ TEST_F(WidgetsDialogsMenus, CommandRunsTheChosenItemOnly) {
     PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, n2->Command(), 0);
     PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, off->Command(), 0);   // disabled: nothing
     PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, 0xEEEE, 0);            // nobody's
-    Pump(50);
+    WaitInputHandled();
     EXPECT_EQ(clicked, std::vector<std::string>{"N2"});
     EXPECT_EQ(WindowClassName(TPopupMenu::MenuWindow()), "TPUtilWindow");
 }
@@ -92,7 +92,7 @@ TEST_F(WidgetsDialogsMenus, KeysInTheOpenMenuChooseAnItemAfterItCloses) {
         menu->Popup(100, 100);
         EXPECT_EQ(when.Times(), 1);
         EXPECT_TRUE(clicked.empty()) << "the click comes from the queue, after the menu closed";
-        Pump(50);
+        WaitInputHandled();
         EXPECT_EQ(clicked, std::vector<std::string>{"N2"});
     }
     clicked.clear();
@@ -100,14 +100,14 @@ TEST_F(WidgetsDialogsMenus, KeysInTheOpenMenuChooseAnItemAfterItCloses) {
         // The underlined letter chooses its item at once.
         TWhenShown when(L"#32768", [](HWND w) { PostMessageW(w, WM_CHAR, L'п', 1); });
         menu->Popup(100, 100);
-        Pump(50);
+        WaitInputHandled();
         EXPECT_EQ(clicked, std::vector<std::string>{"N1"}) << "П is the letter of «Помощь»";
     }
     clicked.clear();
     {
         TWhenShown when(L"#32768", [](HWND w) { PostKey(w, VK_ESCAPE); });
         menu->Popup(100, 100);
-        Pump(50);
+        WaitInputHandled();
         EXPECT_TRUE(clicked.empty());
     }
 }
@@ -151,9 +151,8 @@ TEST_F(WidgetsDialogsMenus, OwnerDrawnItemsAreMeasuredAndDrawnThroughTheirHandle
     RECT box{};
     TWhenShown when(L"#32768", [&](HWND w) {
         PumpUntil([&] { return drawn > 0; }, 2000);
-        Pump(50);
         GetWindowRect(w, &box);
-        shot = CaptureWindow(w);
+        shot = CaptureStable(w);
         PostKey(w, VK_ESCAPE);
     });
     menu->Popup(100, 100);
@@ -175,7 +174,7 @@ TEST_F(WidgetsDialogsMenus, ItemsAndMenusMayGoInEitherOrder) {
     EXPECT_EQ(n1->Parent(), nullptr);
     EXPECT_EQ(n1->GetParentMenu(), nullptr);
     PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, n1->Command(), 0);
-    Pump(30);
+    WaitInputHandled();
     EXPECT_TRUE(clicked.empty()) << "an item of no menu gets no command";
     EXPECT_THROW(n1->Add(n1), Exception);
 }

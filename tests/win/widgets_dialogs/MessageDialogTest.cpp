@@ -64,7 +64,7 @@ protected:
     int Run(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, WPARAM key,
             const std::string& screenshot = "") {
         TWhenShown when(L"TMessageForm", [&](HWND w) {
-            Pump(30);
+            WaitInputHandled();   // the showing's own posted work first
             seen = Read(w, env.main);
             if (!screenshot.empty()) {
                 // Under Wine without a window manager the caption may be left drawn in
@@ -72,8 +72,7 @@ protected:
                 // active (checked below), so its caption is drawn that way again.
                 if (GetActiveWindow() == w) SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
                 RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-                Pump(100);
-                SaveScreenshot(CaptureWindow(w), screenshot);
+                SaveScreenshot(CaptureStable(w), screenshot);
             }
             if (key)
                 PostKey(GetFocus(), key);
@@ -208,7 +207,6 @@ TEST_F(WidgetsDialogsMessage, IconIsPaintedAndTheTextIsReadable) {
     RECT iconRect{}, labelRect{};
     TWhenShown when(L"TMessageForm", [&](HWND w) {
         auto* form = dynamic_cast<TMessageForm*>(TWindowBinding::FromHandle(w));
-        Pump(80);
         POINT origin = form->ClientOrigin();
         RECT r = form->FindComponent("Image") ? dynamic_cast<TControl*>(form->FindComponent("Image"))->BoundsRect()
                                               : RECT{};
@@ -218,7 +216,7 @@ TEST_F(WidgetsDialogsMessage, IconIsPaintedAndTheTextIsReadable) {
         OffsetRect(&l, origin.x, origin.y);
         labelRect = l;
         RECT both{r.left, std::min(r.top, l.top), l.right, std::max(r.bottom, l.bottom)};
-        shot = CaptureScreen(both);
+        shot = CaptureStable(both);
         PostKey(GetFocus(), VK_RETURN);
     });
     MessageDlg("Вы не ввели название продукта.", TMsgDlgType::mtWarning, mbOK);

@@ -37,7 +37,7 @@ protected:
         }
         button->SetDropDownMenu(menu);
         env.main->Invalidate();
-        Pump(50);
+        WaitInputHandled();
     }
     RECT ScreenRect() const {
         POINT o = button->ClientOrigin();
@@ -46,8 +46,7 @@ protected:
     TScreenImage Shot() {
         env.main->Invalidate();
         env.main->Update();
-        Pump(60);
-        return CaptureScreen(ScreenRect());
+        return CaptureStable(ScreenRect());
     }
     void ClickParent(POINT client) {
         LPARAM at = MAKELPARAM(client.x, client.y);
@@ -103,7 +102,7 @@ TEST_F(WidgetsDialogsToolButton, DisabledButtonShowsTheGreyTwinAndDropsNothing) 
     EXPECT_GT(grey, 0);
     TWhenShown when(L"#32768", [](HWND w) { PostKey(w, VK_ESCAPE); });
     ClickParent({button->Left() + 5, button->Top() + 5});
-    Pump(150);
+    WaitInputHandled();   // a menu would open while the click is handled
     EXPECT_EQ(when.Times(), 0);
 }
 
@@ -112,13 +111,12 @@ TEST_F(WidgetsDialogsToolButton, PressingDropsTheMenuDownBelowTheButton) {
     bool downWhileOpen = false;
     std::string shotPath;
     TWhenShown when(L"#32768", [&](HWND w) {
-        Pump(80);
         GetWindowRect(w, &menuRect);
         downWhileOpen = button->Down();
         RECT form{};
         GetWindowRect(env.main->Handle(), &form);
         RECT both{form.left, form.top, std::max(form.right, menuRect.right), std::max(form.bottom, menuRect.bottom)};
-        shotPath = SaveScreenshot(CaptureScreen(both), "widgets_dialogs_toolbutton_menu");
+        shotPath = SaveScreenshot(CaptureStable(both), "widgets_dialogs_toolbutton_menu");
         PostKey(w, VK_DOWN);
         PostKey(w, VK_DOWN);
         PostKey(w, VK_RETURN);
@@ -137,13 +135,13 @@ TEST_F(WidgetsDialogsToolButton, PressingDropsTheMenuDownBelowTheButton) {
     // The release taken by the menu does not leave the mouse bound to the button: a
     // click elsewhere on the window opens nothing.
     ClickParent({20, 150});
-    Pump(150);
+    WaitInputHandled();
     EXPECT_EQ(when.Times(), 1);
     // Another press on the button opens the menu again.
     TWhenShown again(L"#32768", [](HWND w) { PostKey(w, VK_ESCAPE); });
     ClickParent({button->Left() + 3, button->Top() + 3});
     PumpUntil([&] { return again.Times() == 1; }, 2000);
-    Pump(50);
+    WaitInputHandled();
     EXPECT_EQ(again.Times(), 1);
     EXPECT_EQ(chosen.size(), 1u);
 }

@@ -82,7 +82,8 @@ void GridFixture::ShowGrid(TDBGridOptions options) {
     grid->SetDataSource(source);
     table->Open();
     form->Show();
-    Pump(30);
+    WaitUntil([this] { return IsWindowVisible(form->Handle()) != FALSE; }, 3000, "the grid's form");
+    WaitInputHandled();
 }
 
 POINT GridFixture::CellCentre(int column, int row) const {
@@ -123,12 +124,12 @@ bool MoveMouse(int x, int y) {
         in.mi.dy = (y * 65535 + sh / 2) / sh;
         in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
         SendInput(1, &in, sizeof(in));
-        Pump(20);
+        WaitInputHandled();
         POINT p;
         GetCursorPos(&p);
         if (p.x == x && p.y == y) return true;
         SetCursorPos(x, y);
-        Pump(20);
+        WaitInputHandled();
         GetCursorPos(&p);
         if (p.x == x && p.y == y) return true;
     }

@@ -40,9 +40,9 @@ protected:
         label->SetHint("С помощью \"сантиметра\" измерить\r\nзапястье своей ведущей руки");
         label->SetShowHint(true);
         form->Show();
-        Pump(50);
+        WaitUntil([this] { return IsWindowVisible(form->Handle()) != FALSE; }, 3000, "the form");
         MoveMouse(5, 5);   // away from the form
-        Pump(50);
+        WaitInputHandled();
     }
     void TearDown() override {
         MoveMouse(5, 5);
@@ -98,12 +98,12 @@ TEST_F(WidgetsGridHint, HintShowsAtOnceStaysWhileRestingAndGoesOnLeave) {
     EXPECT_TRUE(GetWindowLongW(w->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_NE(GetActiveWindow(), w->Handle());
     // Resting: still up well after the default hide pause would have passed... scaled
-    // down to what a test can wait, the hint must outlive a few check intervals.
-    Pump(700);
+    // down to what a test can wait, the hint must outlive a few of its checks.
+    WaitTimerTicks(6);
     EXPECT_TRUE(HintUp());
     // Moving within the control keeps it.
     ASSERT_TRUE(Over(one, 40, 15));
-    Pump(200);
+    WaitTimerTicks(2);
     EXPECT_TRUE(HintUp());
     // Leaving the control to the form's empty area hides it.
     ASSERT_TRUE(Over(form, 300, 180));
@@ -135,7 +135,7 @@ TEST_F(WidgetsGridHint, MovingToAnotherControlShowsItsHintInTwoLines) {
     // A control with ShowHint off shows none.
     ASSERT_TRUE(Over(silent));
     ASSERT_TRUE(PumpUntil([&] { return HintControl() == silent; }, 1500));
-    Pump(200);
+    WaitInputHandled();
     EXPECT_FALSE(HintUp());
 }
 
@@ -152,7 +152,7 @@ TEST_F(WidgetsGridHint, WindowlessControlsShowTheirHintsAndClickPutsItAway) {
     SendMessageW(one->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     SendMessageW(one->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_FALSE(HintUp());
-    Pump(200);
+    WaitInputHandled();
     EXPECT_FALSE(HintUp());
 }
 
@@ -172,7 +172,7 @@ TEST_F(WidgetsGridHint, ShortPartPausesAndTheApplicationSwitch) {
     app->SetHintHidePause(300);
     ASSERT_TRUE(Over(two));
     PumpUntil([&] { return HintControl() == two; }, 1500);
-    Pump(150);
+    WaitInputHandled();
     EXPECT_FALSE(HintUp());
     ASSERT_TRUE(PumpUntil(HintUp, 1500));
     EXPECT_TRUE(PumpUntil([] { return !HintUp(); }, 1500));
@@ -183,7 +183,7 @@ TEST_F(WidgetsGridHint, ShortPartPausesAndTheApplicationSwitch) {
     app->SetShowHint(false);
     ASSERT_TRUE(Over(one));
     PumpUntil([&] { return HintControl() == one; }, 1500);
-    Pump(150);
+    WaitInputHandled();
     EXPECT_FALSE(HintUp());
 }
 
@@ -199,7 +199,7 @@ TEST_F(WidgetsGridHint, HiddenFormOrDestroyedControlTakesItsHintAway) {
     one = nullptr;
     EXPECT_EQ(HintControl(), nullptr);
     EXPECT_FALSE(HintUp());
-    Pump(200);
+    WaitInputHandled();
 }
 
 TEST_F(WidgetsGridHint, NavigatorButtonShowsItsOwnHint) {
@@ -209,7 +209,7 @@ TEST_F(WidgetsGridHint, NavigatorButtonShowsItsOwnHint) {
     nav->SetVisibleButtons(1u << nbDelete);
     nav->SetButtonHint(nbDelete, "Удалить продукт из рациона");
     nav->SetShowHint(true);
-    Pump(50);
+    WaitInputHandled();
     ASSERT_TRUE(Over(nav, 12, 12));
     ASSERT_TRUE(PumpUntil([&] { return HintControl() == nav->Button(nbDelete) && HintUp(); }, 1500));
     EXPECT_EQ(ActiveHintWindow()->Text(), "Удалить продукт из рациона");
@@ -225,13 +225,13 @@ TEST_F(WidgetsGridHint, SystemButtonShowsItsHintOnTheScreenWhileTheMouseRests) {
     // The window comes up under the resting pointer, as the main window does at the start.
     POINT p = one->ClientToScreen({37, 12});
     form->Hide();
-    Pump(50);
+    WaitUntil([this] { return !IsWindowVisible(form->Handle()); }, 3000, "the form to hide");
     ASSERT_TRUE(MoveMouse(p.x, p.y));
     form->Show();
     ASSERT_TRUE(MoveMouse(p.x + 1, p.y));
     ASSERT_TRUE(PumpUntil([&] { return HintControl() == one && HintUp(); }, 1500));
     EXPECT_TRUE(HintOnScreen());
-    Pump(600);
+    WaitTimerTicks(5);
     ASSERT_TRUE(HintUp());
     EXPECT_EQ(HintControl(), one);
     EXPECT_TRUE(HintOnScreen());
@@ -289,7 +289,7 @@ TEST_F(WidgetsGridHint, HintOverAModalWindowReachesTheScreen) {
     EXPECT_GT(hintRect.bottom - hintRect.top, 20);   // two lines
     EXPECT_TRUE(onScreen);
     delete modal;
-    Pump(50);
+    WaitInputHandled();
 }
 
 }  // namespace

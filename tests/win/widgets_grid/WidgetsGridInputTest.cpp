@@ -184,7 +184,7 @@ TEST_F(WidgetsGridInput, HiddenHorizontalBarStaysHiddenThroughChanges) {
     table->Next();
     grid->SetColumnWidth(0, 400);   // wider than the grid: a bar would have something to scroll
     table->Last();
-    Pump(30);
+    WaitInputHandled();   // what the moves posted is handled
     EXPECT_FALSE(GetWindowLongW(grid->Handle(), GWL_STYLE) & WS_HSCROLL);
     // The vertical bar still follows.
     SCROLLINFO si{};

@@ -131,7 +131,7 @@ TEST_F(WidgetsGridView, FramedGridHasAFlatOnePixelFrameAndItsOwnWindowClass) {
 TEST_F(WidgetsGridView, EmptyOrClosedDatasetShowsTitlesOnly) {
     ShowGrid(kDefaultDBGridOptions | dgRowSelect);
     table->Close();
-    Pump(30);
+    WaitInputHandled();
     EXPECT_TRUE(Empty(grid->CellRect(0, 0)));
     EXPECT_EQ(grid->Column(0)->Field(), nullptr);
     RECT area{grid->IndicatorWidth(), grid->TitleHeight() + 2, grid->ClientWidth(), grid->ClientHeight()};

@@ -42,10 +42,7 @@ bool IsGrey(uint32_t p) {
     return std::abs(r - g) < 8 && std::abs(g - b) < 8;
 }
 
-TScreenImage Shot(HWND window) {
-    Pump(100);
-    return CaptureWindow(window);
-}
+TScreenImage Shot(HWND window) { return CaptureStable(window); }
 
 }  // namespace
 

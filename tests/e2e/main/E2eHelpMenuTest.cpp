@@ -1,0 +1,134 @@
+// The main window's help button: its drop-down menu under the button with its two items,
+// and "Помощь" chosen there handing Help.htm to the shell; the tables untouched.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/UAbout.h"
+#include "app/U_main.h"
+#include "core/Utf16.h"
+#include "tests/e2e/common/E2eFixture.h"
+#include "ui/Menus.h"
+#include "ui/Shell.h"
+
+namespace {
+
+BOOL CALLBACK FindPopupMenu(HWND w, LPARAM p) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != GetCurrentProcessId() || !IsWindowVisible(w) || WindowClassName(w) != "#32768") return TRUE;
+    *reinterpret_cast<HWND*>(p) = w;
+    return FALSE;
+}
+
+// The popup menu now on screen (a window of the desktop, not of the thread), or null.
+HWND OpenPopupMenu() {
+    HWND found = nullptr;
+    EnumWindows(&FindPopupMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Keys as real input, read by the open menu in its own loop (the step returns at once:
+// waiting here would take the keys away from the menu).
+void MenuKey(HWND, WORD vk) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+std::vector<std::string> MenuTexts(HMENU menu) {
+    std::vector<std::string> out;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t buf[128] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), buf, 128, MF_BYPOSITION);
+        out.push_back(WideToUtf8(buf));
+    }
+    return out;
+}
+
+struct ShellCall {
+    TWinControl* owner;
+    std::string file;
+};
+
+class E2eHelpMenu : public E2eFixture {
+protected:
+    void SetUp() override {
+        E2eFixture::SetUp();
+        SetShellWatcher([this](TWinControl* owner, const std::string& file) {
+            calls.push_back({owner, file});
+            return TShellResult{42};
+        });
+    }
+    void TearDown() override {
+        SetShellWatcher(nullptr);
+        E2eFixture::TearDown();
+    }
+    std::vector<ShellCall> calls;
+};
+
+// Each item chosen with the keys from a freshly opened menu: what it leads to.
+TEST_F(E2eHelpMenu, TheButtonDropsItsMenuBelowItAndHelpGoesToTheShell) {
+    const size_t foods = FoodNames().size();
+    struct Case {
+        WORD key;               // pressed once before Enter: Down takes the first item, Up the last
+        bool shell;             // Help.htm handed to the shell
+        bool about;             // the about box shown
+    };
+    const Case cases[] = {{VK_DOWN, true, false}};
+    std::vector<std::vector<std::string>> items;
+    std::vector<POINT> menuAt, below;
+    std::vector<bool> aboutSeen;
+    // Each case in a run of its own, from the program's start.
+    for (const Case& c : cases) {
+        aboutSeen.push_back(false);
+        std::vector<Step> steps = {
+            When(MainShown,
+                 [&] {
+                     below.push_back(
+                         Form1->RzMenuToolbarButton1->ClientToScreen(POINT{0, Form1->RzMenuToolbarButton1->Height()}));
+                     ClickAt(*Form1->RzMenuToolbarButton1);
+                 }),
+            When([] { return OpenPopupMenu() != nullptr; },
+                 [&, c] {
+                     HWND menu = OpenPopupMenu();
+                     RECT r;
+                     GetWindowRect(menu, &r);
+                     menuAt.push_back({r.left, r.top});
+                     items.push_back(MenuTexts(Form1->PopupMenu1->Handle()));
+                     MenuKey(menu, c.key);
+                     MenuKey(menu, VK_RETURN);
+                 }),
+        };
+        if (c.about)
+            steps.push_back(WhenShown(AboutBox, [&] {
+                aboutSeen.back() = true;
+                EXPECT_EQ(WindowText(AboutBox->Handle()), "О программе");
+                PostMessageW(AboutBox->Handle(), WM_CLOSE, 0, 0);
+            }));
+        steps.push_back(When([] { return OpenPopupMenu() == nullptr && MainShown() && Hidden(*AboutBox); }));
+        ASSERT_TRUE(Run(steps));
+        Stop();
+    }
+    ASSERT_EQ(items.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(items[i], (std::vector<std::string>{"Помощь", "О программе..."}));
+        EXPECT_EQ(menuAt[i].x, below[i].x);
+        EXPECT_EQ(menuAt[i].y, below[i].y);
+        EXPECT_EQ(aboutSeen[i], cases[i].about);
+    }
+    // Only "Помощь" reached the shell, once, for Help.htm of the working directory,
+    // owned by the main window; nothing was shown for it.
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].file, "Help.htm");
+    EXPECT_EQ(calls[0].owner, Form1);
+    EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
+    EXPECT_EQ(FoodNames().size(), foods);
+    EXPECT_TRUE(ReadRation().empty());
+}
+
+}  // namespace
