@@ -286,29 +286,58 @@ TWriteProc TLZH::DestinationWriter()
 
 // ---- Framing over memory --------------------------------------------------------------
 
-std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit)
+namespace {
+
+// The size prefix of a framed stream, checked before any work or allocation; 0 for a
+// prefix <= 0.
+int32_t CheckedSize(std::span<const uint8_t> framed, int32_t limit)
 {
     if (framed.size() < 4)
         throw ElzhException("LZH : нет заголовка с размером данных");
     const int32_t size = int32_t(uint32_t(framed[0]) | uint32_t(framed[1]) << 8 |
                                  uint32_t(framed[2]) << 16 | uint32_t(framed[3]) << 24);
-    std::vector<uint8_t> result;
     if (size <= 0)
-        return result;
+        return 0;
     if (size > std::min(limit, kLzhMaxTextSize))
         throw ElzhException("LZH : размер распакованных данных больше допустимого");
     // Every symbol takes at least one bit and a match (at most 60 bytes) at least ten,
     // so n code bytes never expand beyond 48 n bytes: a larger size means the stream is
-    // cut short, and is refused before any work or allocation.
+    // cut short.
     const uint64_t codeBytes = framed.size() - 4;
     if (uint64_t(size) > 48 * codeBytes + F)
         throw ElzhException(kTruncated);
-    result.reserve(size_t(size));
+    return size;
+}
+
+void ExpandChecked(std::span<const uint8_t> framed, int32_t size, const TWriteProc& writer)
+{
     TLZH lzh;
     lzh.SetSource(framed.subspan(4));
-    lzh.SetDestination(&result);
-    lzh.LZHUnpack(size, lzh.SourceReader(), lzh.DestinationWriter());
+    lzh.LZHUnpack(size, lzh.SourceReader(), writer);
+}
+
+}  // namespace
+
+std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit)
+{
+    std::vector<uint8_t> result;
+    const int32_t size = CheckedSize(framed, limit);
+    if (size == 0)
+        return result;
+    result.reserve(size_t(size));
+    ExpandChecked(framed, size, [&result](const uint8_t* b, uint16_t n, uint16_t& done) {
+        result.insert(result.end(), b, b + n);
+        done = n;
+    });
     return result;
+}
+
+int32_t LzhExpandTo(std::span<const uint8_t> framed, const TWriteProc& writer, int32_t limit)
+{
+    const int32_t size = CheckedSize(framed, limit);
+    if (size > 0)
+        ExpandChecked(framed, size, writer);
+    return size;
 }
 
 std::vector<uint8_t> LzhCompress(std::span<const uint8_t> plain)

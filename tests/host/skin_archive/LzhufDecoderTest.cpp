@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ArchiveTestUtil.h"
 #include "skin/data/Lzhuf.h"
@@ -257,6 +258,33 @@ TEST(SkinArchiveLzhufDecoder, RepeatingDataOfEveryShortPeriodRoundTrips)
         for (size_t i = 0; i < data.size(); ++i)
             data[i] = i % 997 == 0 ? uint8_t(i >> 3) : pattern[i % period];
         EXPECT_TRUE(LzhExpand(LzhCompress(data)) == data);
+    }
+}
+
+TEST(SkinArchiveLzhufDecoder, ExpandToWritesWhatExpandReturnsAndFailsAlike)
+{
+    for (const auto& name : VectorNames()) {
+        const auto packed = ReadVector(name + ".lzh");
+        for (size_t keep : {packed.size(), packed.size() - 1, packed.size() / 2, size_t(3)}) {
+            SCOPED_TRACE(testing::Message() << name << ", " << keep << " bytes");
+            const std::span<const uint8_t> framed(packed.data(), keep);
+            std::optional<std::vector<uint8_t>> whole;
+            try {
+                whole = LzhExpand(framed);
+            } catch (const ElzhException&) {
+            }
+            std::vector<uint8_t> pieces;
+            TWriteProc writer = [&](const uint8_t* b, uint16_t n, uint16_t& done) {
+                pieces.insert(pieces.end(), b, b + n);
+                done = n;
+            };
+            if (whole) {
+                EXPECT_EQ(LzhExpandTo(framed, writer), int32_t(whole->size()));
+                EXPECT_TRUE(pieces == *whole);
+            } else {
+                EXPECT_THROW(LzhExpandTo(framed, writer), ElzhException);
+            }
+        }
     }
 }
 
