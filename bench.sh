@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release without sanitizers (build/bench) and runs every
-# benchmark binary, printing its table; where the benchmark's folder has a compare.py,
-# also prints its comparison table. JSON results go to build/bench/results/.
+# benchmark binary (bench_*), printing its table; where the benchmark's folder has a
+# compare.py, also prints its comparison table, and where it has a processes.sh (whole
+# processes timed side by side), runs that too. JSON results go to build/bench/results/.
 #   ./bench.sh [Google Benchmark flags...]   e.g. ./bench.sh --benchmark_filter=post
 # Generated tables live in build/bench/bench-data (or $LORVENA_BENCH_DIR): keep it on a
 # real disk, since adding and deleting rows wait for the disk to sync.
@@ -10,7 +11,8 @@ cd "$(dirname "$0")"
 top=$PWD
 ./setup.sh
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLORVENA_BENCH=ON -DLORVENA_SANITIZE=OFF >/dev/null
-# Only the benchmark executables (everything they link), not the rest of the tree.
+# Only the executables under bench/ (benchmarks and the tools they compare against, with
+# everything they link), not the rest of the tree.
 mapfile -t bins < <(ninja -C build/bench -t targets all | sed -nE 's#^(bench/[^:]*): CXX_EXECUTABLE_LINKER.*#\1#p' | sort)
 [ ${#bins[@]} -gt 0 ] || { echo "no benchmark targets are configured"; exit 1; }
 cmake --build build/bench -j "$(nproc)" --target "${bins[@]}"
@@ -24,6 +26,7 @@ for target in "${bins[@]}"; do
   bin=build/bench/$target
   name=$(basename "$bin")
   area=$(basename "$(dirname "$bin")")
+  [[ $name == bench_* ]] || continue
   echo "== $name"
   if ! "$bin" --benchmark_counters_tabular=true --benchmark_out="$results/$name.json" \
        --benchmark_out_format=json "$@"; then
@@ -32,6 +35,10 @@ for target in "${bins[@]}"; do
   if [ -f "bench/$area/compare.py" ]; then
     echo
     python3 "bench/$area/compare.py" "$results/$name.json" || status=1
+  fi
+  if [ -x "bench/$area/processes.sh" ]; then
+    echo
+    "bench/$area/processes.sh" build/bench || status=1
   fi
   echo
 done

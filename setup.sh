@@ -13,7 +13,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev pxlib-dev
   clang libclang-rt-14-dev
   wine wine64 fonts-wine fonts-liberation xvfb xauth locales imagemagick x11-utils
-  python3 nsis
+  python3 nsis hyperfine
 )
 can32=0
 if lorvena_can_run_32bit; then can32=1; packages+=(wine32:i386); fi

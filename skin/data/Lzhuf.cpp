@@ -1,6 +1,7 @@
 #include "skin/data/Lzhuf.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -26,6 +27,15 @@ std::unique_ptr<T> AllocateTables()
 
 // ---- Expansion ---------------------------------------------------------------------
 
+uint64_t LoadBigEndian(const uint8_t* p)
+{
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    if constexpr (std::endian::native == std::endian::little)
+        word = __builtin_bswap64(word);
+    return word;
+}
+
 // MSB-first bit source over a buffered reader. Past the reader's end it supplies zero
 // bytes and counts them, so that a symbol which used any of them can be recognised.
 class BitReader {
@@ -36,9 +46,8 @@ public:
     void Refill()
     {
         if (end_ - pos_ >= 8) {
-            uint64_t word = 0;
-            for (int k = 0; k < 8; ++k)
-                word = (word << 8) | buf_[pos_ + k];
+            // Whole bytes that fit below the valid bits, from one 8-byte load.
+            uint64_t word = LoadBigEndian(buf_ + pos_);
             const int bytes = (64 - bits_) >> 3;
             if (bytes < 8)
                 word &= ~uint64_t{0} << (64 - 8 * bytes);
@@ -90,11 +99,49 @@ private:
 
 struct DecoderTables {
     Huffman huff;
-    // Window history followed by the output chunk being assembled.
+    PrefixTable prefix;
+    // Window history followed by the output chunk being assembled, then room for the
+    // whole 16-byte blocks that a match copy may write past its last byte.
     static constexpr size_t kHistory = N;
     static constexpr size_t kChunk = 32768;
-    uint8_t out[kHistory + kChunk + F];
+    static constexpr size_t kSlack = 80;
+    static_assert(kSlack >= F + 15);
+    uint8_t out[kHistory + kChunk + kSlack];
 };
+
+// Whole 16-byte blocks of a repeated pattern of each period below 16: the largest
+// multiple of the period that fits.
+constexpr uint8_t kPatternStep[16] = {16, 16, 16, 15, 16, 15, 12, 14, 16, 9, 10, 11, 12, 13, 14, 15};
+
+// Copies a match of `len` bytes from `distance` bytes back. Bytes are copied in order, so
+// a match that overlaps its own output repeats its pattern. Whole 16-byte blocks may write
+// up to 15 bytes past the end (into output not yet produced, or the slack).
+inline void CopyMatch(uint8_t* dst, size_t distance, size_t len)
+{
+    const uint8_t* src = dst - distance;
+    if (distance >= 16) {
+        // Each block reads only bytes written before it.
+        uint8_t* const end = dst + len;
+        do {
+            std::memcpy(dst, src, 16);
+            dst += 16;
+            src += 16;
+        } while (dst < end);
+    } else if (distance == 1) {
+        std::memset(dst, *src, len);
+    } else {
+        // A short period (3 for a run of 24-bit pixels): lay the pattern out over 16 bytes
+        // once, then write it in blocks that keep its phase.
+        uint8_t pattern[16];
+        for (size_t k = 0; k < distance; ++k)
+            pattern[k] = src[k];
+        for (size_t k = distance; k < 16; ++k)
+            pattern[k] = pattern[k - distance];
+        const size_t step = kPatternStep[distance];
+        for (size_t k = 0; k < len; k += step)
+            std::memcpy(dst + k, pattern, 16);
+    }
+}
 
 void Flush(const TWriteProc& writer, const uint8_t* data, size_t count)
 {
@@ -121,6 +168,9 @@ void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc
     auto tables = AllocateTables<DecoderTables>();
     Huffman& h = tables->huff;
     h.Start();
+    PrefixTable& prefix = tables->prefix;
+    prefix.Build(h);
+    PrefixTableKeeper keeper{h, prefix};
     uint8_t* const out = tables->out;
     // The ring buffer before the first byte, seen from r = 4036 backwards: 4036 spaces,
     // and the 60 positions 4036..4095 (zero) just before r wraps to them.
@@ -135,10 +185,13 @@ void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc
     while (remaining > 0) {
         if (in.bits_ < 57)
             in.Refill();
-        // Walk the tree from the root, one bit per level.
-        unsigned c = son[R];
+        // The first levels in one lookup, then the rest of a longer code one bit per level.
         uint64_t acc = in.acc_;
         int bits = in.bits_;
+        const unsigned e = prefix.entry[acc >> (64 - PrefixTable::kBits)];
+        unsigned c = PrefixTable::Son(e);
+        acc <<= PrefixTable::Length(e);
+        bits -= int(PrefixTable::Length(e));
         while (c < unsigned(T)) {
             if (bits == 0) {
                 in.acc_ = acc;
@@ -154,7 +207,7 @@ void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc
         c -= T;
         in.acc_ = acc;
         in.bits_ = bits;
-        h.Update(c);
+        h.Update(c, keeper);
 
         if (c < 256) {
             out[op++] = uint8_t(c);
@@ -172,17 +225,12 @@ void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc
             in.bits_ -= int(used);
             const size_t distance = ((size_t(kPositionTables.d_code[first]) << 6) | low) + 1;
 
+            // A last match that would run past textSize is cut; the history before op
+            // always holds N bytes, so the source lies inside the buffer.
             size_t len = c - (256 - THRESHOLD - 1);
             if (int64_t(len) > remaining)
                 len = size_t(remaining);
-            const uint8_t* src = out + op - distance;
-            uint8_t* dst = out + op;
-            if (distance >= len) {
-                std::memcpy(dst, src, len);
-            } else {
-                for (size_t k = 0; k < len; ++k)
-                    dst[k] = src[k];
-            }
+            CopyMatch(out + op, distance, len);
             op += len;
             remaining -= int64_t(len);
         }
@@ -238,29 +286,58 @@ TWriteProc TLZH::DestinationWriter()
 
 // ---- Framing over memory --------------------------------------------------------------
 
-std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit)
+namespace {
+
+// The size prefix of a framed stream, checked before any work or allocation; 0 for a
+// prefix <= 0.
+int32_t CheckedSize(std::span<const uint8_t> framed, int32_t limit)
 {
     if (framed.size() < 4)
         throw ElzhException("LZH : нет заголовка с размером данных");
     const int32_t size = int32_t(uint32_t(framed[0]) | uint32_t(framed[1]) << 8 |
                                  uint32_t(framed[2]) << 16 | uint32_t(framed[3]) << 24);
-    std::vector<uint8_t> result;
     if (size <= 0)
-        return result;
+        return 0;
     if (size > std::min(limit, kLzhMaxTextSize))
         throw ElzhException("LZH : размер распакованных данных больше допустимого");
     // Every symbol takes at least one bit and a match (at most 60 bytes) at least ten,
     // so n code bytes never expand beyond 48 n bytes: a larger size means the stream is
-    // cut short, and is refused before any work or allocation.
+    // cut short.
     const uint64_t codeBytes = framed.size() - 4;
     if (uint64_t(size) > 48 * codeBytes + F)
         throw ElzhException(kTruncated);
-    result.reserve(size_t(size));
+    return size;
+}
+
+void ExpandChecked(std::span<const uint8_t> framed, int32_t size, const TWriteProc& writer)
+{
     TLZH lzh;
     lzh.SetSource(framed.subspan(4));
-    lzh.SetDestination(&result);
-    lzh.LZHUnpack(size, lzh.SourceReader(), lzh.DestinationWriter());
+    lzh.LZHUnpack(size, lzh.SourceReader(), writer);
+}
+
+}  // namespace
+
+std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit)
+{
+    std::vector<uint8_t> result;
+    const int32_t size = CheckedSize(framed, limit);
+    if (size == 0)
+        return result;
+    result.reserve(size_t(size));
+    ExpandChecked(framed, size, [&result](const uint8_t* b, uint16_t n, uint16_t& done) {
+        result.insert(result.end(), b, b + n);
+        done = n;
+    });
     return result;
+}
+
+int32_t LzhExpandTo(std::span<const uint8_t> framed, const TWriteProc& writer, int32_t limit)
+{
+    const int32_t size = CheckedSize(framed, limit);
+    if (size > 0)
+        ExpandChecked(framed, size, writer);
+    return size;
 }
 
 std::vector<uint8_t> LzhCompress(std::span<const uint8_t> plain)
