@@ -31,6 +31,7 @@ logged() {
 
 phase "installing what the machine lacks (./setup.sh)"
 ./setup.sh
+. tools/sh/arch.sh
 . tools/sh/version.sh
 version=$(lorvena_version)
 mkdir -p "$log"
@@ -41,10 +42,7 @@ logged host-configure cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Debug
 logged host-build cmake --build build/host -j "$jobs" --target default_tables skins
 
 for tree in win32 win64; do
-  case $tree in
-    win32) toolchain=mingw-w64-i686.cmake ;;
-    win64) toolchain=mingw-w64-x86_64.cmake ;;
-  esac
+  toolchain=$(lorvena_toolchain "$tree")
   phase "building lorvena.exe (build/$tree)"
   logged "$tree-configure" cmake -S . -B "build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$toolchain" -DLORVENA_HOST_BUILD="$top/build/host"

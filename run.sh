@@ -36,10 +36,7 @@ phase "installing what the machine lacks (./setup.sh)"
 . tools/sh/arch.sh
 lorvena_choose_wine_tree
 tree=$LORVENA_WINE_TREE
-case $tree in
-  win32) toolchain=mingw-w64-i686.cmake ;;
-  win64) toolchain=mingw-w64-x86_64.cmake ;;
-esac
+toolchain=$(lorvena_toolchain "$tree")
 echo "running the program of build/$tree: $LORVENA_WINE_WHY"
 jobs=$(nproc)
 phase "building the native tree (tables and skins)"

@@ -76,10 +76,7 @@ fi
 # 2. Both Windows trees are always built, so code that breaks either does not land.
 declare -A win_ok
 for tree in win32 win64; do
-  case $tree in
-    win32) toolchain=mingw-w64-i686.cmake ;;
-    win64) toolchain=mingw-w64-x86_64.cmake ;;
-  esac
+  toolchain=$(lorvena_toolchain "$tree")
   phase "building the Windows tree build/$tree"
   { cmake -S . -B "build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$toolchain" -DLORVENA_HOST_BUILD="$top/build/host" \

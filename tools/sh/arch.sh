@@ -37,3 +37,11 @@ lorvena_choose_wine_tree() {
     LORVENA_WINE_WHY="this machine runs no 32-bit programs (a 32-bit probe was refused by the kernel)"
   fi
 }
+
+# The CMake toolchain file (in cmake/) of a Windows tree: win32 or win64.
+lorvena_toolchain() {
+  case $1 in
+    win32) echo mingw-w64-i686.cmake ;;
+    win64) echo mingw-w64-x86_64.cmake ;;
+  esac
+}
