@@ -91,7 +91,7 @@ void BM_LzhufExpand(benchmark::State& state, InputKind kind)
     Report(state, in);
 }
 
-void BM_BaselineExpand(benchmark::State& state, InputKind kind)
+void BM_LzhufBaselineExpand(benchmark::State& state, InputKind kind)
 {
     const Input& in = Get(kind);
     for (auto _ : state) {
@@ -112,9 +112,9 @@ void BM_LzhufCompress(benchmark::State& state, InputKind kind)
 }
 
 BENCHMARK_CAPTURE(BM_LzhufExpand, vectors, kVectors)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK_CAPTURE(BM_BaselineExpand, vectors, kVectors)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_LzhufBaselineExpand, vectors, kVectors)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_LzhufExpand, mixed, kMixed)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK_CAPTURE(BM_BaselineExpand, mixed, kMixed)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_LzhufBaselineExpand, mixed, kMixed)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_LzhufCompress, vectors, kVectors)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace

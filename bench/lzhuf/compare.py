@@ -4,7 +4,7 @@
 Usage: compare.py RESULT.json   (from --benchmark_out=RESULT.json)
 
 Expansion benchmarks are named "BM_LzhufExpand/<input>" (ours) and
-"BM_BaselineExpand/<input>" (the plain bit-by-bit decoder). Throughput is in MB/s of
+"BM_LzhufBaselineExpand/<input>" (the plain bit-by-bit decoder). Throughput is in MB/s of
 expanded bytes (Google Benchmark's bytes_per_second, by CPU time, which other work on the
 machine disturbs less than wall time). With --benchmark_repetitions the median is used.
 """
@@ -24,7 +24,7 @@ def main(path):
         if r.get("error_occurred") or "bytes_per_second" not in r:
             continue
         parts = r.get("run_name", r["name"]).split("/")
-        side = {"BM_LzhufExpand": "ours", "BM_BaselineExpand": "baseline"}.get(parts[0])
+        side = {"BM_LzhufExpand": "ours", "BM_LzhufBaselineExpand": "baseline"}.get(parts[0])
         if side is None or len(parts) < 2:
             continue
         speed[(side, parts[1])] = r["bytes_per_second"]

@@ -24,7 +24,8 @@ int main(int argc, char** argv)
     }
     const bool ok = lzhuf_baseline::ExpandFile(in, out);
     std::fclose(in);
-    if (std::fclose(out) != 0 || !ok) {
+    const bool written = !std::ferror(out);
+    if (std::fclose(out) != 0 || !written || !ok) {
         std::fprintf(stderr, "lzh_baseline: %s\n", ok ? "write failed" : "no size prefix");
         return 1;
     }
