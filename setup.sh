@@ -11,7 +11,7 @@ packages=(
   cmake ninja-build g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   googletest libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev pxlib-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
   wine wine64 fonts-wine fonts-liberation xvfb xauth locales imagemagick x11-utils
   python3 nsis hyperfine
 )

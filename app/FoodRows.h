@@ -8,8 +8,8 @@ class TField;
 
 // Which window asked for the add-to-ration dialog (the main window's Add_source).
 constexpr int kAddSourceNone = 0;
-constexpr int kAddSourceMain = 1;     // the main window's food grid
-constexpr int kAddSourceSearch = 2;   // the search window's list
+constexpr int kAddSourceMain = 1;    // the main window's food grid
+constexpr int kAddSourceSearch = 2;  // the search window's list
 
 // The fields of a food list's current row.
 struct TFoodRow {

@@ -16,10 +16,10 @@ enum class TSex { Male, Female };
 enum class TBodyType { Asthenic, Normosthenic, Hypersthenic };
 
 struct TMassaInputs {
-    double height;   // cm, whole
-    double age;      // years, whole
+    double height;  // cm, whole
+    double age;     // years, whole
     TSex sex;
-    double wrist;    // cm, one decimal
+    double wrist;  // cm, one decimal
 };
 
 struct TMassaResults {

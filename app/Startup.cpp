@@ -17,6 +17,6 @@ int RunGuarded(const std::function<void(TApplication&)>& start) {
     } catch (...) {
         if (app) app->ShowException(Exception(""));
     }
-    app.reset();   // the objects go in the reverse order of their creation
+    app.reset();  // the objects go in the reverse order of their creation
     return 0;
 }

@@ -10,6 +10,7 @@ namespace {
 using enum TLayoutKind;
 
 // Centred on the screen each time it is shown.
+// clang-format off
 const TFormLayout kForm = {
     .caption = "О программе", .clientWidth = 298, .clientHeight = 325, .position = TPosition::poScreenCenter,
     .left = 0, .top = 0, .borderStyle = TFormBorderStyle::bsDialog, .borderIcons = biSystemMenu,
@@ -48,6 +49,7 @@ const TLayoutRow kControls[] = {
     {.member = LAYOUT_MEMBER(TAboutBox, OKButton), .kind = Button, .left = 111, .top = 292, .width = 75, .height = 25,
      .caption = "OK", .tab = 0, .onClick = &TAboutBox::OKButtonClick, .isDefault = true},
 };
+// clang-format on
 
 }  // namespace
 

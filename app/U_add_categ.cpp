@@ -12,6 +12,7 @@ namespace {
 
 using enum TLayoutKind;
 
+// clang-format off
 const TFormLayout kForm = {
     .caption = "Добавление новой категории", .clientWidth = 265, .clientHeight = 127,
     .position = TPosition::poDesigned, .left = 424, .top = 268, .borderStyle = TFormBorderStyle::bsSingle,
@@ -28,9 +29,12 @@ const TLayoutRow kControls[] = {
     {.member = LAYOUT_MEMBER(TFAdd_categ, BCancel), .kind = Button, .left = 152, .top = 88, .width = 75, .height = 25,
      .caption = "Отмена", .tab = 2, .onClick = &TFAdd_categ::BCancelClick},
 };
+// clang-format on
 
 // The category table; its first letter is the Cyrillic capital Es.
-const char* const kCategTable = "\xD0\xA1" "ateg.db";
+const char* const kCategTable =
+    "\xD0\xA1"
+    "ateg.db";
 
 }  // namespace
 

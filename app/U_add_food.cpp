@@ -21,6 +21,7 @@ namespace {
 using enum TLayoutKind;
 
 // The caption is set by the opener for each mode; this is the add mode's.
+// clang-format off
 const TFormLayout kForm = {
     .caption = "Добавление нового продукта", .clientWidth = 447, .clientHeight = 286,
     .position = TPosition::poDesigned, .left = 303, .top = 209, .borderStyle = TFormBorderStyle::bsSingle,
@@ -64,6 +65,7 @@ const TLayoutRow kControls[] = {
     {.member = LAYOUT_MEMBER(TForm2, BCancel_add), .kind = Button, .left = 360, .top = 240, .width = 75, .height = 25,
      .caption = "Отмена", .tab = 7, .onClick = &TForm2::BCancel_addClick},
 };
+// clang-format on
 
 // One column, as wide as the grid's inside next to its vertical scroll bar, so that
 // nothing needs the horizontal bar the data module hides.
@@ -106,7 +108,8 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
 }
 
 void TForm2::BindDataSources() {
-    if (DataModule1 && DBGrid1->DataSource() != DataModule1->DataSource1) DBGrid1->SetDataSource(DataModule1->DataSource1);
+    if (DataModule1 && DBGrid1->DataSource() != DataModule1->DataSource1)
+        DBGrid1->SetDataSource(DataModule1->DataSource1);
 }
 
 template <class Pred>

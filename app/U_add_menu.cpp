@@ -12,6 +12,7 @@ namespace {
 
 using enum TLayoutKind;
 
+// clang-format off
 const TFormLayout kForm = {
     .caption = "Добавление в рацион", .clientWidth = 237, .clientHeight = 125, .position = TPosition::poDesigned,
     .left = 412, .top = 252, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
@@ -34,6 +35,7 @@ const TLayoutRow kControls[] = {
     {.member = LAYOUT_MEMBER(TFAddToMenu, BCancel_menu), .kind = RzButton, .left = 136, .top = 88,
      .caption = "Отмена", .tab = 3, .onClick = &TFAddToMenu::BCancel_menuClick},
 };
+// clang-format on
 
 int32_t StrToInt(const std::string& text) {
     if (auto v = data::ParseInteger(text)) return *v;

@@ -21,6 +21,7 @@ namespace {
 
 using enum TLayoutKind;
 
+// clang-format off
 const TFormLayout kForm = {
     .caption = "Лорвена", .clientWidth = 626, .clientHeight = 525, .position = TPosition::poDesigned,
     .left = 253, .top = 132, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu | biMinimize,
@@ -85,9 +86,10 @@ const TLayoutRow kControls[] = {
     {.member = LAYOUT_MEMBER(TForm1, DBCarbo), .kind = DBText, .left = 94, .top = 79, .parent = &TForm1::Panel1},
     {.member = LAYOUT_MEMBER(TForm1, DBKkal), .kind = DBText, .left = 46, .top = 103, .parent = &TForm1::Panel1},
 };
+// clang-format on
 
 const TColumnSetting kFoodColumns[] = {
-    {"Nazv_food", "Продукт", 220}, {"Protein", "Белки, г", 70}, {"Fat", "Жиры, г", 70},
+    {"Nazv_food", "Продукт", 220},   {"Protein", "Белки, г", 70}, {"Fat", "Жиры, г", 70},
     {"Carbohyd", "Углеводы, г", 70}, {"Kkal", "Ккал", 70},
 };
 

@@ -20,6 +20,7 @@ constexpr double kWristDefault = 15;
 constexpr TFontSetting kPlain = {8, 0};
 constexpr TFontSetting kCaptionFont = {10, fsBold};
 
+// clang-format off
 const TFormLayout kForm = {
     .caption = "Определение оптимального веса", .clientWidth = 281, .clientHeight = 371,
     .position = TPosition::poDesigned, .left = 372, .top = 190, .borderStyle = TFormBorderStyle::bsSingle,
@@ -70,6 +71,7 @@ const TLayoutRow kControls[] = {
     {.member = LAYOUT_MEMBER(TFMassa, BCancel), .kind = Button, .left = 104, .top = 338, .width = 75, .height = 25,
      .caption = "Закрыть", .tab = 3, .onClick = &TFMassa::BCancelClick},
 };
+// clang-format on
 
 }  // namespace
 

@@ -15,6 +15,7 @@ namespace {
 
 using enum TLayoutKind;
 
+// clang-format off
 const TFormLayout kForm = {
     .caption = "Поиск продукта", .clientWidth = 537, .clientHeight = 491, .position = TPosition::poDesigned,
     .left = 281, .top = 145, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
@@ -39,9 +40,10 @@ const TLayoutRow kControls[] = {
     {.member = LAYOUT_MEMBER(TFSearch, Button2), .kind = Button, .left = 432, .top = 460, .width = 75, .height = 25,
      .caption = "Закрыть", .tab = 3, .onClick = &TFSearch::Button2Click},
 };
+// clang-format on
 
 const TColumnSetting kFoodColumns[] = {
-    {"Nazv_food", "Продукт", 210}, {"Protein", "Белки, г", 60}, {"Fat", "Жиры, г", 60},
+    {"Nazv_food", "Продукт", 210},   {"Protein", "Белки, г", 60}, {"Fat", "Жиры, г", 60},
     {"Carbohyd", "Углеводы, г", 70}, {"Kkal", "Ккал", 60},
 };
 

@@ -9,7 +9,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The tables of a folder are held by one copy: a second one brings it forward instead.
     if (BringRunningCopyForward("TForm1")) return 0;
-    return RunGuarded([](TApplication& app) {   // the title, the eight objects in order, the loop
+    return RunGuarded([](TApplication& app) {  // the title, the eight objects in order, the loop
         CreateFormSet(app);
         AnnounceRunningCopy(*Form1);
     });

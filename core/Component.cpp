@@ -42,7 +42,7 @@ void TComponent::DestroyComponents() {
     // Reverse order of insertion: the last created goes first.
     while (!components_.empty()) {
         TComponent* c = components_.back();
-        delete c;   // its destructor removes it from components_
+        delete c;  // its destructor removes it from components_
     }
 }
 
@@ -100,9 +100,7 @@ void TComponent::DefineProperties(std::vector<TPublishedProperty>& props) const 
     props.push_back(Property("Tag", &TComponent::Tag, &TComponent::SetTag));
 }
 
-void BadPropertyValue(std::string_view property) {
-    throw Exception("Invalid value for " + std::string(property));
-}
+void BadPropertyValue(std::string_view property) { throw Exception("Invalid value for " + std::string(property)); }
 
 namespace {
 

@@ -20,7 +20,7 @@ class TComponent;
 struct TPublishedProperty {
     std::string name;
     std::function<Variant(const TComponent&)> get;
-    std::function<void(TComponent&, const Variant&)> set;   // empty = read-only
+    std::function<void(TComponent&, const Variant&)> set;  // empty = read-only
 };
 
 class TComponent {
@@ -36,7 +36,7 @@ public:
     TComponent* Owner() const { return owner_; }
     const std::vector<TComponent*>& Components() const { return components_; }
     int ComponentCount() const { return static_cast<int>(components_.size()); }
-    TComponent* FindComponent(std::string_view name) const;   // ignores Latin letter case
+    TComponent* FindComponent(std::string_view name) const;  // ignores Latin letter case
 
     const std::string& Name() const { return name_; }
     // A name must be a valid identifier and unique among the owner's components.

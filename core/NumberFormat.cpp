@@ -126,8 +126,7 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
     if (res.ec == std::errc::result_out_of_range) {
         // Too small to hold is zero; too large is an error.
         std::size_t e = plain.find('e');
-        bool tiny = e != std::string::npos ? plain[e + 1] == '-'
-                                           : plain.find_first_of("123456789") > plain.find('.');
+        bool tiny = e != std::string::npos ? plain[e + 1] == '-' : plain.find_first_of("123456789") > plain.find('.');
         if (!tiny) return std::nullopt;
         value = 0;
     } else if (res.ec != std::errc() || res.ptr != plain.data() + plain.size()) {

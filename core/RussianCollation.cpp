@@ -19,21 +19,21 @@ namespace {
 
 struct Weight {
     unsigned char primary = 0;
-    unsigned char secondary = 1;   // 2: ё
-    unsigned char tertiary = 1;    // 2: capital letter
-    bool shared = false;           // other characters have the same three weights
+    unsigned char secondary = 1;  // 2: ё
+    unsigned char tertiary = 1;   // 2: capital letter
+    bool shared = false;          // other characters have the same three weights
 };
 
 constexpr unsigned char kEscape = 0xFF;
 
 // Lower-case Cyrillic letters in collation order; ё is handled as a variant of е.
 constexpr char16_t kCyrillicOrder[] = {
-    0x0430, 0x0431, 0x0432, 0x0433, 0x0491, 0x0434, 0x0452, 0x0453,   // а б в г ґ д ђ ѓ
-    0x0435, 0x0454, 0x0436, 0x0437, 0x0455, 0x0438, 0x0456, 0x0457,   // е є ж з ѕ и і ї
-    0x0439, 0x0458, 0x043A, 0x043B, 0x0459, 0x043C, 0x043D, 0x045A,   // й ј к л љ м н њ
-    0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x045B, 0x045C, 0x0443,   // о п р с т ћ ќ у
-    0x045E, 0x0444, 0x0445, 0x0446, 0x0447, 0x045F, 0x0448, 0x0449,   // ў ф х ц ч џ ш щ
-    0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,                   // ъ ы ь э ю я
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0491, 0x0434, 0x0452, 0x0453,  // а б в г ґ д ђ ѓ
+    0x0435, 0x0454, 0x0436, 0x0437, 0x0455, 0x0438, 0x0456, 0x0457,  // е є ж з ѕ и і ї
+    0x0439, 0x0458, 0x043A, 0x043B, 0x0459, 0x043C, 0x043D, 0x045A,  // й ј к л љ м н њ
+    0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x045B, 0x045C, 0x0443,  // о п р с т ћ ќ у
+    0x045E, 0x0444, 0x0445, 0x0446, 0x0447, 0x045F, 0x0448, 0x0449,  // ў ф х ц ч џ ш щ
+    0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,                  // ъ ы ь э ю я
 };
 
 bool IsLetterOrDigit(char32_t cp) {
@@ -54,7 +54,7 @@ const std::array<Weight, 256>& Weights() {
             }
         }
         unsigned char next = 3;
-        for (int b = 0x21; b < 0xC0; ++b) {   // punctuation and symbols
+        for (int b = 0x21; b < 0xC0; ++b) {  // punctuation and symbols
             char32_t cp = Cp1251ToCodePoint(static_cast<unsigned char>(b));
             if (t[b].primary == 0 && !IsLetterOrDigit(cp)) t[b].primary = next++;
         }
@@ -70,7 +70,7 @@ const std::array<Weight, 256>& Weights() {
                 char32_t cp = Cp1251ToCodePoint(static_cast<unsigned char>(b));
                 if (FoldCase(cp) == lower) t[b] = {weight, 1, static_cast<unsigned char>(cp == lower ? 1 : 2), false};
             }
-            if (lower == 0x0435) {   // ё and Ё weigh as е, with the variant mark
+            if (lower == 0x0435) {  // ё and Ё weigh as е, with the variant mark
                 t[0xB8] = {weight, 2, 1, false};
                 t[0xA8] = {weight, 2, 2, false};
             }
@@ -91,7 +91,7 @@ unsigned char* PutEscaped(unsigned char* out, char32_t value) {
 // Copies a secondary or tertiary level without its trailing 1s.
 unsigned char* PutLevel(unsigned char* out, const unsigned char* level, std::size_t n) {
     while (n > 0 && level[n - 1] == 1) --n;
-    std::memmove(out, level, n);   // the levels sit after the output in the same buffer
+    std::memmove(out, level, n);  // the levels sit after the output in the same buffer
     return out + n;
 }
 

@@ -24,9 +24,9 @@ char32_t NextFolded(std::string_view s, std::size_t& pos) {
 
 char32_t FoldCase(char32_t cp) {
     if (cp >= 'A' && cp <= 'Z') return cp + 32;
-    if (cp >= 0x0410 && cp <= 0x042F) return cp + 32;      // А..Я
-    if (cp >= 0x0400 && cp <= 0x040F) return cp + 80;      // Ѐ..Џ, Ё among them
-    if (cp == 0x0490) return 0x0491;                       // Ґ
+    if (cp >= 0x0410 && cp <= 0x042F) return cp + 32;  // А..Я
+    if (cp >= 0x0400 && cp <= 0x040F) return cp + 80;  // Ѐ..Џ, Ё among them
+    if (cp == 0x0490) return 0x0491;                   // Ґ
     return cp;
 }
 

@@ -47,7 +47,7 @@ std::string FromUtf16(std::basic_string_view<Char> utf16) {
                 ++i;
             }
         }
-        AppendUtf8(out, cp);   // an unpaired surrogate becomes U+FFFD there
+        AppendUtf8(out, cp);  // an unpaired surrogate becomes U+FFFD there
     }
     return out;
 }
@@ -67,11 +67,17 @@ bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
     char32_t value;
     char32_t minimum;
     if (c >= 0xC2 && c <= 0xDF) {
-        len = 2; value = c & 0x1F; minimum = 0x80;
+        len = 2;
+        value = c & 0x1F;
+        minimum = 0x80;
     } else if (c >= 0xE0 && c <= 0xEF) {
-        len = 3; value = c & 0x0F; minimum = 0x800;
+        len = 3;
+        value = c & 0x0F;
+        minimum = 0x800;
     } else if (c >= 0xF0 && c <= 0xF4) {
-        len = 4; value = c & 0x07; minimum = 0x10000;
+        len = 4;
+        value = c & 0x07;
+        minimum = 0x10000;
     } else {
         return false;
     }

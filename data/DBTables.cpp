@@ -7,7 +7,7 @@
 TTable::~TTable() {
     BeginDestroy();
     try {
-        Close();   // while our virtuals still exist
+        Close();  // while our virtuals still exist
     } catch (...) {
     }
 }

@@ -12,13 +12,13 @@ const engine::Value kNull{};
 
 std::string ValueText(const Variant& v) {
     switch (v.Type()) {
-        case VarType::String: return v.StringValue();
-        case VarType::Integer: return std::to_string(v.IntValue());
-        case VarType::Single:
-        case VarType::Double: return data::FormatGeneral(v.FloatValue());
-        case VarType::Currency: return data::FormatGeneral(static_cast<double>(v.IntValue()) / 10000.0);
-        case VarType::Boolean: return v.BoolValue() ? "True" : "False";
-        default: return "";
+    case VarType::String: return v.StringValue();
+    case VarType::Integer: return std::to_string(v.IntValue());
+    case VarType::Single:
+    case VarType::Double: return data::FormatGeneral(v.FloatValue());
+    case VarType::Currency: return data::FormatGeneral(static_cast<double>(v.IntValue()) / 10000.0);
+    case VarType::Boolean: return v.BoolValue() ? "True" : "False";
+    default: return "";
     }
 }
 
@@ -26,14 +26,14 @@ TField* CreateFieldFor(const engine::FieldDef& def, TComponent* owner) {
     using engine::FieldType;
     TField* f = nullptr;
     switch (def.type) {
-        case FieldType::Alpha: f = new TStringField(owner); break;
-        case FieldType::Short: f = new TSmallintField(owner); break;
-        case FieldType::Long: f = new TIntegerField(owner); break;
-        case FieldType::AutoInc: f = new TAutoIncField(owner); break;
-        case FieldType::Number: f = new TFloatField(owner); break;
-        case FieldType::Bcd: f = new TBCDField(owner); break;
-        case FieldType::Date: f = new TDateField(owner); break;
-        case FieldType::Logical: f = new TBooleanField(owner); break;
+    case FieldType::Alpha: f = new TStringField(owner); break;
+    case FieldType::Short: f = new TSmallintField(owner); break;
+    case FieldType::Long: f = new TIntegerField(owner); break;
+    case FieldType::AutoInc: f = new TAutoIncField(owner); break;
+    case FieldType::Number: f = new TFloatField(owner); break;
+    case FieldType::Bcd: f = new TBCDField(owner); break;
+    case FieldType::Date: f = new TDateField(owner); break;
+    case FieldType::Logical: f = new TBooleanField(owner); break;
     }
     return f;
 }
@@ -109,8 +109,8 @@ void TDataSet::BindFields() {
             throw Exception("Type mismatch for field '" + f->DisplayName() + "', expecting: " +
                             FieldTypeName(f->DataType()) + " actual: " + FieldTypeName(FieldTypeOf(def.type)));
         if (f->ChecksSize() && f->Size() != def.size)
-            throw Exception("Size mismatch for field '" + f->DisplayName() + "', expecting: " +
-                            std::to_string(f->Size()) + " actual: " + std::to_string(def.size));
+            throw Exception("Size mismatch for field '" + f->DisplayName() +
+                            "', expecting: " + std::to_string(f->Size()) + " actual: " + std::to_string(def.size));
         f->fieldNo_ = index;
     }
     fields_ = declared_;
@@ -136,7 +136,7 @@ void TDataSet::DestroyOwnFields() {
     auto own = std::move(own_);
     own_.clear();
     for (TField* f : own) {
-        f->dataSet_ = nullptr;   // no need to unregister one by one
+        f->dataSet_ = nullptr;  // no need to unregister one by one
         delete f;
     }
     fields_.clear();
@@ -182,9 +182,7 @@ int TDataSet::RecNo() const {
     return static_cast<int>(cursor_) + 1;
 }
 
-int TDataSet::DisplayRowCount() const {
-    return RecordCount() + (state_ == TDataSetState::dsInsert ? 1 : 0);
-}
+int TDataSet::DisplayRowCount() const { return RecordCount() + (state_ == TDataSetState::dsInsert ? 1 : 0); }
 
 int TDataSet::DisplayRow() const {
     if (state_ == TDataSetState::dsInsert) return RecordCount();
@@ -250,7 +248,7 @@ void TDataSet::Next() {
         bof_ = eof_ = false;
         Moved();
     } else {
-        if (n && cursor_ >= n) cursor_ = n - 1;   // rows went away under us
+        if (n && cursor_ >= n) cursor_ = n - 1;  // rows went away under us
         eof_ = true;
     }
 }
@@ -326,7 +324,7 @@ void TDataSet::DiscardPending() {
     size_t n = SourceRowCount();
     bof_ = eof_ = n == 0;
     DataEvent(TDataEvent::deUpdateState);
-    DataEvent(TDataEvent::deDataSetChange);   // the pending row is no longer shown
+    DataEvent(TDataEvent::deDataSetChange);  // the pending row is no longer shown
 }
 
 void TDataSet::Insert() {
@@ -379,7 +377,7 @@ void TDataSet::Cancel() {
 void TDataSet::Delete() {
     CheckModifiable();
     if (state_ == TDataSetState::dsInsert) {
-        Cancel();   // the new row was never stored
+        Cancel();  // the new row was never stored
         return;
     }
     DiscardPending();
@@ -401,7 +399,8 @@ void TDataSet::Delete() {
 void TDataSet::SetFieldValue(TField* field, engine::Value value) {
     CheckCanWrite();
     int no = field->FieldNo();
-    if (no < 0 || static_cast<size_t>(no) >= buffer_.size()) throw Exception("Field '" + field->DisplayName() + "' not found");
+    if (no < 0 || static_cast<size_t>(no) >= buffer_.size())
+        throw Exception("Field '" + field->DisplayName() + "' not found");
     buffer_[no] = std::move(value);
     DataEvent(TDataEvent::deFieldChange, field);
 }

@@ -22,11 +22,11 @@ enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
 // What changed, as data sources and their links are told.
 enum class TDataEvent {
-    deFieldChange,     // one field of the current row was set
-    deRecordChange,    // the current row's values changed as a whole (edit began, cancelled)
-    deDataSetChange,   // rows or the current row changed: redraw everything
-    deUpdateState,     // the state changed (browse, edit, insert)
-    deActiveChange,    // the dataset was opened or closed
+    deFieldChange,    // one field of the current row was set
+    deRecordChange,   // the current row's values changed as a whole (edit began, cancelled)
+    deDataSetChange,  // rows or the current row changed: redraw everything
+    deUpdateState,    // the state changed (browse, edit, insert)
+    deActiveChange,   // the dataset was opened or closed
 };
 
 enum TLocateOption : unsigned { loCaseInsensitive = 1, loPartialKey = 2 };
@@ -67,7 +67,7 @@ public:
     // (where Post will store it) while inserting. Fields read any of them with
     // TField::DisplayTextAt / ValueAt without moving the dataset.
     int DisplayRowCount() const;
-    int DisplayRow() const;   // the current row among them; -1 when there is none
+    int DisplayRow() const;  // the current row among them; -1 when there is none
 
     // --- fields. With declared fields only those are exposed; otherwise the open
     // dataset has one field per result column (destroyed again by Close).
@@ -79,26 +79,26 @@ public:
 
     // --- changing rows (tables only; a query refuses with "Cannot modify a read-only dataset").
     bool CanModify() const { return Active() && Writable(); }
-    void Insert();   // a new empty current row, not stored until Post
+    void Insert();  // a new empty current row, not stored until Post
     void Append() { Insert(); }
     void Edit();
-    void Post();     // stores the pending row; it stays current (with the values the engine gave)
+    void Post();  // stores the pending row; it stays current (with the values the engine gave)
     void Cancel();
-    void Delete();   // removes the current row; the next (or the new last) row becomes current
+    void Delete();  // removes the current row; the next (or the new last) row becomes current
 
     // Makes current the first row whose field `fieldName` equals `value` (its text with
     // loPartialKey: begins with it; loCaseInsensitive folds Latin and Cyrillic letters).
     // Returns false and stays when no row matches.
     bool Locate(std::string_view fieldName, const Variant& value, TLocateOptions options);
 
-    TDataSetNotifyEvent AfterOpen, BeforeClose, AfterClose, AfterPost, AfterCancel, BeforeDelete,
-        AfterDelete, AfterScroll;
+    TDataSetNotifyEvent AfterOpen, BeforeClose, AfterClose, AfterPost, AfterCancel, BeforeDelete, AfterDelete,
+        AfterScroll;
 
     // --- for fields, data sources and the session.
     const engine::Value& CurrentValue(int fieldNo) const;
     const engine::Value& ValueAt(int displayRow, int fieldNo) const;
     void SetFieldValue(TField* field, engine::Value value);
-    void CheckCanWrite() const;   // throws unless a row is pending on an open, writable dataset
+    void CheckCanWrite() const;  // throws unless a row is pending on an open, writable dataset
     const std::vector<engine::FieldDef>& ColumnDefs() const { return defs_; }
 
 protected:
@@ -108,14 +108,14 @@ protected:
     virtual std::vector<engine::FieldDef> OpenSource() = 0;
     virtual void CloseSource() = 0;
     virtual std::size_t SourceRowCount() const = 0;
-    virtual const engine::Row* SourceRow(std::size_t index) const = 0;   // nullptr if out of range
+    virtual const engine::Row* SourceRow(std::size_t index) const = 0;  // nullptr if out of range
     virtual bool Writable() const { return false; }
-    virtual std::size_t StoreNew(engine::Row row);                     // returns the new row's index
+    virtual std::size_t StoreNew(engine::Row row);  // returns the new row's index
     virtual void StoreChanged(std::size_t index, engine::Row row);
     virtual void StoreRemove(std::size_t index);
 
-    void CheckInactive() const;   // "Cannot perform this operation on an open dataset"
-    void CheckActive() const;     // "Cannot perform this operation on a closed dataset"
+    void CheckInactive() const;  // "Cannot perform this operation on an open dataset"
+    void CheckActive() const;    // "Cannot perform this operation on a closed dataset"
     void DataEvent(TDataEvent event, TField* field = nullptr);
 
 private:
@@ -140,7 +140,7 @@ private:
     std::size_t cursorBeforeInsert_ = 0;
     bool eof_ = true;
     bool bof_ = true;
-    engine::Row buffer_;   // the pending row in dsEdit / dsInsert
+    engine::Row buffer_;  // the pending row in dsEdit / dsInsert
 };
 
 // Closes a dataset when the scope ends, also when a step in between throws, so that a

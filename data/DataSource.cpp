@@ -64,25 +64,25 @@ void TDataSource::DataEvent(TDataEvent event, TField* field) {
             if (std::find(links_.begin(), links_.end(), l) != links_.end()) call(l);
     };
     switch (event) {
-        case TDataEvent::deActiveChange:
-            each([](TDataLink* l) { l->ActiveChanged(); });
-            if (OnStateChange) OnStateChange(this);
-            break;
-        case TDataEvent::deUpdateState:
-            each([](TDataLink* l) { l->EditingChanged(); });
-            if (OnStateChange) OnStateChange(this);
-            break;
-        case TDataEvent::deFieldChange:
-            each([field](TDataLink* l) { l->RecordChanged(field); });
-            if (OnDataChange) OnDataChange(this, field);
-            break;
-        case TDataEvent::deRecordChange:
-            each([](TDataLink* l) { l->RecordChanged(nullptr); });
-            if (OnDataChange) OnDataChange(this, nullptr);
-            break;
-        case TDataEvent::deDataSetChange:
-            each([](TDataLink* l) { l->DataSetChanged(); });
-            if (OnDataChange) OnDataChange(this, nullptr);
-            break;
+    case TDataEvent::deActiveChange:
+        each([](TDataLink* l) { l->ActiveChanged(); });
+        if (OnStateChange) OnStateChange(this);
+        break;
+    case TDataEvent::deUpdateState:
+        each([](TDataLink* l) { l->EditingChanged(); });
+        if (OnStateChange) OnStateChange(this);
+        break;
+    case TDataEvent::deFieldChange:
+        each([field](TDataLink* l) { l->RecordChanged(field); });
+        if (OnDataChange) OnDataChange(this, field);
+        break;
+    case TDataEvent::deRecordChange:
+        each([](TDataLink* l) { l->RecordChanged(nullptr); });
+        if (OnDataChange) OnDataChange(this, nullptr);
+        break;
+    case TDataEvent::deDataSetChange:
+        each([](TDataLink* l) { l->DataSetChanged(); });
+        if (OnDataChange) OnDataChange(this, nullptr);
+        break;
     }
 }

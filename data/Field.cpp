@@ -9,8 +9,12 @@ namespace {
 
 const char* kTypeNames[] = {"Unknown", "String", "SmallInt", "Integer", "Boolean", "Float", "BCD", "Date", "AutoInc"};
 
-[[noreturn]] void NotInteger(const std::string& text) { throw Exception("'" + text + "' is not a valid integer value"); }
-[[noreturn]] void NotFloat(const std::string& text) { throw Exception("'" + text + "' is not a valid floating point value"); }
+[[noreturn]] void NotInteger(const std::string& text) {
+    throw Exception("'" + text + "' is not a valid integer value");
+}
+[[noreturn]] void NotFloat(const std::string& text) {
+    throw Exception("'" + text + "' is not a valid floating point value");
+}
 
 double ParseFloatOrThrow(const std::string& text) {
     auto v = data::ParseFloat(text);
@@ -24,14 +28,14 @@ const char* FieldTypeName(TFieldType type) { return kTypeNames[static_cast<int>(
 
 TFieldType FieldTypeOf(engine::FieldType t) {
     switch (t) {
-        case engine::FieldType::Alpha: return TFieldType::ftString;
-        case engine::FieldType::Date: return TFieldType::ftDate;
-        case engine::FieldType::Short: return TFieldType::ftSmallint;
-        case engine::FieldType::Long: return TFieldType::ftInteger;
-        case engine::FieldType::Number: return TFieldType::ftFloat;
-        case engine::FieldType::Logical: return TFieldType::ftBoolean;
-        case engine::FieldType::AutoInc: return TFieldType::ftAutoInc;
-        case engine::FieldType::Bcd: return TFieldType::ftBCD;
+    case engine::FieldType::Alpha: return TFieldType::ftString;
+    case engine::FieldType::Date: return TFieldType::ftDate;
+    case engine::FieldType::Short: return TFieldType::ftSmallint;
+    case engine::FieldType::Long: return TFieldType::ftInteger;
+    case engine::FieldType::Number: return TFieldType::ftFloat;
+    case engine::FieldType::Logical: return TFieldType::ftBoolean;
+    case engine::FieldType::AutoInc: return TFieldType::ftAutoInc;
+    case engine::FieldType::Bcd: return TFieldType::ftBCD;
     }
     return TFieldType::ftUnknown;
 }
@@ -189,15 +193,15 @@ void TField::Clear() {
 
 void TField::SetAsVariant(const Variant& value) {
     switch (value.Type()) {
-        case VarType::Empty:
-        case VarType::Null: Clear(); break;
-        case VarType::Integer: SetAsInteger(static_cast<int32_t>(value.IntValue())); break;
-        case VarType::Single:
-        case VarType::Double: SetAsFloat(value.FloatValue()); break;
-        case VarType::Currency: SetAsCurrency({value.IntValue()}); break;
-        case VarType::Date: SetAsFloat(value.FloatValue()); break;
-        case VarType::String: SetAsString(value.StringValue()); break;
-        case VarType::Boolean: SetAsBoolean(value.BoolValue()); break;
+    case VarType::Empty:
+    case VarType::Null: Clear(); break;
+    case VarType::Integer: SetAsInteger(static_cast<int32_t>(value.IntValue())); break;
+    case VarType::Single:
+    case VarType::Double: SetAsFloat(value.FloatValue()); break;
+    case VarType::Currency: SetAsCurrency({value.IntValue()}); break;
+    case VarType::Date: SetAsFloat(value.FloatValue()); break;
+    case VarType::String: SetAsString(value.StringValue()); break;
+    case VarType::Boolean: SetAsBoolean(value.BoolValue()); break;
     }
 }
 
@@ -244,14 +248,14 @@ engine::Value TIntegerField::FromString(const std::string& text) const {
 
 engine::Value TIntegerField::FromInteger(int64_t value) const {
     if (value < min_ || value > max_)
-        throw Exception(data::FormatG(static_cast<double>(value)) + " is not a valid value for field '" + DisplayName() +
-                        "'. The allowed range is " + data::FormatG(static_cast<double>(min_)) + " to " +
+        throw Exception(data::FormatG(static_cast<double>(value)) + " is not a valid value for field '" +
+                        DisplayName() + "'. The allowed range is " + data::FormatG(static_cast<double>(min_)) + " to " +
                         data::FormatG(static_cast<double>(max_)));
     return static_cast<int32_t>(value);
 }
 
 engine::Value TIntegerField::FromFloat(double value) const {
-    double r = std::nearbyint(value);   // half to even, as the classic variant conversion
+    double r = std::nearbyint(value);  // half to even, as the classic variant conversion
     if (!std::isfinite(r) || r < static_cast<double>(min_) || r > static_cast<double>(max_))
         throw Exception(data::FormatG(value) + " is not a valid value for field '" + DisplayName() +
                         "'. The allowed range is " + data::FormatG(static_cast<double>(min_)) + " to " +

@@ -124,7 +124,8 @@ protected:
 // Whole numbers in a range; the integer kinds differ only by range and column types.
 class TIntegerField : public TField {
 public:
-    explicit TIntegerField(TComponent* owner = nullptr) : TIntegerField(owner, TFieldType::ftInteger, INT32_MIN + 1, INT32_MAX) {}
+    explicit TIntegerField(TComponent* owner = nullptr)
+        : TIntegerField(owner, TFieldType::ftInteger, INT32_MIN + 1, INT32_MAX) {}
     std::string ClassName() const override { return "TIntegerField"; }
     // A declared integer field also reads an autoincrement column.
     bool AcceptsColumn(engine::FieldType t) const override {
@@ -152,14 +153,16 @@ private:
 // never be stored: the ranges stop one above it, and the range messages say so.
 class TSmallintField : public TIntegerField {
 public:
-    explicit TSmallintField(TComponent* owner = nullptr) : TIntegerField(owner, TFieldType::ftSmallint, -32767, 32767) {}
+    explicit TSmallintField(TComponent* owner = nullptr)
+        : TIntegerField(owner, TFieldType::ftSmallint, -32767, 32767) {}
     std::string ClassName() const override { return "TSmallintField"; }
     bool AcceptsColumn(engine::FieldType t) const override { return t == engine::FieldType::Short; }
 };
 
 class TAutoIncField : public TIntegerField {
 public:
-    explicit TAutoIncField(TComponent* owner = nullptr) : TIntegerField(owner, TFieldType::ftAutoInc, INT32_MIN + 1, INT32_MAX) {}
+    explicit TAutoIncField(TComponent* owner = nullptr)
+        : TIntegerField(owner, TFieldType::ftAutoInc, INT32_MIN + 1, INT32_MAX) {}
     std::string ClassName() const override { return "TAutoIncField"; }
     bool AcceptsColumn(engine::FieldType t) const override { return t == engine::FieldType::AutoInc; }
 };

@@ -22,8 +22,10 @@ std::string RoundDigits(std::string digits, int scale, int target) {
     if (up) {
         int i = static_cast<int>(digits.size()) - 1;
         while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-        if (i < 0) digits.insert(0, "1");
-        else ++digits[i];
+        if (i < 0)
+            digits.insert(0, "1");
+        else
+            ++digits[i];
     }
     size_t nz = digits.find_first_not_of('0');
     return nz == std::string::npos ? "0" : digits.substr(nz);
@@ -58,8 +60,8 @@ engine::Decimal DoubleToDecimal(double value, int scale) {
     std::string s = buf;
     size_t e = s.find('e');
     int exponent = std::atoi(s.c_str() + e + 1);
-    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);   // 15 digits, d.ddd * 10^exponent
-    int digitScale = 14 - exponent;                              // decimals those digits carry
+    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);  // 15 digits, d.ddd * 10^exponent
+    int digitScale = 14 - exponent;                            // decimals those digits carry
     if (digitScale < 0) {
         digits.append(static_cast<size_t>(-digitScale), '0');
         digitScale = 0;

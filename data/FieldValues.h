@@ -10,7 +10,7 @@ namespace data {
 
 // A fixed-point amount with 4 decimals, held as ten-thousandths (the classic currency).
 struct TCurrency {
-    int64_t units = 0;   // value * 10000
+    int64_t units = 0;  // value * 10000
     double ToDouble() const { return static_cast<double>(units) / 10000.0; }
     bool operator==(const TCurrency&) const = default;
 };
@@ -26,7 +26,7 @@ engine::Decimal RoundDecimal(const engine::Decimal& d, int scale);
 
 // Day numbers (0001-01-01 = 1) and the classic date (days since 1899-12-30).
 constexpr int32_t kClassicDateOrigin = 693594;
-std::string FormatDate(const engine::Date& date);   // dd.mm.yyyy
+std::string FormatDate(const engine::Date& date);  // dd.mm.yyyy
 bool ParseDate(const std::string& text, engine::Date& out);
 engine::Date DateFromYmd(int year, int month, int day);
 

@@ -58,12 +58,12 @@ public:
     TBCDField* QFoodKkal;
     TSmallintField* QFoodId_group;
 
-    TDataSource* DataSource1;   // Query1
-    TDataSource* DataSource3;   // Query2
-    TDataSource* DataSource2;   // Table1
-    TDataSource* DSMenu;        // TMenu
-    TDataSource* DSSum;         // QSum
-    TDataSource* DSFood;        // QFood
+    TDataSource* DataSource1;  // Query1
+    TDataSource* DataSource3;  // Query2
+    TDataSource* DataSource2;  // Table1
+    TDataSource* DSMenu;       // TMenu
+    TDataSource* DSSum;        // QSum
+    TDataSource* DSFood;       // QFood
 
     // Hide the horizontal scroll bar of a grid: set by the application when it builds
     // the windows (the food editor's category grid, the ration grid, the search grid).

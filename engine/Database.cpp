@@ -16,7 +16,6 @@ EngineError InitFailed(int code) {
     return EngineError(text, code);
 }
 
-
 // The file name a table name asks for: ".DB" added when it has no extension.
 std::string WithExtension(const std::string& name) {
     if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos ||
@@ -42,7 +41,8 @@ struct Database::Impl {
         std::size_t dot = wanted.rfind('.');
         for (const std::string& n : names) {
             std::size_t d = n.rfind('.');
-            if (d == dot && n.compare(0, dot, wanted, 0, dot) == 0 && EqualsIgnoreAsciiCase(n.substr(d), wanted.substr(dot)))
+            if (d == dot && n.compare(0, dot, wanted, 0, dot) == 0 &&
+                EqualsIgnoreAsciiCase(n.substr(d), wanted.substr(dot)))
                 return n;
         }
         return std::string();

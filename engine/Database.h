@@ -16,7 +16,7 @@ namespace engine {
 class FileIO;
 
 struct QueryResult {
-    std::vector<FieldDef> fields;   // computed columns (sums) are Number
+    std::vector<FieldDef> fields;  // computed columns (sums) are Number
     std::vector<RowPtr> rows;
 };
 

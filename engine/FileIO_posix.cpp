@@ -34,8 +34,7 @@ public:
     std::size_t ReadAt(uint64_t offset, void* buf, std::size_t n) override {
         std::size_t done = 0;
         while (done < n) {
-            ssize_t r = ::pread(fd_, static_cast<char*>(buf) + done, n - done,
-                                static_cast<off_t>(offset + done));
+            ssize_t r = ::pread(fd_, static_cast<char*>(buf) + done, n - done, static_cast<off_t>(offset + done));
             if (r < 0) {
                 if (errno == EINTR) continue;
                 Fail("Не удалось прочитать файл", path_, errno);
@@ -49,8 +48,8 @@ public:
     void WriteAt(uint64_t offset, const void* buf, std::size_t n) override {
         std::size_t done = 0;
         while (done < n) {
-            ssize_t r = ::pwrite(fd_, static_cast<const char*>(buf) + done, n - done,
-                                 static_cast<off_t>(offset + done));
+            ssize_t r =
+                ::pwrite(fd_, static_cast<const char*>(buf) + done, n - done, static_cast<off_t>(offset + done));
             if (r < 0) {
                 if (errno == EINTR) continue;
                 Fail("Не удалось записать файл", path_, errno);
@@ -60,8 +59,7 @@ public:
     }
 
     void Truncate(uint64_t size) override {
-        if (::ftruncate(fd_, static_cast<off_t>(size)) != 0)
-            Fail("Не удалось изменить размер файла", path_, errno);
+        if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) Fail("Не удалось изменить размер файла", path_, errno);
     }
 
     void Sync() override {
@@ -106,8 +104,7 @@ public:
     }
 
     void Rename(const std::string& from, const std::string& to) override {
-        if (::rename(from.c_str(), to.c_str()) != 0)
-            Fail("Не удалось переименовать файл", from, errno);
+        if (::rename(from.c_str(), to.c_str()) != 0) Fail("Не удалось переименовать файл", from, errno);
     }
 
     void SyncDir(const std::string& dir) override {
@@ -129,8 +126,7 @@ public:
             std::string name = e->d_name;
             if (name == "." || name == "..") continue;
             struct stat st;
-            if (::stat(JoinPath(dir, name).c_str(), &st) == 0 && S_ISREG(st.st_mode))
-                names.push_back(std::move(name));
+            if (::stat(JoinPath(dir, name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(std::move(name));
         }
         ::closedir(h);
         return names;

@@ -12,14 +12,13 @@ namespace {
 
 std::string ErrorText(DWORD err) {
     wchar_t* buf = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, err, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
+    DWORD n =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, err, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
     std::string text;
     if (n && buf) {
         text = WideToUtf8(buf);
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-            text.pop_back();
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
     }
     if (buf) LocalFree(buf);
     if (text.empty()) text = "ошибка " + std::to_string(err);
@@ -108,9 +107,8 @@ public:
         DWORD disposition = OPEN_EXISTING;
         if (mode != OpenMode::ReadOnly) access |= GENERIC_WRITE;
         if (mode == OpenMode::CreateTruncate) disposition = CREATE_ALWAYS;
-        HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), access,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) Fail("Не удалось открыть файл", path, GetLastError());
         return std::make_unique<WinFile>(h, path);
     }
@@ -122,8 +120,7 @@ public:
     void Remove(const std::string& path) override {
         if (!DeleteFileW(Utf8ToWide(path).c_str())) {
             DWORD err = GetLastError();
-            if (err != ERROR_FILE_NOT_FOUND && err != ERROR_PATH_NOT_FOUND)
-                Fail("Не удалось удалить файл", path, err);
+            if (err != ERROR_FILE_NOT_FOUND && err != ERROR_PATH_NOT_FOUND) Fail("Не удалось удалить файл", path, err);
         }
     }
 
@@ -156,8 +153,8 @@ public:
 
     std::unique_ptr<FileLock> LockExclusive(const std::string& path) override {
         // Share mode 0: no other handle, in this process or another, can open the file.
-        HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE h = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             DWORD err = GetLastError();
             if (err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION) return nullptr;

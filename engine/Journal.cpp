@@ -54,7 +54,6 @@ uint64_t Fnv1a(const uint8_t* p, std::size_t n) {
     return h;
 }
 
-
 struct Entry {
     uint64_t offset;
     const uint8_t* bytes;
@@ -101,7 +100,8 @@ void Journal::Commit(File& file, uint64_t oldSize, const std::vector<Patch>& pat
         AppendLE32(j, static_cast<uint32_t>(n));
         std::size_t at = j.size();
         j.resize(at + n);
-        if (file.ReadAt(p.offset, j.data() + at, n) != n) throw IoError("Не удалось прочитать таблицу перед изменением");
+        if (file.ReadAt(p.offset, j.data() + at, n) != n)
+            throw IoError("Не удалось прочитать таблицу перед изменением");
         ++count;
     }
     PutLE32(j.data() + 16, count);

@@ -23,7 +23,6 @@ bool AllZero(const uint8_t* p, std::size_t n) {
     return true;
 }
 
-
 bool DecodeBcd(const uint8_t* p, int scale, Decimal& out) {
     if (!BcdValid(p)) return false;
     bool negative = (p[0] & 0x80) == 0;
@@ -38,8 +37,10 @@ bool DecodeBcd(const uint8_t* p, int scale, Decimal& out) {
         digits[n++] = static_cast<char>('0' + (b & 0x0F));
     }
     out.negative = negative && n != 0;
-    if (n == 0) out.digits.assign(1, '0');
-    else out.digits.assign(digits, n);
+    if (n == 0)
+        out.digits.assign(1, '0');
+    else
+        out.digits.assign(digits, n);
     out.scale = scale;
     return true;
 }
@@ -124,7 +125,8 @@ Header ParseHeader(const uint8_t* data, std::size_t size, uint64_t fileSize, con
     if (extended) {
         if (h.headerSize < kOffFields4) throw Damaged(fileName, "заголовок обрезан");
         if ((enc != 0 && enc != 0xFF00FF00u) || GetLE32(data + kOffEncryption2) != 0)
-            throw EngineError("Таблица " + Quoted(fileName) + " зашифрована; программа не открывает зашифрованные таблицы");
+            throw EngineError("Таблица " + Quoted(fileName) +
+                              " зашифрована; программа не открывает зашифрованные таблицы");
         uint16_t cp = GetLE16(data + kOffCodePage);
         if (cp != 0 && cp != kCodePage)
             throw EngineError("Таблица " + Quoted(fileName) + " записана в кодовой странице " + std::to_string(cp) +
@@ -159,9 +161,9 @@ Header ParseHeader(const uint8_t* data, std::size_t size, uint64_t fileSize, con
         }
         if (!known)
             throw EngineError("В таблице " + Quoted(fileName) + " есть поле типа 0x" + [&] {
-                                  static const char* hex = "0123456789ABCDEF";
-                                  return std::string{hex[type >> 4], hex[type & 15]};
-                              }() + ", которого программа не поддерживает");
+                static const char* hex = "0123456789ABCDEF";
+                return std::string{hex[type >> 4], hex[type & 15]};
+            }() + ", которого программа не поддерживает");
         std::size_t w = FieldWidth(f.type, f.size);
         bool sizeOk = w != 0 && (f.type == FieldType::Bcd || sz == w);
         if (!sizeOk) throw Damaged(fileName, "неверный размер поля " + std::to_string(i + 1));
@@ -284,13 +286,9 @@ bool DecodeField(const uint8_t* record, const Layout& layout, std::size_t i, Val
         out = std::move(s);
         break;
     }
-    case FieldType::Short:
-        out = static_cast<int32_t>(static_cast<int16_t>(((p[0] << 8) | p[1]) ^ 0x8000));
-        break;
+    case FieldType::Short: out = static_cast<int32_t>(static_cast<int16_t>(((p[0] << 8) | p[1]) ^ 0x8000)); break;
     case FieldType::Long:
-    case FieldType::AutoInc:
-        out = static_cast<int32_t>(GetBE32(p) ^ 0x80000000u);
-        break;
+    case FieldType::AutoInc: out = static_cast<int32_t>(GetBE32(p) ^ 0x80000000u); break;
     case FieldType::Date: out = Date{static_cast<int32_t>(GetBE32(p) ^ 0x80000000u)}; break;
     case FieldType::Number: {
         uint64_t bits = (static_cast<uint64_t>(GetBE32(p)) << 32) | GetBE32(p + 4);
@@ -344,9 +342,7 @@ void EncodeRecord(const Row& row, const Layout& layout, uint8_t* record) {
             break;
         }
         case FieldType::Long:
-        case FieldType::AutoInc:
-            PutBE32(p, static_cast<uint32_t>(std::get<int32_t>(v)) ^ 0x80000000u);
-            break;
+        case FieldType::AutoInc: PutBE32(p, static_cast<uint32_t>(std::get<int32_t>(v)) ^ 0x80000000u); break;
         case FieldType::Date: PutBE32(p, static_cast<uint32_t>(std::get<Date>(v).day) ^ 0x80000000u); break;
         case FieldType::Number: {
             double d = std::get<double>(v);
@@ -371,8 +367,7 @@ void CheckValue(const FieldDef& f, Value& v) {
         const std::string* s = std::get_if<std::string>(&v);
         if (!s) wrongType();
         std::string cp;
-        if (!Utf8ToCp1251(*s, cp))
-            BadValue(f, "текст содержит знаки, которых нет в кодировке Windows-1251");
+        if (!Utf8ToCp1251(*s, cp)) BadValue(f, "текст содержит знаки, которых нет в кодировке Windows-1251");
         if (cp.find('\0') != std::string::npos) BadValue(f, "текст содержит нулевой знак");
         if (cp.size() > static_cast<std::size_t>(f.size))
             BadValue(f, "текст длиннее " + std::to_string(f.size) + " знаков");
@@ -386,8 +381,8 @@ void CheckValue(const FieldDef& f, Value& v) {
         if (!i) wrongType();
         int32_t lim = f.type == FieldType::Short ? 32767 : 2147483647;
         if (*i < -lim || *i > lim)
-            BadValue(f, "значение " + std::to_string(*i) + " вне допустимого диапазона " + std::to_string(-lim) +
-                            "…" + std::to_string(lim));
+            BadValue(f, "значение " + std::to_string(*i) + " вне допустимого диапазона " + std::to_string(-lim) + "…" +
+                            std::to_string(lim));
         break;
     }
     case FieldType::Date: {
@@ -416,8 +411,7 @@ void CheckValue(const FieldDef& f, Value& v) {
         } catch (const EngineError&) {
             BadValue(f, "неверное десятичное число");
         }
-        if (r.digits.size() > 32)
-            BadValue(f, "в числе больше " + std::to_string(32 - f.size) + " цифр до запятой");
+        if (r.digits.size() > 32) BadValue(f, "в числе больше " + std::to_string(32 - f.size) + " цифр до запятой");
         v = std::move(r);
         break;
     }

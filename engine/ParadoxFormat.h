@@ -19,34 +19,34 @@
 namespace engine::px {
 
 // Header offsets (version 7.0 as written here; older versions share 0x00..0x57).
-constexpr std::size_t kOffRecordSize = 0x00;    // u16: sum of the field widths
-constexpr std::size_t kOffHeaderSize = 0x02;    // u16: where block 1 starts
-constexpr std::size_t kOffFileType = 0x04;      // u8: 2 = unkeyed .DB, 0 = keyed .DB
-constexpr std::size_t kOffBlockKiB = 0x05;      // u8: block size in KiB (1..32)
-constexpr std::size_t kOffRecordCount = 0x06;   // u32: must equal the sum over the chain
-constexpr std::size_t kOffNextBlock = 0x0A;     // u16: written as the block count
-constexpr std::size_t kOffFileBlocks = 0x0C;    // u16: blocks in the file
-constexpr std::size_t kOffFirstBlock = 0x0E;    // u16: chain start, 0 when empty
-constexpr std::size_t kOffLastBlock = 0x10;     // u16: chain end, 0 when empty
-constexpr std::size_t kOffFieldCount = 0x21;    // u16
-constexpr std::size_t kOffKeyFields = 0x23;     // u16
-constexpr std::size_t kOffEncryption = 0x25;    // u32: 0xFF00FF00 = not encrypted (7.0)
-constexpr std::size_t kOffSortOrder = 0x29;     // u8: language driver
-constexpr std::size_t kOffVersion = 0x39;       // u8: 3 = 3.0, 4 = 3.5, 5..9 = 4.x, 10..11 = 5.0, 12 = 7.0
-constexpr std::size_t kOffMaxBlocks = 0x3A;     // u16: written as the block count
-constexpr std::size_t kOffAutoInc = 0x49;       // u32: the last autoincrement value handed out
-constexpr std::size_t kBaseHeaderEnd = 0x58;    // the part every version has
+constexpr std::size_t kOffRecordSize = 0x00;      // u16: sum of the field widths
+constexpr std::size_t kOffHeaderSize = 0x02;      // u16: where block 1 starts
+constexpr std::size_t kOffFileType = 0x04;        // u8: 2 = unkeyed .DB, 0 = keyed .DB
+constexpr std::size_t kOffBlockKiB = 0x05;        // u8: block size in KiB (1..32)
+constexpr std::size_t kOffRecordCount = 0x06;     // u32: must equal the sum over the chain
+constexpr std::size_t kOffNextBlock = 0x0A;       // u16: written as the block count
+constexpr std::size_t kOffFileBlocks = 0x0C;      // u16: blocks in the file
+constexpr std::size_t kOffFirstBlock = 0x0E;      // u16: chain start, 0 when empty
+constexpr std::size_t kOffLastBlock = 0x10;       // u16: chain end, 0 when empty
+constexpr std::size_t kOffFieldCount = 0x21;      // u16
+constexpr std::size_t kOffKeyFields = 0x23;       // u16
+constexpr std::size_t kOffEncryption = 0x25;      // u32: 0xFF00FF00 = not encrypted (7.0)
+constexpr std::size_t kOffSortOrder = 0x29;       // u8: language driver
+constexpr std::size_t kOffVersion = 0x39;         // u8: 3 = 3.0, 4 = 3.5, 5..9 = 4.x, 10..11 = 5.0, 12 = 7.0
+constexpr std::size_t kOffMaxBlocks = 0x3A;       // u16: written as the block count
+constexpr std::size_t kOffAutoInc = 0x49;         // u32: the last autoincrement value handed out
+constexpr std::size_t kBaseHeaderEnd = 0x58;      // the part every version has
 constexpr std::size_t kOffRealHeaderSize = 0x51;  // u16: end of the names and sort order name
-constexpr std::size_t kOffEncryption2 = 0x5C;   // u32 (4.0 and later)
-constexpr std::size_t kOffCodePage = 0x6A;      // u16 (4.0 and later)
-constexpr std::size_t kOffFields4 = 0x78;       // field descriptors (type, size), 4.0 and later
-constexpr std::size_t kOffFields3 = 0x58;       // field descriptors, 3.x
+constexpr std::size_t kOffEncryption2 = 0x5C;     // u32 (4.0 and later)
+constexpr std::size_t kOffCodePage = 0x6A;        // u16 (4.0 and later)
+constexpr std::size_t kOffFields4 = 0x78;         // field descriptors (type, size), 4.0 and later
+constexpr std::size_t kOffFields3 = 0x58;         // field descriptors, 3.x
 
 constexpr uint8_t kVersion7 = 0x0C;
-constexpr uint8_t kSortOrderCyrillic = 0x8F;    // "Pdox ANSI Cyrillic"
+constexpr uint8_t kSortOrderCyrillic = 0x8F;  // "Pdox ANSI Cyrillic"
 constexpr const char* kSortOrderName = "ancyrr";
 constexpr uint16_t kCodePage = 1251;
-constexpr std::size_t kBlockHeader = 6;         // next u16, prev u16, addDataSize s16
+constexpr std::size_t kBlockHeader = 6;  // next u16, prev u16, addDataSize s16
 constexpr std::size_t kBcdWidth = 17;
 
 // Where each field lives in a record.

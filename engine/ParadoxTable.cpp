@@ -18,7 +18,6 @@ bool AllZero(const uint8_t* p, std::size_t n) {
     return true;
 }
 
-
 // Fields kept decoded per record as one int32: the integers, dates and logicals.
 bool IsNarrow(FieldType t) {
     return t == FieldType::Short || t == FieldType::Long || t == FieldType::AutoInc || t == FieldType::Date ||
@@ -258,8 +257,9 @@ void ParadoxTable::Forget(std::size_t index) {
 
 void ParadoxTable::CheckWritable() const {
     if (stuck_)
-        throw EngineError("Таблица " + Quoted(name_) +
-                          " не изменена: запись на диск не удалась. Перезапустите программу, чтобы восстановить таблицу");
+        throw EngineError(
+            "Таблица " + Quoted(name_) +
+            " не изменена: запись на диск не удалась. Перезапустите программу, чтобы восстановить таблицу");
     if (readOnly_) throw EngineError("Таблицу " + Quoted(name_) + " нельзя изменить: " + readOnlyReason_);
 }
 
@@ -393,8 +393,8 @@ void ParadoxTable::Update(std::size_t index, Row row) {
     const Row& old = *RowAt(index);
     for (int f : autoFields_) row[f] = old[f];  // identifiers stay
     std::vector<Patch> patches;
-    patches.push_back({BlockOffset(chain_[k].number) + px::kBlockHeader + (index - first) * head_.layout.recordSize,
-                       Encode(row)});
+    patches.push_back(
+        {BlockOffset(chain_[k].number) + px::kBlockHeader + (index - first) * head_.layout.recordSize, Encode(row)});
     Commit(patches, fileSize_);
     rows_[index] = std::make_shared<const Row>(std::move(row));
 }
@@ -426,8 +426,10 @@ void ParadoxTable::Remove(std::size_t index) {
         for (std::size_t s = slot + 1; s < count; ++s) {
             std::size_t r = first + s;
             uint8_t* to = p.bytes.data() + (s - 1 - slot) * rs;
-            if (rows_[r]) px::EncodeRecord(*rows_[r], head_.layout, to);
-            else std::memcpy(to, Record(rawAt_[r]), rs);  // never decoded: its bytes are still the file's
+            if (rows_[r])
+                px::EncodeRecord(*rows_[r], head_.layout, to);
+            else
+                std::memcpy(to, Record(rawAt_[r]), rs);  // never decoded: its bytes are still the file's
         }
         patches.push_back(std::move(p));
         --chain[k].count;
@@ -451,7 +453,8 @@ void ParadoxTable::Create(FileIO& io, const std::string& dir, const std::string&
     std::set<std::string> names;
     for (const FieldDef& f : fields) {
         if (px::FieldWidth(f.type, f.size) == 0)
-            throw EngineError("Поле " + Quoted(f.name) + " таблицы " + Quoted(fileName) + " имеет неверный тип или размер");
+            throw EngineError("Поле " + Quoted(f.name) + " таблицы " + Quoted(fileName) +
+                              " имеет неверный тип или размер");
         if (!names.insert(FoldCase(f.name)).second)
             throw EngineError("Поле " + Quoted(f.name) + " в таблице " + Quoted(fileName) + " повторяется");
     }

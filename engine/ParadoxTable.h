@@ -49,10 +49,10 @@ private:
     // What one pass over the blocks in file order learns of each (index: block number),
     // so that walking the chain afterwards touches none of the block bytes again.
     struct BlockScan {
-        std::vector<uint16_t> next;     // the block's link
-        std::vector<int32_t> count;     // records it claims; -1 when its header is impossible
-        std::vector<uint8_t> bad;       // one of its records holds a malformed value
-        std::vector<int64_t> maxAuto;   // largest autoincrement value in it
+        std::vector<uint16_t> next;    // the block's link
+        std::vector<int32_t> count;    // records it claims; -1 when its header is impossible
+        std::vector<uint8_t> bad;      // one of its records holds a malformed value
+        std::vector<int64_t> maxAuto;  // largest autoincrement value in it
     };
 
     ParadoxTable(FileIO& io, std::string dir, std::string name, std::string path);

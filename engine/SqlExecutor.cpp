@@ -37,7 +37,7 @@ bool DecimalEquals(const Decimal& d, int64_t n) {
     std::string digits = d.digits;
     if (digits.size() < scale) digits.insert(0, scale - digits.size(), '0');
     std::string whole = digits.substr(0, digits.size() - scale);
-    if (digits.find_first_not_of('0', whole.size()) != std::string::npos) return false;   // has a fraction
+    if (digits.find_first_not_of('0', whole.size()) != std::string::npos) return false;  // has a fraction
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
     bool isZero = whole.empty();
     if (isZero) return n == 0;
@@ -77,17 +77,17 @@ public:
     bool Matches(const Value& v) const {
         if (isText_) {
             auto* s = std::get_if<std::string>(&v);
-            return s && *s == text_;   // exact, letter case included
+            return s && *s == text_;  // exact, letter case included
         }
         if (auto* i = std::get_if<int32_t>(&v)) return *i == integer_;
         if (auto* d = std::get_if<double>(&v)) {
             // Equal only when the integer is exactly that double.
-            constexpr double kLimit = 9007199254740992.0;   // 2^53
+            constexpr double kLimit = 9007199254740992.0;  // 2^53
             return *d >= -kLimit && *d <= kLimit && *d == static_cast<double>(static_cast<int64_t>(*d)) &&
                    static_cast<int64_t>(*d) == integer_;
         }
         if (auto* dec = std::get_if<Decimal>(&v)) return DecimalEquals(*dec, integer_);
-        return false;   // null
+        return false;  // null
     }
 
 private:
@@ -109,7 +109,8 @@ QueryResult ExecuteSelect(const Table& table, const SelectStatement& st) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
             FieldType t = table.Fields()[static_cast<std::size_t>(columns[i])].type;
             if (!IsNumeric(t)) {
-                throw SqlError("SUM(" + st.columns[i] + "): столбец " + TypeName(t) + ", суммировать можно только числа");
+                throw SqlError("SUM(" + st.columns[i] + "): столбец " + TypeName(t) +
+                               ", суммировать можно только числа");
             }
         }
     }
@@ -119,7 +120,8 @@ QueryResult ExecuteSelect(const Table& table, const SelectStatement& st) {
     for (const OrderItem& item : st.orderBy) order.push_back({ResolveColumn(table, item.column), item.descending});
 
     std::size_t count = table.RowCount();
-    if (count > std::numeric_limits<uint32_t>::max()) throw EngineError("Таблица «" + table.Name() + "» слишком велика для запроса.");
+    if (count > std::numeric_limits<uint32_t>::max())
+        throw EngineError("Таблица «" + table.Name() + "» слишком велика для запроса.");
     std::vector<uint32_t> rows;
     rows.reserve(condition ? count / 8 : count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -132,7 +134,8 @@ QueryResult ExecuteSelect(const Table& table, const SelectStatement& st) {
         for (uint32_t r : rows) {
             const Row& row = *table.RowAt(r);
             for (std::size_t c = 0; c < columns.size(); ++c) {
-                if (static_cast<std::size_t>(columns[c]) < row.size()) sums[c].Add(row[static_cast<std::size_t>(columns[c])]);
+                if (static_cast<std::size_t>(columns[c]) < row.size())
+                    sums[c].Add(row[static_cast<std::size_t>(columns[c])]);
             }
         }
         Row total;
@@ -145,7 +148,7 @@ QueryResult ExecuteSelect(const Table& table, const SelectStatement& st) {
             }
         }
         result.rows.push_back(std::make_shared<const Row>(std::move(total)));
-        return result;   // one row: ordering it changes nothing
+        return result;  // one row: ordering it changes nothing
     }
 
     SortRows(table, order, rows);

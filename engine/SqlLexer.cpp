@@ -44,7 +44,7 @@ std::vector<SqlToken> TokenizeSql(std::string_view sql) {
     while (pos < sql.size()) {
         std::size_t start = pos;
         char32_t cp;
-        DecodeUtf8(sql, pos, cp);   // valid: checked above
+        DecodeUtf8(sql, pos, cp);  // valid: checked above
         if (IsSpace(cp)) continue;
         if (IsNameStart(cp)) {
             std::size_t end = pos;

@@ -9,12 +9,12 @@
 namespace engine {
 
 enum class SqlTokenKind {
-    Name,         // bare name or keyword, as written
-    QuotedName,   // "..." with the quotes removed
-    String,       // '...' with the quotes removed
-    Integer,      // digits only
-    Number,       // digits with a decimal point (accepted by no statement; reported clearly)
-    Symbol,       // one character: * , ( ) = ; and anything else the parser will reject
+    Name,        // bare name or keyword, as written
+    QuotedName,  // "..." with the quotes removed
+    String,      // '...' with the quotes removed
+    Integer,     // digits only
+    Number,      // digits with a decimal point (accepted by no statement; reported clearly)
+    Symbol,      // one character: * , ( ) = ; and anything else the parser will reject
     End,
 };
 

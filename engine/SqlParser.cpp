@@ -9,8 +9,8 @@
 namespace engine {
 namespace {
 
-const char* const kKeywords[] = {"select", "from", "where", "order", "by", "asc", "desc", "and", "or",
-                                 "not", "group", "having", "join", "on", "as", "distinct", "union"};
+const char* const kKeywords[] = {"select", "from",  "where",  "order", "by", "asc", "desc",     "and",  "or",
+                                 "not",    "group", "having", "join",  "on", "as",  "distinct", "union"};
 
 bool IsKeyword(const SqlToken& t) {
     if (t.kind != SqlTokenKind::Name) return false;
@@ -82,9 +82,7 @@ private:
         if (Peek().kind == SqlTokenKind::End) return ", а запрос закончился";
         return ", а найдено " + DescribeToken(Peek());
     }
-    [[noreturn]] void Expected(const std::string& what) const {
-        throw SqlError("ожидалось " + what + Found());
-    }
+    [[noreturn]] void Expected(const std::string& what) const { throw SqlError("ожидалось " + what + Found()); }
     void ExpectWord(const char* word, const std::string& what) {
         if (!IsWord(word)) Expected(what);
         Next();
@@ -103,7 +101,9 @@ private:
         if (t.kind != SqlTokenKind::Name || IsKeyword(t)) Expected(what);
         std::string name = Next().text;
         if (IsSymbol(".")) {
-            throw SqlError("имя «" + name + ".…» нужно взять в двойные кавычки (например, \"Food.DB\"); имена столбцов пишутся без имени таблицы");
+            throw SqlError(
+                "имя «" + name +
+                ".…» нужно взять в двойные кавычки (например, \"Food.DB\"); имена столбцов пишутся без имени таблицы");
         }
         return name;
     }
@@ -116,10 +116,11 @@ private:
         }
         bool sums = false, columns = false;
         do {
-            if (columns || sums) Next();   // the comma
+            if (columns || sums) Next();  // the comma
             if (Peek().kind == SqlTokenKind::Name && IsSymbol("(", 1)) {
                 if (!IsWord("sum")) {
-                    throw SqlError("функция " + DescribeToken(Peek()) + " не поддерживается: из функций есть только SUM");
+                    throw SqlError("функция " + DescribeToken(Peek()) +
+                                   " не поддерживается: из функций есть только SUM");
                 }
                 Next();
                 Next();
@@ -144,7 +145,8 @@ private:
         where.column = ParseName("имя столбца после WHERE");
         if (!IsSymbol("=")) {
             if (Peek().kind == SqlTokenKind::Symbol) {
-                throw SqlError("в условии WHERE поддерживается только сравнение «=», а найдено " + DescribeToken(Peek()));
+                throw SqlError("в условии WHERE поддерживается только сравнение «=», а найдено " +
+                               DescribeToken(Peek()));
             }
             Expected("«=» после «" + where.column + "»");
         }
@@ -162,7 +164,8 @@ private:
         } else if (t.kind == SqlTokenKind::String && !signed_) {
             where.literal = t.text;
         } else if (t.kind == SqlTokenKind::Number) {
-            throw SqlError("в условии WHERE поддерживаются только целые числа и строки в кавычках, а найдено " + DescribeToken(t));
+            throw SqlError("в условии WHERE поддерживаются только целые числа и строки в кавычках, а найдено " +
+                           DescribeToken(t));
         } else {
             Expected("целое число или строка в одинарных кавычках после «=»");
         }
@@ -179,7 +182,8 @@ private:
         uint64_t value = 0;
         for (char c : digits) {
             uint64_t d = static_cast<uint64_t>(c - '0');
-            if (value > (limit - d) / 10) throw SqlError("число " + std::string(negative ? "-" : "") + digits + " слишком велико");
+            if (value > (limit - d) / 10)
+                throw SqlError("число " + std::string(negative ? "-" : "") + digits + " слишком велико");
             value = value * 10 + d;
         }
         if (negative) return value == 0 ? 0 : static_cast<int64_t>(~(value - 1));

@@ -22,19 +22,19 @@ namespace engine {
 enum class SelectKind { AllColumns, Columns, Sums };
 
 struct WhereEquals {
-    std::string column;                           // as written
-    std::variant<int64_t, std::string> literal;   // integer or string
+    std::string column;                          // as written
+    std::variant<int64_t, std::string> literal;  // integer or string
 };
 
 struct OrderItem {
-    std::string column;   // as written
+    std::string column;  // as written
     bool descending = false;
 };
 
 struct SelectStatement {
     SelectKind kind = SelectKind::AllColumns;
-    std::vector<std::string> columns;   // Columns: the columns; Sums: the summed columns; as written
-    std::string table;                  // as written, without quotes
+    std::vector<std::string> columns;  // Columns: the columns; Sums: the summed columns; as written
+    std::string table;                 // as written, without quotes
     std::optional<WhereEquals> where;
     std::vector<OrderItem> orderBy;
 };

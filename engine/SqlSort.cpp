@@ -20,30 +20,24 @@ public:
         const FieldDef& def = table.Fields()[static_cast<std::size_t>(column.field)];
         std::size_t n = rows.size();
         null_.assign(n, 1);
-        kind_ = def.type == FieldType::Alpha ? Kind::Text
-              : def.type == FieldType::Bcd  ? Kind::Exact
-              : def.type == FieldType::Number ? Kind::Float
-                                              : Kind::Integer;
+        kind_ = def.type == FieldType::Alpha    ? Kind::Text
+                : def.type == FieldType::Bcd    ? Kind::Exact
+                : def.type == FieldType::Number ? Kind::Float
+                                                : Kind::Integer;
         switch (kind_) {
         case Kind::Text:
             starts_.assign(n, 0);
             lengths_.assign(n, 0);
             keys_.reserve(n * 24);
             break;
-        case Kind::Exact:
-            decimals_.resize(n);
-            break;
-        case Kind::Float:
-            floats_.assign(n, 0);
-            break;
-        case Kind::Integer:
-            integers_.assign(n, 0);
-            break;
+        case Kind::Exact: decimals_.resize(n); break;
+        case Kind::Float: floats_.assign(n, 0); break;
+        case Kind::Integer: integers_.assign(n, 0); break;
         }
         const auto field = static_cast<std::size_t>(column.field);
         for (std::size_t p = 0; p < n; ++p) {
             const Row& row = *table.RowAt(rows[p]);
-            if (field < row.size()) Fill(p, row[field]);   // a short row sorts as null
+            if (field < row.size()) Fill(p, row[field]);  // a short row sorts as null
         }
     }
 
@@ -51,7 +45,7 @@ public:
     int Compare(std::size_t a, std::size_t b) const {
         int c;
         if (null_[a] || null_[b]) {
-            c = int{null_[b]} - int{null_[a]};   // null first
+            c = int{null_[b]} - int{null_[a]};  // null first
         } else {
             switch (kind_) {
             case Kind::Text: c = CompareText(a, b); break;
@@ -116,7 +110,7 @@ private:
         const char* kb = keys_.data() + starts_[b];
         std::size_t la = lengths_[a], lb = lengths_[b];
         int c = std::memcmp(ka, kb, std::min(la, lb));
-        if (c != 0) return c < 0 ? -1 : 1;   // any int from memcmp; negated for DESC
+        if (c != 0) return c < 0 ? -1 : 1;  // any int from memcmp; negated for DESC
         return la < lb ? -1 : (la > lb ? 1 : 0);
     }
 
@@ -132,7 +126,8 @@ private:
         std::string digits;
         for (char c : d.digits) digits.push_back(c >= '0' && c <= '9' ? c : '0');
         int scale = std::max(d.scale, 0);
-        if (digits.size() < static_cast<std::size_t>(scale)) digits.insert(0, static_cast<std::size_t>(scale) - digits.size(), '0');
+        if (digits.size() < static_cast<std::size_t>(scale))
+            digits.insert(0, static_cast<std::size_t>(scale) - digits.size(), '0');
         std::size_t split = digits.size() - static_cast<std::size_t>(scale);
         e.whole = digits.substr(0, split);
         e.fraction = digits.substr(split);
@@ -159,7 +154,7 @@ private:
     Kind kind_;
     std::vector<uint8_t> null_;
     std::string keys_;
-    std::vector<std::size_t> starts_, lengths_;   // Text: where each key is in keys_
+    std::vector<std::size_t> starts_, lengths_;  // Text: where each key is in keys_
     std::vector<ExactValue> decimals_;
     std::vector<double> floats_;
     std::vector<int64_t> integers_;

@@ -12,7 +12,7 @@
 namespace engine {
 
 struct SortColumn {
-    int field = 0;             // index into the table's fields
+    int field = 0;  // index into the table's fields
     bool descending = false;
 };
 

@@ -72,10 +72,8 @@ std::string LimbsToDigits(const std::vector<uint32_t>& limbs) {
 
 void ColumnSum::Add(const Value& value) {
     switch (value.index()) {
-    case 1:
-        integers_ += std::get<int32_t>(value);
-        break;
-    case 2: {   // Neumaier's compensated sum
+    case 1: integers_ += std::get<int32_t>(value); break;
+    case 2: {  // Neumaier's compensated sum
         long double v = std::get<double>(value);
         long double t = floats_ + v;
         if (std::fabs(floats_) >= std::fabs(v)) {
@@ -86,17 +84,10 @@ void ColumnSum::Add(const Value& value) {
         floats_ = t;
         break;
     }
-    case 4:
-        AddDecimal(std::get<Decimal>(value));
-        break;
-    case 5:
-        integers_ += std::get<Date>(value).day;
-        break;
-    case 6:
-        integers_ += std::get<bool>(value) ? 1 : 0;
-        break;
-    default:
-        return;   // null (text is refused before summing)
+    case 4: AddDecimal(std::get<Decimal>(value)); break;
+    case 5: integers_ += std::get<Date>(value).day; break;
+    case 6: integers_ += std::get<bool>(value) ? 1 : 0; break;
+    default: return;  // null (text is refused before summing)
     }
     any_ = true;
 }

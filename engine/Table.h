@@ -14,7 +14,7 @@ class Table {
 public:
     virtual ~Table() = default;
 
-    virtual const std::string& Name() const = 0;                // file name as opened
+    virtual const std::string& Name() const = 0;  // file name as opened
     virtual const std::vector<FieldDef>& Fields() const = 0;
     // Field position by name, ignoring the letter case of Latin and Cyrillic letters; -1 if none.
     virtual int FieldIndex(std::string_view name) const = 0;

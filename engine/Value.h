@@ -23,10 +23,10 @@ enum class FieldType : uint8_t {
 };
 
 struct FieldDef {
-    std::string name;       // as stored (UTF-8)
+    std::string name;  // as stored (UTF-8)
     FieldType type = FieldType::Alpha;
-    int size = 0;           // Alpha: length in bytes of code page 1251; Bcd: decimal count
-                            // (0..32); other types: 0
+    int size = 0;  // Alpha: length in bytes of code page 1251; Bcd: decimal count
+                   // (0..32); other types: 0
 };
 
 // A calendar date as a day number, 0001-01-01 = 1 (proleptic Gregorian).
@@ -43,9 +43,10 @@ struct Decimal {
     std::string digits = "0";
     int scale = 0;
 
-    static Decimal FromString(const std::string& text, int scale);  // "12.5", "-0.001"; rounds half away from zero to `scale`
-    static Decimal FromDouble(double v, int scale);                  // rounds half away from zero to `scale`
-    std::string ToString() const;   // "12.500" with exactly `scale` decimals, '.' as the point
+    static Decimal FromString(const std::string& text,
+                              int scale);            // "12.5", "-0.001"; rounds half away from zero to `scale`
+    static Decimal FromDouble(double v, int scale);  // rounds half away from zero to `scale`
+    std::string ToString() const;                    // "12.500" with exactly `scale` decimals, '.' as the point
     double ToDouble() const;
     bool operator==(const Decimal&) const = default;
 };

@@ -127,7 +127,7 @@ void TApplication::HandleCurrentException() {
         Application->ShowException(shown);
     } else {
         ::MessageBoxW(GetActiveWindow(), Utf8ToWide(ErrorDisplayText(shown.Message())).c_str(), L"",
-                    MB_OK | MB_ICONERROR);
+                      MB_OK | MB_ICONERROR);
     }
 }
 

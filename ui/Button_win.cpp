@@ -11,7 +11,7 @@ bool IsAccel(wchar_t key, const std::string& caption) {
     for (size_t i = 0; i + 1 < text.size(); ++i) {
         if (text[i] != L'&') continue;
         if (text[i + 1] == L'&') {
-            ++i;   // "&&" is a plain ampersand
+            ++i;  // "&&" is a plain ampersand
             continue;
         }
         return CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(text[i + 1]))) ==

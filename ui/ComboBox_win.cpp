@@ -23,10 +23,10 @@ void TCustomComboBox::CreateParams(TCreateParams& p) {
 void TCustomComboBox::CreateWnd() {
     TWinControl::CreateWnd();
     HWND h = Handle();
-    for (const auto& item : items_) SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
+    for (const auto& item : items_)
+        SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
     SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
-    if (style_ == TStyle::csDropDown && itemIndex_ < 0 && !text_.empty())
-        SetWindowTextW(h, Utf8ToWide(text_).c_str());
+    if (style_ == TStyle::csDropDown && itemIndex_ < 0 && !text_.empty()) SetWindowTextW(h, Utf8ToWide(text_).c_str());
 }
 
 void TCustomComboBox::BoundsChanged() {
@@ -116,7 +116,8 @@ void TCustomComboBox::Change() {
 namespace {
 
 wchar_t Upper(wchar_t c) {
-    return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+    return static_cast<wchar_t>(
+        reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
 }
 
 }  // namespace

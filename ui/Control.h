@@ -62,8 +62,14 @@ public:
     virtual void SetBounds(int left, int top, int width, int height);
     RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
     virtual RECT ClientRect() const { return {0, 0, width_, height_}; }
-    int ClientWidth() const { RECT r = ClientRect(); return r.right - r.left; }
-    int ClientHeight() const { RECT r = ClientRect(); return r.bottom - r.top; }
+    int ClientWidth() const {
+        RECT r = ClientRect();
+        return r.right - r.left;
+    }
+    int ClientHeight() const {
+        RECT r = ClientRect();
+        return r.bottom - r.top;
+    }
     // Screen coordinates of a point of the client area and back.
     virtual POINT ClientOrigin() const;
     POINT ClientToScreen(POINT p) const;

@@ -41,7 +41,7 @@ void TControl::RunHooks(TMessage& m) {
 }
 
 void TControl::DropWrappers() {
-    hooks_.clear();   // a chain running now keeps its own copies
+    hooks_.clear();  // a chain running now keeps its own copies
     WindowProc = [this](TMessage& m) { WndProc(m); };
 }
 
@@ -94,7 +94,7 @@ void TControl::CMMouseLeave(TMessage&) { mouseInside_ = false; }
 
 void TControl::CMParentFontChanged(TMessage&) {
     if (parentFont_ && parent_) {
-        font_ = parent_->Font();   // fires OnChange, which clears parentFont_
+        font_ = parent_->Font();  // fires OnChange, which clears parentFont_
         parentFont_ = true;
     }
 }

@@ -16,8 +16,8 @@ using TCloseQueryEvent = std::function<void(TComponent* Sender, bool& CanClose)>
 // Results of a modal window.
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
-constexpr TModalResult mrOk = 1;       // IDOK
-constexpr TModalResult mrCancel = 2;   // IDCANCEL
+constexpr TModalResult mrOk = 1;      // IDOK
+constexpr TModalResult mrCancel = 2;  // IDCANCEL
 constexpr TModalResult mrAbort = 3;
 constexpr TModalResult mrRetry = 4;
 constexpr TModalResult mrIgnore = 5;

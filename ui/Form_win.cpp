@@ -71,7 +71,7 @@ void TCustomForm::CreateParams(TCreateParams& p) {
     TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
     if (mainForm == this || !mainForm) {
         p.WndParent = nullptr;
-        p.ExStyle |= WS_EX_APPWINDOW;   // the main window carries the taskbar button
+        p.ExStyle |= WS_EX_APPWINDOW;  // the main window carries the taskbar button
     } else {
         p.WndParent = mainForm->Handle();
     }
@@ -173,7 +173,7 @@ void TCustomForm::CMVisibleChanged(TMessage&) {
         } catch (...) {
             TApplication::HandleCurrentException();
         }
-        if (!Visible()) return;   // the handler hid it again
+        if (!Visible()) return;  // the handler hid it again
         PlaceOnShow();
         ShowWindow(Handle(), SW_SHOWNORMAL);
         FocusFirstControl();
@@ -348,7 +348,7 @@ void TCustomForm::Release() {
 
 void TCustomForm::CMRelease(TMessage&) {
     BeforeDestruction();
-    delete this;   // nothing of this object is touched after this line
+    delete this;  // nothing of this object is touched after this line
 }
 
 void TCustomForm::WMClose(TMessage& m) {

@@ -54,7 +54,7 @@ private:
 TGlyph LoadGlyphResource(const std::string& name);
 
 // Resource names of the program's button pictures (app/res/glyphs).
-inline constexpr const char* kGlyphHelp = "GLYPH_HELP";              // blue book, yellow "?"
-inline constexpr const char* kGlyphExit = "GLYPH_EXIT";              // door, arrow going in
-inline constexpr const char* kGlyphAdd = "GLYPH_ADD";                // blue plus
-inline constexpr const char* kGlyphNavDelete = "GLYPH_NAVDELETE";    // navigator's delete: minus
+inline constexpr const char* kGlyphHelp = "GLYPH_HELP";            // blue book, yellow "?"
+inline constexpr const char* kGlyphExit = "GLYPH_EXIT";            // door, arrow going in
+inline constexpr const char* kGlyphAdd = "GLYPH_ADD";              // blue plus
+inline constexpr const char* kGlyphNavDelete = "GLYPH_NAVDELETE";  // navigator's delete: minus

@@ -10,7 +10,7 @@ namespace {
 constexpr int kMarginX = 5;
 constexpr int kMarginY = 3;
 constexpr int kMaxHintWidth = 400;
-constexpr int kCursorGap = 20;       // the hint sits this far below the mouse pointer
+constexpr int kCursorGap = 20;        // the hint sits this far below the mouse pointer
 constexpr UINT kCheckInterval = 100;  // how often a shown hint checks that the mouse is still there
 
 // Line breaks of any kind become CR LF, which DrawText breaks lines at.
@@ -37,7 +37,7 @@ public:
 
     void Entered(TControl& c);
     void Left(TControl& c);
-    void Cancel();   // hides the hint; the control stays current until the mouse leaves it
+    void Cancel();  // hides the hint; the control stays current until the mouse leaves it
     void ShowNow();
     void Check();
 
@@ -50,7 +50,7 @@ protected:
         if (op != TOperation::opRemove) return;
         if (c == window) window = nullptr;
         if (c == control) {
-            hookControl_ = nullptr;   // its hooks go with it
+            hookControl_ = nullptr;  // its hooks go with it
             control = nullptr;
             Cancel();
         }
@@ -72,7 +72,7 @@ private:
 };
 
 THintState& State() {
-    static THintState* state = new THintState();   // lives as long as the process
+    static THintState* state = new THintState();  // lives as long as the process
     return *state;
 }
 
@@ -162,7 +162,7 @@ void THintState::ShowNow() {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     int x = std::clamp<int>(pt.x, work.left, std::max<int>(work.left, work.right - s.cx));
     int y = pt.y + kCursorGap;
-    if (y + s.cy > work.bottom) y = std::max<int>(work.top, pt.y - s.cy - 4);   // above the pointer at the bottom edge
+    if (y + s.cy > work.bottom) y = std::max<int>(work.top, pt.y - s.cy - 4);  // above the pointer at the bottom edge
     window->ActivateHint({x, y, x + s.cx, y + s.cy}, text);
     // A click or a key on the control puts the hint away.
     hookControl_ = control;

@@ -38,7 +38,7 @@ private:
 
     HICON icon_ = nullptr;
     HBITMAP bitmap_ = nullptr;
-    std::string resourceName_;   // icons are loaded again at the size drawn
+    std::string resourceName_;  // icons are loaded again at the size drawn
     bool stretch_ = false;
     bool center_ = false;
     bool transparent_ = false;

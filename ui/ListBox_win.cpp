@@ -20,7 +20,8 @@ void TListBox::CreateWnd() {
     HWND h = Handle();
     if (!tabWidths_.empty())
         SendMessageW(h, LB_SETTABSTOPS, tabWidths_.size(), reinterpret_cast<LPARAM>(tabWidths_.data()));
-    for (const auto& item : items_) SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
+    for (const auto& item : items_)
+        SendMessageW(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
     SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
 }
 

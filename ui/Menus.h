@@ -82,7 +82,7 @@ private:
     int imageIndex_ = -1;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
-    TPopupMenu* menu_ = nullptr;   // set on the root item only
+    TPopupMenu* menu_ = nullptr;  // set on the root item only
     UINT command_ = 0;
 };
 

@@ -50,7 +50,7 @@ void MeasurePlain(TMenuItem* item, HDC dc, int& width, int& height) {
     DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
     SelectObject(dc, old);
     DeleteObject(font);
-    width = (r.right - r.left) + 16 + 8;   // room for a check mark and margins
+    width = (r.right - r.left) + 16 + 8;  // room for a check mark and margins
     height = std::max<int>(r.bottom - r.top + 4, GetSystemMetrics(SM_CYMENU) - 1);
 }
 
@@ -227,7 +227,7 @@ TPopupMenu::~TPopupMenu() {
 }
 
 void TPopupMenu::FreeHandle() {
-    if (handle_) DestroyMenu(handle_);   // destroys the submenus too
+    if (handle_) DestroyMenu(handle_);  // destroys the submenus too
     handle_ = nullptr;
 }
 

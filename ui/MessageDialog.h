@@ -22,13 +22,13 @@ enum class TMsgDlgType {
 // Buttons, combined with |; they stand in this order from left to right.
 using TMsgDlgButtons = unsigned;
 enum TMsgDlgBtn : unsigned {
-    mbYes = 1u << 0,      // "&Yes"       mrYes
-    mbNo = 1u << 1,       // "&No"        mrNo
-    mbOK = 1u << 2,       // "OK"         mrOk
-    mbCancel = 1u << 3,   // "Cancel"     mrCancel
-    mbAbort = 1u << 4,    // "&Abort"     mrAbort
-    mbRetry = 1u << 5,    // "&Retry"     mrRetry
-    mbIgnore = 1u << 6,   // "&Ignore"    mrIgnore
+    mbYes = 1u << 0,     // "&Yes"       mrYes
+    mbNo = 1u << 1,      // "&No"        mrNo
+    mbOK = 1u << 2,      // "OK"         mrOk
+    mbCancel = 1u << 3,  // "Cancel"     mrCancel
+    mbAbort = 1u << 4,   // "&Abort"     mrAbort
+    mbRetry = 1u << 5,   // "&Retry"     mrRetry
+    mbIgnore = 1u << 6,  // "&Ignore"    mrIgnore
 };
 inline constexpr TMsgDlgButtons mbOKOnly = mbOK;
 inline constexpr TMsgDlgButtons mbOKCancel = mbOK | mbCancel;

@@ -42,18 +42,21 @@ struct ButtonKind {
     TModalResult result;
 };
 constexpr ButtonKind kButtons[] = {
-    {mbYes, "Yes", "&Yes", mrYes},          {mbNo, "No", "&No", mrNo},
-    {mbOK, "OK", "OK", mrOk},               {mbCancel, "Cancel", "Cancel", mrCancel},
-    {mbAbort, "Abort", "&Abort", mrAbort},  {mbRetry, "Retry", "&Retry", mrRetry},
+    {mbYes, "Yes", "&Yes", mrYes},
+    {mbNo, "No", "&No", mrNo},
+    {mbOK, "OK", "OK", mrOk},
+    {mbCancel, "Cancel", "Cancel", mrCancel},
+    {mbAbort, "Abort", "&Abort", mrAbort},
+    {mbRetry, "Retry", "&Retry", mrRetry},
     {mbIgnore, "Ignore", "&Ignore", mrIgnore},
 };
 
 LPCWSTR IconOf(TMsgDlgType type) {
     switch (type) {
-    case TMsgDlgType::mtWarning: return MAKEINTRESOURCEW(32515);   // IDI_WARNING
-    case TMsgDlgType::mtError: return MAKEINTRESOURCEW(32513);   // IDI_ERROR
+    case TMsgDlgType::mtWarning: return MAKEINTRESOURCEW(32515);       // IDI_WARNING
+    case TMsgDlgType::mtError: return MAKEINTRESOURCEW(32513);         // IDI_ERROR
     case TMsgDlgType::mtInformation: return MAKEINTRESOURCEW(32516);   // IDI_INFORMATION
-    case TMsgDlgType::mtConfirmation: return MAKEINTRESOURCEW(32514);   // IDI_QUESTION
+    case TMsgDlgType::mtConfirmation: return MAKEINTRESOURCEW(32514);  // IDI_QUESTION
     case TMsgDlgType::mtCustom: return nullptr;
     }
     return nullptr;
@@ -119,8 +122,7 @@ TMessageForm::TMessageForm(TComponent* owner, const std::string& text, TMsgDlgTy
     }
     std::wstring wtext = Utf8ToWide(text);
     RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
-    DrawTextW(dc, wtext.c_str(), static_cast<int>(wtext.size()), &textRect,
-              DT_EXPANDTABS | DT_CALCRECT | DT_WORDBREAK);
+    DrawTextW(dc, wtext.c_str(), static_cast<int>(wtext.size()), &textRect, DT_EXPANDTABS | DT_CALCRECT | DT_WORDBREAK);
     SelectObject(dc, oldFont);
     ReleaseDC(nullptr, dc);
 

@@ -15,40 +15,40 @@ struct TMessage {
 
 constexpr UINT CM_BASE = 0xB000;
 // Component messages: sent by the framework to a control (Perform), never posted.
-constexpr UINT CM_ACTIVATE = CM_BASE + 0;             // form became the active form
-constexpr UINT CM_DEACTIVATE = CM_BASE + 1;           // form stopped being active
+constexpr UINT CM_ACTIVATE = CM_BASE + 0;    // form became the active form
+constexpr UINT CM_DEACTIVATE = CM_BASE + 1;  // form stopped being active
 constexpr UINT CM_GOTFOCUS = CM_BASE + 2;
 constexpr UINT CM_LOSTFOCUS = CM_BASE + 3;
 constexpr UINT CM_CANCELMODE = CM_BASE + 4;
-constexpr UINT CM_DIALOGKEY = CM_BASE + 5;            // wParam key: Tab, Enter, Escape; Result 1 = handled
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;           // wParam char: Alt accelerators; Result 1 = handled
-constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;         // lParam: the control that got the focus
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;     // wParam key: Tab, Enter, Escape; Result 1 = handled
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;    // wParam char: Alt accelerators; Result 1 = handled
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;  // lParam: the control that got the focus
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
-constexpr UINT CM_HITTEST = CM_BASE + 10;             // graphic control hit test; Result 1 = inside
-constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;      // wParam: new Visible
+constexpr UINT CM_HITTEST = CM_BASE + 10;         // graphic control hit test; Result 1 = inside
+constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;  // wParam: new Visible
 constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
 constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
 constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;
 constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 17;
-constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;         // Caption/Text changed
-constexpr UINT CM_MOUSEENTER = CM_BASE + 19;          // the mouse came over the control
-constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;          // the mouse left it (also sent by painters)
-constexpr UINT CM_MENUCHANGED = CM_BASE + 21;         // the form's menu changed
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;  // Caption/Text changed
+constexpr UINT CM_MOUSEENTER = CM_BASE + 19;   // the mouse came over the control
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;   // the mouse left it (also sent by painters)
+constexpr UINT CM_MENUCHANGED = CM_BASE + 21;  // the form's menu changed
 constexpr UINT CM_APPKEYDOWN = CM_BASE + 22;
 constexpr UINT CM_APPSYSCOMMAND = CM_BASE + 23;
 constexpr UINT CM_BUTTONPRESSED = CM_BASE + 24;
-constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;      // a form is being shown or hidden
-constexpr UINT CM_ENTER = CM_BASE + 26;               // the focus entered the control
-constexpr UINT CM_EXIT = CM_BASE + 27;                // the focus left the control
+constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;  // a form is being shown or hidden
+constexpr UINT CM_ENTER = CM_BASE + 26;           // the focus entered the control
+constexpr UINT CM_EXIT = CM_BASE + 27;            // the focus left the control
 constexpr UINT CM_DESIGNHITTEST = CM_BASE + 28;
 constexpr UINT CM_ICONCHANGED = CM_BASE + 29;
-constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 30;      // Result 1: the control takes this Tab/Enter/Esc itself
+constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 30;  // Result 1: the control takes this Tab/Enter/Esc itself
 constexpr UINT CM_INVOKEHELP = CM_BASE + 31;
 constexpr UINT CM_WINDOWHOOK = CM_BASE + 32;
-constexpr UINT CM_RELEASE = CM_BASE + 33;             // posted by Release: the form frees itself
+constexpr UINT CM_RELEASE = CM_BASE + 33;  // posted by Release: the form frees itself
 constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 34;
 constexpr UINT CM_PARENTSHOWHINTCHANGED = CM_BASE + 35;
 constexpr UINT CM_SYSCOLORCHANGE = CM_BASE + 36;
@@ -59,14 +59,14 @@ constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr UINT CM_UIACTIVATE = CM_BASE + 41;
 constexpr UINT CM_UIDEACTIVATE = CM_BASE + 42;
 constexpr UINT CM_DOCWINDOWACTIVATE = CM_BASE + 43;
-constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;   // wParam control, lParam 1 inserted / 0 removed
+constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;  // wParam control, lParam 1 inserted / 0 removed
 constexpr UINT CM_GETDATALINK = CM_BASE + 45;
 constexpr UINT CM_CHILDKEY = CM_BASE + 46;
 constexpr UINT CM_DRAG = CM_BASE + 47;
 constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 constexpr UINT CM_DIALOGHANDLE = CM_BASE + 49;
 constexpr UINT CM_ISTOOLCONTROL = CM_BASE + 50;
-constexpr UINT CM_RECREATEWND = CM_BASE + 51;         // the control's window is about to be replaced
+constexpr UINT CM_RECREATEWND = CM_BASE + 51;  // the control's window is about to be replaced
 constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 constexpr UINT CM_SYSFONTCHANGED = CM_BASE + 53;
 constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;
@@ -93,7 +93,7 @@ constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 constexpr UINT CN_PARENTNOTIFY = CN_BASE + WM_PARENTNOTIFY;
 constexpr UINT CN_VKEYTOITEM = CN_BASE + WM_VKEYTOITEM;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
-constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;     // from the message loop, before dispatch
+constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;  // from the message loop, before dispatch
 constexpr UINT CN_KEYUP = CN_BASE + WM_KEYUP;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;

@@ -31,9 +31,7 @@ void DrawBevel(HDC dc, RECT& r, TBevelCut cut, int width) {
     }
 }
 
-TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) {
-    SetBounds(0, 0, 185, 41);
-}
+TCustomPanel::TCustomPanel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
 
 void TCustomPanel::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);

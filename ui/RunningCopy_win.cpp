@@ -27,7 +27,7 @@ std::wstring ObjectName() {
     std::wstring path(dir, n);
     while (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
     CharUpperBuffW(path.data(), DWORD(path.size()));
-    uint64_t h = 1469598103934665603ull;   // FNV-1a
+    uint64_t h = 1469598103934665603ull;  // FNV-1a
     for (wchar_t c : path) {
         h = (h ^ uint16_t(c)) * 1099511628211ull;
     }

@@ -58,8 +58,8 @@ std::optional<long double> ParseSpinText(const std::wstring& text, wchar_t separ
     // The digits are gathered as one integer and a count of decimals, so that the value
     // is a single correctly rounded division while they fit in 64 bits.
     uint64_t mantissa = 0;
-    int scale = 0;          // decimal digits after the separator kept in the mantissa
-    int dropped = 0;        // integer digits beyond 64 bits (a power of ten to multiply by)
+    int scale = 0;    // decimal digits after the separator kept in the mantissa
+    int dropped = 0;  // integer digits beyond 64 bits (a power of ten to multiply by)
     bool digits = false, separatorSeen = false;
     for (; i < text.size(); ++i) {
         wchar_t c = text[i];
@@ -89,7 +89,7 @@ std::optional<long double> ParseSpinText(const std::wstring& text, wchar_t separ
 std::wstring FormatSpinValue(long double v, int decimals, wchar_t separator) {
     if (decimals < 0) decimals = 0;
     if (decimals > 18) decimals = 18;
-    long double scaled = std::round(v * Pow10(decimals));   // half away from zero
+    long double scaled = std::round(v * Pow10(decimals));  // half away from zero
     bool negative = scaled < 0;
     long double magnitude = negative ? -scaled : scaled;
     std::wstring digits;

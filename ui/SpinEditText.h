@@ -7,8 +7,8 @@
 
 struct TSpinRange {
     long double min = 0;
-    long double max = 0;   // max <= min: no range (any number)
-    int decimals = 0;      // digits after the separator: 0 whole numbers only
+    long double max = 0;  // max <= min: no range (any number)
+    int decimals = 0;     // digits after the separator: 0 whole numbers only
 
     bool Limited() const { return max > min; }
     long double Clamp(long double v) const;

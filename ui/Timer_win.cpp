@@ -55,7 +55,7 @@ void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     auto it = timers.find(id);
     if (it == timers.end()) return;
     try {
-        TNotifyEvent handler = it->second->onTimer_;   // the handler may free the timer
+        TNotifyEvent handler = it->second->onTimer_;  // the handler may free the timer
         if (handler) handler(it->second);
     } catch (...) {
         TApplication::HandleCurrentException();

@@ -127,9 +127,9 @@ private:
     friend struct TWindowBinding;
 
     HWND handle_ = nullptr;
-    WNDPROC defWndProc_ = nullptr;    // the window procedure behind ours
-    bool subclassed_ = false;         // bound to a window made elsewhere
-    bool superclassed_ = false;       // our class extends a system class
+    WNDPROC defWndProc_ = nullptr;  // the window procedure behind ours
+    bool subclassed_ = false;       // bound to a window made elsewhere
+    bool superclassed_ = false;     // our class extends a system class
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;

@@ -17,16 +17,11 @@ bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) 
 // The child window a parent-bound notification concerns.
 HWND ReflectTarget(const TMessage& m) {
     switch (m.Msg) {
-    case WM_NOTIFY:
-        return m.LParam ? reinterpret_cast<const NMHDR*>(m.LParam)->hwndFrom : nullptr;
-    case WM_DRAWITEM:
-        return m.WParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hwndItem : nullptr;
-    case WM_COMPAREITEM:
-        return reinterpret_cast<const COMPAREITEMSTRUCT*>(m.LParam)->hwndItem;
-    case WM_DELETEITEM:
-        return reinterpret_cast<const DELETEITEMSTRUCT*>(m.LParam)->hwndItem;
-    default:
-        return reinterpret_cast<HWND>(m.LParam);
+    case WM_NOTIFY: return m.LParam ? reinterpret_cast<const NMHDR*>(m.LParam)->hwndFrom : nullptr;
+    case WM_DRAWITEM: return m.WParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hwndItem : nullptr;
+    case WM_COMPAREITEM: return reinterpret_cast<const COMPAREITEMSTRUCT*>(m.LParam)->hwndItem;
+    case WM_DELETEITEM: return reinterpret_cast<const DELETEITEMSTRUCT*>(m.LParam)->hwndItem;
+    default: return reinterpret_cast<HWND>(m.LParam);
     }
 }
 
@@ -53,7 +48,7 @@ TWinControl::~TWinControl() {
 HWND TWinControl::Handle() {
     if (!handle_ && !creating_) {
         if (parent_ && !parent_->HandleAllocated()) {
-            parent_->Handle();   // makes ours too
+            parent_->Handle();  // makes ours too
             if (handle_) return handle_;
         }
         CreateWnd();
@@ -88,8 +83,8 @@ void TWinControl::CreateWnd() {
     static int nextId = 100;
     HMENU id = (p.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<intptr_t>(nextId++)) : nullptr;
     TWindowBinding::Prepare(this, base);
-    HWND h = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
-                             p.Height, p.WndParent, id, TWindowClasses::Instance(), nullptr);
+    HWND h = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width, p.Height,
+                             p.WndParent, id, TWindowClasses::Instance(), nullptr);
     TWindowBinding::CancelPrepared();
     if (!h || handle_ != h)
         throw Exception("Не удалось создать окно " + ClassName() + " (ошибка " + std::to_string(GetLastError()) + ")");
@@ -104,7 +99,7 @@ void TWinControl::DestroyHandle() {
         TWindowBinding::Unsubclass(this);
         return;
     }
-    DestroyWindow(handle_);   // WM_NCDESTROY unbinds us and our children
+    DestroyWindow(handle_);  // WM_NCDESTROY unbinds us and our children
     handle_ = nullptr;
 }
 
@@ -371,8 +366,8 @@ void TWinControl::WMPaint(TMessage& m) {
         m.Result = 0;
         return;
     }
-    bool graphicChildren = std::any_of(controls_.begin(), controls_.end(),
-                                       [](TControl* c) { return !IsWindowed(c) && c->Visible(); });
+    bool graphicChildren =
+        std::any_of(controls_.begin(), controls_.end(), [](TControl* c) { return !IsWindowed(c) && c->Visible(); });
     if (superclassed_ && !graphicChildren) {
         DefaultHandler(m);
         return;
@@ -547,7 +542,7 @@ void TWinControl::DefineProperties(std::vector<TPublishedProperty>& props) const
 
 void TWinControl::ShrinkClientByBorder(TMessage& m, int width) {
     DefaultHandler(m);
-    auto* r = reinterpret_cast<RECT*>(m.LParam);   // rgrc[0] comes first either way
+    auto* r = reinterpret_cast<RECT*>(m.LParam);  // rgrc[0] comes first either way
     InflateRect(r, -width, -width);
     if (r->right < r->left) r->right = r->left;
     if (r->bottom < r->top) r->bottom = r->top;

@@ -35,7 +35,7 @@ WNDPROC TWindowClasses::Register(const std::wstring& name, const wchar_t* system
         wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         wc.hIcon = LoadIconW(Instance(), L"MAINICON");
         if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-        wc.hbrBackground = nullptr;   // the control paints its own colour
+        wc.hbrBackground = nullptr;  // the control paints its own colour
     }
     wc.hInstance = Instance();
     wc.lpfnWndProc = &TWindowBinding::WindowProcedure;

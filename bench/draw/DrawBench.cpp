@@ -24,8 +24,8 @@ Surface Element() {
 }
 
 void Count(benchmark::State& state, long long pixels) {
-    state.counters["MP/s"] = benchmark::Counter(static_cast<double>(pixels) * state.iterations() / 1e6,
-                                                benchmark::Counter::kIsRate);
+    state.counters["MP/s"] =
+        benchmark::Counter(static_cast<double>(pixels) * state.iterations() / 1e6, benchmark::Counter::kIsRate);
 }
 
 void NineSlice(benchmark::State& state, bool tile, bool transparent) {

@@ -18,7 +18,7 @@ std::vector<std::string> FirstColumn(const std::string& file) {
     if (!in) throw std::runtime_error("cannot read assets/" + file);
     std::vector<std::string> out;
     std::string line;
-    std::getline(in, line);   // header
+    std::getline(in, line);  // header
     while (std::getline(in, line))
         if (!line.empty()) out.push_back(line.substr(0, line.find('\t')));
     return out;
@@ -35,10 +35,9 @@ const std::vector<std::string>& Diets() {
 }
 
 const char* const kNotes[] = {
-    " (весовой)",       " (в упаковке)",  " (замороженный)", " (охлаждённый)", " (фермерский)",
-    " (эконом)",        " (премиум)",     " (местный)",      " (импорт)",      " (ГОСТ)",
-    ", нарезка",        ", порция",       ", мелкая фасовка", ", крупная фасовка", " (акция)",
-    " (рецепт бабушки)", " (магазин у дома)", " (рынок)",
+    " (весовой)",       " (в упаковке)",     " (замороженный)", " (охлаждённый)",    " (фермерский)",     " (эконом)",
+    " (премиум)",       " (местный)",        " (импорт)",       " (ГОСТ)",           ", нарезка",         ", порция",
+    ", мелкая фасовка", ", крупная фасовка", " (акция)",        " (рецепт бабушки)", " (магазин у дома)", " (рынок)",
 };
 
 std::string Tenths(uint32_t tenths) {

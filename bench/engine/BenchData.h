@@ -10,8 +10,8 @@ namespace bench {
 
 struct FoodRow {
     std::string name;
-    std::string protein, fat, carbohyd, kkal;   // decimals with '.', as typed by a user
-    int group = 1;                              // 1-based category number
+    std::string protein, fat, carbohyd, kkal;  // decimals with '.', as typed by a user
+    int group = 1;                             // 1-based category number
 };
 
 struct MenuRow {

@@ -31,14 +31,16 @@ std::string CategoryQuery() {
     return "select * from Food where id_group=" + std::to_string(kTypicalGroup) + " order by nazv_food";
 }
 const char* const kAllFoodsQuery = "select * from Food order by nazv_food";
-const char* const kCategoriesQuery = "select * from \xD0\xA1" "ateg order by nazv_group";
+const char* const kCategoriesQuery =
+    "select * from \xD0\xA1"
+    "ateg order by nazv_group";
 const char* const kSumsQuery = "select sum(protein), sum(fat), sum(carbohyd), sum(kkal) from Menu";
 
 // Generated files for one food count, built on first use.
 struct DataSet {
     std::string engineDir;
     std::string sqlitePath;
-    std::unique_ptr<engine::Database> engineDb;   // kept open between benchmarks
+    std::unique_ptr<engine::Database> engineDb;  // kept open between benchmarks
     std::unique_ptr<SqliteDb> sqliteDb;
 };
 
@@ -156,7 +158,7 @@ void QuerySqlite(benchmark::State& state, int foods, std::string sql) {
 // Start-up: open the directory and show the first category.
 void ColdOurs(benchmark::State& state, int foods) {
     DataSet& d = Data(foods);
-    d.engineDb.reset();   // the engine holds its directory exclusively
+    d.engineDb.reset();  // the engine holds its directory exclusively
     for (auto _ : state) {
         engine::Database db(d.engineDir);
         benchmark::DoNotOptimize(ReadEngine(db, CategoryQuery()));
@@ -192,7 +194,7 @@ void PostSqlite(benchmark::State& state, int foods) {
     uint32_t n = 0;
     for (auto _ : state) {
         BindFood(insert, ExtraFood(++n));
-        insert.Step();   // autocommit: its own transaction
+        insert.Step();  // autocommit: its own transaction
         insert.Reset();
         state.PauseTiming();
         sqlite3_bind_int64(remove.Handle(), 1, sqlite3_last_insert_rowid(db.Handle()));
@@ -210,7 +212,7 @@ void DeleteOurs(benchmark::State& state, int foods) {
         state.PauseTiming();
         std::size_t at = rng() % food.RowCount();
         engine::Row saved = *food.RowAt(at);
-        saved[0] = std::monostate{};   // a fresh identifier when it comes back
+        saved[0] = std::monostate{};  // a fresh identifier when it comes back
         state.ResumeTiming();
         food.Remove(at);
         state.PauseTiming();
@@ -241,7 +243,7 @@ void DeleteSqlite(benchmark::State& state, int foods) {
         save.Reset();
         sqlite3_bind_int64(remove.Handle(), 1, id);
         state.ResumeTiming();
-        remove.Step();   // autocommit: its own transaction
+        remove.Step();  // autocommit: its own transaction
         remove.Reset();
         state.PauseTiming();
         putBack.Step();
@@ -260,8 +262,10 @@ void Register() {
     }
     for (int size : kSizes) {
         std::string n = std::to_string(size);
-        benchmark::RegisterBenchmark(("all_foods_query/ours/" + n).c_str(), QueryOurs, size, std::string(kAllFoodsQuery));
-        benchmark::RegisterBenchmark(("all_foods_query/sqlite/" + n).c_str(), QuerySqlite, size, std::string(kAllFoodsQuery));
+        benchmark::RegisterBenchmark(("all_foods_query/ours/" + n).c_str(), QueryOurs, size,
+                                     std::string(kAllFoodsQuery));
+        benchmark::RegisterBenchmark(("all_foods_query/sqlite/" + n).c_str(), QuerySqlite, size,
+                                     std::string(kAllFoodsQuery));
     }
     std::string categories = std::to_string(kCategoryCount);
     benchmark::RegisterBenchmark(("categories_query/ours/" + categories).c_str(), QueryOurs, kSizes[0],
@@ -274,17 +278,27 @@ void Register() {
     for (int size : kSizes) {
         std::string n = std::to_string(size);
         benchmark::RegisterBenchmark(("post/ours/" + n).c_str(), PostOurs, size)->UseRealTime()->MinTime(kWriteMinTime);
-        benchmark::RegisterBenchmark(("post/sqlite/" + n).c_str(), PostSqlite, size)->UseRealTime()->MinTime(kWriteMinTime);
+        benchmark::RegisterBenchmark(("post/sqlite/" + n).c_str(), PostSqlite, size)
+            ->UseRealTime()
+            ->MinTime(kWriteMinTime);
     }
     for (int size : kSizes) {
         std::string n = std::to_string(size);
-        benchmark::RegisterBenchmark(("delete/ours/" + n).c_str(), DeleteOurs, size)->UseRealTime()->MinTime(kWriteMinTime);
-        benchmark::RegisterBenchmark(("delete/sqlite/" + n).c_str(), DeleteSqlite, size)->UseRealTime()->MinTime(kWriteMinTime);
+        benchmark::RegisterBenchmark(("delete/ours/" + n).c_str(), DeleteOurs, size)
+            ->UseRealTime()
+            ->MinTime(kWriteMinTime);
+        benchmark::RegisterBenchmark(("delete/sqlite/" + n).c_str(), DeleteSqlite, size)
+            ->UseRealTime()
+            ->MinTime(kWriteMinTime);
     }
     for (int size : kSizes) {
         std::string n = std::to_string(size);
-        benchmark::RegisterBenchmark(("cold_open_category/ours/" + n).c_str(), ColdOurs, size)->UseRealTime()->MinTime(kWriteMinTime);
-        benchmark::RegisterBenchmark(("cold_open_category/sqlite/" + n).c_str(), ColdSqlite, size)->UseRealTime()->MinTime(kWriteMinTime);
+        benchmark::RegisterBenchmark(("cold_open_category/ours/" + n).c_str(), ColdOurs, size)
+            ->UseRealTime()
+            ->MinTime(kWriteMinTime);
+        benchmark::RegisterBenchmark(("cold_open_category/sqlite/" + n).c_str(), ColdSqlite, size)
+            ->UseRealTime()
+            ->MinTime(kWriteMinTime);
     }
 }
 

@@ -14,21 +14,21 @@ using engine::Decimal;
 using engine::FieldType;
 
 std::vector<engine::FieldDef> FoodFields() {
-    return {{"Id_food", FieldType::AutoInc, 0}, {"Nazv_food", FieldType::Alpha, 100},
-            {"Protein", FieldType::Bcd, 3},     {"Fat", FieldType::Bcd, 3},
-            {"Carbohyd", FieldType::Bcd, 3},    {"Kkal", FieldType::Bcd, 3},
+    return {{"Id_food", FieldType::AutoInc, 0}, {"Nazv_food", FieldType::Alpha, 100}, {"Protein", FieldType::Bcd, 3},
+            {"Fat", FieldType::Bcd, 3},         {"Carbohyd", FieldType::Bcd, 3},      {"Kkal", FieldType::Bcd, 3},
             {"Id_group", FieldType::Short, 0}};
 }
 
 std::vector<engine::FieldDef> CategFields() {
-    return {{"nazv_group", FieldType::Alpha, 100}, {"Id_group", FieldType::AutoInc, 0},
-            {"Kol_food", FieldType::Short, 0},     {"Id_food", FieldType::Short, 0}};
+    return {{"nazv_group", FieldType::Alpha, 100},
+            {"Id_group", FieldType::AutoInc, 0},
+            {"Kol_food", FieldType::Short, 0},
+            {"Id_food", FieldType::Short, 0}};
 }
 
 std::vector<engine::FieldDef> MenuFields() {
-    return {{"Nazv_food", FieldType::Alpha, 150}, {"Nazv_diet", FieldType::Alpha, 30},
-            {"Weight", FieldType::Short, 0},      {"Protein", FieldType::Bcd, 3},
-            {"Fat", FieldType::Bcd, 3},           {"Carbohyd", FieldType::Bcd, 3},
+    return {{"Nazv_food", FieldType::Alpha, 150}, {"Nazv_diet", FieldType::Alpha, 30}, {"Weight", FieldType::Short, 0},
+            {"Protein", FieldType::Bcd, 3},       {"Fat", FieldType::Bcd, 3},          {"Carbohyd", FieldType::Bcd, 3},
             {"Kkal", FieldType::Bcd, 3},          {"Date_menu", FieldType::Date, 0}};
 }
 

@@ -9,7 +9,9 @@
 
 namespace bench {
 
-inline const char* const kCategFile = "\xD0\xA1" "ateg.db";   // first letter: Cyrillic ES
+inline const char* const kCategFile =
+    "\xD0\xA1"
+    "ateg.db";  // first letter: Cyrillic ES
 
 std::vector<engine::FieldDef> FoodFields();
 std::vector<engine::FieldDef> CategFields();

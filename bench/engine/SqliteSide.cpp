@@ -55,17 +55,21 @@ void BindFood(SqliteStmt& insert, const FoodRow& f) {
     sqlite3_bind_int(s, 6, f.group);
 }
 
-void BuildSqlite(const std::string& path, const std::vector<FoodRow>& foods,
-                 const std::vector<std::string>& categories, const std::vector<MenuRow>& menu) {
+void BuildSqlite(const std::string& path, const std::vector<FoodRow>& foods, const std::vector<std::string>& categories,
+                 const std::vector<MenuRow>& menu) {
     std::remove(path.c_str());
     std::remove((path + "-journal").c_str());
     SqliteDb db(path);
-    db.Exec("create table Food(Id_food integer primary key, Nazv_food text, Protein real, Fat real, "
-            "Carbohyd real, Kkal real, Id_group integer)");
-    db.Exec("create table \xD0\xA1" "ateg(nazv_group text, Id_group integer primary key, Kol_food integer, "
-            "Id_food integer)");
-    db.Exec("create table Menu(Nazv_food text, Nazv_diet text, Weight integer, Protein real, Fat real, "
-            "Carbohyd real, Kkal real, Date_menu text)");
+    db.Exec(
+        "create table Food(Id_food integer primary key, Nazv_food text, Protein real, Fat real, "
+        "Carbohyd real, Kkal real, Id_group integer)");
+    db.Exec(
+        "create table \xD0\xA1"
+        "ateg(nazv_group text, Id_group integer primary key, Kol_food integer, "
+        "Id_food integer)");
+    db.Exec(
+        "create table Menu(Nazv_food text, Nazv_diet text, Weight integer, Protein real, Fat real, "
+        "Carbohyd real, Kkal real, Date_menu text)");
     db.Exec("begin");
     {
         SqliteStmt insert(db.Handle(), kInsertFoodSql);
@@ -74,7 +78,9 @@ void BuildSqlite(const std::string& path, const std::vector<FoodRow>& foods,
             insert.Step();
             insert.Reset();
         }
-        SqliteStmt categ(db.Handle(), "insert into \xD0\xA1" "ateg(nazv_group, Kol_food, Id_food) values (?, 0, 0)");
+        SqliteStmt categ(db.Handle(),
+                         "insert into \xD0\xA1"
+                         "ateg(nazv_group, Kol_food, Id_food) values (?, 0, 0)");
         for (const std::string& name : categories) {
             sqlite3_bind_text(categ.Handle(), 1, name.c_str(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
             categ.Step();

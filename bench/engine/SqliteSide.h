@@ -13,7 +13,7 @@ namespace bench {
 
 class SqliteDb {
 public:
-    explicit SqliteDb(const std::string& path);   // opens and sets synchronous=FULL
+    explicit SqliteDb(const std::string& path);  // opens and sets synchronous=FULL
     ~SqliteDb();
     SqliteDb(const SqliteDb&) = delete;
     SqliteDb& operator=(const SqliteDb&) = delete;
@@ -42,12 +42,12 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
-void BindFood(SqliteStmt& insert, const FoodRow& f);   // parameters 1..6 of InsertFoodSql
+void BindFood(SqliteStmt& insert, const FoodRow& f);  // parameters 1..6 of InsertFoodSql
 inline const char* const kInsertFoodSql =
     "insert into Food(Nazv_food, Protein, Fat, Carbohyd, Kkal, Id_group) values (?, ?, ?, ?, ?, ?)";
 
 // Writes a fresh database file with Food, Сateg and Menu.
-void BuildSqlite(const std::string& path, const std::vector<FoodRow>& foods,
-                 const std::vector<std::string>& categories, const std::vector<MenuRow>& menu);
+void BuildSqlite(const std::string& path, const std::vector<FoodRow>& foods, const std::vector<std::string>& categories,
+                 const std::vector<MenuRow>& menu);
 
 }  // namespace bench

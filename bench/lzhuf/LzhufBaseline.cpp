@@ -5,13 +5,13 @@
 namespace lzhuf_baseline {
 namespace {
 
-constexpr int N = 4096;                        // ring buffer
-constexpr int F = 60;                          // longest match
-constexpr int THRESHOLD = 2;                   // matches are longer than this
-constexpr int N_CHAR = 256 - THRESHOLD + F;    // literals and match lengths
-constexpr int T = N_CHAR * 2 - 1;              // tree nodes
-constexpr int R = T - 1;                       // root
-constexpr unsigned MAX_FREQ = 0x8000;          // root frequency that triggers a rebuild
+constexpr int N = 4096;                      // ring buffer
+constexpr int F = 60;                        // longest match
+constexpr int THRESHOLD = 2;                 // matches are longer than this
+constexpr int N_CHAR = 256 - THRESHOLD + F;  // literals and match lengths
+constexpr int T = N_CHAR * 2 - 1;            // tree nodes
+constexpr int R = T - 1;                     // root
+constexpr unsigned MAX_FREQ = 0x8000;        // root frequency that triggers a rebuild
 
 // Position code: the upper 6 bits of a position take 3 to 8 bits (one code of 3 bits,
 // three of 4, eight of 5, twelve of 6, twenty-four of 7, sixteen of 8), assigned in
@@ -19,8 +19,7 @@ constexpr unsigned MAX_FREQ = 0x8000;          // root frequency that triggers a
 struct PositionDecode {
     uint8_t code[256];
     uint8_t len[256];
-    PositionDecode()
-    {
+    PositionDecode() {
         const int count[9] = {0, 0, 0, 1, 3, 8, 12, 24, 16};
         int upper = 0, at = 0;
         for (int bits = 3; bits <= 8; ++bits) {
@@ -61,11 +60,9 @@ class Decoder {
 public:
     Decoder(Source& in, Sink& out) : in_(in), out_(out) {}
 
-    void Run(long textsize)
-    {
+    void Run(long textsize) {
         StartHuff();
-        for (int i = 0; i < N - F; ++i)
-            text_buf_[i] = ' ';
+        for (int i = 0; i < N - F; ++i) text_buf_[i] = ' ';
         int r = N - F;
         for (long count = 0; count < textsize;) {
             const int c = DecodeChar();
@@ -90,12 +87,10 @@ public:
 
 private:
     // Keeps more than 8 bits in the buffer, a byte read at a time; zero past the end.
-    int GetBit()
-    {
+    int GetBit() {
         while (getlen_ <= 8) {
             int b = in_.Get();
-            if (b < 0)
-                b = 0;
+            if (b < 0) b = 0;
             getbuf_ = uint16_t(getbuf_ | (b << (8 - getlen_)));
             getlen_ += 8;
         }
@@ -105,12 +100,10 @@ private:
         return bit;
     }
 
-    int GetByte()
-    {
+    int GetByte() {
         while (getlen_ <= 8) {
             int b = in_.Get();
-            if (b < 0)
-                b = 0;
+            if (b < 0) b = 0;
             getbuf_ = uint16_t(getbuf_ | (b << (8 - getlen_)));
             getlen_ += 8;
         }
@@ -120,8 +113,7 @@ private:
         return byte;
     }
 
-    void StartHuff()
-    {
+    void StartHuff() {
         int i, j;
         for (i = 0; i < N_CHAR; ++i) {
             freq_[i] = 1;
@@ -138,8 +130,7 @@ private:
     }
 
     // Halves the leaves' counts and builds the internal nodes again from them.
-    void Reconst()
-    {
+    void Reconst() {
         int i, j, k;
         for (i = 0, j = 0; i < T; ++i) {
             if (son_[i] >= T) {
@@ -164,15 +155,12 @@ private:
         for (i = 0; i < T; ++i) {
             k = son_[i];
             prnt_[k] = i;
-            if (k < T)
-                prnt_[k + 1] = i;
+            if (k < T) prnt_[k + 1] = i;
         }
     }
 
-    void Update(int c)
-    {
-        if (freq_[R] == MAX_FREQ)
-            Reconst();
+    void Update(int c) {
+        if (freq_[R] == MAX_FREQ) Reconst();
         c = prnt_[c + T];
         do {
             const unsigned k = ++freq_[c];
@@ -186,36 +174,30 @@ private:
                 freq_[l] = k;
                 const int i = son_[c];
                 prnt_[i] = l;
-                if (i < T)
-                    prnt_[i + 1] = l;
+                if (i < T) prnt_[i + 1] = l;
                 const int j = son_[l];
                 son_[l] = i;
                 prnt_[j] = c;
-                if (j < T)
-                    prnt_[j + 1] = c;
+                if (j < T) prnt_[j + 1] = c;
                 son_[c] = j;
                 c = l;
             }
         } while ((c = prnt_[c]) != 0);
     }
 
-    int DecodeChar()
-    {
+    int DecodeChar() {
         unsigned c = son_[R];
-        while (c < unsigned(T))
-            c = son_[c + GetBit()];
+        while (c < unsigned(T)) c = son_[c + GetBit()];
         c -= T;
         Update(int(c));
         return int(c);
     }
 
-    int DecodePosition()
-    {
+    int DecodePosition() {
         int i = GetByte();
         const int upper = kPosition.code[i] << 6;
         int more = kPosition.len[i] - 2;
-        while (more--)
-            i = (i << 1) + GetBit();
+        while (more--) i = (i << 1) + GetBit();
         return upper | (i & 0x3F);
     }
 
@@ -231,15 +213,12 @@ private:
 
 }  // namespace
 
-std::vector<uint8_t> Expand(std::span<const uint8_t> framed)
-{
+std::vector<uint8_t> Expand(std::span<const uint8_t> framed) {
     std::vector<uint8_t> out;
-    if (framed.size() < 4)
-        return out;
-    const int32_t size = int32_t(uint32_t(framed[0]) | uint32_t(framed[1]) << 8 |
-                                 uint32_t(framed[2]) << 16 | uint32_t(framed[3]) << 24);
-    if (size <= 0)
-        return out;
+    if (framed.size() < 4) return out;
+    const int32_t size =
+        int32_t(uint32_t(framed[0]) | uint32_t(framed[1]) << 8 | uint32_t(framed[2]) << 16 | uint32_t(framed[3]) << 24);
+    if (size <= 0) return out;
     out.reserve(size_t(size) + F);
     MemorySource in{framed.data() + 4, framed.data() + framed.size()};
     MemorySink sink{out};
@@ -248,15 +227,12 @@ std::vector<uint8_t> Expand(std::span<const uint8_t> framed)
     return out;
 }
 
-bool ExpandFile(std::FILE* in, std::FILE* out)
-{
+bool ExpandFile(std::FILE* in, std::FILE* out) {
     uint8_t prefix[4];
-    if (std::fread(prefix, 1, 4, in) != 4)
-        return false;
-    const int32_t size = int32_t(uint32_t(prefix[0]) | uint32_t(prefix[1]) << 8 |
-                                 uint32_t(prefix[2]) << 16 | uint32_t(prefix[3]) << 24);
-    if (size <= 0)
-        return true;
+    if (std::fread(prefix, 1, 4, in) != 4) return false;
+    const int32_t size =
+        int32_t(uint32_t(prefix[0]) | uint32_t(prefix[1]) << 8 | uint32_t(prefix[2]) << 16 | uint32_t(prefix[3]) << 24);
+    if (size <= 0) return true;
     FileSource source{in};
     FileSink sink{out};
     auto decoder = std::make_unique<Decoder<FileSource, FileSink>>(source, sink);

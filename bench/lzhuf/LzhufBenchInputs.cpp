@@ -13,8 +13,7 @@ namespace {
 class Rng {
 public:
     explicit Rng(uint32_t seed) : s_(seed ? seed : 1) {}
-    uint32_t Next()
-    {
+    uint32_t Next() {
         s_ ^= s_ << 13;
         s_ ^= s_ >> 17;
         s_ ^= s_ << 5;
@@ -28,8 +27,7 @@ private:
 };
 
 void Put16(std::vector<uint8_t>& v, uint32_t x) { v.insert(v.end(), {uint8_t(x), uint8_t(x >> 8)}); }
-void Put32(std::vector<uint8_t>& v, uint32_t x)
-{
+void Put32(std::vector<uint8_t>& v, uint32_t x) {
     v.insert(v.end(), {uint8_t(x), uint8_t(x >> 8), uint8_t(x >> 16), uint8_t(x >> 24)});
 }
 
@@ -37,16 +35,14 @@ struct Rgb {
     int r, g, b;
 };
 
-Rgb Mix(Rgb a, Rgb b, int num, int den)
-{
+Rgb Mix(Rgb a, Rgb b, int num, int den) {
     return {a.r + (b.r - a.r) * num / den, a.g + (b.g - a.g) * num / den, a.b + (b.b - a.b) * num / den};
 }
 
 Rgb RandomColour(Rng& rng) { return {rng.Below(256), rng.Below(256), rng.Below(256)}; }
 
 // One 24-bit bitmap file of the kinds a skin is made of.
-void AppendBitmap(std::vector<uint8_t>& out, Rng& rng)
-{
+void AppendBitmap(std::vector<uint8_t>& out, Rng& rng) {
     const int kind = rng.Below(4);
     const int w = rng.Between(16, 320), h = rng.Between(16, 160);
     const int stride = (w * 3 + 3) & ~3;
@@ -94,15 +90,13 @@ void AppendBitmap(std::vector<uint8_t>& out, Rng& rng)
             case 2: {  // textured area: a horizontal gradient with a little noise
                 const Rgb base = Mix(a, b, x, w);
                 const int n = rng.Below(7) - 3;
-                p = {std::clamp(base.r + n, 0, 255), std::clamp(base.g + n, 0, 255),
-                     std::clamp(base.b + n, 0, 255)};
+                p = {std::clamp(base.r + n, 0, 255), std::clamp(base.g + n, 0, 255), std::clamp(base.b + n, 0, 255)};
                 break;
             }
             default:  // marks on a plain background
                 p = a;
                 for (const Bar& bar : bars)
-                    if (x >= bar.x && x < bar.x + bar.w && y >= bar.y && y < bar.y + bar.h)
-                        p = ink;
+                    if (x >= bar.x && x < bar.x + bar.w && y >= bar.y && y < bar.y + bar.h) p = ink;
                 break;
             }
             out.insert(out.end(), {uint8_t(p.b), uint8_t(p.g), uint8_t(p.r)});
@@ -112,8 +106,7 @@ void AppendBitmap(std::vector<uint8_t>& out, Rng& rng)
 }
 
 // UTF-8 Russian to Windows-1251, the code page skin descriptions are written in.
-std::string Cp1251(const std::string& utf8)
-{
+std::string Cp1251(const std::string& utf8) {
     std::string s;
     for (size_t i = 0; i < utf8.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(utf8[i]);
@@ -132,26 +125,25 @@ std::string Cp1251(const std::string& utf8)
     return s;
 }
 
-const std::vector<std::string>& Words()
-{
+const std::vector<std::string>& Words() {
     static const std::vector<std::string> words = [] {
         std::vector<std::string> w;
         for (const char* u8 :
-             {"и", "в", "не", "на", "с", "что", "продукт", "белки", "жиры", "углеводы",
-              "калорийность", "вес", "рацион", "завтрак", "обед", "ужин", "хлеб", "молоко",
-              "сыр", "масло", "яблоко", "гречка", "каша", "мясо", "рыба", "овощи", "сахар",
-              "чай", "кнопка", "окно", "меню", "панель", "полоса", "прокрутки", "заголовок",
-              "рамка", "цвет", "шрифт", "фон", "активный", "неактивный", "нажатая",
-              "выбранный", "пункт", "значение", "по", "умолчанию", "для", "всех", "окон",
-              "ёжик", "съешьте", "ещё", "этих", "мягких", "французских", "булок"})
+             {"и",          "в",         "не",           "на",      "с",        "что",     "продукт",   "белки",
+              "жиры",       "углеводы",  "калорийность", "вес",     "рацион",   "завтрак", "обед",      "ужин",
+              "хлеб",       "молоко",    "сыр",          "масло",   "яблоко",   "гречка",  "каша",      "мясо",
+              "рыба",       "овощи",     "сахар",        "чай",     "кнопка",   "окно",    "меню",      "панель",
+              "полоса",     "прокрутки", "заголовок",    "рамка",   "цвет",     "шрифт",   "фон",       "активный",
+              "неактивный", "нажатая",   "выбранный",    "пункт",   "значение", "по",      "умолчанию", "для",
+              "всех",       "окон",      "ёжик",         "съешьте", "ещё",      "этих",    "мягких",    "французских",
+              "булок"})
             w.push_back(Cp1251(u8));
         return w;
     }();
     return words;
 }
 
-std::string Word(Rng& rng)
-{
+std::string Word(Rng& rng) {
     // Short common words far more often than the rest, as in real text.
     const auto& w = Words();
     const int pick = rng.Below(4) == 0 ? rng.Below(int(w.size())) : rng.Below(12);
@@ -159,13 +151,11 @@ std::string Word(Rng& rng)
 }
 
 // One description-like block: sections of key=value lines, then a paragraph of prose.
-void AppendText(std::vector<uint8_t>& out, Rng& rng)
-{
-    static const char* const sections[] = {"Form", "Button", "CheckBox", "Combobox", "Edit",
-                                           "Scrollbar", "Menu", "MenuItem", "Panel", "Tab"};
-    static const char* const keys[] = {"normal", "down", "over", "disabled", "left", "top",
-                                       "right", "bottom", "font", "color", "trans", "tile",
-                                       "caption", "hint"};
+void AppendText(std::vector<uint8_t>& out, Rng& rng) {
+    static const char* const sections[] = {"Form",      "Button", "CheckBox", "Combobox", "Edit",
+                                           "Scrollbar", "Menu",   "MenuItem", "Panel",    "Tab"};
+    static const char* const keys[] = {"normal", "down", "over",  "disabled", "left", "top",     "right",
+                                       "bottom", "font", "color", "trans",    "tile", "caption", "hint"};
     std::string s;
     for (int sec = rng.Between(2, 6); sec > 0; --sec) {
         s += "[";
@@ -196,15 +186,12 @@ void AppendText(std::vector<uint8_t>& out, Rng& rng)
 
 }  // namespace
 
-std::vector<uint8_t> VectorsInput(const std::string& vectorDir)
-{
+std::vector<uint8_t> VectorsInput(const std::string& vectorDir) {
     std::vector<uint8_t> one;
-    for (const char* name : {"01_empty", "02_one_A", "03_spaces100", "04_russian_cp1251",
-                             "05_ini_5k", "06_random64k", "07_bmp24_100k", "09_zeros70000",
-                             "10_tail_lookahead"}) {
+    for (const char* name : {"01_empty", "02_one_A", "03_spaces100", "04_russian_cp1251", "05_ini_5k", "06_random64k",
+                             "07_bmp24_100k", "09_zeros70000", "10_tail_lookahead"}) {
         std::ifstream in(vectorDir + "/" + name + ".plain", std::ios::binary);
-        if (!in)
-            throw std::runtime_error("missing vector " + std::string(name));
+        if (!in) throw std::runtime_error("missing vector " + std::string(name));
         one.insert(one.end(), std::istreambuf_iterator<char>(in), {});
     }
     std::vector<uint8_t> all;
@@ -214,8 +201,7 @@ std::vector<uint8_t> VectorsInput(const std::string& vectorDir)
     return all;
 }
 
-std::vector<uint8_t> MixedInput()
-{
+std::vector<uint8_t> MixedInput() {
     Rng rng(20261209u);
     std::vector<uint8_t> all;
     all.reserve(kInputSize + (1u << 20));

@@ -25,8 +25,7 @@ struct Input {
     std::vector<uint8_t> packed;
 };
 
-const Input& Get(InputKind kind)
-{
+const Input& Get(InputKind kind) {
     static const Input vectors = [] {
         Input in{lzhuf_bench::VectorsInput(LZHUF_VECTOR_DIR), {}};
         in.packed = LzhCompress(in.plain);
@@ -40,25 +39,21 @@ const Input& Get(InputKind kind)
     return kind == kVectors ? vectors : mixed;
 }
 
-std::vector<uint8_t> ReadFile(const std::string& name)
-{
+std::vector<uint8_t> ReadFile(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-void Require(bool ok, const std::string& what)
-{
+void Require(bool ok, const std::string& what) {
     if (!ok) {
         std::fprintf(stderr, "bench_lzhuf: %s\n", what.c_str());
         std::exit(1);
     }
 }
 
-void CheckDecoders()
-{
-    for (const char* name : {"01_empty", "02_one_A", "03_spaces100", "04_russian_cp1251",
-                             "05_ini_5k", "06_random64k", "07_bmp24_100k", "09_zeros70000",
-                             "10_tail_lookahead"}) {
+void CheckDecoders() {
+    for (const char* name : {"01_empty", "02_one_A", "03_spaces100", "04_russian_cp1251", "05_ini_5k", "06_random64k",
+                             "07_bmp24_100k", "09_zeros70000", "10_tail_lookahead"}) {
         const std::string base = std::string(LZHUF_VECTOR_DIR) + "/" + name;
         const auto packed = ReadFile(base + ".lzh");
         const auto plain = ReadFile(base + ".plain");
@@ -75,14 +70,12 @@ void CheckDecoders()
     }
 }
 
-void Report(benchmark::State& state, const Input& in)
-{
+void Report(benchmark::State& state, const Input& in) {
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(in.plain.size()));
     state.counters["ratio"] = double(in.packed.size()) / double(in.plain.size());
 }
 
-void BM_LzhufExpand(benchmark::State& state, InputKind kind)
-{
+void BM_LzhufExpand(benchmark::State& state, InputKind kind) {
     const Input& in = Get(kind);
     for (auto _ : state) {
         auto out = LzhExpand(in.packed);
@@ -91,8 +84,7 @@ void BM_LzhufExpand(benchmark::State& state, InputKind kind)
     Report(state, in);
 }
 
-void BM_LzhufBaselineExpand(benchmark::State& state, InputKind kind)
-{
+void BM_LzhufBaselineExpand(benchmark::State& state, InputKind kind) {
     const Input& in = Get(kind);
     for (auto _ : state) {
         auto out = lzhuf_baseline::Expand(in.packed);
@@ -101,8 +93,7 @@ void BM_LzhufBaselineExpand(benchmark::State& state, InputKind kind)
     Report(state, in);
 }
 
-void BM_LzhufCompress(benchmark::State& state, InputKind kind)
-{
+void BM_LzhufCompress(benchmark::State& state, InputKind kind) {
     const Input& in = Get(kind);
     for (auto _ : state) {
         auto out = LzhCompress(in.plain);
@@ -119,11 +110,9 @@ BENCHMARK_CAPTURE(BM_LzhufCompress, vectors, kVectors)->Unit(benchmark::kMillise
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     CheckDecoders();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

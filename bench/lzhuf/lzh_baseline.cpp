@@ -5,8 +5,7 @@
 
 #include "LzhufBaseline.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 4 || std::strcmp(argv[1], "d") != 0) {
         std::fprintf(stderr, "usage: lzh_baseline d IN OUT\n");
         return 2;

@@ -5,8 +5,7 @@
 
 #include "LzhufBenchInputs.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: lzhuf_bench_inputs DIR\n");
         return 2;

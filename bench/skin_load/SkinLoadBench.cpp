@@ -13,7 +13,7 @@ const char* const kSkin = LORVENA_SKINS_DIR "/iTunes.skn";
 void BM_LoadDefaultSkin(benchmark::State& state) {
     for (auto _ : state) {
         skin::TSkinData d;
-        d.SkinFormtype = skin::sfDialog;   // no manager: only the loading is measured
+        d.SkinFormtype = skin::sfDialog;  // no manager: only the loading is measured
         d.LoadFromFile(kSkin);
         if (d.SkinEmpty) {
             state.SkipWithError("the default skin did not load");

@@ -20,24 +20,25 @@ namespace {
 
 struct World {
     MemoryTable food = MakeFood();
-    MemoryTable menu = MakeMenu();   // empty
-    MemoryTable mixed{"Mixed.DB", {{"Txt", FieldType::Alpha, 20},
-                                   {"Num", FieldType::Number, 0},
-                                   {"Day", FieldType::Date, 0},
-                                   {"Ok", FieldType::Logical, 0},
-                                   {"Big", FieldType::Bcd, 2},
-                                   {"Сч", FieldType::Long, 0}}};
+    MemoryTable menu = MakeMenu();  // empty
+    MemoryTable mixed{"Mixed.DB",
+                      {{"Txt", FieldType::Alpha, 20},
+                       {"Num", FieldType::Number, 0},
+                       {"Day", FieldType::Date, 0},
+                       {"Ok", FieldType::Logical, 0},
+                       {"Big", FieldType::Bcd, 2},
+                       {"Сч", FieldType::Long, 0}}};
     Tables tables;
 
     World() {
         const char* names[] = {"Яблоко", "яблоко", "Ёж", "еж", "", " ", "Apple", "7", "Щи", "щи", "\xC2\xA0", "Ω"};
         for (int i = 0; i < 12; ++i) {
-            food.Append({Value(int32_t(i + 1)), i == 5 ? Value() : Value(std::string(names[i])), Value(Dec(std::to_string(i) + ".5")),
-                         Value(Dec("-" + std::to_string(i))), Value(), Value(Dec("99999999999999999999999999999", 3)),
-                         Value(int32_t(i % 3))});
+            food.Append({Value(int32_t(i + 1)), i == 5 ? Value() : Value(std::string(names[i])),
+                         Value(Dec(std::to_string(i) + ".5")), Value(Dec("-" + std::to_string(i))), Value(),
+                         Value(Dec("99999999999999999999999999999", 3)), Value(int32_t(i % 3))});
             mixed.Append({Value(std::string(names[11 - i])), i % 4 == 0 ? Value(std::nan("")) : Value(double(i) - 5.5),
-                          Value(engine::Date{i % 5}), Value(i % 2 == 0), i % 3 ? Value(Dec(std::to_string(i * 7) + ".01", 2)) : Value(),
-                          Value(int32_t(-i))});
+                          Value(engine::Date{i % 5}), Value(i % 2 == 0),
+                          i % 3 ? Value(Dec(std::to_string(i * 7) + ".01", 2)) : Value(), Value(int32_t(-i))});
         }
         tables.byName = {{"Food", &food}, {"Food.DB", &food}, {"Menu", &menu}, {"Mixed", &mixed}};
     }

@@ -18,9 +18,8 @@ const MemoryFileIO::Bytes& GoodTable() {
         auto io = std::make_shared<MemoryFileIO>();
         {
             Database db("d", io);
-            Table& t = db.CreateTable("T.DB", {{"Id", FieldType::AutoInc, 0},
-                                               {"Name", FieldType::Alpha, 20},
-                                               {"Amount", FieldType::Bcd, 3}});
+            Table& t = db.CreateTable(
+                "T.DB", {{"Id", FieldType::AutoInc, 0}, {"Name", FieldType::Alpha, 20}, {"Amount", FieldType::Bcd, 3}});
             for (int i = 0; i < 30; ++i)
                 t.Append({std::monostate{}, "Имя " + std::to_string(i), Decimal::FromString(std::to_string(i), 3)});
         }

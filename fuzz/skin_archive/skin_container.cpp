@@ -9,18 +9,15 @@
 
 namespace {
 
-void Exercise(std::span<const uint8_t> file)
-{
+void Exercise(std::span<const uint8_t> file) {
     TSkinReader reader;
-    if (!reader.Loadfromstream(file))
-        return;
+    if (!reader.Loadfromstream(file)) return;
     std::vector<uint8_t> out;
     size_t total = 0;
     for (int i = 0; i < reader.Count(); ++i) {
         reader.readfile(reader.Names()[size_t(i)], out);
         reader.ReadMember(size_t(i), out);
-        if (out.size() != size_t(reader.Sizes()[size_t(i)]))
-            std::abort();
+        if (out.size() != size_t(reader.Sizes()[size_t(i)])) std::abort();
         total += out.size();
     }
     std::string name;
@@ -30,11 +27,9 @@ void Exercise(std::span<const uint8_t> file)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetSkinReaderMessageProc([](const std::string&) {});
     Exercise(std::span<const uint8_t>(data, size));
-    if (size <= 8192)
-        Exercise(LzhCompress(std::span<const uint8_t>(data, size)));
+    if (size <= 8192) Exercise(LzhCompress(std::span<const uint8_t>(data, size)));
     return 0;
 }

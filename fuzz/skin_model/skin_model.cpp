@@ -37,6 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     skin::TSkinModel m;
     m.LoadFromIni(ini, lookup);
-    m.LoadFromIni(ini, lookup);   // a second load over the first frees and refills
+    m.LoadFromIni(ini, lookup);  // a second load over the first frees and refills
     return 0;
 }

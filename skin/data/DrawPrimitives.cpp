@@ -18,8 +18,7 @@ void Put(Surface& dc, int x, int y, const Surface& bmp, bool transparent) {
 
 }  // namespace
 
-void DrawRect1(Surface& dc, const Rect& target, const Surface& image, bool transparent,
-               int frames, int k) {
+void DrawRect1(Surface& dc, const Rect& target, const Surface& image, bool transparent, int frames, int k) {
     if (target.IsInverted()) return;
     Surface map(target.Width(), target.Height());
     map.SetStretchMode(StretchMode::BlackOnWhite);
@@ -27,8 +26,7 @@ void DrawRect1(Surface& dc, const Rect& target, const Surface& image, bool trans
     Put(dc, target.Left, target.Top, map, transparent);
 }
 
-void DrawRect3(Surface& dc, const Rect& target, const Surface& image, bool transparent,
-               int frames, int k) {
+void DrawRect3(Surface& dc, const Rect& target, const Surface& image, bool transparent, int frames, int k) {
     if (target.IsInverted()) return;
     const Rect cell = CellRect(image, false, frames, k);
     const int x = target.Left + (target.Width() - cell.Width()) / 2;
@@ -39,8 +37,8 @@ void DrawRect3(Surface& dc, const Rect& target, const Surface& image, bool trans
         Copy(dc, x, y, image, cell);
 }
 
-void DrawRectH(Surface& dc, const Rect& target, const Surface& image, bool stacked, int frames,
-               int k, const Rect& margins) {
+void DrawRectH(Surface& dc, const Rect& target, const Surface& image, bool stacked, int frames, int k,
+               const Rect& margins) {
     const Rect cell = CellRect(image, stacked, frames, k);
     if (target.Width() < cell.Width()) {
         Stretch(dc, target, image, cell);
@@ -55,8 +53,8 @@ void DrawRectH(Surface& dc, const Rect& target, const Surface& image, bool stack
             {cell.Right - R, cell.Top, cell.Right, cell.Bottom});
 }
 
-void DrawRectTile(Surface& canvas, const Rect& target, const Surface& image, bool stacked,
-                  bool transparent, int frames, int k, const Rect& margins) {
+void DrawRectTile(Surface& canvas, const Rect& target, const Surface& image, bool stacked, bool transparent, int frames,
+                  int k, const Rect& margins) {
     if (target.IsInverted()) return;
     const Rect cell = CellRect(image, stacked, frames, k);
     const int W = target.Width(), H = target.Height();
@@ -82,14 +80,11 @@ void DrawBGbmp(Surface& canvas, const Rect& target, const Surface& image, const 
 
 void DrawTranmap(Surface& dc, const Rect& target, const Surface& image, Color transparent) {
     if (target.IsInverted()) return;
-    const Rect part{0, 0, std::min(target.Width(), image.Width()),
-                    std::min(target.Height(), image.Height())};
-    CopyTransparent(dc, target.Left, target.Top, image, part,
-                    ColorToPixel(ResolveColor(transparent)));
+    const Rect part{0, 0, std::min(target.Width(), image.Width()), std::min(target.Height(), image.Height())};
+    CopyTransparent(dc, target.Left, target.Top, image, part, ColorToPixel(ResolveColor(transparent)));
 }
 
-Region BitmapToRegion(const Surface& image, int dx, int dy, Color key, int toleranceR,
-                      int toleranceG, int toleranceB) {
+Region BitmapToRegion(const Surface& image, int dx, int dy, Color key, int toleranceR, int toleranceG, int toleranceB) {
     const int r = int(key & 255), g = int((key >> 8) & 255), b = int((key >> 16) & 255);
     const int rHigh = std::min(r + toleranceR, 255), gHigh = std::min(g + toleranceG, 255),
               bHigh = std::min(b + toleranceB, 255);

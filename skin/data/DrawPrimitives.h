@@ -29,32 +29,30 @@ Rect CellRect(const Surface& image, bool stacked, int frames, int k);
 // its top-left. Pieces are drawn in the order top-left, bottom-left and top-right corner,
 // left edge, top edge, centre, bottom-right corner, right edge, bottom edge, each only
 // when it has area. Parts the cell does not cover stay black.
-Surface GetHMap(const Rect& target, const Surface& image, const Rect& margins, bool stacked,
-                bool tile, int frames, int k);
+Surface GetHMap(const Rect& target, const Surface& image, const Rect& margins, bool stacked, bool tile, int frames,
+                int k);
 
 // Cell k by the nine-slice rule onto the target; nothing for an inverted target.
-void DrawRect2(Surface& dc, const Rect& target, const Surface& image, bool stacked, bool tile,
-               bool transparent, int frames, int k, const Rect& margins);
+void DrawRect2(Surface& dc, const Rect& target, const Surface& image, bool stacked, bool tile, bool transparent,
+               int frames, int k, const Rect& margins);
 // Cell k (side by side) stretched whole to the target. The stretch is done in the mode a
 // fresh bitmap canvas has (black-on-white), so a shrunk cell ANDs the pixels it drops.
-void DrawRect1(Surface& dc, const Rect& target, const Surface& image, bool transparent,
-               int frames, int k);
+void DrawRect1(Surface& dc, const Rect& target, const Surface& image, bool transparent, int frames, int k);
 // Cell k (side by side) unscaled at (left + (target width - cell width) / 2, top + (target
 // height - cell height) / 2), the divisions truncating toward zero; the whole cell is
 // drawn even when it is larger than the target.
-void DrawRect3(Surface& dc, const Rect& target, const Surface& image, bool transparent,
-               int frames, int k);
+void DrawRect3(Surface& dc, const Rect& target, const Surface& image, bool transparent, int frames, int k);
 // Three-slice horizontal, straight onto the target in its current stretch mode: a target
 // narrower than the cell gets the whole cell stretched; otherwise the left L, middle and
 // right R columns are each stretched at full target height. Only L and R of the margins
 // are used.
-void DrawRectH(Surface& dc, const Rect& target, const Surface& image, bool stacked, int frames,
-               int k, const Rect& margins);
+void DrawRectH(Surface& dc, const Rect& target, const Surface& image, bool stacked, int frames, int k,
+               const Rect& margins);
 // Three-slice with a tiled middle: left L columns stretched to L x height at 0, copies of
 // the middle (stretched to the target height) from L in steps of its width while x < width
 // - R, right R columns at width - R. Only L and R of the margins are used.
-void DrawRectTile(Surface& canvas, const Rect& target, const Surface& image, bool stacked,
-                  bool transparent, int frames, int k, const Rect& margins);
+void DrawRectTile(Surface& canvas, const Rect& target, const Surface& image, bool stacked, bool transparent, int frames,
+                  int k, const Rect& margins);
 // Tiles the source rectangle of the image over the target from its top-left (the last
 // tiles may run past the target, as with every tiling of the engine).
 void DrawBGbmp(Surface& canvas, const Rect& target, const Surface& image, const Rect& source);
@@ -65,8 +63,7 @@ void DrawTranmap(Surface& dc, const Rect& target, const Surface& image, Color tr
 // The non-transparent pixels of the image as rectangles, one per run of a row, moved by
 // (dx, dy). A pixel is transparent when each of its channels lies between the key's
 // channel and the key's channel plus that channel's tolerance (capped at 255).
-Region BitmapToRegion(const Surface& image, int dx, int dy, Color key, int toleranceR,
-                      int toleranceG, int toleranceB);
+Region BitmapToRegion(const Surface& image, int dx, int dy, Color key, int toleranceR, int toleranceG, int toleranceB);
 
 inline int Min(int a, int b) { return a < b ? a : b; }
 

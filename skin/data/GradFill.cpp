@@ -32,8 +32,7 @@ std::vector<Color> Compute(int n, Color a, Color b) {
         Color c = 0;
         for (int shift = 0; shift <= 16; shift += 8) {
             const long long ca = (a >> shift) & 255, cb = (b >> shift) & 255;
-            long long v = n == 1 ? ca + (cb - ca) / 2
-                                 : ca + ((n - 1) / 2 + i * (cb - ca)) / (n - 1);
+            long long v = n == 1 ? ca + (cb - ca) / 2 : ca + ((n - 1) / 2 + i * (cb - ca)) / (n - 1);
             c |= static_cast<Color>(v & 255) << shift;
         }
         table[static_cast<std::size_t>(i)] = c;

@@ -16,8 +16,7 @@ const char kNoMemory[] = "LZH : Cannot get memory for dictionary tables";
 const char kTruncated[] = "LZH : сжатые данные оборваны";
 
 template <typename T>
-std::unique_ptr<T> AllocateTables()
-{
+std::unique_ptr<T> AllocateTables() {
     try {
         return std::make_unique<T>();
     } catch (const std::bad_alloc&) {
@@ -27,12 +26,10 @@ std::unique_ptr<T> AllocateTables()
 
 // ---- Expansion ---------------------------------------------------------------------
 
-uint64_t LoadBigEndian(const uint8_t* p)
-{
+uint64_t LoadBigEndian(const uint8_t* p) {
     uint64_t word;
     std::memcpy(&word, p, sizeof word);
-    if constexpr (std::endian::native == std::endian::little)
-        word = __builtin_bswap64(word);
+    if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
     return word;
 }
 
@@ -43,22 +40,19 @@ public:
     explicit BitReader(const TReadProc& reader) : reader_(reader) {}
 
     // Makes at least 57 bits available.
-    void Refill()
-    {
+    void Refill() {
         if (end_ - pos_ >= 8) {
             // Whole bytes that fit below the valid bits, from one 8-byte load.
             uint64_t word = LoadBigEndian(buf_ + pos_);
             const int bytes = (64 - bits_) >> 3;
-            if (bytes < 8)
-                word &= ~uint64_t{0} << (64 - 8 * bytes);
+            if (bytes < 8) word &= ~uint64_t{0} << (64 - 8 * bytes);
             acc_ |= word >> bits_;
             pos_ += bytes;
             bits_ += 8 * bytes;
             return;
         }
         while (bits_ <= 56) {
-            if (pos_ == end_ && !eof_)
-                Fetch();
+            if (pos_ == end_ && !eof_) Fetch();
             uint64_t byte = 0;
             if (pos_ < end_) {
                 byte = buf_[pos_++];
@@ -73,20 +67,17 @@ public:
     // True once a consumed bit lies beyond the end of the source.
     bool Overrun() const { return padBytes_ != 0 && uint64_t(bits_) < 8 * padBytes_; }
 
-    uint64_t acc_ = 0;   // valid bits at the top
+    uint64_t acc_ = 0;  // valid bits at the top
     int bits_ = 0;
 
 private:
-    void Fetch()
-    {
+    void Fetch() {
         uint16_t got = 0;
         reader_(buf_, sizeof buf_, got);
-        if (got > sizeof buf_)
-            got = 0;
+        if (got > sizeof buf_) got = 0;
         pos_ = 0;
         end_ = got;
-        if (got == 0)
-            eof_ = true;
+        if (got == 0) eof_ = true;
     }
 
     const TReadProc& reader_;
@@ -116,8 +107,7 @@ constexpr uint8_t kPatternStep[16] = {16, 16, 16, 15, 16, 15, 12, 14, 16, 9, 10,
 // Copies a match of `len` bytes from `distance` bytes back. Bytes are copied in order, so
 // a match that overlaps its own output repeats its pattern. Whole 16-byte blocks may write
 // up to 15 bytes past the end (into output not yet produced, or the slack).
-inline void CopyMatch(uint8_t* dst, size_t distance, size_t len)
-{
+inline void CopyMatch(uint8_t* dst, size_t distance, size_t len) {
     const uint8_t* src = dst - distance;
     if (distance >= 16) {
         // Each block reads only bytes written before it.
@@ -133,24 +123,19 @@ inline void CopyMatch(uint8_t* dst, size_t distance, size_t len)
         // A short period (3 for a run of 24-bit pixels): lay the pattern out over 16 bytes
         // once, then write it in blocks that keep its phase.
         uint8_t pattern[16];
-        for (size_t k = 0; k < distance; ++k)
-            pattern[k] = src[k];
-        for (size_t k = distance; k < 16; ++k)
-            pattern[k] = pattern[k - distance];
+        for (size_t k = 0; k < distance; ++k) pattern[k] = src[k];
+        for (size_t k = distance; k < 16; ++k) pattern[k] = pattern[k - distance];
         const size_t step = kPatternStep[distance];
-        for (size_t k = 0; k < len; k += step)
-            std::memcpy(dst + k, pattern, 16);
+        for (size_t k = 0; k < len; k += step) std::memcpy(dst + k, pattern, 16);
     }
 }
 
-void Flush(const TWriteProc& writer, const uint8_t* data, size_t count)
-{
+void Flush(const TWriteProc& writer, const uint8_t* data, size_t count) {
     while (count > 0) {
         const uint16_t part = uint16_t(std::min<size_t>(count, 0xFFFF));
         uint16_t done = 0;
         writer(data, part, done);
-        if (done != part)
-            throw ElzhException("LZH : не удалось записать распакованные данные");
+        if (done != part) throw ElzhException("LZH : не удалось записать распакованные данные");
         data += part;
         count -= part;
     }
@@ -158,12 +143,9 @@ void Flush(const TWriteProc& writer, const uint8_t* data, size_t count)
 
 }  // namespace
 
-void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc& writer)
-{
-    if (textSize <= 0)
-        return;
-    if (textSize > kLzhMaxTextSize)
-        throw ElzhException("LZH : размер распакованных данных больше 64 МБ");
+void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc& writer) {
+    if (textSize <= 0) return;
+    if (textSize > kLzhMaxTextSize) throw ElzhException("LZH : размер распакованных данных больше 64 МБ");
 
     auto tables = AllocateTables<DecoderTables>();
     Huffman& h = tables->huff;
@@ -183,8 +165,7 @@ void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc
     const uint16_t* const son = h.son;
 
     while (remaining > 0) {
-        if (in.bits_ < 57)
-            in.Refill();
+        if (in.bits_ < 57) in.Refill();
         // The first levels in one lookup, then the rest of a longer code one bit per level.
         uint64_t acc = in.acc_;
         int bits = in.bits_;
@@ -215,8 +196,7 @@ void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc
         } else {
             // Position: 8 bits select the upper 6 bits and the code length, then the
             // rest of the code and the lower 6 bits follow.
-            if (in.bits_ < 14)
-                in.Refill();
+            if (in.bits_ < 14) in.Refill();
             const unsigned top16 = unsigned(in.acc_ >> 48);
             const unsigned first = top16 >> 8;
             const unsigned used = kPositionTables.d_len[first] + 6u;
@@ -228,14 +208,12 @@ void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc
             // A last match that would run past textSize is cut; the history before op
             // always holds N bytes, so the source lies inside the buffer.
             size_t len = c - (256 - THRESHOLD - 1);
-            if (int64_t(len) > remaining)
-                len = size_t(remaining);
+            if (int64_t(len) > remaining) len = size_t(remaining);
             CopyMatch(out + op, distance, len);
             op += len;
             remaining -= int64_t(len);
         }
-        if (in.Overrun())
-            throw ElzhException(kTruncated);
+        if (in.Overrun()) throw ElzhException(kTruncated);
         if (op >= DecoderTables::kHistory + DecoderTables::kChunk) {
             Flush(writer, out + DecoderTables::kHistory, op - DecoderTables::kHistory);
             std::memmove(out, out + op - DecoderTables::kHistory, DecoderTables::kHistory);
@@ -247,25 +225,21 @@ void TLZH::LZHUnpack(int32_t textSize, const TReadProc& reader, const TWriteProc
 
 // ---- Memory-bound reader and writer ---------------------------------------------------
 
-void TLZH::SetSource(std::span<const uint8_t> source)
-{
+void TLZH::SetSource(std::span<const uint8_t> source) {
     source_ = source;
     sourcePos_ = 0;
 }
 
 void TLZH::SetDestination(std::vector<uint8_t>* destination) { destination_ = destination; }
 
-void TLZH::GetBlockStream(uint8_t* buffer, uint16_t count, uint16_t& actual)
-{
+void TLZH::GetBlockStream(uint8_t* buffer, uint16_t count, uint16_t& actual) {
     const size_t left = source_.size() - sourcePos_;
     actual = uint16_t(std::min<size_t>(count, left));
-    if (actual)
-        std::memcpy(buffer, source_.data() + sourcePos_, actual);
+    if (actual) std::memcpy(buffer, source_.data() + sourcePos_, actual);
     sourcePos_ += actual;
 }
 
-void TLZH::PutBlockStream(const uint8_t* buffer, uint16_t count, uint16_t& actual)
-{
+void TLZH::PutBlockStream(const uint8_t* buffer, uint16_t count, uint16_t& actual) {
     if (destination_ == nullptr) {
         actual = 0;
         return;
@@ -274,13 +248,11 @@ void TLZH::PutBlockStream(const uint8_t* buffer, uint16_t count, uint16_t& actua
     actual = count;
 }
 
-TReadProc TLZH::SourceReader()
-{
+TReadProc TLZH::SourceReader() {
     return [this](uint8_t* b, uint16_t n, uint16_t& got) { GetBlockStream(b, n, got); };
 }
 
-TWriteProc TLZH::DestinationWriter()
-{
+TWriteProc TLZH::DestinationWriter() {
     return [this](const uint8_t* b, uint16_t n, uint16_t& got) { PutBlockStream(b, n, got); };
 }
 
@@ -290,27 +262,22 @@ namespace {
 
 // The size prefix of a framed stream, checked before any work or allocation; 0 for a
 // prefix <= 0.
-int32_t CheckedSize(std::span<const uint8_t> framed, int32_t limit)
-{
-    if (framed.size() < 4)
-        throw ElzhException("LZH : нет заголовка с размером данных");
-    const int32_t size = int32_t(uint32_t(framed[0]) | uint32_t(framed[1]) << 8 |
-                                 uint32_t(framed[2]) << 16 | uint32_t(framed[3]) << 24);
-    if (size <= 0)
-        return 0;
+int32_t CheckedSize(std::span<const uint8_t> framed, int32_t limit) {
+    if (framed.size() < 4) throw ElzhException("LZH : нет заголовка с размером данных");
+    const int32_t size =
+        int32_t(uint32_t(framed[0]) | uint32_t(framed[1]) << 8 | uint32_t(framed[2]) << 16 | uint32_t(framed[3]) << 24);
+    if (size <= 0) return 0;
     if (size > std::min(limit, kLzhMaxTextSize))
         throw ElzhException("LZH : размер распакованных данных больше допустимого");
     // Every symbol takes at least one bit and a match (at most 60 bytes) at least ten,
     // so n code bytes never expand beyond 48 n bytes: a larger size means the stream is
     // cut short.
     const uint64_t codeBytes = framed.size() - 4;
-    if (uint64_t(size) > 48 * codeBytes + F)
-        throw ElzhException(kTruncated);
+    if (uint64_t(size) > 48 * codeBytes + F) throw ElzhException(kTruncated);
     return size;
 }
 
-void ExpandChecked(std::span<const uint8_t> framed, int32_t size, const TWriteProc& writer)
-{
+void ExpandChecked(std::span<const uint8_t> framed, int32_t size, const TWriteProc& writer) {
     TLZH lzh;
     lzh.SetSource(framed.subspan(4));
     lzh.LZHUnpack(size, lzh.SourceReader(), writer);
@@ -318,12 +285,10 @@ void ExpandChecked(std::span<const uint8_t> framed, int32_t size, const TWritePr
 
 }  // namespace
 
-std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit)
-{
+std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit) {
     std::vector<uint8_t> result;
     const int32_t size = CheckedSize(framed, limit);
-    if (size == 0)
-        return result;
+    if (size == 0) return result;
     result.reserve(size_t(size));
     ExpandChecked(framed, size, [&result](const uint8_t* b, uint16_t n, uint16_t& done) {
         result.insert(result.end(), b, b + n);
@@ -332,21 +297,16 @@ std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit)
     return result;
 }
 
-int32_t LzhExpandTo(std::span<const uint8_t> framed, const TWriteProc& writer, int32_t limit)
-{
+int32_t LzhExpandTo(std::span<const uint8_t> framed, const TWriteProc& writer, int32_t limit) {
     const int32_t size = CheckedSize(framed, limit);
-    if (size > 0)
-        ExpandChecked(framed, size, writer);
+    if (size > 0) ExpandChecked(framed, size, writer);
     return size;
 }
 
-std::vector<uint8_t> LzhCompress(std::span<const uint8_t> plain)
-{
-    if (plain.size() > size_t(kLzhMaxTextSize))
-        throw ElzhException("LZH : данные больше 64 МБ не сжимаются");
+std::vector<uint8_t> LzhCompress(std::span<const uint8_t> plain) {
+    if (plain.size() > size_t(kLzhMaxTextSize)) throw ElzhException("LZH : данные больше 64 МБ не сжимаются");
     const uint32_t size = uint32_t(plain.size());
-    std::vector<uint8_t> result{uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
-                                uint8_t(size >> 24)};
+    std::vector<uint8_t> result{uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24)};
     result.reserve(plain.size() / 2 + 64);
     TLZH lzh;
     lzh.SetSource(plain);

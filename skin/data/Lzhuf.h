@@ -94,8 +94,7 @@ std::vector<uint8_t> LzhExpand(std::span<const uint8_t> framed, int32_t limit = 
 // pieces of about 32 KiB) instead of collected, so that no buffer of the expanded size
 // is needed. Returns the expanded size (0 for a prefix <= 0). When it throws, the bytes of
 // the chunks before the fault have already been written.
-int32_t LzhExpandTo(std::span<const uint8_t> framed, const TWriteProc& writer,
-                    int32_t limit = kLzhMaxTextSize);
+int32_t LzhExpandTo(std::span<const uint8_t> framed, const TWriteProc& writer, int32_t limit = kLzhMaxTextSize);
 
 // Writes the 4-byte size prefix and the compressed stream. Inputs above
 // `kLzhMaxTextSize` are refused (the reader could not expand them).

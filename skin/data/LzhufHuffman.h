@@ -12,10 +12,10 @@
 
 namespace lzhuf {
 
-inline constexpr int N = 4096;         // ring buffer size
-inline constexpr int F = 60;           // look-ahead size, longest match
-inline constexpr int THRESHOLD = 2;    // longer matches than this are coded as matches
-inline constexpr int NIL = N;          // absent node in the search trees
+inline constexpr int N = 4096;                      // ring buffer size
+inline constexpr int F = 60;                        // look-ahead size, longest match
+inline constexpr int THRESHOLD = 2;                 // longer matches than this are coded as matches
+inline constexpr int NIL = N;                       // absent node in the search trees
 inline constexpr int N_CHAR = 256 - THRESHOLD + F;  // 314 symbols
 inline constexpr int T = N_CHAR * 2 - 1;            // 627 tree nodes
 inline constexpr int R = T - 1;                     // root
@@ -35,8 +35,7 @@ struct PositionTables {
     uint8_t d_len[256];
 };
 
-constexpr PositionTables MakePositionTables()
-{
+constexpr PositionTables MakePositionTables() {
     PositionTables t{};
     const int counts[9] = {0, 0, 0, 1, 3, 8, 12, 24, 16};
     int index = 0;
@@ -63,41 +62,34 @@ inline constexpr PositionTables kPositionTables = MakePositionTables();
 // any frequency), so every run ends before T. The word-wide versions compare 4 or 8
 // entries at a time: a run may be dozens of nodes long (many leaves of equal count), and
 // one unpredictable loop exit costs more than the compares.
-inline unsigned RunEndScalar(const uint16_t* freq, unsigned from, unsigned v)
-{
-    while (freq[from + 1] == v)
-        ++from;
+inline unsigned RunEndScalar(const uint16_t* freq, unsigned from, unsigned v) {
+    while (freq[from + 1] == v) ++from;
     return from;
 }
 
-inline unsigned RunEndWords(const uint16_t* freq, unsigned from, unsigned v)
-{
+inline unsigned RunEndWords(const uint16_t* freq, unsigned from, unsigned v) {
     static_assert(std::endian::native == std::endian::little, "lane 0 must be the low bits");
     const uint64_t want = uint64_t(v) * 0x0001000100010001u;
     for (unsigned at = from + 1;; at += 4) {
         uint64_t word;
         std::memcpy(&word, freq + at, sizeof word);
         const uint64_t differ = word ^ want;
-        if (differ != 0)
-            return at + unsigned(std::countr_zero(differ) >> 4) - 1;
+        if (differ != 0) return at + unsigned(std::countr_zero(differ) >> 4) - 1;
     }
 }
 
 #if defined(__SSE2__)
-inline unsigned RunEndSse2(const uint16_t* freq, unsigned from, unsigned v)
-{
+inline unsigned RunEndSse2(const uint16_t* freq, unsigned from, unsigned v) {
     const __m128i want = _mm_set1_epi16(short(v));
     for (unsigned at = from + 1;; at += 8) {
         const __m128i lanes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(freq + at));
         const unsigned differ = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(lanes, want))) ^ 0xFFFFu;
-        if (differ != 0)
-            return at + unsigned(std::countr_zero(differ) >> 1) - 1;
+        if (differ != 0) return at + unsigned(std::countr_zero(differ) >> 1) - 1;
     }
 }
 #endif
 
-inline unsigned RunEnd(const uint16_t* freq, unsigned from, unsigned v)
-{
+inline unsigned RunEnd(const uint16_t* freq, unsigned from, unsigned v) {
 #if defined(__SSE2__)
     return RunEndSse2(freq, from, v);
 #else
@@ -119,8 +111,7 @@ struct Huffman {
     uint16_t freq[T + kFreqPad];
     uint16_t prnt[T + N_CHAR];
     uint16_t son[T];
-    void Start()
-    {
+    void Start() {
         int i, j;
         for (i = 0; i < N_CHAR; ++i) {
             freq[i] = 1;
@@ -136,14 +127,12 @@ struct Huffman {
             i += 2;
             ++j;
         }
-        for (i = T; i < T + kFreqPad; ++i)
-            freq[i] = 0xFFFF;
+        for (i = T; i < T + kFreqPad; ++i) freq[i] = 0xFFFF;
         prnt[R] = 0;
     }
 
     // Halves every leaf's frequency and rebuilds the tree from the leaves.
-    void Reconst()
-    {
+    void Reconst() {
         int i, j, k;
         j = 0;
         for (i = 0; i < T; ++i) {
@@ -175,15 +164,13 @@ struct Huffman {
     }
 
     // Counts one more occurrence of symbol c, keeping the sibling order.
-    void Update(unsigned c)
-    {
+    void Update(unsigned c) {
         NoTreeObserver none;
         Update(c, none);
     }
 
     template <typename Observer>
-    void Update(unsigned c, Observer& observer)
-    {
+    void Update(unsigned c, Observer& observer) {
         if (freq[R] == MAX_FREQ) {
             Reconst();
             observer.Rebuilt();
@@ -191,8 +178,7 @@ struct Huffman {
         unsigned node = prnt[c + T];
         do {
             const unsigned v = freq[node];
-            if (freq[node + 1] == v)
-                node = Exchange(node, v, observer);
+            if (freq[node + 1] == v) node = Exchange(node, v, observer);
             freq[node] = uint16_t(v + 1);
             node = prnt[node];
         } while (node != 0);
@@ -203,18 +189,15 @@ private:
     // same frequency: it changes places with the last node of that frequency first.
     // Returns where the node's subtree now is.
     template <typename Observer>
-    [[gnu::always_inline]] unsigned Exchange(unsigned node, unsigned v, Observer& observer)
-    {
+    [[gnu::always_inline]] unsigned Exchange(unsigned node, unsigned v, Observer& observer) {
         const unsigned last = RunEnd(freq, node + 1, v);
         const unsigned i = son[node];
         prnt[i] = uint16_t(last);
-        if (i < unsigned(T))
-            prnt[i + 1] = uint16_t(last);
+        if (i < unsigned(T)) prnt[i + 1] = uint16_t(last);
         const unsigned j = son[last];
         son[last] = uint16_t(i);
         prnt[j] = uint16_t(node);
-        if (j < unsigned(T))
-            prnt[j + 1] = uint16_t(node);
+        if (j < unsigned(T)) prnt[j + 1] = uint16_t(node);
         son[node] = uint16_t(j);
         observer.Swapped(node, last);
         return last;
@@ -227,7 +210,7 @@ private:
 // and, in its top 4 bits, how many bits led there. Every change of shape is followed:
 // after an exchange only the entries below the two nodes are written again.
 struct PrefixTable {
-    static constexpr int kBits = 8;  // path[] holds up to 8 bits
+    static constexpr int kBits = 8;         // path[] holds up to 8 bits
     static constexpr uint8_t kDeep = 0xFF;  // depth of a node that no lookup passes
 
     uint16_t entry[1 << kBits];
@@ -238,8 +221,7 @@ struct PrefixTable {
     static unsigned Son(unsigned e) { return e & 0xFFFu; }
     static unsigned Length(unsigned e) { return e >> 12; }
 
-    void Build(const Huffman& h)
-    {
+    void Build(const Huffman& h) {
         std::memset(depth, kDeep, sizeof depth);
         depth[R] = 0;
         path[R] = 0;
@@ -250,15 +232,13 @@ struct PrefixTable {
     // own depth and path; only what hangs below them moved. This runs for most symbols,
     // so it and its helpers are always inlined into the update: left to the compiler,
     // small changes here moved the expansion of the repeated vectors by a third.
-    [[gnu::always_inline]] void Swapped(const Huffman& h, unsigned a, unsigned b)
-    {
+    [[gnu::always_inline]] void Swapped(const Huffman& h, unsigned a, unsigned b) {
         Redo(h, a);
         Redo(h, b);
     }
 
 private:
-    [[gnu::always_inline]] void Redo(const Huffman& h, unsigned p)
-    {
+    [[gnu::always_inline]] void Redo(const Huffman& h, unsigned p) {
         const unsigned d = depth[p];
         const unsigned s = h.son[p];
         if (d != kDeep) {
@@ -275,18 +255,15 @@ private:
         }
     }
 
-    [[gnu::always_inline]] void Put(unsigned p, unsigned d, unsigned son)
-    {
+    [[gnu::always_inline]] void Put(unsigned p, unsigned d, unsigned son) {
         const uint16_t e = uint16_t(son | d << 12);
         uint16_t* at = entry + (unsigned(path[p]) << (kBits - d));
-        for (unsigned n = 1u << (kBits - d); n > 0; --n)
-            *at++ = e;
+        for (unsigned n = 1u << (kBits - d); n > 0; --n) *at++ = e;
     }
 
     // Writes the entries whose walk passes node p (its depth and path known), recording
     // the depth and path of the nodes below it down to kBits.
-    void Fill(const Huffman& h, unsigned p)
-    {
+    void Fill(const Huffman& h, unsigned p) {
         const unsigned d = depth[p];
         const unsigned s = h.son[p];
         if (s >= unsigned(T) || d == unsigned(kBits)) {
@@ -307,10 +284,8 @@ private:
     // Node p and the nodes under it that were marked as passed are no longer: a walk of
     // kBits bits now ends above them. Marks form a tree of at most kBits levels, so this
     // stops within as many.
-    void Forget(const Huffman& h, unsigned p)
-    {
-        if (depth[p] == kDeep)
-            return;
+    void Forget(const Huffman& h, unsigned p) {
+        if (depth[p] == kDeep) return;
         depth[p] = kDeep;
         const unsigned s = h.son[p];
         if (s < unsigned(T)) {

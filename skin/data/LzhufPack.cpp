@@ -27,24 +27,19 @@ struct EncoderTables {
 class Encoder {
 public:
     Encoder(EncoderTables& t, const TReadProc& reader, const TWriteProc& writer)
-        : t_(t), huff_(t.huff), reader_(reader), writer_(writer)
-    {
-    }
+        : t_(t), huff_(t.huff), reader_(reader), writer_(writer) {}
 
     int32_t Run();
     int32_t codeSize = 0;
     int maxCodeLength = 0;
 
 private:
-    int GetC()
-    {
+    int GetC() {
         if (inPos_ == inEnd_) {
-            if (eof_)
-                return -1;
+            if (eof_) return -1;
             uint16_t got = 0;
             reader_(inBuf_, sizeof inBuf_, got);
-            if (got > sizeof inBuf_)
-                got = 0;
+            if (got > sizeof inBuf_) got = 0;
             inPos_ = 0;
             inEnd_ = got;
             if (got == 0) {
@@ -55,19 +50,15 @@ private:
         return inBuf_[inPos_++];
     }
 
-    void InitTree()
-    {
-        for (int i = N + 1; i <= N + 256; ++i)
-            t_.rson[i] = NIL;
-        for (int i = 0; i < N; ++i)
-            t_.dad[i] = NIL;
+    void InitTree() {
+        for (int i = N + 1; i <= N + 256; ++i) t_.rson[i] = NIL;
+        for (int i = 0; i < N; ++i) t_.dad[i] = NIL;
     }
 
     void InsertNode(int r);
     void DeleteNode(int p);
 
-    void PutBits(uint32_t value, int count)
-    {
+    void PutBits(uint32_t value, int count) {
         bitAcc_ = (bitAcc_ << count) | value;
         bitCount_ += count;
         while (bitCount_ >= 8) {
@@ -77,31 +68,24 @@ private:
         bitAcc_ &= (uint64_t{1} << bitCount_) - 1;
     }
 
-    void PutByte(uint8_t b)
-    {
+    void PutByte(uint8_t b) {
         outBuf_[outLen_++] = b;
         ++codeSize;
-        if (outLen_ == sizeof outBuf_)
-            FlushOut();
+        if (outLen_ == sizeof outBuf_) FlushOut();
     }
 
-    void FlushOut()
-    {
+    void FlushOut() {
         uint16_t done = 0;
-        if (outLen_ == 0)
-            return;
+        if (outLen_ == 0) return;
         writer_(outBuf_, uint16_t(outLen_), done);
-        if (done != outLen_)
-            throw ElzhException("LZH : не удалось записать сжатые данные");
+        if (done != outLen_) throw ElzhException("LZH : не удалось записать сжатые данные");
         outLen_ = 0;
     }
 
     void EncodeChar(unsigned c);
-    void EncodePosition(unsigned c)
-    {
+    void EncodePosition(unsigned c) {
         const unsigned upper = c >> 6;
-        PutBits(kPositionTables.p_code[upper] >> (8 - kPositionTables.p_len[upper]),
-                kPositionTables.p_len[upper]);
+        PutBits(kPositionTables.p_code[upper] >> (8 - kPositionTables.p_len[upper]), kPositionTables.p_len[upper]);
         PutBits(c & 0x3F, 6);
     }
 
@@ -121,17 +105,13 @@ private:
     int bitCount_ = 0;
 
 public:
-    void EncodeToken(const Token& token)
-    {
+    void EncodeToken(const Token& token) {
         EncodeChar(token.symbol);
-        if (token.symbol >= 256)
-            EncodePosition(token.position & (N - 1));
+        if (token.symbol >= 256) EncodePosition(token.position & (N - 1));
     }
 
-    void Finish()
-    {
-        if (bitCount_ > 0)
-            PutBits(0, 8 - bitCount_);
+    void Finish() {
+        if (bitCount_ > 0) PutBits(0, 8 - bitCount_);
         FlushOut();
     }
 };
@@ -139,8 +119,7 @@ public:
 // Inserts position r into the tree of its first byte and finds the longest match
 // (ties: the nearest position among the nodes on the search path). A full-length
 // match replaces the older node.
-void Encoder::InsertNode(int r)
-{
+void Encoder::InsertNode(int r) {
     int16_t* const lson = t_.lson;
     int16_t* const rson = t_.rson;
     int16_t* const dad = t_.dad;
@@ -171,18 +150,15 @@ void Encoder::InsertNode(int r)
         int i;
         cmp = 0;
         for (i = 1; i < F; ++i) {
-            if ((cmp = int(key[i]) - int(other[i])) != 0)
-                break;
+            if ((cmp = int(key[i]) - int(other[i])) != 0) break;
         }
         if (i > THRESHOLD) {
             const unsigned distance = unsigned((r - p) & (N - 1)) - 1u;
             if (i > match_length) {
                 match_position = int(distance);
-                if ((match_length = i) >= F)
-                    break;
+                if ((match_length = i) >= F) break;
             }
-            if (i == match_length && distance < unsigned(match_position))
-                match_position = int(distance);
+            if (i == match_length && distance < unsigned(match_position)) match_position = int(distance);
         }
     }
     dad[r] = dad[p];
@@ -197,14 +173,12 @@ void Encoder::InsertNode(int r)
     dad[p] = NIL;
 }
 
-void Encoder::DeleteNode(int p)
-{
+void Encoder::DeleteNode(int p) {
     int16_t* const lson = t_.lson;
     int16_t* const rson = t_.rson;
     int16_t* const dad = t_.dad;
     int q;
-    if (dad[p] == NIL)
-        return;
+    if (dad[p] == NIL) return;
     if (rson[p] == NIL) {
         q = lson[p];
     } else if (lson[p] == NIL) {
@@ -233,16 +207,14 @@ void Encoder::DeleteNode(int p)
 
 // Sends the path from the root to symbol c's leaf (bit 1 for the odd-numbered child),
 // then counts the symbol.
-void Encoder::EncodeChar(unsigned c)
-{
+void Encoder::EncodeChar(unsigned c) {
     // Bits are gathered leaf first; bit k of the code (counted from its end) goes to
     // word k / 64. The tree cannot be deeper than its T internal levels.
     uint64_t words[(T + 63) / 64] = {};
     int depth = 0;
     unsigned k = huff_.prnt[c + T];
     do {
-        if (k & 1)
-            words[depth >> 6] |= uint64_t{1} << (depth & 63);
+        if (k & 1) words[depth >> 6] |= uint64_t{1} << (depth & 63);
         ++depth;
     } while ((k = huff_.prnt[k]) != unsigned(R));
     maxCodeLength = std::max(maxCodeLength, depth);
@@ -259,8 +231,7 @@ void Encoder::EncodeChar(unsigned c)
     huff_.Update(c);
 }
 
-int32_t Encoder::Run()
-{
+int32_t Encoder::Run() {
     uint8_t* const text_buf = t_.text_buf;
     int i, c, len, r, s, last_match_length;
     int32_t textsize = 0;
@@ -270,17 +241,13 @@ int32_t Encoder::Run()
     s = 0;
     r = N - F;
     std::memset(text_buf, ' ', size_t(r));
-    for (len = 0; len < F && (c = GetC()) != -1; ++len)
-        text_buf[r + len] = uint8_t(c);
+    for (len = 0; len < F && (c = GetC()) != -1; ++len) text_buf[r + len] = uint8_t(c);
     textsize = len;
-    if (len == 0)
-        return 0;
-    for (i = 1; i <= F; ++i)
-        InsertNode(r - i);
+    if (len == 0) return 0;
+    for (i = 1; i <= F; ++i) InsertNode(r - i);
     InsertNode(r);
     do {
-        if (match_length > len)
-            match_length = len;
+        if (match_length > len) match_length = len;
         if (match_length <= THRESHOLD) {
             match_length = 1;
             EncodeChar(text_buf[r]);
@@ -292,21 +259,18 @@ int32_t Encoder::Run()
         for (i = 0; i < last_match_length && (c = GetC()) != -1; ++i) {
             DeleteNode(s);
             text_buf[s] = uint8_t(c);
-            if (s < F - 1)
-                text_buf[s + N] = uint8_t(c);
+            if (s < F - 1) text_buf[s + N] = uint8_t(c);
             s = (s + 1) & (N - 1);
             r = (r + 1) & (N - 1);
             InsertNode(r);
         }
-        if (textsize > kLzhMaxTextSize - i)
-            throw ElzhException("LZH : данные больше 64 МБ не сжимаются");
+        if (textsize > kLzhMaxTextSize - i) throw ElzhException("LZH : данные больше 64 МБ не сжимаются");
         textsize += i;
         while (i++ < last_match_length) {
             DeleteNode(s);
             s = (s + 1) & (N - 1);
             r = (r + 1) & (N - 1);
-            if (--len)
-                InsertNode(r);
+            if (--len) InsertNode(r);
         }
     } while (len > 0);
     Finish();
@@ -315,8 +279,7 @@ int32_t Encoder::Run()
 
 }  // namespace
 
-std::vector<uint8_t> lzhuf::EncodeTokens(const std::vector<Token>& tokens, int& maxCodeLength)
-{
+std::vector<uint8_t> lzhuf::EncodeTokens(const std::vector<Token>& tokens, int& maxCodeLength) {
     std::vector<uint8_t> out;
     TReadProc none = [](uint8_t*, uint16_t, uint16_t& got) { got = 0; };
     TWriteProc collect = [&out](const uint8_t* b, uint16_t n, uint16_t& done) {
@@ -327,8 +290,7 @@ std::vector<uint8_t> lzhuf::EncodeTokens(const std::vector<Token>& tokens, int& 
     Encoder encoder(*tables, none, collect);
     tables->huff.Start();
     for (const Token& t : tokens) {
-        if (t.symbol >= N_CHAR)
-            throw ElzhException("LZH : недопустимый символ");
+        if (t.symbol >= N_CHAR) throw ElzhException("LZH : недопустимый символ");
         encoder.EncodeToken(t);
     }
     encoder.Finish();
@@ -336,8 +298,7 @@ std::vector<uint8_t> lzhuf::EncodeTokens(const std::vector<Token>& tokens, int& 
     return out;
 }
 
-void TLZH::LZHPack(int32_t& bytesRead, const TReadProc& reader, const TWriteProc& writer)
-{
+void TLZH::LZHPack(int32_t& bytesRead, const TReadProc& reader, const TWriteProc& writer) {
     bytesRead = 0;
     codeSize_ = 0;
     maxCodeLength_ = 0;

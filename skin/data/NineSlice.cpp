@@ -27,8 +27,8 @@ Rect CellRect(const Surface& image, bool stacked, int frames, int k) {
     return {left, 0, left + cw, image.Height()};
 }
 
-Surface GetHMap(const Rect& target, const Surface& image, const Rect& margins, bool stacked,
-                bool tile, int frames, int k) {
+Surface GetHMap(const Rect& target, const Surface& image, const Rect& margins, bool stacked, bool tile, int frames,
+                int k) {
     const int W = std::max(target.Width(), 0), H = std::max(target.Height(), 0);
     Surface out(W, H);
     const Rect cell = CellRect(image, stacked, frames, k);
@@ -45,14 +45,14 @@ Surface GetHMap(const Rect& target, const Surface& image, const Rect& margins, b
     auto stretch = [&](Rect d, Rect s) {
         if (!d.IsEmpty() && !s.IsEmpty()) Stretch(out, d, image, s);
     };
-    const int innerW = W - L - R, innerH = H - T - B;       // target centre
+    const int innerW = W - L - R, innerH = H - T - B;  // target centre
     const int cellInnerW = cw - L - R, cellInnerH = ch - T - B;
 
-    copy(0, 0, L, T, cx, cy);                                   // top-left
-    copy(0, H - B, L, B, cx, cy + ch - B);                      // bottom-left
-    copy(W - R, 0, R, T, cx + cw - R, cy);                      // top-right
-    stretch(Rect::FromSize(0, T, L, innerH), Rect::FromSize(cx, cy + T, L, cellInnerH));   // left
-    stretch(Rect::FromSize(L, 0, innerW, T), Rect::FromSize(cx + L, cy, cellInnerW, T));   // top
+    copy(0, 0, L, T, cx, cy);                                                             // top-left
+    copy(0, H - B, L, B, cx, cy + ch - B);                                                // bottom-left
+    copy(W - R, 0, R, T, cx + cw - R, cy);                                                // top-right
+    stretch(Rect::FromSize(0, T, L, innerH), Rect::FromSize(cx, cy + T, L, cellInnerH));  // left
+    stretch(Rect::FromSize(L, 0, innerW, T), Rect::FromSize(cx + L, cy, cellInnerW, T));  // top
     const Rect centre = Rect::FromSize(L, T, innerW, innerH);
     const Rect cellCentre = Rect::FromSize(cx + L, cy + T, cellInnerW, cellInnerH);
     if (!centre.IsEmpty()) {
@@ -61,14 +61,14 @@ Surface GetHMap(const Rect& target, const Surface& image, const Rect& margins, b
         else
             stretch(centre, cellCentre);
     }
-    copy(W - R, H - B, R, B, cx + cw - R, cy + ch - B);       // bottom-right
+    copy(W - R, H - B, R, B, cx + cw - R, cy + ch - B);  // bottom-right
     stretch(Rect::FromSize(W - R, T, R, innerH), Rect::FromSize(cx + cw - R, cy + T, R, cellInnerH));
     stretch(Rect::FromSize(L, H - B, innerW, B), Rect::FromSize(cx + L, cy + ch - B, cellInnerW, B));
     return out;
 }
 
-void DrawRect2(Surface& dc, const Rect& target, const Surface& image, bool stacked, bool tile,
-               bool transparent, int frames, int k, const Rect& margins) {
+void DrawRect2(Surface& dc, const Rect& target, const Surface& image, bool stacked, bool tile, bool transparent,
+               int frames, int k, const Rect& margins) {
     if (target.IsInverted()) return;
     Surface map = GetHMap(target, image, margins, stacked, tile, frames, k);
     if (transparent)

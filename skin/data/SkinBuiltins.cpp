@@ -6,15 +6,15 @@ namespace skin {
 
 namespace {
 
-constexpr Pixel L = MakePixel(0xC0, 0xC0, 0xC0);   // light grey
-constexpr Pixel D = MakePixel(0x80, 0x80, 0x80);   // dark grey
+constexpr Pixel L = MakePixel(0xC0, 0xC0, 0xC0);  // light grey
+constexpr Pixel D = MakePixel(0x80, 0x80, 0x80);  // dark grey
 constexpr Pixel W = MakePixel(0xFF, 0xFF, 0xFF);
 
 Pixel FromLetter(char c) {
     switch (c) {
-        case 'L': return L;
-        case 'D': return D;
-        default: return W;
+    case 'L': return L;
+    case 'D': return D;
+    default: return W;
     }
 }
 
@@ -32,7 +32,8 @@ Surface FromRows(std::initializer_list<std::string_view> rows) {
 
 // 16 x 16 glyphs, '#' black, anything else white.
 constexpr std::string_view Glyphs[MenuGlyphCount][16] = {
-    {   // restore: two overlapping windows
+    {
+        // restore: two overlapping windows
         "................",
         "................",
         ".....#######....",
@@ -50,7 +51,8 @@ constexpr std::string_view Glyphs[MenuGlyphCount][16] = {
         "................",
         "................",
     },
-    {   // maximise: one window
+    {
+        // maximise: one window
         "................",
         "................",
         "...#########....",
@@ -68,7 +70,8 @@ constexpr std::string_view Glyphs[MenuGlyphCount][16] = {
         "................",
         "................",
     },
-    {   // minimise: a bar at the bottom
+    {
+        // minimise: a bar at the bottom
         "................",
         "................",
         "................",
@@ -86,7 +89,8 @@ constexpr std::string_view Glyphs[MenuGlyphCount][16] = {
         "................",
         "................",
     },
-    {   // close: a cross
+    {
+        // close: a cross
         "................",
         "................",
         "................",
@@ -119,10 +123,22 @@ Surface BuiltinTrackImage() {
 
 Surface BuiltinTrackVertImage() {
     return FromRows({
-        "LLDL", "LLLL",
-        "DWWW", "DWWW", "DWWW", "DWWW", "DWWW", "DWWW",
-        "DWWW", "DWWW", "DWWW", "DWWW", "DWWW", "DWWW",
-        "WWWW", "WWWW",
+        "LLDL",
+        "LLLL",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "DWWW",
+        "WWWW",
+        "WWWW",
     });
 }
 
@@ -131,8 +147,7 @@ Surface BuildMenuGlyphs() {
     for (int g = 0; g < MenuGlyphCount; ++g)
         for (int y = 0; y < MenuGlyphSize; ++y)
             for (int x = 0; x < MenuGlyphSize; ++x)
-                if (Glyphs[g][y][static_cast<size_t>(x)] == '#')
-                    s.Set(g * MenuGlyphSize + x, y, MakePixel(0, 0, 0));
+                if (Glyphs[g][y][static_cast<size_t>(x)] == '#') s.Set(g * MenuGlyphSize + x, y, MakePixel(0, 0, 0));
     return s;
 }
 

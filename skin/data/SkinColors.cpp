@@ -48,8 +48,7 @@ SkinColor ColorFromText(std::string_view text) {
         int64_t v;
         if (FitsInt32(number, v)) slots[stored++] = v;
     }
-    return SkinRGB(static_cast<uint32_t>(slots[0]), static_cast<uint32_t>(slots[1]),
-                   static_cast<uint32_t>(slots[2]));
+    return SkinRGB(static_cast<uint32_t>(slots[0]), static_cast<uint32_t>(slots[1]), static_cast<uint32_t>(slots[2]));
 }
 
 SkinColor GetColor(std::string_view text, SkinColor deflt) {

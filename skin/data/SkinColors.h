@@ -9,7 +9,7 @@ namespace skin {
 
 // A colour as the framework stores it: 0x00BBGGRR for a plain colour, 0x80000000 plus a
 // system colour index (resolved when drawn), or SkinClNone.
-using SkinColor = std::uint32_t;   // the same type as skin::Color of the raster
+using SkinColor = std::uint32_t;  // the same type as skin::Color of the raster
 
 inline constexpr SkinColor SkinClNone = 0x1FFFFFFF;
 inline constexpr SkinColor SkinClWhite = 0xFFFFFF;

@@ -28,9 +28,7 @@ void TSkinData::Act(TSkinAction action) {
     Send({.Kind = TSkinRequestKind::Action, .Action = action, .DelayMs = SkinActionDelayMs});
 }
 
-std::string TSkinData::SkinStore() const {
-    return designing_ && !skinBytes_.empty() ? "(Good)" : "(none)";
-}
+std::string TSkinData::SkinStore() const { return designing_ && !skinBytes_.empty() ? "(Good)" : "(none)"; }
 
 // ---- loading -------------------------------------------------------------------------
 
@@ -40,11 +38,11 @@ void TSkinData::LoadFromFile(const std::string& fileName) {
         skinBytes_.clear();
         return;
     }
-    if (!SkinFileExists(fileName)) return;   // the previous skin, if any, stays
+    if (!SkinFileExists(fileName)) return;  // the previous skin, if any, stays
     try {
         skinBytes_ = ReadWholeFile(fileName);
     } catch (const Exception&) {
-        return;   // an unreadable file is a missing one: the engine fails silently
+        return;  // an unreadable file is a missing one: the engine fails silently
     }
     LoadSkin();
     UpdateSkin();
@@ -109,7 +107,7 @@ void TSkinData::Loaded() {
     Send({.Kind = TSkinRequestKind::InstallHook});
     if (active_) {
         if (SkinEmpty)
-            active_ = false;   // no skin: the application runs unskinned, without a message
+            active_ = false;  // no skin: the application runs unskinned, without a message
         else
             Act(TSkinAction::Install);
     }
@@ -125,27 +123,26 @@ void TSkinData::SetActive(bool value) {
     active_ = value;
     if (designing_ || reading_) return;
     switch (SkinFormtype) {
-        case sfMainform:
-            if (value) {
-                if (SkinEmpty) return;
-                Send({.Kind = TSkinRequestKind::SetCurrent});
-                Act(TSkinAction::Install);
-                Send({.Kind = TSkinRequestKind::SetRunning, .Flag = true});
-            } else {
-                Send({.Kind = TSkinRequestKind::SetCurrent});
-                Act(TSkinAction::Remove);
-            }
-            break;
-        case sfOnlyThisForm:
+    case sfMainform:
+        if (value) {
+            if (SkinEmpty) return;
             Send({.Kind = TSkinRequestKind::SetCurrent});
-            if (!value)
-                Act(TSkinAction::Remove);
-            else if (!SkinEmpty)
-                Act(TSkinAction::Install);
-            break;
-        case sfDialog:
-        case sfDLL:
-            break;
+            Act(TSkinAction::Install);
+            Send({.Kind = TSkinRequestKind::SetRunning, .Flag = true});
+        } else {
+            Send({.Kind = TSkinRequestKind::SetCurrent});
+            Act(TSkinAction::Remove);
+        }
+        break;
+    case sfOnlyThisForm:
+        Send({.Kind = TSkinRequestKind::SetCurrent});
+        if (!value)
+            Act(TSkinAction::Remove);
+        else if (!SkinEmpty)
+            Act(TSkinAction::Install);
+        break;
+    case sfDialog:
+    case sfDLL: break;
     }
 }
 
@@ -171,12 +168,12 @@ void TSkinData::ReadSkinStream(std::span<const std::uint8_t> stream) {
 
 // ---- requests to the manager -------------------------------------------------------
 
-void TSkinData::SkinForm(std::uintptr_t window) {
-    Send({.Kind = TSkinRequestKind::SkinWindowNow, .Window = window});
-}
+void TSkinData::SkinForm(std::uintptr_t window) { Send({.Kind = TSkinRequestKind::SkinWindowNow, .Window = window}); }
 void TSkinData::ChangeForm(TComponent* form) {
-    Send({.Kind = TSkinRequestKind::Action, .Action = TSkinAction::ReskinWindow,
-          .DelayMs = SkinActionDelayMs, .Form = form});
+    Send({.Kind = TSkinRequestKind::Action,
+          .Action = TSkinAction::ReskinWindow,
+          .DelayMs = SkinActionDelayMs,
+          .Form = form});
 }
 void TSkinData::Install() { Act(TSkinAction::Install); }
 void TSkinData::Uninstall() { Act(TSkinAction::Remove); }

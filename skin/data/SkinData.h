@@ -53,8 +53,8 @@ public:
     std::function<void(TComponent* sender, TSkinData* skinData, TComponent* form, TComponent* control,
                        const std::string& controlClass, TComponent*& skinnedControl)>
         OnSkinControl;
-    std::function<void(TSkinData* sender, std::uintptr_t window, const std::string& className)>
-        OnBeforeSkinForm, OnAfterSkinForm;
+    std::function<void(TSkinData*sender, std::uintptr_t window, const std::string&className)> OnBeforeSkinForm,
+        OnAfterSkinForm;
 
     // The embedded skin as the form stores it: a 32-bit little-endian length and that
     // many bytes of the skin file (length 0: none).
@@ -64,7 +64,7 @@ public:
     void ReadSkinStream(std::span<const std::uint8_t> stream);
 
     // Loading.
-    void LoadFromFile(const std::string& fileName);   // UTF-8 name; relative to the current directory
+    void LoadFromFile(const std::string& fileName);  // UTF-8 name; relative to the current directory
     void LoadFromStream(std::span<const std::uint8_t> skinFile);
     void LoadFromCollection(TSkinStore* store, int index);
     bool LoadSkin();
@@ -89,11 +89,10 @@ public:
     void DoFormSkin(std::uintptr_t window, const std::string& className, bool& doSkin);
     void DoSkinChanged();
     void DoDebug(const std::string& text);
-    std::vector<std::string>* DebugLines = nullptr;   // attached by whoever wants the lines
+    std::vector<std::string>* DebugLines = nullptr;  // attached by whoever wants the lines
     // Sets an enumerated published property (a Boolean, or a value name such as
     // "bsNone") of the object from its value name; other property kinds are ignored.
-    static void ChangeProperty(TComponent* object, const std::string& propertyName,
-                               const std::string& value);
+    static void ChangeProperty(TComponent* object, const std::string& propertyName, const std::string& value);
     void GetAppIcon();
     void CreateCaptionFont();
 
@@ -104,13 +103,13 @@ public:
     void BeginReading() { reading_ = true; }
 
     // Owned data beside the model.
-    Surface MenuGlyphs;            // restore, maximise, minimise, close; 16 x 16 each
+    Surface MenuGlyphs;  // restore, maximise, minimise, close; 16 x 16 each
     TSkinFont CaptionFont;
     Surface AppIcon;               // on magenta, which is transparent
     std::uintptr_t FaceBrush = 0;  // a brush of csButtonFace (0 without a window system)
     Point MaxWindowSize;
     TWinContainerSet Containers = DefaultWinContainers;
-    std::uintptr_t LastFormSkinWindow = 0;   // the window of the last DoFormSkin
+    std::uintptr_t LastFormSkinWindow = 0;  // the window of the last DoFormSkin
     const std::vector<std::uint8_t>& SkinBytes() const { return skinBytes_; }
 
 protected:

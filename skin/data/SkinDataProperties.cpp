@@ -93,12 +93,11 @@ void TSkinData::DefineProperties(std::vector<TPublishedProperty>& props) const {
     props.push_back(Property("DisableTag", &TSkinData::DisableTag, &TSkinData::DisableTag));
     props.push_back({"SkinControls",
                      [=](const TComponent& c) {
-                         return Variant(SetText(cself(c).SkinControls.Bits(), SkinControlTypeCount,
-                                                SkinControlTypeName));
+                         return Variant(
+                             SetText(cself(c).SkinControls.Bits(), SkinControlTypeCount, SkinControlTypeName));
                      },
                      [=](TComponent& c, const Variant& v) {
-                         self(c).SkinControls =
-                             TSkinControlSet(SetBits(v, SkinControlTypeFromName, "SkinControls"));
+                         self(c).SkinControls = TSkinControlSet(SetBits(v, SkinControlTypeFromName, "SkinControls"));
                      }});
     props.push_back({"Options",
                      [=](const TComponent& c) {
@@ -122,9 +121,7 @@ void TSkinData::DefineProperties(std::vector<TPublishedProperty>& props) const {
     props.push_back({"SkinStore", [=](const TComponent& c) { return Variant(cself(c).SkinStore()); },
                      [](TComponent&, const Variant&) {}});
     props.push_back({"SkinFormtype",
-                     [=](const TComponent& c) {
-                         return Variant(std::string(SkinFormTypeName(cself(c).SkinFormtype)));
-                     },
+                     [=](const TComponent& c) { return Variant(std::string(SkinFormTypeName(cself(c).SkinFormtype))); },
                      [=](TComponent& c, const Variant& v) {
                          int m = -1;
                          if (v.Type() == VarType::String) m = SkinFormTypeFromName(v.StringValue());
@@ -133,16 +130,15 @@ void TSkinData::DefineProperties(std::vector<TPublishedProperty>& props) const {
                          if (m < 0) BadPropertyValue("SkinFormtype");
                          self(c).SkinFormtype = static_cast<TSkinFormType>(m);
                      }});
-    props.push_back({"Version", [](const TComponent&) { return Variant(TSkinData::Version); },
-                     [](TComponent&, const Variant&) {}});
+    props.push_back(
+        {"Version", [](const TComponent&) { return Variant(TSkinData::Version); }, [](TComponent&, const Variant&) {}});
     props.push_back({"MenuUpdate", [=](const TComponent& c) { return Variant(cself(c).MenuUpdate); },
                      [=](TComponent& c, const Variant& v) { self(c).MenuUpdate = BoolOf(v, "MenuUpdate"); }});
     props.push_back({"MenuMerge", [=](const TComponent& c) { return Variant(cself(c).MenuMerge); },
                      [=](TComponent& c, const Variant& v) { self(c).MenuMerge = BoolOf(v, "MenuMerge"); }});
 }
 
-void TSkinData::ChangeProperty(TComponent* object, const std::string& propertyName,
-                               const std::string& value) {
+void TSkinData::ChangeProperty(TComponent* object, const std::string& propertyName, const std::string& value) {
     if (!object || !object->HasProperty(propertyName)) return;
     try {
         Variant current = object->GetProperty(propertyName);

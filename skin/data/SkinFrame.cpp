@@ -45,8 +45,8 @@ void TSkinModel::SetFrame() {
     Set(VertScroll, 4);
     Set(UpDownHorz, 8);
     Set(UpDownVert, 8);
-    for (auto* thumb : {&TrackbarThumbHorz, &TrackbarThumbVert, &TrackbarThumbLeft,
-                        &TrackbarThumbRight, &TrackbarThumbUp, &TrackbarThumbDown})
+    for (auto* thumb : {&TrackbarThumbHorz, &TrackbarThumbVert, &TrackbarThumbLeft, &TrackbarThumbRight,
+                        &TrackbarThumbUp, &TrackbarThumbDown})
         Set(*thumb, 5);
     Set(MenuItem, 5);
     Set(MenuBackground, 1);

@@ -13,9 +13,7 @@ namespace skin {
 
 namespace {
 
-bool StartsWith(const std::string& s, const char* prefix) {
-    return s.rfind(prefix, 0) == 0;
-}
+bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
 }  // namespace
 
@@ -39,18 +37,15 @@ TSkinModel::TSkinModel()
 
 TSkinModel::~TSkinModel() = default;
 
-std::string TSkinModel::ReadString(const std::string& section, const std::string& key,
-                                   const std::string& deflt) const {
+std::string TSkinModel::ReadString(const std::string& section, const std::string& key, const std::string& deflt) const {
     return ini_->ReadString(section, key, deflt);
 }
 
-int32_t TSkinModel::ReadInteger(const std::string& section, const std::string& key,
-                                int32_t deflt) const {
+int32_t TSkinModel::ReadInteger(const std::string& section, const std::string& key, int32_t deflt) const {
     return ini_->ReadInteger(section, key, deflt);
 }
 
-SkinColor TSkinModel::ReadColor(const std::string& section, const std::string& key,
-                                SkinColor deflt) const {
+SkinColor TSkinModel::ReadColor(const std::string& section, const std::string& key, SkinColor deflt) const {
     return GetColor(ReadString(section, key), deflt);
 }
 
@@ -63,7 +58,7 @@ Surface TSkinModel::ReadImage(const std::string& section, const std::string& key
     try {
         image = ReadBmp(bytes);
     } catch (const Exception&) {
-        return {};   // a damaged image is an absent one
+        return {};  // a damaged image is an absent one
     }
     const long long pixels = static_cast<long long>(image.Width()) * image.Height();
     if (decodedPixels_ + pixels > MaxSkinPixels) return {};
@@ -119,8 +114,7 @@ void TSkinModel::LoadFromIni(const TQuickIni& ini, const SkinMemberLookup& membe
     StatusBarEdges = ReadGeneric<TDataSkinObject>("StatusBarEdges");
     TabPane = ReadGeneric<TDataSkinObject>("Tab.Pane");
     if (TabPane) {
-        for (int32_t* m : {&TabPane->LeftWidth, &TabPane->TopHeight, &TabPane->RightWidth,
-                           &TabPane->BottomHeight})
+        for (int32_t* m : {&TabPane->LeftWidth, &TabPane->TopHeight, &TabPane->RightWidth, &TabPane->BottomHeight})
             *m = std::min(*m, int32_t{4});
     }
     ToolBars = ReadGeneric<TDataSkinObject>("ToolBars");
@@ -182,11 +176,11 @@ void TSkinModel::ReadBorders() {
         e.Trans = ReadInteger("Personality", b + "Trans", 1);
         int32_t first = ReadInteger("Personality", b + "TopHeight", 0);
         int32_t second = ReadInteger("Personality", b + "BotHeight", 0);
-        if (i < 2) {   // side borders: fixed rows at the top and bottom
+        if (i < 2) {  // side borders: fixed rows at the top and bottom
             e.TopHeight = first;
             e.BottomHeight = second;
             e.LeftWidth = e.RightWidth = 0;
-        } else {       // top and bottom borders: fixed columns at the ends
+        } else {  // top and bottom borders: fixed columns at the ends
             e.LeftWidth = first;
             e.RightWidth = second;
             e.TopHeight = e.BottomHeight = 0;
@@ -221,8 +215,7 @@ void TSkinModel::ReadColours() {
     }
 
     for (int i = 0; i < 10; ++i)
-        CustomColors[static_cast<size_t>(i)] =
-            ReadColor("Customcolors", "Color" + std::to_string(i), SkinClWhite);
+        CustomColors[static_cast<size_t>(i)] = ReadColor("Customcolors", "Color" + std::to_string(i), SkinClWhite);
 }
 
 void TSkinModel::ReadSysButtons() {
@@ -230,11 +223,10 @@ void TSkinModel::ReadSysButtons() {
     std::vector<std::string> kept;
     for (auto it = sections_.rbegin(); it != sections_.rend(); ++it) {
         std::string up = AsciiUpper(*it);
-        if (!StartsWith(up, "BUTTON") || up == "BUTTONS" || up == "BUTTON" ||
-            up == "BUTTON.RADIO" || up == "BUTTON.CHECKBOX")
+        if (!StartsWith(up, "BUTTON") || up == "BUTTONS" || up == "BUTTON" || up == "BUTTON.RADIO" ||
+            up == "BUTTON.CHECKBOX")
             continue;
-        if (ReadInteger(*it, "Action", 0) == -1 && ReadInteger(*it, "Visibility", -1) != 0)
-            continue;
+        if (ReadInteger(*it, "Action", 0) == -1 && ReadInteger(*it, "Visibility", -1) != 0) continue;
         kept.push_back(*it);
     }
     std::reverse(kept.begin(), kept.end());

@@ -13,10 +13,10 @@ class TSkinData;
 
 // The deferred actions the manager runs on its timer.
 enum class TSkinAction {
-    Install,        // skin every form of the application
-    Remove,         // unskin every skinned window and repaint it
-    SkinChanged,    // refresh every window skinned with this component
-    ReskinWindow,   // unskin and reskin one form
+    Install,       // skin every form of the application
+    Remove,        // unskin every skinned window and repaint it
+    SkinChanged,   // refresh every window skinned with this component
+    ReskinWindow,  // unskin and reskin one form
 };
 
 // Deferred actions run this long after they are asked for; requests in a row collapse
@@ -25,24 +25,24 @@ inline constexpr int SkinActionDelayMs = 250;
 
 // One request with everything it carries; fields that a kind does not use stay empty.
 enum class TSkinRequestKind {
-    CreateManager,       // make sure the manager exists
-    Register,            // the component registers (on loading)
-    Unregister,          // ... and unregisters (on destruction)
-    SetCurrent,          // the component becomes the manager's current skin data
-    DropCaptionButtons,  // the manager drops its cached caption buttons
-    Action,              // a deferred action (Action, DelayMs)
-    SetRunning,          // skinning is marked running (Flag)
-    InstallHook,         // the application-wide window hook
-    EnableSkin,          // skinning switched on or off without an action (Flag)
-    AddUser,             // the manager's user count goes up
-    SkinWindowNow,       // skin this window at once (Window)
-    InstallThread,       // ThreadId
-    UninstallThread,     // ThreadId
-    UpdateSkinControl,   // Form, Control (nil: the whole form)
-    AddNestForm,         // Form = host, Control = the nested form
-    UpdateMenu,          // Form
-    UpdateMainMenu,      // Flag
-    DeleteGraphicControl,   // Form, Control
+    CreateManager,         // make sure the manager exists
+    Register,              // the component registers (on loading)
+    Unregister,            // ... and unregisters (on destruction)
+    SetCurrent,            // the component becomes the manager's current skin data
+    DropCaptionButtons,    // the manager drops its cached caption buttons
+    Action,                // a deferred action (Action, DelayMs)
+    SetRunning,            // skinning is marked running (Flag)
+    InstallHook,           // the application-wide window hook
+    EnableSkin,            // skinning switched on or off without an action (Flag)
+    AddUser,               // the manager's user count goes up
+    SkinWindowNow,         // skin this window at once (Window)
+    InstallThread,         // ThreadId
+    UninstallThread,       // ThreadId
+    UpdateSkinControl,     // Form, Control (nil: the whole form)
+    AddNestForm,           // Form = host, Control = the nested form
+    UpdateMenu,            // Form
+    UpdateMainMenu,        // Flag
+    DeleteGraphicControl,  // Form, Control
 };
 
 struct TSkinRequest {
@@ -51,7 +51,7 @@ struct TSkinRequest {
     TSkinAction Action = TSkinAction::Install;
     int DelayMs = 0;
     bool Flag = false;
-    std::uintptr_t Window = 0;      // a window handle
+    std::uintptr_t Window = 0;  // a window handle
     std::uint32_t ThreadId = 0;
     TComponent* Form = nullptr;
     TComponent* Control = nullptr;

@@ -46,20 +46,20 @@ public:
 
     // The always-present elements.
     std::unique_ptr<TDataSkinButton> Buttons;
-    std::unique_ptr<TDataSkinObject> Left, Right, Top, Bottom;   // Top, Bottom: cells stacked
+    std::unique_ptr<TDataSkinObject> Left, Right, Top, Bottom;  // Top, Bottom: cells stacked
     std::unique_ptr<TDataSkinTitle> Title;
 
     // Elements present only when the skin defines them.
     std::unique_ptr<TDataSkinBorder> Progress;
-    std::unique_ptr<TDataSkinObject> ProgressChunk;       // "Progress.Chunk"
-    std::unique_ptr<TDataSkinObject> MenuBar;             // named "Personality"; cells stacked
+    std::unique_ptr<TDataSkinObject> ProgressChunk;  // "Progress.Chunk"
+    std::unique_ptr<TDataSkinObject> MenuBar;        // named "Personality"; cells stacked
     std::unique_ptr<TDataSkinObject> GroupBoxEdge;
     std::unique_ptr<TDataSkinBoxLabel> GroupBox;
-    std::unique_ptr<TDataSkinBorder> Tabs;                // Map1: the pane border
+    std::unique_ptr<TDataSkinBorder> Tabs;  // Map1: the pane border
     std::unique_ptr<TDataSkinObject> StatusBarEdges;
-    std::unique_ptr<TDataSkinObject> TabPane;             // "Tab.Pane"
+    std::unique_ptr<TDataSkinObject> TabPane;  // "Tab.Pane"
     std::unique_ptr<TDataSkinObject> ToolBars;
-    std::unique_ptr<TDataSkinBorder> ComboButton;         // Map1: its left-right mirror
+    std::unique_ptr<TDataSkinBorder> ComboButton;  // Map1: its left-right mirror
     std::unique_ptr<TDataSkinObject> SunkEdge;
     std::unique_ptr<TDataSkinObject> ExtraImages;
     std::unique_ptr<TDataSkinObject> Headerbar;
@@ -68,20 +68,20 @@ public:
     std::unique_ptr<TDataSkinObject> Scrollbar;
     std::unique_ptr<TDataSkinObject> HorzScroll, VertScroll;
     std::unique_ptr<TDataSkinObject> HorzScrollThumb, VertScrollThumb;
-    std::unique_ptr<TDataSkinObject> TrackbarThumbHorz, TrackbarThumbVert, TrackbarThumbLeft,
-        TrackbarThumbRight, TrackbarThumbUp, TrackbarThumbDown;
-    std::unique_ptr<TDataSkinBorder> UpDownHorz, UpDownVert;   // Map1: GlyphImage
-    std::unique_ptr<TDataSkinObject> Track, TrackVert;         // "Track", "TRACKVERT"
+    std::unique_ptr<TDataSkinObject> TrackbarThumbHorz, TrackbarThumbVert, TrackbarThumbLeft, TrackbarThumbRight,
+        TrackbarThumbUp, TrackbarThumbDown;
+    std::unique_ptr<TDataSkinBorder> UpDownHorz, UpDownVert;  // Map1: GlyphImage
+    std::unique_ptr<TDataSkinObject> Track, TrackVert;        // "Track", "TRACKVERT"
     // Made from the others after parsing.
-    std::unique_ptr<TDataSkinObject> Toolbar;       // the tool-bar gradient
-    std::unique_ptr<TDataSkinObject> ComboxArrow;   // the date-time picker's arrow cells
+    std::unique_ptr<TDataSkinObject> Toolbar;      // the tool-bar gradient
+    std::unique_ptr<TDataSkinObject> ComboxArrow;  // the date-time picker's arrow cells
 
     // Caption buttons: one per kept BUTTON section in file order, then the three MDI-child
     // buttons (minimise, restore, close).
     std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;
 
     TShemeColors Colors{};
-    std::vector<SkinColor> PreColors;                   // the numbered COLOUR sections
+    std::vector<SkinColor> PreColors;  // the numbered COLOUR sections
     std::array<SkinColor, 10> CustomColors{};
     std::string SkinName;
 

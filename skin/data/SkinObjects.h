@@ -19,16 +19,16 @@ public:
     TDataSkinObject(const TDataSkinObject&) = delete;
     TDataSkinObject& operator=(const TDataSkinObject&) = delete;
 
-    int32_t LeftWidth = 0;      // columns at the left of a cell that keep their width
-    int32_t TopHeight = 0;      // rows at the top that keep their height
-    int32_t RightWidth = 0;     // columns at the right
-    int32_t BottomHeight = 0;   // rows at the bottom
-    Surface Map;                // Frame cells side by side (stacked where the painter says so)
-    int32_t Trans = 0;          // non-zero: magenta pixels are transparent
-    int32_t Tile = 0;           // 1: the centre of a cell is tiled instead of stretched
-    std::string Name;           // the section name, or a fixed name
-    int32_t Frame = 0;          // number of cells in Map
-    int32_t Style = 0;          // element-specific variant
+    int32_t LeftWidth = 0;     // columns at the left of a cell that keep their width
+    int32_t TopHeight = 0;     // rows at the top that keep their height
+    int32_t RightWidth = 0;    // columns at the right
+    int32_t BottomHeight = 0;  // rows at the bottom
+    Surface Map;               // Frame cells side by side (stacked where the painter says so)
+    int32_t Trans = 0;         // non-zero: magenta pixels are transparent
+    int32_t Tile = 0;          // 1: the centre of a cell is tiled instead of stretched
+    std::string Name;          // the section name, or a fixed name
+    int32_t Frame = 0;         // number of cells in Map
+    int32_t Style = 0;         // element-specific variant
     // Text colours per state as plain integers; -1 means not given.
     int32_t NormalColour = -1;
     int32_t MouseOverColour = -1;
@@ -60,7 +60,7 @@ public:
     int32_t FontHeight = 14;
     int32_t TXTBackleft = 0;
     int32_t TXTBackRight = 0;
-    SkinColor ActiveTextColor = SkinClNone;     // the caption text colours the skin gives
+    SkinColor ActiveTextColor = SkinClNone;  // the caption text colours the skin gives
     SkinColor InactiveTextColor = SkinClNone;
 };
 

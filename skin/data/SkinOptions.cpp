@@ -9,19 +9,21 @@ namespace skin {
 namespace {
 
 constexpr std::array<std::string_view, SkinControlTypeCount> ControlNames = {
-    "xcMainMenu", "xcPopupMenu", "xcMenuItem", "xcToolbar", "xcControlbar", "xcCombo",
-    "xcCheckBox", "xcRadioButton", "xcProgress", "xcScrollbar", "xcEdit", "xcButton",
-    "xcBitBtn", "xcSpeedButton", "xcSpin", "xcPanel", "xcGroupBox", "xcStatusBar", "xcTab",
-    "xcTrackBar", "xcSystemMenu", "xcFastReport",
+    "xcMainMenu", "xcPopupMenu",   "xcMenuItem",   "xcToolbar",    "xcControlbar", "xcCombo",
+    "xcCheckBox", "xcRadioButton", "xcProgress",   "xcScrollbar",  "xcEdit",       "xcButton",
+    "xcBitBtn",   "xcSpeedButton", "xcSpin",       "xcPanel",      "xcGroupBox",   "xcStatusBar",
+    "xcTab",      "xcTrackBar",    "xcSystemMenu", "xcFastReport",
 };
 constexpr std::array<std::string_view, SkinOptionCount> OptionNames = {
-    "xoMDIScrollbar", "xoMenuMerge", "xoTransparent", "xoPreview", "xoParentBackGround",
-    "xoNoFocusRect", "xoToolbarBK", "xoMDIChildBorder", "xoMenuBG", "xoFormScrollbar",
+    "xoMDIScrollbar", "xoMenuMerge", "xoTransparent",    "xoPreview", "xoParentBackGround",
+    "xoNoFocusRect",  "xoToolbarBK", "xoMDIChildBorder", "xoMenuBG",  "xoFormScrollbar",
 };
 constexpr std::array<std::string_view, 4> FormTypeNames = {
-    "sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL",
+    "sfMainform",
+    "sfOnlyThisForm",
+    "sfDialog",
+    "sfDLL",
 };
-
 
 template <size_t N>
 std::string_view NameOf(const std::array<std::string_view, N>& names, int member) {

@@ -8,23 +8,58 @@
 namespace skin {
 
 enum TSkinControlType : int {
-    xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox,
-    xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton,
-    xcSpin, xcPanel, xcGroupBox, xcStatusBar, xcTab, xcTrackBar, xcSystemMenu, xcFastReport,
+    xcMainMenu,
+    xcPopupMenu,
+    xcMenuItem,
+    xcToolbar,
+    xcControlbar,
+    xcCombo,
+    xcCheckBox,
+    xcRadioButton,
+    xcProgress,
+    xcScrollbar,
+    xcEdit,
+    xcButton,
+    xcBitBtn,
+    xcSpeedButton,
+    xcSpin,
+    xcPanel,
+    xcGroupBox,
+    xcStatusBar,
+    xcTab,
+    xcTrackBar,
+    xcSystemMenu,
+    xcFastReport,
 };
 inline constexpr int SkinControlTypeCount = xcFastReport + 1;
 
 enum TSkinOption : int {
-    xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround,
-    xoNoFocusRect, xoToolbarBK, xoMDIChildBorder, xoMenuBG, xoFormScrollbar,
+    xoMDIScrollbar,
+    xoMenuMerge,
+    xoTransparent,
+    xoPreview,
+    xoParentBackGround,
+    xoNoFocusRect,
+    xoToolbarBK,
+    xoMDIChildBorder,
+    xoMenuBG,
+    xoFormScrollbar,
 };
 inline constexpr int SkinOptionCount = xoFormScrollbar + 1;
 
 enum TSkinFormType : int { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 
 enum TWinContainer : int {
-    xccForm, xccFrame, xccToolbar, xccCoolbar, xccControlbar, xccPanel, xccScrollBox,
-    xccGroupBox, xccTabSheet, xccPageScroller,
+    xccForm,
+    xccFrame,
+    xccToolbar,
+    xccCoolbar,
+    xccControlbar,
+    xccPanel,
+    xccScrollBox,
+    xccGroupBox,
+    xccTabSheet,
+    xccPageScroller,
 };
 inline constexpr int WinContainerCount = xccPageScroller + 1;
 

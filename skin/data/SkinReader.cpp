@@ -11,43 +11,33 @@
 
 namespace {
 
-TSkinReaderMessageProc& MessageProc()
-{
+TSkinReaderMessageProc& MessageProc() {
     static TSkinReaderMessageProc proc;
     return proc;
 }
 
 // Bytes skipped after the header, by version; -1 for an unknown version.
-int SkipForVersion(int32_t version)
-{
+int SkipForVersion(int32_t version) {
     switch (version) {
-    case 20000:
-        return 0;
-    case 30000:
-        return 256;
-    case 40000:
-        return 80;
-    default:
-        return -1;
+    case 20000: return 0;
+    case 30000: return 256;
+    case 40000: return 80;
+    default: return -1;
     }
 }
 
 // Splits text into lines as a string list does: CR, LF or CR LF end a line, text after
 // the last break is a line, a zero byte ends the text.
-std::vector<std::string> SplitLines(std::string_view text)
-{
+std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     size_t i = 0;
     const size_t n = text.size();
     while (i < n && text[i] != '\0') {
         const size_t start = i;
-        while (i < n && text[i] != '\0' && text[i] != '\r' && text[i] != '\n')
-            ++i;
+        while (i < n && text[i] != '\0' && text[i] != '\r' && text[i] != '\n') ++i;
         lines.emplace_back(text.substr(start, i - start));
-        if (i < n && text[i] == '\r')
-            ++i;
-        if (i < n && text[i] == '\n')
-            ++i;
+        if (i < n && text[i] == '\r') ++i;
+        if (i < n && text[i] == '\n') ++i;
     }
     return lines;
 }
@@ -56,8 +46,7 @@ std::vector<std::string> SplitLines(std::string_view text)
 
 void SetSkinReaderMessageProc(TSkinReaderMessageProc proc) { MessageProc() = std::move(proc); }
 
-void TSkinReader::Reset()
-{
+void TSkinReader::Reset() {
     FNames.clear();
     FSizes.clear();
     FOffsets.clear();
@@ -65,23 +54,18 @@ void TSkinReader::Reset()
     FHeader = {};
 }
 
-bool TSkinReader::loadfromfile(const std::string& fileName)
-{
+bool TSkinReader::loadfromfile(const std::string& fileName) {
     const std::filesystem::path path(std::u8string(fileName.begin(), fileName.end()));
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return false;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
+    if (!in) return false;
     const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-    if (in.bad())
-        return false;
+    if (in.bad()) return false;
     return Loadfromstream(bytes);
 }
 
-bool TSkinReader::Loadfromstream(std::span<const uint8_t> data)
-{
+bool TSkinReader::Loadfromstream(std::span<const uint8_t> data) {
     Reset();
     std::vector<uint8_t> expanded;
     try {
@@ -96,13 +80,10 @@ bool TSkinReader::Loadfromstream(std::span<const uint8_t> data)
     return true;
 }
 
-bool TSkinReader::Parse(const std::vector<uint8_t>& expanded)
-{
+bool TSkinReader::Parse(const std::vector<uint8_t>& expanded) {
     const size_t total = expanded.size();
-    if (total < 16)
-        return false;
-    for (int k = 0; k < 4; ++k)
-        FHeader[size_t(k)] = int32_t(GetLE32(expanded.data() + 4 * k));
+    if (total < 16) return false;
+    for (int k = 0; k < 4; ++k) FHeader[size_t(k)] = int32_t(GetLE32(expanded.data() + 4 * k));
     const int skip = SkipForVersion(FHeader[0]);
     if (skip < 0) {
         if (MessageProc())
@@ -113,20 +94,16 @@ bool TSkinReader::Parse(const std::vector<uint8_t>& expanded)
     }
     // Every offset below stays within `total`, so the sums cannot overflow size_t.
     size_t pos = 16;
-    if (total - pos < size_t(skip))
-        return false;
+    if (total - pos < size_t(skip)) return false;
     pos += size_t(skip);
     const int32_t namesLength = FHeader[1];
-    if (namesLength < 0 || total - pos < size_t(namesLength))
-        return false;
+    if (namesLength < 0 || total - pos < size_t(namesLength)) return false;
     std::string names(reinterpret_cast<const char*>(expanded.data() + pos), size_t(namesLength));
     pos += size_t(namesLength);
     names = AsciiLower(names);
     std::vector<std::string> lines = SplitLines(names);
-    if (lines.size() > size_t(kMaxMembers))
-        return false;
-    if ((total - pos) / 4 < lines.size())
-        return false;
+    if (lines.size() > size_t(kMaxMembers)) return false;
+    if ((total - pos) / 4 < lines.size()) return false;
     std::vector<int32_t> sizes(lines.size());
     std::vector<size_t> offsets(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -136,8 +113,7 @@ bool TSkinReader::Parse(const std::vector<uint8_t>& expanded)
     const size_t dataLength = total - pos;
     size_t sum = 0;
     for (size_t i = 0; i < sizes.size(); ++i) {
-        if (sizes[i] < 0 || size_t(sizes[i]) > dataLength - sum)
-            return false;
+        if (sizes[i] < 0 || size_t(sizes[i]) > dataLength - sum) return false;
         offsets[i] = sum;
         sum += size_t(sizes[i]);
     }
@@ -148,21 +124,17 @@ bool TSkinReader::Parse(const std::vector<uint8_t>& expanded)
     return true;
 }
 
-void TSkinReader::CopyMember(size_t index, std::vector<uint8_t>& target) const
-{
+void TSkinReader::CopyMember(size_t index, std::vector<uint8_t>& target) const {
     const auto begin = FData.begin() + long(FOffsets[index]);
     target.assign(begin, begin + FSizes[index]);
 }
 
-void TSkinReader::ReadMember(size_t index, std::vector<uint8_t>& target) const
-{
+void TSkinReader::ReadMember(size_t index, std::vector<uint8_t>& target) const {
     target.clear();
-    if (index < FNames.size())
-        CopyMember(index, target);
+    if (index < FNames.size()) CopyMember(index, target);
 }
 
-void TSkinReader::readfile(std::string_view name, std::vector<uint8_t>& target) const
-{
+void TSkinReader::readfile(std::string_view name, std::vector<uint8_t>& target) const {
     target.clear();
     std::string lower(name);
     lower = AsciiLower(lower);
@@ -174,9 +146,7 @@ void TSkinReader::readfile(std::string_view name, std::vector<uint8_t>& target) 
     }
 }
 
-void TSkinReader::readIni(std::string_view pattern, std::vector<uint8_t>& target,
-                          std::string& memberName) const
-{
+void TSkinReader::readIni(std::string_view pattern, std::vector<uint8_t>& target, std::string& memberName) const {
     target.clear();
     for (size_t i = 0; i < FNames.size(); ++i) {
         if (FNames[i].find(pattern) != std::string::npos) {
@@ -187,11 +157,9 @@ void TSkinReader::readIni(std::string_view pattern, std::vector<uint8_t>& target
     }
 }
 
-std::vector<uint8_t> BuildSkinContainer(const std::vector<TSkinMember>& members, int32_t version)
-{
+std::vector<uint8_t> BuildSkinContainer(const std::vector<TSkinMember>& members, int32_t version) {
     const int skip = SkipForVersion(version);
-    if (skip < 0)
-        throw Exception("Неизвестная версия файла скина: " + std::to_string(version));
+    if (skip < 0) throw Exception("Неизвестная версия файла скина: " + std::to_string(version));
     if (members.size() > size_t(TSkinReader::kMaxMembers))
         throw Exception("В файле скина не может быть больше 1001 элемента");
     std::string names;
@@ -209,13 +177,10 @@ std::vector<uint8_t> BuildSkinContainer(const std::vector<TSkinMember>& members,
     raw.insert(raw.end(), size_t(skip), 0);
     raw.insert(raw.end(), names.begin(), names.end());
     for (const auto& m : members) {
-        if (m.data.size() > size_t(kLzhMaxTextSize))
-            throw Exception("Элемент скина «" + m.name + "» слишком велик");
+        if (m.data.size() > size_t(kLzhMaxTextSize)) throw Exception("Элемент скина «" + m.name + "» слишком велик");
         AppendLE32(raw, uint32_t(m.data.size()));
     }
-    for (const auto& m : members)
-        raw.insert(raw.end(), m.data.begin(), m.data.end());
-    if (raw.size() > size_t(kLzhMaxTextSize))
-        throw Exception("Файл скина больше 64 МБ");
+    for (const auto& m : members) raw.insert(raw.end(), m.data.begin(), m.data.end());
+    if (raw.size() > size_t(kLzhMaxTextSize)) throw Exception("Файл скина больше 64 МБ");
     return LzhCompress(raw);
 }

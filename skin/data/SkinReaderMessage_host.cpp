@@ -7,12 +7,10 @@
 
 #include "skin/data/SkinReader.h"
 
-void ShowSkinReaderMessage(const std::string& text)
-{
+void ShowSkinReaderMessage(const std::string& text) {
     std::string shown = text;
     for (char& ch : shown)
-        if (ch == '\r')
-            ch = '\n';
+        if (ch == '\r') ch = '\n';
     std::fprintf(stderr, "%s\n", shown.c_str());
 }
 

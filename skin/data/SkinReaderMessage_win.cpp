@@ -7,7 +7,6 @@
 #include "core/Utf16.h"
 #include "skin/data/SkinReader.h"
 
-void ShowSkinReaderMessage(const std::string& text)
-{
+void ShowSkinReaderMessage(const std::string& text) {
     MessageBoxW(nullptr, Utf8ToWide(text).c_str(), L"\u041B\u043E\u0440\u0432\u0435\u043D\u0430", MB_OK);
 }

@@ -31,8 +31,7 @@ void TSkinModel::ReBuildCombobox() {
         const Rect button{cw - b, 0, cw, ch};
         DrawRect2(canvas, button, ComboButton->Map, false, false, true, std::max(ComboButton->Frame, int32_t{1}), k,
                   Margins(*ComboButton));
-        if (ExtraImages)
-            DrawRect3(canvas, button, ExtraImages->Map, true, std::max(ExtraImages->Frame, int32_t{1}), k);
+        if (ExtraImages) DrawRect3(canvas, button, ExtraImages->Map, true, std::max(ExtraImages->Frame, int32_t{1}), k);
         Fill(canvas, Rect{2, 2, 49 - b, 18}, kMagenta);
         Copy(result, cw * (k - 1), 0, canvas, canvas.Bounds());
     }

@@ -34,8 +34,7 @@ TSkinCollectionItem::TSkinCollectionItem(TSkinStore& store, int id)
 
 void TSkinCollectionItem::SetName(const std::string& name) {
     for (const auto& item : store_.items_)
-        if (item.get() != this && item->name_ == name)
-            throw Exception("The name " + name + " is already used.");
+        if (item.get() != this && item->name_ == name) throw Exception("The name " + name + " is already used.");
     name_ = name;
 }
 

@@ -13,11 +13,11 @@ namespace skin {
 
 // A font as the system describes it (the non-client metrics' caption font).
 struct TSkinFont {
-    std::string Name = "Tahoma";   // UTF-8
-    int32_t Height = -11;          // as a LOGFONT height: negative = character height
+    std::string Name = "Tahoma";  // UTF-8
+    int32_t Height = -11;         // as a LOGFONT height: negative = character height
     int32_t Weight = 700;
     bool Italic = false;
-    uint8_t CharSet = 1;           // DEFAULT_CHARSET
+    uint8_t CharSet = 1;  // DEFAULT_CHARSET
     friend bool operator==(const TSkinFont&, const TSkinFont&) = default;
 };
 

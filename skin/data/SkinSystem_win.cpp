@@ -31,11 +31,11 @@ BOOL CALLBACK FirstIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
     if (IS_INTRESOURCE(name)) {
         *out = name;
     } else {
-        static wchar_t copy[256];   // the name is valid only during the enumeration
+        static wchar_t copy[256];  // the name is valid only during the enumeration
         lstrcpynW(copy, name, 256);
         *out = copy;
     }
-    return FALSE;   // the first one is enough
+    return FALSE;  // the first one is enough
 }
 
 }  // namespace

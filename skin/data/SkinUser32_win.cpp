@@ -20,12 +20,12 @@ struct User32 {
         HMODULE m = GetModuleHandleW(L"user32.dll");
         if (!m) m = LoadLibraryW(L"user32.dll");
         if (!m) return;
-        getScrollBarInfo = reinterpret_cast<GetScrollBarInfoProc>(
-            reinterpret_cast<void*>(GetProcAddress(m, "GetScrollBarInfo")));
-        trackMouseEvent = reinterpret_cast<TrackMouseEventProc>(
-            reinterpret_cast<void*>(GetProcAddress(m, "TrackMouseEvent")));
-        getComboBoxInfo = reinterpret_cast<GetComboBoxInfoProc>(
-            reinterpret_cast<void*>(GetProcAddress(m, "GetComboBoxInfo")));
+        getScrollBarInfo =
+            reinterpret_cast<GetScrollBarInfoProc>(reinterpret_cast<void*>(GetProcAddress(m, "GetScrollBarInfo")));
+        trackMouseEvent =
+            reinterpret_cast<TrackMouseEventProc>(reinterpret_cast<void*>(GetProcAddress(m, "TrackMouseEvent")));
+        getComboBoxInfo =
+            reinterpret_cast<GetComboBoxInfoProc>(reinterpret_cast<void*>(GetProcAddress(m, "GetComboBoxInfo")));
         disableGhosting = reinterpret_cast<DisableGhostingProc>(
             reinterpret_cast<void*>(GetProcAddress(m, "DisableProcessWindowsGhosting")));
     }

@@ -9,12 +9,9 @@ namespace skin {
 
 namespace {
 
-constexpr std::uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3,
-                        kBiAlphaBitfields = 6;
+constexpr std::uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiAlphaBitfields = 6;
 
-[[noreturn]] void Fail(const std::string& what) {
-    throw BmpError("Файл BMP повреждён или не поддерживается: " + what);
-}
+[[noreturn]] void Fail(const std::string& what) { throw BmpError("Файл BMP повреждён или не поддерживается: " + what); }
 
 // Bounds-checked little-endian reads over the file.
 class Bytes {
@@ -34,8 +31,8 @@ public:
     }
     std::uint32_t U32(std::uint64_t at) const {
         Need(at, 4);
-        return std::uint32_t(d_[at]) | (std::uint32_t(d_[at + 1]) << 8) |
-               (std::uint32_t(d_[at + 2]) << 16) | (std::uint32_t(d_[at + 3]) << 24);
+        return std::uint32_t(d_[at]) | (std::uint32_t(d_[at + 1]) << 8) | (std::uint32_t(d_[at + 2]) << 16) |
+               (std::uint32_t(d_[at + 3]) << 24);
     }
     const std::uint8_t* At(std::uint64_t at) const { return d_.data() + at; }
 
@@ -70,7 +67,7 @@ struct Header {
     std::uint32_t offBits = 0;
     std::uint32_t headerSize = 0;
     long long width = 0;
-    long long height = 0;   // positive; see topDown
+    long long height = 0;  // positive; see topDown
     bool topDown = false;
     int bpp = 0;
     std::uint32_t compression = kBiRgb;
@@ -93,7 +90,12 @@ Header ReadHeader(const Bytes& in) {
         h.bpp = in.U16(24);
         h.paletteEntrySize = 3;
         break;
-    case 40: case 52: case 56: case 64: case 108: case 124: {
+    case 40:
+    case 52:
+    case 56:
+    case 64:
+    case 108:
+    case 124: {
         in.Need(14, h.headerSize);
         long long height = static_cast<std::int32_t>(in.U32(22));
         h.width = static_cast<std::int32_t>(in.U32(18));
@@ -107,20 +109,17 @@ Header ReadHeader(const Bytes& in) {
         if (h.headerSize == 64 && h.compression > kBiRle4) Fail("неизвестное сжатие");
         break;
     }
-    default:
-        Fail("неизвестный заголовок (" + std::to_string(h.headerSize) + " байт)");
+    default: Fail("неизвестный заголовок (" + std::to_string(h.headerSize) + " байт)");
     }
     if (h.width <= 0 || h.height <= 0) Fail("нулевой или отрицательный размер");
     if (h.width > kMaxBmpSide || h.height > kMaxBmpSide || h.width * h.height > kMaxBmpPixels)
-        Fail("слишком большое изображение (" + std::to_string(h.width) + " × " +
-             std::to_string(h.height) + ")");
+        Fail("слишком большое изображение (" + std::to_string(h.width) + " × " + std::to_string(h.height) + ")");
     if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 16 && h.bpp != 24 && h.bpp != 32)
         Fail("неподдерживаемая глубина цвета " + std::to_string(h.bpp));
 
     std::uint64_t afterHeader = 14ULL + h.headerSize;
     switch (h.compression) {
-    case kBiRgb:
-        break;
+    case kBiRgb: break;
     case kBiRle8:
         if (h.bpp != 8) Fail("RLE8 при глубине " + std::to_string(h.bpp));
         break;
@@ -137,8 +136,7 @@ Header ReadHeader(const Bytes& in) {
         h.b = Channel::From(in.U32(at + 8));
         break;
     }
-    default:
-        Fail("неподдерживаемое сжатие " + std::to_string(h.compression));
+    default: Fail("неподдерживаемое сжатие " + std::to_string(h.compression));
     }
     if (h.compression == kBiRgb && h.bpp == 16) {
         h.r = Channel::From(0x7C00);
@@ -172,12 +170,9 @@ std::vector<Pixel> ReadPalette(const Bytes& in, const Header& h) {
     return palette;
 }
 
-Pixel Indexed(const std::vector<Pixel>& palette, unsigned index) {
-    return index < palette.size() ? palette[index] : 0;
-}
+Pixel Indexed(const std::vector<Pixel>& palette, unsigned index) { return index < palette.size() ? palette[index] : 0; }
 
-void DecodeRows(const Bytes& in, const Header& h, const std::vector<Pixel>& palette,
-                Surface& out) {
+void DecodeRows(const Bytes& in, const Header& h, const std::vector<Pixel>& palette, Surface& out) {
     const std::uint64_t w = static_cast<std::uint64_t>(h.width);
     const std::uint64_t rowBytes = (w * h.bpp + 7) / 8;
     const std::uint64_t stride = (w * h.bpp + 31) / 32 * 4;
@@ -189,8 +184,7 @@ void DecodeRows(const Bytes& in, const Header& h, const std::vector<Pixel>& pale
         Pixel* dst = out.Row(static_cast<int>(h.topDown ? r : rows - 1 - r));
         switch (h.bpp) {
         case 1:
-            for (std::uint64_t x = 0; x < w; ++x)
-                dst[x] = Indexed(palette, (p[x >> 3] >> (7 - (x & 7))) & 1);
+            for (std::uint64_t x = 0; x < w; ++x) dst[x] = Indexed(palette, (p[x >> 3] >> (7 - (x & 7))) & 1);
             break;
         case 4:
             for (std::uint64_t x = 0; x < w; ++x)
@@ -206,14 +200,13 @@ void DecodeRows(const Bytes& in, const Header& h, const std::vector<Pixel>& pale
             }
             break;
         case 24:
-            for (std::uint64_t x = 0; x < w; ++x)
-                dst[x] = MakePixel(p[3 * x + 2], p[3 * x + 1], p[3 * x]);
+            for (std::uint64_t x = 0; x < w; ++x) dst[x] = MakePixel(p[3 * x + 2], p[3 * x + 1], p[3 * x]);
             break;
         case 32:
             for (std::uint64_t x = 0; x < w; ++x) {
                 const std::uint8_t* q = p + 4 * x;
-                std::uint32_t v = std::uint32_t(q[0]) | (std::uint32_t(q[1]) << 8) |
-                                  (std::uint32_t(q[2]) << 16) | (std::uint32_t(q[3]) << 24);
+                std::uint32_t v = std::uint32_t(q[0]) | (std::uint32_t(q[1]) << 8) | (std::uint32_t(q[2]) << 16) |
+                                  (std::uint32_t(q[3]) << 24);
                 dst[x] = MakePixel(h.r.Value(v), h.g.Value(v), h.b.Value(v));
             }
             break;
@@ -224,12 +217,11 @@ void DecodeRows(const Bytes& in, const Header& h, const std::vector<Pixel>& pale
 // RLE8 and RLE4: pairs (count, value) repeat a value; (0, 0) ends a line, (0, 1) ends the
 // bitmap, (0, 2, dx, dy) moves the position, (0, n >= 3) is followed by n literal pixels
 // padded to a 16-bit boundary. Runs past the right edge are cut at the edge.
-void DecodeRle(const Bytes& in, const Header& h, const std::vector<Pixel>& palette,
-               Surface& out) {
+void DecodeRle(const Bytes& in, const Header& h, const std::vector<Pixel>& palette, Surface& out) {
     const bool four = h.compression == kBiRle4;
     const long long w = h.width, rows = h.height;
     std::uint64_t at = h.offBits;
-    long long x = 0, y = 0;   // y counts file rows, bottom first
+    long long x = 0, y = 0;  // y counts file rows, bottom first
     auto put = [&](unsigned index) {
         if (x < w && y < rows) out.Row(static_cast<int>(rows - 1 - y))[x] = Indexed(palette, index);
         ++x;
@@ -239,8 +231,7 @@ void DecodeRle(const Bytes& in, const Header& h, const std::vector<Pixel>& palet
         unsigned count = in.U8(at), value = in.U8(at + 1);
         at += 2;
         if (count > 0) {
-            for (unsigned i = 0; i < count && x < w; ++i)
-                put(four ? ((i & 1) ? (value & 15) : (value >> 4)) : value);
+            for (unsigned i = 0; i < count && x < w; ++i) put(four ? ((i & 1) ? (value & 15) : (value >> 4)) : value);
             continue;
         }
         if (value == 0) {

@@ -23,7 +23,7 @@ std::vector<std::uint8_t> WriteBmp24(const Surface& image) {
     AppendLE16(out, 24);
     AppendLE32(out, 0);
     AppendLE32(out, dataSize);
-    AppendLE32(out, 2835);   // 72 dots per inch
+    AppendLE32(out, 2835);  // 72 dots per inch
     AppendLE32(out, 2835);
     AppendLE32(out, 0);
     AppendLE32(out, 0);

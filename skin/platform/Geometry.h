@@ -24,19 +24,14 @@ struct Rect {
     constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     // Right left of Left or Bottom above Top: the primitives draw nothing for such targets.
     constexpr bool IsInverted() const { return Right < Left || Bottom < Top; }
-    constexpr bool Contains(int x, int y) const {
-        return x >= Left && x < Right && y >= Top && y < Bottom;
-    }
-    constexpr Rect Offset(int dx, int dy) const {
-        return {Left + dx, Top + dy, Right + dx, Bottom + dy};
-    }
+    constexpr bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+    constexpr Rect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // The common part; empty (all zero) when the two do not overlap.
 constexpr Rect Intersect(const Rect& a, const Rect& b) {
-    Rect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-           std::min(a.Bottom, b.Bottom)};
+    Rect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
     if (r.IsEmpty()) return {};
     return r;
 }

@@ -25,9 +25,7 @@ std::uint32_t Crc32(const std::uint8_t* p, std::size_t n, std::uint32_t crc = 0)
     return ~crc;
 }
 
-
-void PutChunk(std::vector<std::uint8_t>& out, std::string_view type,
-              const std::vector<std::uint8_t>& data) {
+void PutChunk(std::vector<std::uint8_t>& out, std::string_view type, const std::vector<std::uint8_t>& data) {
     AppendBE32(out, static_cast<std::uint32_t>(data.size()));
     std::size_t start = out.size();
     out.insert(out.end(), type.begin(), type.end());
@@ -78,7 +76,7 @@ std::vector<std::uint8_t> WritePng(const Surface& image) {
     std::vector<std::uint8_t> ihdr;
     AppendBE32(ihdr, w);
     AppendBE32(ihdr, h);
-    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});   // 8 bits, RGB, deflate, no filter, no interlace
+    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
     PutChunk(out, "IHDR", ihdr);
     PutChunk(out, "IDAT", z);
     PutChunk(out, "IEND", {});

@@ -13,8 +13,7 @@ void Region::AddRegion(const Region& other, int dx, int dy) {
 }
 
 bool Region::Contains(int x, int y) const {
-    return std::any_of(rects_.begin(), rects_.end(),
-                       [&](const Rect& r) { return r.Contains(x, y); });
+    return std::any_of(rects_.begin(), rects_.end(), [&](const Rect& r) { return r.Contains(x, y); });
 }
 
 Rect Region::Bounds() const {

@@ -20,8 +20,7 @@ private:
 void CheckSize(int width, int height) {
     if (width < 0 || height < 0 || width > Surface::kMaxSide || height > Surface::kMaxSide ||
         static_cast<long long>(width) * height > Surface::kMaxPixels)
-        throw Exception("Недопустимый размер изображения: " + std::to_string(width) + " × " +
-                        std::to_string(height));
+        throw Exception("Недопустимый размер изображения: " + std::to_string(width) + " × " + std::to_string(height));
 }
 
 // The destination rectangle in image coordinates, cut to the clip box.
@@ -46,9 +45,7 @@ Surface::Surface(int width, int height, Pixel fill) {
 }
 
 Surface::Surface(const Surface& other) : Surface(other.width_, other.height_) {
-    if (pixels_)
-        std::memcpy(pixels_, other.pixels_,
-                    static_cast<std::size_t>(width_) * height_ * sizeof(Pixel));
+    if (pixels_) std::memcpy(pixels_, other.pixels_, static_cast<std::size_t>(width_) * height_ * sizeof(Pixel));
     clip_ = other.clip_;
     origin_ = other.origin_;
     stretchMode_ = other.stretchMode_;
@@ -63,8 +60,12 @@ Surface& Surface::operator=(const Surface& other) {
 }
 
 Surface::Surface(Surface&& other) noexcept
-    : width_(other.width_), height_(other.height_), pixels_(other.pixels_),
-      storage_(std::move(other.storage_)), clip_(other.clip_), origin_(other.origin_),
+    : width_(other.width_),
+      height_(other.height_),
+      pixels_(other.pixels_),
+      storage_(std::move(other.storage_)),
+      clip_(other.clip_),
+      origin_(other.origin_),
       stretchMode_(other.stretchMode_) {
     other.width_ = other.height_ = 0;
     other.pixels_ = nullptr;
@@ -117,8 +118,7 @@ void Surface::AdoptStorage(std::unique_ptr<PixelStorage> storage) {
 bool operator==(const Surface& a, const Surface& b) {
     if (a.width_ != b.width_ || a.height_ != b.height_) return false;
     if (a.Empty()) return true;
-    return std::memcmp(a.pixels_, b.pixels_,
-                       static_cast<std::size_t>(a.width_) * a.height_ * sizeof(Pixel)) == 0;
+    return std::memcmp(a.pixels_, b.pixels_, static_cast<std::size_t>(a.width_) * a.height_ * sizeof(Pixel)) == 0;
 }
 
 namespace {
@@ -163,8 +163,7 @@ void Copy(Surface& dst, int dx, int dy, const Surface& src, const Rect& srcRect)
         std::memmove(dst.Row(dy + y - s.Top) + dx, src.Row(y) + s.Left, n * sizeof(Pixel));
 }
 
-void CopyTransparent(Surface& dst, int dx, int dy, const Surface& src, const Rect& srcRect,
-                     Pixel key) {
+void CopyTransparent(Surface& dst, int dx, int dy, const Surface& src, const Rect& srcRect, Pixel key) {
     Rect s = srcRect;
     if (!ClipTransfer(dst, dx, dy, src, s)) return;
     for (int y = s.Top; y < s.Bottom; ++y) {
@@ -190,8 +189,8 @@ struct Run {
     int last;
 };
 
-std::vector<Run> Runs(long long dstStart, int from, int to, long long dstLen, int srcStart,
-                      long long srcLen, int srcLimit, bool merge, bool keepLast) {
+std::vector<Run> Runs(long long dstStart, int from, int to, long long dstLen, int srcStart, long long srcLen,
+                      int srcLimit, bool merge, bool keepLast) {
     std::vector<Run> runs(static_cast<std::size_t>(to - from));
     // First source pixel of destination group i when shrinking.
     auto groupStart = [&](long long i) {
@@ -216,8 +215,7 @@ std::vector<Run> Runs(long long dstStart, int from, int to, long long dstLen, in
         b += srcStart;
         a = std::max<long long>(a, 0);
         b = std::min<long long>(b, srcLimit);
-        runs[static_cast<std::size_t>(x - from)] =
-            a < b ? Run{static_cast<int>(a), static_cast<int>(b)} : Run{-1, -1};
+        runs[static_cast<std::size_t>(x - from)] = a < b ? Run{static_cast<int>(a), static_cast<int>(b)} : Run{-1, -1};
     }
     return runs;
 }
@@ -230,10 +228,10 @@ void Stretch(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& 
     if (d.IsEmpty()) return;
     Point o = dst.Origin();
     const bool merge = dst.GetStretchMode() == StretchMode::BlackOnWhite;
-    std::vector<Run> cols = Runs(static_cast<long long>(dstRect.Left) + o.X, d.Left, d.Right,
-                                 dstRect.Width(), srcRect.Left, srcRect.Width(), src.Width(), merge, true);
-    std::vector<Run> rows = Runs(static_cast<long long>(dstRect.Top) + o.Y, d.Top, d.Bottom,
-                                 dstRect.Height(), srcRect.Top, srcRect.Height(), src.Height(), merge, false);
+    std::vector<Run> cols = Runs(static_cast<long long>(dstRect.Left) + o.X, d.Left, d.Right, dstRect.Width(),
+                                 srcRect.Left, srcRect.Width(), src.Width(), merge, true);
+    std::vector<Run> rows = Runs(static_cast<long long>(dstRect.Top) + o.Y, d.Top, d.Bottom, dstRect.Height(),
+                                 srcRect.Top, srcRect.Height(), src.Height(), merge, false);
     for (int y = d.Top; y < d.Bottom; ++y) {
         const Run& ry = rows[static_cast<std::size_t>(y - d.Top)];
         if (ry.first < 0) continue;
@@ -272,8 +270,7 @@ void Tile(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& src
     long long lastY = std::min<long long>(dstRect.Bottom, static_cast<long long>(c.Bottom) - o.Y);
     long long lastX = std::min<long long>(dstRect.Right, static_cast<long long>(c.Right) - o.X);
     for (; y < lastY; y += sh)
-        for (long long x = x0; x < lastX; x += sw)
-            Copy(dst, static_cast<int>(x), static_cast<int>(y), src, srcRect);
+        for (long long x = x0; x < lastX; x += sw) Copy(dst, static_cast<int>(x), static_cast<int>(y), src, srcRect);
 }
 
 void Fill(Surface& dst, const Rect& r, Pixel p) {

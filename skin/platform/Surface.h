@@ -32,10 +32,10 @@
 
 namespace skin {
 
-using Pixel = std::uint32_t;   // 0x00RRGGBB
-using Color = std::uint32_t;   // the framework's TColor: 0x00BBGGRR, system colours 0x80000000 + index
+using Pixel = std::uint32_t;  // 0x00RRGGBB
+using Color = std::uint32_t;  // the framework's TColor: 0x00BBGGRR, system colours 0x80000000 + index
 
-constexpr Pixel kMagenta = 0xFF00FF;   // the engine's transparent colour (same in both orders)
+constexpr Pixel kMagenta = 0xFF00FF;  // the engine's transparent colour (same in both orders)
 
 constexpr Pixel MakePixel(int r, int g, int b) {
     return (Pixel(r & 255) << 16) | (Pixel(g & 255) << 8) | Pixel(b & 255);
@@ -45,12 +45,8 @@ constexpr int PixelG(Pixel p) { return int((p >> 8) & 255); }
 constexpr int PixelB(Pixel p) { return int(p & 255); }
 // TColor <-> pixel: only the red, green and blue bytes are kept (a system colour must be
 // resolved first when its value matters).
-constexpr Pixel ColorToPixel(Color c) {
-    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
-constexpr Color PixelToColor(Pixel p) {
-    return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-}
+constexpr Pixel ColorToPixel(Color c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+constexpr Color PixelToColor(Pixel p) { return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF); }
 
 // Where a surface's pixels live. The portable default is the heap; the Windows half moves
 // them into a DIB section when GDI needs to see them.
@@ -71,7 +67,7 @@ public:
     Surface() = default;
     // Throws Exception for a negative or too large size.
     Surface(int width, int height, Pixel fill = 0);
-    Surface(const Surface& other);              // deep copy into heap storage
+    Surface(const Surface& other);  // deep copy into heap storage
     Surface& operator=(const Surface& other);
     Surface(Surface&& other) noexcept;
     Surface& operator=(Surface&& other) noexcept;
@@ -126,8 +122,7 @@ private:
 bool operator==(const Surface& a, const Surface& b);
 
 void Copy(Surface& dst, int dx, int dy, const Surface& src, const Rect& srcRect);
-void CopyTransparent(Surface& dst, int dx, int dy, const Surface& src, const Rect& srcRect,
-                     Pixel key);
+void CopyTransparent(Surface& dst, int dx, int dy, const Surface& src, const Rect& srcRect, Pixel key);
 // Nothing when either rectangle has no area (no mirroring).
 void Stretch(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& srcRect);
 void Tile(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& srcRect);

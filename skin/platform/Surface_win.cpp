@@ -12,7 +12,7 @@ public:
         BITMAPINFO bi{};
         bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         bi.bmiHeader.biWidth = width;
-        bi.bmiHeader.biHeight = -height;   // top-down: memory row 0 is the top
+        bi.bmiHeader.biHeight = -height;  // top-down: memory row 0 is the top
         bi.bmiHeader.biPlanes = 1;
         bi.bmiHeader.biBitCount = 32;
         bi.bmiHeader.biCompression = BI_RGB;
@@ -21,8 +21,8 @@ public:
         bitmap_ = dc_ ? CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
         if (!bitmap_) {
             if (dc_) DeleteDC(dc_);
-            throw Exception("Не удалось создать растровое изображение " + std::to_string(width) +
-                            " × " + std::to_string(height));
+            throw Exception("Не удалось создать растровое изображение " + std::to_string(width) + " × " +
+                            std::to_string(height));
         }
         pixels_ = static_cast<Pixel*>(bits);
         old_ = SelectObject(dc_, bitmap_);
@@ -69,9 +69,7 @@ HBITMAP SurfaceBitmap(Surface& surface) {
     return dib ? dib->Bitmap() : nullptr;
 }
 
-bool IsDibBacked(const Surface& surface) {
-    return dynamic_cast<const DibStorage*>(surface.Storage()) != nullptr;
-}
+bool IsDibBacked(const Surface& surface) { return dynamic_cast<const DibStorage*>(surface.Storage()) != nullptr; }
 
 void BlitToDC(HDC dc, int x, int y, Surface& surface, const Rect& srcRect) {
     HDC src = SurfaceDC(surface);

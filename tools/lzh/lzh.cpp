@@ -24,15 +24,12 @@ struct Contents {
     std::span<const uint8_t> Span() const { return {bytes.get(), size}; }
 };
 
-Contents ReadFile(const std::string& name)
-{
+Contents ReadFile(const std::string& name) {
     File in(std::fopen(name.c_str(), "rb"));
-    if (!in)
-        throw Exception("не удалось открыть файл «" + name + "»");
+    if (!in) throw Exception("не удалось открыть файл «" + name + "»");
     std::error_code error;
     const auto size = std::filesystem::file_size(name, error);  // fails for a folder
-    if (error)
-        throw Exception("не удалось прочитать файл «" + name + "»");
+    if (error) throw Exception("не удалось прочитать файл «" + name + "»");
     Contents c;
     c.size = size_t(size);
     c.bytes = std::make_unique_for_overwrite<uint8_t[]>(c.size + 1);
@@ -42,22 +39,17 @@ Contents ReadFile(const std::string& name)
     return c;
 }
 
-File CreateFile(const std::string& name)
-{
+File CreateFile(const std::string& name) {
     File out(std::fopen(name.c_str(), "wb"));
-    if (!out)
-        throw Exception("не удалось создать файл «" + name + "»");
+    if (!out) throw Exception("не удалось создать файл «" + name + "»");
     return out;
 }
 
-void Finish(File out, const std::string& name)
-{
-    if (std::fclose(out.release()) != 0)
-        throw Exception("не удалось записать файл «" + name + "»");
+void Finish(File out, const std::string& name) {
+    if (std::fclose(out.release()) != 0) throw Exception("не удалось записать файл «" + name + "»");
 }
 
-void Compress(const Contents& input, const std::string& name)
-{
+void Compress(const Contents& input, const std::string& name) {
     const auto packed = LzhCompress(input.Span());
     File out = CreateFile(name);
     if (std::fwrite(packed.data(), 1, packed.size(), out.get()) != packed.size())
@@ -67,8 +59,7 @@ void Compress(const Contents& input, const std::string& name)
 
 // Expanded bytes go to the file as the decoder produces them: no buffer of their size.
 // A stream that turns out damaged leaves no file behind.
-void Expand(const Contents& input, const std::string& name)
-{
+void Expand(const Contents& input, const std::string& name) {
     File out = CreateFile(name);
     try {
         LzhExpandTo(input.Span(), [&out](const uint8_t* b, uint16_t n, uint16_t& done) {
@@ -84,8 +75,7 @@ void Expand(const Contents& input, const std::string& name)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 4 || (std::string(argv[1]) != "c" && std::string(argv[1]) != "d")) {
         std::fprintf(stderr, "usage: lzh c IN OUT   (compress)\n       lzh d IN OUT   (expand)\n");
         return 2;

@@ -12,19 +12,19 @@ using engine::FieldType;
 using engine::Row;
 
 std::vector<FieldDef> FoodFields() {
-    return {{"Id_food", FieldType::AutoInc, 0}, {"Nazv_food", FieldType::Alpha, 100},
-            {"Protein", FieldType::Bcd, 3},     {"Fat", FieldType::Bcd, 3},
-            {"Carbohyd", FieldType::Bcd, 3},    {"Kkal", FieldType::Bcd, 3},
+    return {{"Id_food", FieldType::AutoInc, 0}, {"Nazv_food", FieldType::Alpha, 100}, {"Protein", FieldType::Bcd, 3},
+            {"Fat", FieldType::Bcd, 3},         {"Carbohyd", FieldType::Bcd, 3},      {"Kkal", FieldType::Bcd, 3},
             {"Id_group", FieldType::Short, 0}};
 }
 std::vector<FieldDef> CategFields() {
-    return {{"nazv_group", FieldType::Alpha, 100}, {"Id_group", FieldType::AutoInc, 0},
-            {"Kol_food", FieldType::Short, 0},     {"Id_food", FieldType::Short, 0}};
+    return {{"nazv_group", FieldType::Alpha, 100},
+            {"Id_group", FieldType::AutoInc, 0},
+            {"Kol_food", FieldType::Short, 0},
+            {"Id_food", FieldType::Short, 0}};
 }
 std::vector<FieldDef> MenuFields() {
-    return {{"Nazv_food", FieldType::Alpha, 150}, {"Nazv_diet", FieldType::Alpha, 30},
-            {"Weight", FieldType::Short, 0},      {"Protein", FieldType::Bcd, 3},
-            {"Fat", FieldType::Bcd, 3},           {"Carbohyd", FieldType::Bcd, 3},
+    return {{"Nazv_food", FieldType::Alpha, 150}, {"Nazv_diet", FieldType::Alpha, 30}, {"Weight", FieldType::Short, 0},
+            {"Protein", FieldType::Bcd, 3},       {"Fat", FieldType::Bcd, 3},          {"Carbohyd", FieldType::Bcd, 3},
             {"Kkal", FieldType::Bcd, 3},          {"Date_menu", FieldType::Date, 0}};
 }
 std::vector<FieldDef> DietFields() { return {{"Nazv_diet", FieldType::Alpha, 30}}; }
@@ -115,7 +115,8 @@ void BuildDefaultTables(engine::Database& db, const Sources& src) {
     }
 
     engine::Table& categ = db.CreateTable("Сateg.db", CategFields());
-    for (const Line& l : categs) Put(categ, {l.cells[0], groupOf[l.cells[0]], std::monostate{}, std::monostate{}}, "categ.tsv", l.number);
+    for (const Line& l : categs)
+        Put(categ, {l.cells[0], groupOf[l.cells[0]], std::monostate{}, std::monostate{}}, "categ.tsv", l.number);
 
     engine::Table& food = db.CreateTable("Food.DB", FoodFields());
     for (const Line& l : foods) {

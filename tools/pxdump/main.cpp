@@ -137,13 +137,11 @@ int main(int argc, char** argv) {
         uint8_t type = g_file[fieldsAt + 2 * i], size = g_file[fieldsAt + 2 * i + 1];
         std::size_t w = type == 0x17 ? 17 : size;
         std::string name = CString(pos, 1024, &pos);
-        std::printf("  %2zu  0x%04zx  %02x %02x  %-9s %s %-3u at record offset %zu  \"%s\"\n", i + 1,
-                    fieldsAt + 2 * i, type, size, TypeName(type), type == 0x17 ? "decimals" : "size    ", size,
-                    width, name.c_str());
+        std::printf("  %2zu  0x%04zx  %02x %02x  %-9s %s %-3u at record offset %zu  \"%s\"\n", i + 1, fieldsAt + 2 * i,
+                    type, size, TypeName(type), type == 0x17 ? "decimals" : "size    ", size, width, name.c_str());
         width += w;
     }
-    std::printf("  field numbers at 0x%04zx, sort order name \"%s\"\n", pos,
-                CString(pos + 2 * n, 64, nullptr).c_str());
+    std::printf("  field numbers at 0x%04zx, sort order name \"%s\"\n", pos, CString(pos + 2 * n, 64, nullptr).c_str());
 
     std::size_t headerSize = Num(px::kOffHeaderSize, 2);
     std::size_t blockSize = Num(px::kOffBlockKiB, 1) * 1024;

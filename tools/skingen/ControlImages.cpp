@@ -15,11 +15,11 @@ struct Look {
 // The face of a push button in each of its five states.
 Look ButtonLook(const Palette& pal, int cell) {
     switch (cell) {
-        case 2: return {pal.btnDownTop, pal.btnDownBottom, pal.btnDownBorder};
-        case 3: return {pal.btnDisabledFill, pal.btnDisabledFill, pal.btnDisabledBorder};
-        case 4: return {pal.btnHotTop, pal.btnHotBottom, pal.btnHotBorder};
-        case 5: return {pal.btnTop, pal.btnBottom, pal.accent};
-        default: return {pal.btnTop, pal.btnBottom, pal.btnBorder};
+    case 2: return {pal.btnDownTop, pal.btnDownBottom, pal.btnDownBorder};
+    case 3: return {pal.btnDisabledFill, pal.btnDisabledFill, pal.btnDisabledBorder};
+    case 4: return {pal.btnHotTop, pal.btnHotBottom, pal.btnHotBorder};
+    case 5: return {pal.btnTop, pal.btnBottom, pal.accent};
+    default: return {pal.btnTop, pal.btnBottom, pal.btnBorder};
     }
 }
 
@@ -28,11 +28,12 @@ Surface PushButtons(const Palette& pal) {
     return Strip(w, h, 5, false, pal.face, [&](Painter& p, int i, int x, int y) {
         Look l = ButtonLook(pal, i + 1);
         p.RoundRect(float(x), float(y), float(x + w), float(y + h), 4.5f, l.border, l.top, l.bottom);
-        if (i + 1 == 5)   // focused: a second, inner accent ring
-            p.Shape([&](float px, float py) {
-                        return std::abs(SdRoundRect(px, py, x + 1.5f, y + 1.5f, x + w - 1.5f, y + h - 1.5f, 3.5f)) - 0.5f;
-                    },
-                    Mix(pal.accent, pal.btnTop, 0.45f), x, y, x + w, y + h);
+        if (i + 1 == 5)  // focused: a second, inner accent ring
+            p.Shape(
+                [&](float px, float py) {
+                    return std::abs(SdRoundRect(px, py, x + 1.5f, y + 1.5f, x + w - 1.5f, y + h - 1.5f, 3.5f)) - 0.5f;
+                },
+                Mix(pal.accent, pal.btnTop, 0.45f), x, y, x + w, y + h);
     });
 }
 
@@ -55,7 +56,10 @@ Surface CheckBoxes(const Palette& pal) {
             p.RoundRect(x0, y0, x1, y1, 3, border, fill, fill);
             return;
         }
-        Pixel fill = disabled ? pal.btnDisabledBorder : hot ? Lighter(pal.accent, 0.15f) : down ? pal.accentDark : pal.accent;
+        Pixel fill = disabled ? pal.btnDisabledBorder
+                     : hot    ? Lighter(pal.accent, 0.15f)
+                     : down   ? pal.accentDark
+                              : pal.accent;
         p.RoundRect(x0, y0, x1, y1, 3, disabled ? pal.btnDisabledBorder : pal.accentDark, fill, fill);
         Pixel mark = disabled ? pal.fieldDisabled : pal.accentText;
         if (row == 1)
@@ -78,7 +82,10 @@ Surface RadioButtons(const Palette& pal) {
             p.Disc(cx, cy, 5.5f, disabled ? pal.fieldDisabled : down ? pal.btnDownTop : pal.field);
             return;
         }
-        Pixel fill = disabled ? pal.btnDisabledBorder : hot ? Lighter(pal.accent, 0.15f) : down ? pal.accentDark : pal.accent;
+        Pixel fill = disabled ? pal.btnDisabledBorder
+                     : hot    ? Lighter(pal.accent, 0.15f)
+                     : down   ? pal.accentDark
+                              : pal.accent;
         p.Disc(cx, cy, 6.5f, disabled ? pal.btnDisabledBorder : pal.accentDark);
         p.Disc(cx, cy, 5.5f, fill);
         p.Disc(cx, cy, 2.4f, disabled ? pal.fieldDisabled : pal.accentText);
@@ -93,17 +100,19 @@ Surface ScrollbarCells(const Palette& pal) {
         const float cx = x + s / 2.0f, cy = y + s / 2.0f;
         if (i < 16) {
             const Chevron dirs[4] = {Chevron::Left, Chevron::Right, Chevron::Up, Chevron::Down};
-            const int state = i % 4;   // 0 normal, 1 pressed, 2 disabled, 3 hot
+            const int state = i % 4;  // 0 normal, 1 pressed, 2 disabled, 3 hot
             p.Rect(x, y, x + s, y + s, pal.track);
-            if (state == 1) p.RoundFill(x + 2.0f, y + 2.0f, x + s - 2.0f, y + s - 2.0f, 3, pal.thumbDown, pal.thumbDown);
-            if (state == 3) p.RoundFill(x + 2.0f, y + 2.0f, x + s - 2.0f, y + s - 2.0f, 3, pal.trackLine, pal.trackLine);
+            if (state == 1)
+                p.RoundFill(x + 2.0f, y + 2.0f, x + s - 2.0f, y + s - 2.0f, 3, pal.thumbDown, pal.thumbDown);
+            if (state == 3)
+                p.RoundFill(x + 2.0f, y + 2.0f, x + s - 2.0f, y + s - 2.0f, 3, pal.trackLine, pal.trackLine);
             Pixel c = state == 2 ? pal.glyphDisabled : state == 1 ? pal.light : state == 3 ? pal.glyphHot : pal.glyph;
             DrawTriangle(p, cx, cy, 7, dirs[i / 4], c);
             return;
         }
         if (i < 22) {
             const bool horizontal = i < 19;
-            const int state = (i - 16) % 3;   // 0 normal, 1 pressed, 2 hot
+            const int state = (i - 16) % 3;  // 0 normal, 1 pressed, 2 hot
             Pixel c = state == 0 ? pal.grip : Lighter(pal.grip, 0.35f);
             for (int k = -1; k <= 1; ++k) {
                 if (horizontal)
@@ -158,7 +167,7 @@ Surface ComboButton(const Palette& pal) {
         Surface cell(w, h, skin::kMagenta);
         Painter c(cell, pal.face);
         c.RoundRect(-8, 0, float(w), float(h), 3.5f, border, l.top, l.bottom);
-        c.Rect(0, 1, 1, h - 1, Mix(l.bottom, border, 0.6f));   // the separator from the text
+        c.Rect(0, 1, 1, h - 1, Mix(l.bottom, border, 0.6f));  // the separator from the text
         for (int yy = 0; yy < h; ++yy)
             for (int xx = 0; xx < w; ++xx)
                 if (cell.At(xx, yy) != skin::kMagenta) p.Rect(x + xx, y + yy, x + xx + 1, y + yy + 1, cell.At(xx, yy));
@@ -317,8 +326,7 @@ Surface TrackThumb(const Palette& pal, bool vertical) {
     return Strip(w, h, 5, false, pal.face, [&](Painter& p, int i, int x, int y) {
         Look l = ButtonLook(pal, i + 1);
         p.RoundRect(float(x), float(y), float(x + w), float(y + h), 5, l.border, l.top, l.bottom);
-        if (i == 1 || i == 3)
-            p.Disc(x + w / 2.0f, y + h / 2.0f, 2.0f, pal.accent);
+        if (i == 1 || i == 3) p.Disc(x + w / 2.0f, y + h / 2.0f, 2.0f, pal.accent);
     });
 }
 
@@ -327,10 +335,11 @@ Surface GroupBoxEdge(const Palette& pal) {
     const int s = 20;
     return Strip(s, s, 2, false, pal.face, [&](Painter& p, int i, int x, int y) {
         Pixel c = i == 0 ? pal.fieldBorder : pal.btnDisabledBorder;
-        p.Shape([&](float px, float py) {
-                    return std::abs(SdRoundRect(px, py, x + 0.5f, y + 0.5f, x + s - 0.5f, y + s - 0.5f, 5)) - 0.5f;
-                },
-                c, x, y, x + s, y + s);
+        p.Shape(
+            [&](float px, float py) {
+                return std::abs(SdRoundRect(px, py, x + 0.5f, y + 0.5f, x + s - 0.5f, y + s - 0.5f, 5)) - 0.5f;
+            },
+            c, x, y, x + s, y + s);
     });
 }
 

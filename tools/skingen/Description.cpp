@@ -13,11 +13,11 @@ std::string Rgb3(Pixel p) {
 }
 
 // An element with the generic keys.
-void Generic(std::ostringstream& o, const char* section, const char* image, int left, int top, int right,
-             int bottom, int frame, int trans, int tile = 0) {
+void Generic(std::ostringstream& o, const char* section, const char* image, int left, int top, int right, int bottom,
+             int frame, int trans, int tile = 0) {
     o << "\r\n[" << section << "]\r\nImage=" << image << "\r\nLeftWidth=" << left << "\r\nTopHeight=" << top
-      << "\r\nRightWidth=" << right << "\r\nBottomHeight=" << bottom << "\r\nFrame=" << frame
-      << "\r\nTrans=" << trans << "\r\nTile=" << tile << "\r\n";
+      << "\r\nRightWidth=" << right << "\r\nBottomHeight=" << bottom << "\r\nFrame=" << frame << "\r\nTrans=" << trans
+      << "\r\nTile=" << tile << "\r\n";
 }
 
 }  // namespace
@@ -32,13 +32,15 @@ std::string Description(const Palette& pal) {
     o << "Top=top.bmp\r\nTopFrame=2\r\nTopStretch=1\r\nTopTrans=1\r\n";
     o << "TopTopHeight=" << G::TopCorner << "\r\nTopBotHeight=" << G::TopCorner << "\r\n";
     o << "Left=left.bmp\r\nLeftFrame=2\r\nLeftStretch=1\r\nLeftTrans=1\r\nLeftTopHeight=0\r\nLeftBotHeight=0\r\n";
-    o << "Right=right.bmp\r\nRightFrame=2\r\nRightStretch=1\r\nRightTrans=1\r\nRightTopHeight=0\r\nRightBotHeight=0\r\n";
+    o << "Right=right.bmp\r\nRightFrame=2\r\nRightStretch=1\r\nRightTrans=1\r\nRightTopHeight=0\r\nRightBotHeight="
+         "0\r\n";
     o << "Bottom=bottom.bmp\r\nBottomFrame=2\r\nBottomStretch=1\r\nBottomTrans=1\r\n";
     o << "BottomTopHeight=" << G::SideWidth + 1 << "\r\nBottomBotHeight=" << G::SideWidth + 1 << "\r\n";
     o << "TextBack=textback.bmp\r\nTextShift=30\r\nTextShiftVert=0\r\nTextRightClip=100\r\n";
     o << "TextAlignment=2\r\nTextbackground=0\r\nTXTBackleft=0\r\nTXTBackRight=0\r\n";
     auto channels = [&](const char* key, Pixel c) {
-        o << key << "R=" << skin::PixelR(c) << "\r\n" << key << "G=" << skin::PixelG(c) << "\r\n"
+        o << key << "R=" << skin::PixelR(c) << "\r\n"
+          << key << "G=" << skin::PixelG(c) << "\r\n"
           << key << "B=" << skin::PixelB(c) << "\r\n";
     };
     channels("ActiveText", pal.titleText);
@@ -73,8 +75,8 @@ std::string Description(const Palette& pal) {
     const int step = G::CaptionButtonW + 2;
     auto button = [&](int n, int action, int xcoord, int visibility, int visibility1, const char* image) {
         o << "\r\n[BUTTON" << n << "]\r\nAction=" << action << "\r\nAlign=1\r\nXcoord=" << xcoord
-          << "\r\nYcoord=" << G::CaptionButtonY << "\r\nVisibility=" << visibility
-          << "\r\nVisibility1=" << visibility1 << "\r\nframe=4\r\nButtonImage=" << image << "\r\n";
+          << "\r\nYcoord=" << G::CaptionButtonY << "\r\nVisibility=" << visibility << "\r\nVisibility1=" << visibility1
+          << "\r\nframe=4\r\nButtonImage=" << image << "\r\n";
     };
     const int right = G::SideWidth + 2 + G::CaptionButtonW;
     button(0, 0, right, 0, 0, "close.bmp");

@@ -17,32 +17,30 @@ void DrawCaptionGlyph(Painter& p, Glyph g, float cx, float cy, float size, Pixel
     float h = size / 2;
     const float w = 1.3f;
     switch (g) {
-        case Glyph::Close:
-            p.Line(cx - h, cy - h, cx + h, cy + h, w + 0.2f, c);
-            p.Line(cx - h, cy + h, cx + h, cy - h, w + 0.2f, c);
-            break;
-        case Glyph::Maximize:
-            p.Shape([=](float x, float y) {
-                        return std::abs(SdRoundRect(x, y, cx - h, cy - h, cx + h, cy + h, 1.5f)) - w / 2;
-                    },
-                    c, int(cx - h - 2), int(cy - h - 2), int(cx + h + 3), int(cy + h + 3));
-            break;
-        case Glyph::Restore: {
-            float s = h * 0.8f, d = h * 0.45f;
-            // The back window shows only above and to the right of the front one.
-            p.Line(cx - s + d, cy - s - d, cx + s + d, cy - s - d, w, c);
-            p.Line(cx + s + d, cy - s - d, cx + s + d, cy + s - d, w, c);
-            p.Shape([=](float x, float y) {
-                        return std::abs(SdRoundRect(x, y, cx - s - d * 0.4f, cy - s + d * 0.4f, cx + s - d * 0.4f,
-                                                    cy + s + d * 0.4f, 1.2f)) -
-                               w / 2;
-                    },
-                    c, int(cx - h - 3), int(cy - h - 3), int(cx + h + 3), int(cy + h + 3));
-            break;
-        }
-        case Glyph::Minimize:
-            p.Line(cx - h, cy + 0.5f, cx + h, cy + 0.5f, w, c);
-            break;
+    case Glyph::Close:
+        p.Line(cx - h, cy - h, cx + h, cy + h, w + 0.2f, c);
+        p.Line(cx - h, cy + h, cx + h, cy - h, w + 0.2f, c);
+        break;
+    case Glyph::Maximize:
+        p.Shape(
+            [=](float x, float y) { return std::abs(SdRoundRect(x, y, cx - h, cy - h, cx + h, cy + h, 1.5f)) - w / 2; },
+            c, int(cx - h - 2), int(cy - h - 2), int(cx + h + 3), int(cy + h + 3));
+        break;
+    case Glyph::Restore: {
+        float s = h * 0.8f, d = h * 0.45f;
+        // The back window shows only above and to the right of the front one.
+        p.Line(cx - s + d, cy - s - d, cx + s + d, cy - s - d, w, c);
+        p.Line(cx + s + d, cy - s - d, cx + s + d, cy + s - d, w, c);
+        p.Shape(
+            [=](float x, float y) {
+                return std::abs(SdRoundRect(x, y, cx - s - d * 0.4f, cy - s + d * 0.4f, cx + s - d * 0.4f,
+                                            cy + s + d * 0.4f, 1.2f)) -
+                       w / 2;
+            },
+            c, int(cx - h - 3), int(cy - h - 3), int(cx + h + 3), int(cy + h + 3));
+        break;
+    }
+    case Glyph::Minimize: p.Line(cx - h, cy + 0.5f, cx + h, cy + 0.5f, w, c); break;
     }
 }
 
@@ -52,11 +50,12 @@ Surface CaptionButton(const Palette& pal, Glyph g, int w, int h, float glyphSize
     return Strip(w, h, 4, false, mid, [&](Painter& p, int i, int x, int y) {
         const bool close = g == Glyph::Close;
         Pixel glyph = pal.captionGlyph;
-        if (i == 1) {   // pressed
-            p.RoundFill(x + 1.0f, y + 1.0f, x + w - 1.0f, y + h - 1.0f, 4, close ? Darker(pal.closeHot, 0.2f) : pal.captionDown,
+        if (i == 1) {  // pressed
+            p.RoundFill(x + 1.0f, y + 1.0f, x + w - 1.0f, y + h - 1.0f, 4,
+                        close ? Darker(pal.closeHot, 0.2f) : pal.captionDown,
                         close ? Darker(pal.closeHot, 0.2f) : pal.captionDown);
             if (close) glyph = Hex(0xFFFFFF);
-        } else if (i == 2) {   // hot
+        } else if (i == 2) {  // hot
             p.RoundFill(x + 1.0f, y + 1.0f, x + w - 1.0f, y + h - 1.0f, 4, close ? pal.closeHot : pal.captionHot,
                         close ? pal.closeHot : pal.captionHot);
             if (close) glyph = Hex(0xFFFFFF);
@@ -82,7 +81,7 @@ Surface TopBorder(const Palette& pal) {
         c.RoundFill(0, 0, float(w), float(h + 10), 8, frame, frame);
         c.Shape([&](float px, float py) { return SdRoundRect(px, py, 1, 1, float(w - 1), float(h + 10), 7); },
                 [&](int, int py) { return Mix(top, bottom, float(py) / float(h - 1)); }, 0, 0, w, h);
-        c.Rect(8, 1, w - 8, 2, Lighter(top, 0.5f));   // a soft highlight under the top edge
+        c.Rect(8, 1, w - 8, 2, Lighter(top, 0.5f));  // a soft highlight under the top edge
         c.Rect(1, h - 1, w - 1, h, Mix(bottom, frame, 0.35f));
         skin::Copy(strip, 0, i * h, cell, cell.Bounds());
     }

@@ -5,9 +5,7 @@
 
 namespace skingen {
 
-Rgb ToRgb(Pixel p) {
-    return {float(skin::PixelR(p)), float(skin::PixelG(p)), float(skin::PixelB(p))};
-}
+Rgb ToRgb(Pixel p) { return {float(skin::PixelR(p)), float(skin::PixelG(p)), float(skin::PixelB(p))}; }
 
 Pixel ToPixel(Rgb c) {
     auto ch = [](float v) { return int(std::lround(std::clamp(v, 0.0f, 255.0f))); };
@@ -32,9 +30,7 @@ float SdRoundRect(float x, float y, float x0, float y0, float x1, float y1, floa
     return outside + std::min(std::max(qx, qy), 0.0f) - radius;
 }
 
-float SdCircle(float x, float y, float cx, float cy, float radius) {
-    return std::hypot(x - cx, y - cy) - radius;
-}
+float SdCircle(float x, float y, float cx, float cy, float radius) { return std::hypot(x - cx, y - cy) - radius; }
 
 float SdSegment(float x, float y, float ax, float ay, float bx, float by, float halfWidth) {
     float px = x - ax, py = y - ay, dx = bx - ax, dy = by - ay;
@@ -48,14 +44,14 @@ void Painter::Blend(int x, int y, Pixel colour, float coverage) {
     coverage = std::min(coverage, 1.0f);
     Pixel under = s_.At(x, y);
     if (under == skin::kMagenta) {
-        if (coverage < 0.5f) return;   // never a pink fringe: the edge stays transparent
+        if (coverage < 0.5f) return;  // never a pink fringe: the edge stays transparent
         under = edgeBg_;
     }
     s_.Set(x, y, Mix(under, colour, coverage));
 }
 
-void Painter::Shape(const std::function<float(float, float)>& sd, const std::function<Pixel(int, int)>& colour,
-                    int x0, int y0, int x1, int y1) {
+void Painter::Shape(const std::function<float(float, float)>& sd, const std::function<Pixel(int, int)>& colour, int x0,
+                    int y0, int x1, int y1) {
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);
     x1 = std::min(x1, s_.Width());
@@ -69,18 +65,18 @@ void Painter::Shape(const std::function<float(float, float)>& sd, const std::fun
 }
 
 void Painter::Shape(const std::function<float(float, float)>& sd, Pixel colour, int x0, int y0, int x1, int y1) {
-    Shape(sd, [colour](int, int) { return colour; }, x0, y0, x1, y1);
+    Shape(
+        sd, [colour](int, int) { return colour; }, x0, y0, x1, y1);
 }
 
 void Painter::RoundFill(float x0, float y0, float x1, float y1, float radius, Pixel top, Pixel bottom) {
     float h = std::max(y1 - y0 - 1, 1.0f);
     Shape([=](float x, float y) { return SdRoundRect(x, y, x0, y0, x1, y1, radius); },
-          [=](int, int y) { return Mix(top, bottom, std::clamp((float(y) - y0) / h, 0.0f, 1.0f)); },
-          int(x0) - 1, int(y0) - 1, int(x1) + 1, int(y1) + 1);
+          [=](int, int y) { return Mix(top, bottom, std::clamp((float(y) - y0) / h, 0.0f, 1.0f)); }, int(x0) - 1,
+          int(y0) - 1, int(x1) + 1, int(y1) + 1);
 }
 
-void Painter::RoundRect(float x0, float y0, float x1, float y1, float radius, Pixel border, Pixel top,
-                        Pixel bottom) {
+void Painter::RoundRect(float x0, float y0, float x1, float y1, float radius, Pixel border, Pixel top, Pixel bottom) {
     RoundFill(x0, y0, x1, y1, radius, border, border);
     RoundFill(x0 + 1, y0 + 1, x1 - 1, y1 - 1, std::max(radius - 1, 0.0f), top, bottom);
 }
@@ -88,8 +84,8 @@ void Painter::RoundRect(float x0, float y0, float x1, float y1, float radius, Pi
 void Painter::Line(float ax, float ay, float bx, float by, float width, Pixel colour) {
     float hw = width / 2;
     Shape([=](float x, float y) { return SdSegment(x, y, ax, ay, bx, by, hw); }, colour,
-          int(std::min(ax, bx) - width - 1), int(std::min(ay, by) - width - 1),
-          int(std::max(ax, bx) + width + 2), int(std::max(ay, by) + width + 2));
+          int(std::min(ax, bx) - width - 1), int(std::min(ay, by) - width - 1), int(std::max(ax, bx) + width + 2),
+          int(std::max(ay, by) + width + 2));
 }
 
 void Painter::Disc(float cx, float cy, float radius, Pixel colour) {
@@ -110,34 +106,62 @@ void Painter::Rect(int x0, int y0, int x1, int y1, Pixel colour) { Gradient(x0, 
 void DrawChevron(Painter& p, float cx, float cy, float size, Chevron dir, Pixel colour, float width) {
     float a = size / 2, b = size / 4;
     switch (dir) {
-        case Chevron::Down:
-            p.Line(cx - a, cy - b, cx, cy + b, width, colour);
-            p.Line(cx, cy + b, cx + a, cy - b, width, colour);
-            break;
-        case Chevron::Up:
-            p.Line(cx - a, cy + b, cx, cy - b, width, colour);
-            p.Line(cx, cy - b, cx + a, cy + b, width, colour);
-            break;
-        case Chevron::Left:
-            p.Line(cx + b, cy - a, cx - b, cy, width, colour);
-            p.Line(cx - b, cy, cx + b, cy + a, width, colour);
-            break;
-        case Chevron::Right:
-            p.Line(cx - b, cy - a, cx + b, cy, width, colour);
-            p.Line(cx + b, cy, cx - b, cy + a, width, colour);
-            break;
+    case Chevron::Down:
+        p.Line(cx - a, cy - b, cx, cy + b, width, colour);
+        p.Line(cx, cy + b, cx + a, cy - b, width, colour);
+        break;
+    case Chevron::Up:
+        p.Line(cx - a, cy + b, cx, cy - b, width, colour);
+        p.Line(cx, cy - b, cx + a, cy + b, width, colour);
+        break;
+    case Chevron::Left:
+        p.Line(cx + b, cy - a, cx - b, cy, width, colour);
+        p.Line(cx - b, cy, cx + b, cy + a, width, colour);
+        break;
+    case Chevron::Right:
+        p.Line(cx - b, cy - a, cx + b, cy, width, colour);
+        p.Line(cx + b, cy, cx - b, cy + a, width, colour);
+        break;
     }
 }
 
 void DrawTriangle(Painter& p, float cx, float cy, float size, Chevron dir, Pixel colour) {
     // Three half-planes of a triangle, as a distance bound.
     float a = size / 2, b = size / 4;
-    float ax, ay, bx, by, qx, qy;   // base ends and tip
+    float ax, ay, bx, by, qx, qy;  // base ends and tip
     switch (dir) {
-        case Chevron::Down: ax = cx - a; ay = cy - b; bx = cx + a; by = cy - b; qx = cx; qy = cy + b; break;
-        case Chevron::Up: ax = cx - a; ay = cy + b; bx = cx + a; by = cy + b; qx = cx; qy = cy - b; break;
-        case Chevron::Left: ax = cx + b; ay = cy - a; bx = cx + b; by = cy + a; qx = cx - b; qy = cy; break;
-        default: ax = cx - b; ay = cy - a; bx = cx - b; by = cy + a; qx = cx + b; qy = cy; break;
+    case Chevron::Down:
+        ax = cx - a;
+        ay = cy - b;
+        bx = cx + a;
+        by = cy - b;
+        qx = cx;
+        qy = cy + b;
+        break;
+    case Chevron::Up:
+        ax = cx - a;
+        ay = cy + b;
+        bx = cx + a;
+        by = cy + b;
+        qx = cx;
+        qy = cy - b;
+        break;
+    case Chevron::Left:
+        ax = cx + b;
+        ay = cy - a;
+        bx = cx + b;
+        by = cy + a;
+        qx = cx - b;
+        qy = cy;
+        break;
+    default:
+        ax = cx - b;
+        ay = cy - a;
+        bx = cx - b;
+        by = cy + a;
+        qx = cx + b;
+        qy = cy;
+        break;
     }
     auto edge = [](float x, float y, float x0, float y0, float x1, float y1, float ox, float oy) {
         // Distance from the line through (x0,y0)-(x1,y1), positive on the side away from (ox, oy).

@@ -20,10 +20,10 @@ struct Rgb {
 };
 Rgb ToRgb(Pixel p);
 Pixel ToPixel(Rgb c);
-Pixel Hex(unsigned rgb);                     // 0xRRGGBB
-Pixel Mix(Pixel a, Pixel b, float t);        // t = 0: a, t = 1: b
-Pixel Lighter(Pixel p, float t);             // towards white
-Pixel Darker(Pixel p, float t);              // towards black
+Pixel Hex(unsigned rgb);               // 0xRRGGBB
+Pixel Mix(Pixel a, Pixel b, float t);  // t = 0: a, t = 1: b
+Pixel Lighter(Pixel p, float t);       // towards white
+Pixel Darker(Pixel p, float t);        // towards black
 
 // Signed distances (negative inside).
 float SdRoundRect(float x, float y, float x0, float y0, float x1, float y1, float radius);
@@ -35,14 +35,13 @@ public:
     explicit Painter(Surface& target, Pixel edgeBackground) : s_(target), edgeBg_(edgeBackground) {}
 
     // Fills the shape; colour may vary with the pixel (gradients).
-    void Shape(const std::function<float(float, float)>& sd, const std::function<Pixel(int, int)>& colour,
-               int x0, int y0, int x1, int y1);
+    void Shape(const std::function<float(float, float)>& sd, const std::function<Pixel(int, int)>& colour, int x0,
+               int y0, int x1, int y1);
     void Shape(const std::function<float(float, float)>& sd, Pixel colour, int x0, int y0, int x1, int y1);
 
     // A rounded rectangle [x0, x1) x [y0, y1) with a 1-pixel border and a vertical
     // gradient fill from top to bottom.
-    void RoundRect(float x0, float y0, float x1, float y1, float radius, Pixel border, Pixel top,
-                   Pixel bottom);
+    void RoundRect(float x0, float y0, float x1, float y1, float radius, Pixel border, Pixel top, Pixel bottom);
     void RoundFill(float x0, float y0, float x1, float y1, float radius, Pixel top, Pixel bottom);
     void Line(float ax, float ay, float bx, float by, float width, Pixel colour);
     void Disc(float cx, float cy, float radius, Pixel colour);

@@ -9,13 +9,13 @@ namespace skingen {
 
 struct Palette {
     std::string name;
-    Pixel face;            // window background and button face
+    Pixel face;  // window background and button face
     Pixel text, textDisabled;
     Pixel accent, accentDark, accentText;
     Pixel titleTop, titleBottom, titleTopInactive, titleBottomInactive;
     Pixel titleText, titleTextInactive;
-    Pixel frame, frameInactive;     // the outline of the window
-    Pixel chrome, chromeInactive;   // side and bottom borders
+    Pixel frame, frameInactive;    // the outline of the window
+    Pixel chrome, chromeInactive;  // side and bottom borders
     Pixel captionGlyph, captionGlyphInactive, captionHot, captionDown, closeHot;
     Pixel menuBarTop, menuBarBottom, menuBarText;
     Pixel btnTop, btnBottom, btnBorder;
@@ -29,7 +29,7 @@ struct Palette {
     Pixel shadow, darkShadow, light;
 };
 
-Palette LightPalette();   // "iTunes": silver chrome, blue accent
-Palette DarkPalette();    // "Graphite": dark chrome, amber accent
+Palette LightPalette();  // "iTunes": silver chrome, blue accent
+Palette DarkPalette();   // "Graphite": dark chrome, amber accent
 
 }  // namespace skingen

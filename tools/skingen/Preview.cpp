@@ -66,7 +66,7 @@ Surface WindowMockup(const SkinFiles& files) {
 
     const int W = 420, H = 390;
     const Pixel face = skin::ColorToPixel(m.Colors[skin::csButtonFace]);
-    Surface s(W + 40, H + 20, Hex(0x9AA0A6));   // a desk behind the window
+    Surface s(W + 40, H + 20, Hex(0x9AA0A6));  // a desk behind the window
     Surface win(W, H, face);
 
     // Frame.
@@ -82,7 +82,7 @@ Surface WindowMockup(const SkinFiles& files) {
         if (b->Map.Empty() || b->Visibility == 100 || b->Visibility == 1) continue;
         const int cw = b->Map.Width() / std::max(b->Frame, 1);
         const int x = b->Align == 1 ? W - b->Xcoord : b->Xcoord;
-        const int k = b->Action == 0 ? 3 : 1;   // show the close button hot
+        const int k = b->Action == 0 ? 3 : 1;  // show the close button hot
         Cell(win, Rect::FromSize(x, b->Ycoord, cw, b->Map.Height()), b->Map, std::max(b->Frame, 1), k);
     }
 
@@ -137,8 +137,8 @@ Surface WindowMockup(const SkinFiles& files) {
         Nine(win, Rect::FromSize(cx0, cy0 + 100, 110, 16), m.Progress.get(), 2);
     }
     if (m.Track && m.TrackbarThumbHorz) {
-        skin::DrawRectH(win, Rect::FromSize(cx0 + 180, cy0 + 105, 110, m.Track->Map.Height()), m.Track->Map, false, 1, 1,
-                        Margins(*m.Track));
+        skin::DrawRectH(win, Rect::FromSize(cx0 + 180, cy0 + 105, 110, m.Track->Map.Height()), m.Track->Map, false, 1,
+                        1, Margins(*m.Track));
         const auto& t = *m.TrackbarThumbHorz;
         Cell(win, Rect::FromSize(cx0 + 220, cy0 + 98, t.Map.Width() / 5, t.Map.Height()), t.Map, 5, 2);
     }

@@ -9,26 +9,26 @@
 namespace skingen {
 
 struct SkinImage {
-    std::string file;   // member name, e.g. "top.bmp"
+    std::string file;  // member name, e.g. "top.bmp"
     Surface image;
 };
 
 struct SkinFiles {
     std::vector<SkinImage> images;
-    std::string description;   // the skin.ini text
+    std::string description;  // the skin.ini text
 };
 
 // Geometry shared by the images and the description.
 struct Geometry {
     static constexpr int TitleHeight = 30;
     static constexpr int TopCellWidth = 120;
-    static constexpr int TopCorner = 10;      // fixed columns at each end of the title strip
+    static constexpr int TopCorner = 10;  // fixed columns at each end of the title strip
     static constexpr int SideWidth = 4;
     static constexpr int BottomHeight = 4;
     static constexpr int CaptionButtonW = 28;
     static constexpr int CaptionButtonH = 20;
     static constexpr int CaptionButtonY = 5;
-    static constexpr int MenuColumn = 26;     // the menu items' image column
+    static constexpr int MenuColumn = 26;  // the menu items' image column
 };
 
 // A strip of n cells of w x h, side by side (or stacked), each drawn by draw(painter,

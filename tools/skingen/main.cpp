@@ -54,8 +54,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        for (const auto& pal : {skingen::LightPalette(), skingen::DarkPalette()})
-            WriteSkin(pal, argv[1], argv[2]);
+        for (const auto& pal : {skingen::LightPalette(), skingen::DarkPalette()}) WriteSkin(pal, argv[1], argv[2]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "skingen: %s\n", e.what());
         return 1;

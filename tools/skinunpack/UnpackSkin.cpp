@@ -13,26 +13,21 @@ namespace fs = std::filesystem;
 namespace {
 
 // Member names come from the file: only a plain name may become a file in the folder.
-bool IsPlainFileName(const std::string& name)
-{
-    if (name.empty() || name == "." || name == "..")
-        return false;
+bool IsPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
     for (char ch : name)
-        if (ch == '/' || ch == '\\' || ch == ':' || uint8_t(ch) < ' ')
-            return false;
+        if (ch == '/' || ch == '\\' || ch == ':' || uint8_t(ch) < ' ') return false;
     return true;
 }
 
-std::string Where(size_t index, int32_t size)
-{
+std::string Where(size_t index, int32_t size) {
     return "элемент " + std::to_string(index + 1) + " (" + std::to_string(size) + " байт)";
 }
 
 }  // namespace
 
 TUnpackResult UnpackSkin(const TSkinReader& reader, const fs::path& dir,
-                         const std::function<void(const std::string&)>& warn)
-{
+                         const std::function<void(const std::string&)>& warn) {
     TUnpackResult result;
     std::set<std::string> written;
     std::vector<uint8_t> bytes;
@@ -62,8 +57,7 @@ TUnpackResult UnpackSkin(const TSkinReader& reader, const fs::path& dir,
         std::ofstream out(target, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         out.close();
-        if (!out)
-            throw Exception("не удалось записать файл «" + name + "»");
+        if (!out) throw Exception("не удалось записать файл «" + name + "»");
         ++result.written;
     }
     return result;

@@ -8,8 +8,8 @@
 class TSkinReader;
 
 struct TUnpackResult {
-    int written = 0;   // members written to the folder
-    int skipped = 0;   // members not written: unnamed, unsafe names, repeated names
+    int written = 0;  // members written to the folder
+    int skipped = 0;  // members not written: unnamed, unsafe names, repeated names
 };
 
 // Writes every member with a plain file name into `dir` (which must exist). A member

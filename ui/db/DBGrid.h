@@ -27,14 +27,14 @@
 #include "ui/WinControl.h"
 
 enum TDBGridOption : unsigned {
-    dgTitles = 1,                 // the title row
-    dgIndicator = 2,              // the indicator column at the left (marks the current row)
-    dgColumnResize = 4,           // the user drags a title divider to change a column's width
+    dgTitles = 1,        // the title row
+    dgIndicator = 2,     // the indicator column at the left (marks the current row)
+    dgColumnResize = 4,  // the user drags a title divider to change a column's width
     dgColLines = 8,
     dgRowLines = 16,
-    dgRowSelect = 32,             // the whole current row is selected, not one cell
-    dgAlwaysShowSelection = 64,   // the selection stays visible without the focus
-    dgConfirmDelete = 128,        // Ctrl+Delete asks "Delete record?" first
+    dgRowSelect = 32,            // the whole current row is selected, not one cell
+    dgAlwaysShowSelection = 64,  // the selection stays visible without the focus
+    dgConfirmDelete = 128,       // Ctrl+Delete asks "Delete record?" first
 };
 using TDBGridOptions = unsigned;
 constexpr TDBGridOptions kDefaultDBGridOptions =
@@ -177,7 +177,7 @@ private:
     std::unique_ptr<TGridDataLink> link_;
     std::vector<std::unique_ptr<TColumn>> declared_;
     mutable std::vector<std::unique_ptr<TColumn>> autoColumns_;
-    std::map<std::string, int> autoWidths_;   // widths the user gave to columns without a table
+    std::map<std::string, int> autoWidths_;  // widths the user gave to columns without a table
     TDBGridOptions options_ = kDefaultDBGridOptions;
     bool readOnly_ = false;
     TFont titleFont_;
@@ -186,13 +186,13 @@ private:
     int leftOffset_ = 0;
     int selectedIndex_ = 0;
     int lastCurrent_ = -1;
-    int resizeColumn_ = -1;   // the column whose width the user drags
+    int resizeColumn_ = -1;  // the column whose width the user drags
     int resizeStartX_ = 0;
     int resizeStartWidth_ = 0;
-    int clickRow_ = -1;       // the data row under the last button-down, for CellClick
+    int clickRow_ = -1;  // the data row under the last button-down, for CellClick
     int clickColumn_ = -1;
     int wheelRest_ = 0;
-    mutable int fontHeight_ = -1;   // text heights of the fonts, measured on first use
+    mutable int fontHeight_ = -1;  // text heights of the fonts, measured on first use
     mutable int titleFontHeight_ = -1;
 };
 

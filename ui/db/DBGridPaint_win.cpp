@@ -121,7 +121,8 @@ void TCustomDBGrid::PaintWindow(HDC dc) {
             if (selCell && focused) DrawFocusRect(dc, &cell);
             if (options_ & dgColLines) FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, line);
         }
-        if (options_ & dgRowLines) FillSolid(dc, {indW, y + rowH - 1, std::min<int>(rc.right, dataRight), y + rowH}, line);
+        if (options_ & dgRowLines)
+            FillSolid(dc, {indW, y + rowH - 1, std::min<int>(rc.right, dataRight), y + rowH}, line);
         SelectClipRgn(dc, nullptr);
         if (indW) {
             if (options_ & dgRowLines) FillSolid(dc, {0, y + rowH - 1, indW - 1, y + rowH}, titleLine);

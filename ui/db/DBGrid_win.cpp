@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int kCellPadding = 3;
-constexpr int kDividerSlack = 3;   // pixels on each side of a title divider that grab it
+constexpr int kDividerSlack = 3;  // pixels on each side of a title divider that grab it
 constexpr int kMinColumnWidth = 8;
 
 int TextHeightOf(const TFont& font) {
@@ -414,7 +414,7 @@ bool TCustomDBGrid::Dispatch(TMessage& m) {
     return DispatchTo(this, table, m) || TWinControl::Dispatch(m);
 }
 
-void TCustomDBGrid::WMEraseBkgnd(TMessage& m) { m.Result = 1; }   // everything is painted off screen
+void TCustomDBGrid::WMEraseBkgnd(TMessage& m) { m.Result = 1; }  // everything is painted off screen
 
 void TCustomDBGrid::WMPaint(TMessage& m) {
     if (m.WParam) {
@@ -525,8 +525,10 @@ void TCustomDBGrid::WMLButtonDown(TMessage& m) {
     int row = RowAtY(p.y);
     int col = ColumnAtX(p.x);
     if (row >= 0) {
-        if (col >= 0 && !(options_ & dgRowSelect)) SetSelectedIndex(col);
-        else if (col >= 0) selectedIndex_ = col;
+        if (col >= 0 && !(options_ & dgRowSelect))
+            SetSelectedIndex(col);
+        else if (col >= 0)
+            selectedIndex_ = col;
         MoveTo(row);
         clickRow_ = row;
         clickColumn_ = col;
@@ -659,10 +661,11 @@ void TCustomDBGrid::DeleteCurrentRow() {
     TDataSet* ds = DataSet();
     if (readOnly_ || !ds || !ds->CanModify() || ds->IsEmpty()) return;
     if (options_ & dgConfirmDelete) {
-        int answer = Application ? Application->MessageBox("Delete record?", "Confirm", MB_OKCANCEL | MB_ICONQUESTION)
-                                 : ::MessageBoxW(Handle(), L"Delete record?", L"Confirm", MB_OKCANCEL | MB_ICONQUESTION);
+        int answer = Application
+                         ? Application->MessageBox("Delete record?", "Confirm", MB_OKCANCEL | MB_ICONQUESTION)
+                         : ::MessageBoxW(Handle(), L"Delete record?", L"Confirm", MB_OKCANCEL | MB_ICONQUESTION);
         if (answer != IDOK) return;
-        ds = DataSet();   // the box ran messages: the dataset may be gone or closed
+        ds = DataSet();  // the box ran messages: the dataset may be gone or closed
         if (!ds || !ds->CanModify() || ds->IsEmpty()) return;
     }
     ds->Delete();

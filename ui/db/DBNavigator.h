@@ -23,7 +23,7 @@
 
 enum TNavigateBtn { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel };
 constexpr int kNavigateButtonCount = 9;
-using TNavButtonSet = unsigned;   // bit (1u << button)
+using TNavButtonSet = unsigned;  // bit (1u << button)
 constexpr TNavButtonSet kAllNavButtons = (1u << kNavigateButtonCount) - 1;
 
 using TNavClickEvent = std::function<void(TComponent* Sender, TNavigateBtn Button)>;

@@ -7,8 +7,8 @@
 namespace {
 
 const char* const kDefaultHints[kNavigateButtonCount] = {
-    "First record", "Prior record", "Next record", "Last record", "Insert record",
-    "Delete record", "Edit record", "Post edit", "Cancel edit",
+    "First record",  "Prior record", "Next record", "Last record", "Insert record",
+    "Delete record", "Edit record",  "Post edit",   "Cancel edit",
 };
 
 COLORREF Blend(COLORREF a, COLORREF b, int percentOfB) {
@@ -84,12 +84,9 @@ TNavButton::TNavButton(TDBNavigator* navigator, TNavigateBtn kind)
 
 bool TNavButton::Dispatch(TMessage& m) {
     static const TMessageHandler<TNavButton> table[] = {
-        {WM_LBUTTONDOWN, &TNavButton::WMLButtonDown},
-        {WM_LBUTTONDBLCLK, &TNavButton::WMLButtonDown},
-        {WM_LBUTTONUP, &TNavButton::WMLButtonUp},
-        {WM_MOUSEMOVE, &TNavButton::WMMouseMoveBtn},
-        {CM_MOUSEENTER, &TNavButton::CMMouseLeaveBtn},
-        {CM_MOUSELEAVE, &TNavButton::CMMouseLeaveBtn},
+        {WM_LBUTTONDOWN, &TNavButton::WMLButtonDown},  {WM_LBUTTONDBLCLK, &TNavButton::WMLButtonDown},
+        {WM_LBUTTONUP, &TNavButton::WMLButtonUp},      {WM_MOUSEMOVE, &TNavButton::WMMouseMoveBtn},
+        {CM_MOUSEENTER, &TNavButton::CMMouseLeaveBtn}, {CM_MOUSELEAVE, &TNavButton::CMMouseLeaveBtn},
     };
     return DispatchTo(this, table, m) || TGraphicControl::Dispatch(m);
 }
@@ -228,7 +225,7 @@ bool TDBNavigator::ButtonEnabled(TNavigateBtn button) const {
     TDataSet* ds = link_->DataSet();
     bool browse = ds->State() == TDataSetState::dsBrowse;
     bool editing = ds->State() == TDataSetState::dsEdit || ds->State() == TDataSetState::dsInsert;
-    int row = ds->RecNo();   // 0 while a new row is pending
+    int row = ds->RecNo();  // 0 while a new row is pending
     int count = ds->RecordCount();
     switch (button) {
     case nbFirst:

@@ -13,9 +13,7 @@ private:
     TDBText& text_;
 };
 
-TDBText::TDBText(TComponent* owner) : TLabel(owner), link_(std::make_unique<TTextDataLink>(*this)) {
-    SetCaption("");
-}
+TDBText::TDBText(TComponent* owner) : TLabel(owner), link_(std::make_unique<TTextDataLink>(*this)) { SetCaption(""); }
 
 TDBText::~TDBText() { link_->SetDataSource(nullptr); }
 
@@ -41,5 +39,5 @@ void TDBText::Refresh() {
     if (Destroying()) return;
     TField* f = Field();
     SetCaption(f ? f->DisplayText() : std::string());
-    if (AutoSize()) SetAutoSize(true);   // also when the text stayed the same but the bounds were set
+    if (AutoSize()) SetAutoSize(true);  // also when the text stayed the same but the bounds were set
 }

@@ -23,7 +23,7 @@ bool TRzDBGrid::Dispatch(TMessage& m) {
 }
 
 void TRzDBGrid::WMNCPaint(TMessage& m) {
-    DefaultHandler(m);   // the scroll bars
+    DefaultHandler(m);  // the scroll bars
     HDC dc = GetWindowDC(Handle());
     if (!dc) return;
     RECT w;

@@ -15,21 +15,41 @@
 #include "ui/layout/LayoutBinding.h"
 
 enum class TLayoutKind {
-    Label, Button, Edit, ListBox, ComboBoxList, ComboBox,
+    Label,
+    Button,
+    Edit,
+    ListBox,
+    ComboBoxList,
+    ComboBox,
     // Framed tool-bar button with a drop-down menu (TRzMenuToolbarButton); its glyph and
     // DropDownMenu are set by the window's code after building.
     MenuToolbarButton,
     // Menus are components, not controls: a PopupMenu row makes a TPopupMenu; a MenuItem
     // row makes a TMenuItem (caption, hint, visible, onClick) added to the menu or item
     // its `parent` member holds.
-    PopupMenu, MenuItem,
+    PopupMenu,
+    MenuItem,
     // Data-bound controls; their data source, fields, columns and options are set by the
     // window's code after building (see ui/db/DBGrid.h, DBNavigator.h, DBText.h).
-    DBGrid, RzDBGrid, DBNavigator, DBText,
+    DBGrid,
+    RzDBGrid,
+    DBNavigator,
+    DBText,
     // Input controls and containers (row settings below: alignment, autoSize, maxLength,
     // readOnly, items, itemIndex, spin, bevel, glyph, stretch, onKeyPress, color).
-    BitBtn, RzEdit, RzButton, RzBitBtn, RzComboBox, RzComboBoxList, RzSpinEdit, GroupBox, RzGroupBox, Panel,
-    RzPanel, StaticText, Image
+    BitBtn,
+    RzEdit,
+    RzButton,
+    RzBitBtn,
+    RzComboBox,
+    RzComboBoxList,
+    RzSpinEdit,
+    GroupBox,
+    RzGroupBox,
+    Panel,
+    RzPanel,
+    StaticText,
+    Image
 };
 
 struct TFormLayout {
@@ -50,7 +70,7 @@ struct TFormLayout {
 struct TFontSetting {
     int size = 0;
     unsigned style = 0;
-    TColor color = clDefault;   // clDefault: the parent's colour
+    TColor color = clDefault;  // clDefault: the parent's colour
 };
 
 // Spin edit settings of a row: range, steps, digits after the separator, first value.
@@ -68,43 +88,43 @@ struct TSpinSetting {
 struct TBevelSetting {
     TBevelCut inner = TBevelCut::bvNone;
     TBevelCut outer = TBevelCut::bvRaised;
-    int width = 1;         // bevel width
-    int borderWidth = 0;   // space around the client area
+    int width = 1;        // bevel width
+    int borderWidth = 0;  // space around the client area
 };
 
 struct TLayoutRow {
-    TLayoutMember member;   // LAYOUT_MEMBER(TWindow, Name): the component's name and its member
+    TLayoutMember member;  // LAYOUT_MEMBER(TWindow, Name): the component's name and its member
     TLayoutKind kind;
     int left;
     int top;
-    int width = 0;    // 0: the kind's default size
+    int width = 0;  // 0: the kind's default size
     int height = 0;
     const char* caption = "";
     TFontSetting font = {};
-    int tab = -1;     // position in the tab order; -1: not a tab stop
+    int tab = -1;  // position in the tab order; -1: not a tab stop
     const char* hint = "";
     TLayoutHandler onClick = {};
     TLayoutHandler onChange = {};
     bool visible = true;
     TModalResult modalResult = mrNone;
     bool isDefault = false;
-    TLayoutParent parent = {};   // the member holding the container (or menu); none = the form
+    TLayoutParent parent = {};  // the member holding the container (or menu); none = the form
     // Settings of particular kinds.
-    TAlignment alignment = TAlignment::taLeftJustify;   // labels, edits, static texts
-    bool autoSize = true;       // labels and static texts take the size of their text
-    bool transparent = false;   // labels: the parent shows through
-    bool wordWrap = false;      // labels
-    int maxLength = 0;          // edits: 0 = no limit
-    bool readOnly = false;      // edits
-    const char* items = "";     // combo boxes: the entries, separated by '\n'
-    int itemIndex = -1;         // combo boxes: the entry selected at first
-    TSpinSetting spin = {};     // spin edits
-    TBevelSetting bevel = {};   // panels, group boxes (borderWidth)
-    const char* glyph = "";     // glyph buttons: bitmap resource; pictures: icon or bitmap resource
-    bool stretch = false;       // pictures
-    TLayoutKeyHandler onKeyPress = {};   // edits, spin edits, combo boxes
-    TColor color = clDefault;   // the control's colour; clDefault keeps the kind's
-    TStaticBorderStyle staticBorder = TStaticBorderStyle::sbsNone;   // static texts: sbsSunken for a sunken border
+    TAlignment alignment = TAlignment::taLeftJustify;  // labels, edits, static texts
+    bool autoSize = true;                              // labels and static texts take the size of their text
+    bool transparent = false;                          // labels: the parent shows through
+    bool wordWrap = false;                             // labels
+    int maxLength = 0;                                 // edits: 0 = no limit
+    bool readOnly = false;                             // edits
+    const char* items = "";                            // combo boxes: the entries, separated by '\n'
+    int itemIndex = -1;                                // combo boxes: the entry selected at first
+    TSpinSetting spin = {};                            // spin edits
+    TBevelSetting bevel = {};                          // panels, group boxes (borderWidth)
+    const char* glyph = "";             // glyph buttons: bitmap resource; pictures: icon or bitmap resource
+    bool stretch = false;               // pictures
+    TLayoutKeyHandler onKeyPress = {};  // edits, spin edits, combo boxes
+    TColor color = clDefault;           // the control's colour; clDefault keeps the kind's
+    TStaticBorderStyle staticBorder = TStaticBorderStyle::sbsNone;  // static texts: sbsSunken for a sunken border
 };
 
 // Makes a control of a kind, owned by `owner`, with the kind's default size.

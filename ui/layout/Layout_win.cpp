@@ -9,9 +9,7 @@
 #include "ui/Edit.h"
 #include "ui/Menus.h"
 
-bool IsNonVisualKind(TLayoutKind kind) {
-    return kind == TLayoutKind::PopupMenu || kind == TLayoutKind::MenuItem;
-}
+bool IsNonVisualKind(TLayoutKind kind) { return kind == TLayoutKind::PopupMenu || kind == TLayoutKind::MenuItem; }
 
 TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, TComponent* parent,
                                const char* caption, const char* hint, bool visible, TNotifyEvent onClick) {
@@ -128,8 +126,8 @@ void BuildForm(TCustomForm& form, const TFormLayout& layout, std::span<const TLa
         const char* name = row.member.Name();
         if (IsNonVisualKind(row.kind)) {
             TComponent* parent = row.parent ? row.parent.Read(form, name) : nullptr;
-            row.member.Store(form, CreateNonVisualRow(form, row.kind, name, parent, row.caption, row.hint,
-                                                      row.visible, row.onClick.For(form)));
+            row.member.Store(form, CreateNonVisualRow(form, row.kind, name, parent, row.caption, row.hint, row.visible,
+                                                      row.onClick.For(form)));
             continue;
         }
         TControl* c = CreateLayoutControl(row.kind, &form);

@@ -43,7 +43,7 @@ bool TRzButton::Dispatch(TMessage& m) {
 }
 
 void TRzButton::CMMouseChanged(TMessage& m) {
-    TCustomDrawnButton::Dispatch(m);   // keeps MouseInControl
+    TCustomDrawnButton::Dispatch(m);  // keeps MouseInControl
     Invalidate();
 }
 

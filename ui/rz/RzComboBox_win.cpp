@@ -16,12 +16,9 @@ void TRzComboBox::SetFrameFocusColor(TColor c) {
 
 bool TRzComboBox::Dispatch(TMessage& m) {
     static const TMessageHandler<TRzComboBox> table[] = {
-        {WM_PAINT, &TRzComboBox::WMPaintFramed},
-        {WM_SETFOCUS, &TRzComboBox::WMFocusRepaint},
-        {WM_KILLFOCUS, &TRzComboBox::WMFocusRepaint},
-        {CM_ENABLEDCHANGED, &TRzComboBox::WMFocusRepaint},
-        {CM_MOUSEENTER, &TRzComboBox::WMFocusRepaint},
-        {CM_MOUSELEAVE, &TRzComboBox::WMFocusRepaint},
+        {WM_PAINT, &TRzComboBox::WMPaintFramed},       {WM_SETFOCUS, &TRzComboBox::WMFocusRepaint},
+        {WM_KILLFOCUS, &TRzComboBox::WMFocusRepaint},  {CM_ENABLEDCHANGED, &TRzComboBox::WMFocusRepaint},
+        {CM_MOUSEENTER, &TRzComboBox::WMFocusRepaint}, {CM_MOUSELEAVE, &TRzComboBox::WMFocusRepaint},
     };
     return DispatchTo(this, table, m) || TCustomComboBox::Dispatch(m);
 }

@@ -50,12 +50,9 @@ HBRUSH TRzEdit::FocusBrush() {
 
 bool TRzEdit::Dispatch(TMessage& m) {
     static const TMessageHandler<TRzEdit> table[] = {
-        {WM_NCCALCSIZE, &TRzEdit::WMNCCalcSize},
-        {WM_NCPAINT, &TRzEdit::WMNCPaint},
-        {WM_SETFOCUS, &TRzEdit::WMFocusFrame},
-        {WM_KILLFOCUS, &TRzEdit::WMFocusFrame},
-        {CM_ENABLEDCHANGED, &TRzEdit::WMFocusFrame},
-        {CN_CTLCOLOREDIT, &TRzEdit::CNCtlColorFocus},
+        {WM_NCCALCSIZE, &TRzEdit::WMNCCalcSize},        {WM_NCPAINT, &TRzEdit::WMNCPaint},
+        {WM_SETFOCUS, &TRzEdit::WMFocusFrame},          {WM_KILLFOCUS, &TRzEdit::WMFocusFrame},
+        {CM_ENABLEDCHANGED, &TRzEdit::WMFocusFrame},    {CN_CTLCOLOREDIT, &TRzEdit::CNCtlColorFocus},
         {CN_CTLCOLORSTATIC, &TRzEdit::CNCtlColorFocus},
     };
     return DispatchTo(this, table, m) || TCustomEdit::Dispatch(m);

@@ -107,7 +107,7 @@ private:
     long double pageIncrement_ = 10;
     int decimals_ = 0;
     bool allowKeyEdit_ = true;
-    int wheelRest_ = 0;   // wheel movement short of a whole notch
+    int wheelRest_ = 0;  // wheel movement short of a whole notch
 };
 
 // The decimal separator of the user's regional settings as one UTF-16 character.

@@ -215,19 +215,16 @@ void TRzSpinEdit::PlaceButtons() {
 
 bool TRzSpinEdit::Dispatch(TMessage& m) {
     static const TMessageHandler<TRzSpinEdit> table[] = {
-        {WM_MOUSEWHEEL, &TRzSpinEdit::WMMouseWheel},
-        {CM_EXIT, &TRzSpinEdit::CMExitSpin},
-        {WM_PASTE, &TRzSpinEdit::WMEditCommand},
-        {WM_CUT, &TRzSpinEdit::WMEditCommand},
-        {WM_CLEAR, &TRzSpinEdit::WMEditCommand},
-        {WM_UNDO, &TRzSpinEdit::WMEditCommand},
+        {WM_MOUSEWHEEL, &TRzSpinEdit::WMMouseWheel},   {CM_EXIT, &TRzSpinEdit::CMExitSpin},
+        {WM_PASTE, &TRzSpinEdit::WMEditCommand},       {WM_CUT, &TRzSpinEdit::WMEditCommand},
+        {WM_CLEAR, &TRzSpinEdit::WMEditCommand},       {WM_UNDO, &TRzSpinEdit::WMEditCommand},
         {CM_FONTCHANGED, &TRzSpinEdit::WMEditCommand},
     };
     return DispatchTo(this, table, m) || TRzEdit::Dispatch(m);
 }
 
 void TRzSpinEdit::KeyPress(wchar_t& key) {
-    TRzEdit::KeyPress(key);   // OnKeyPress sees every character first
+    TRzEdit::KeyPress(key);  // OnKeyPress sees every character first
     if (key == 0) return;
     if (!allowKeyEdit_) {
         if (key >= 32 || key == VK_BACK || key == L'\r') key = 0;
@@ -253,7 +250,7 @@ bool TRzSpinEdit::KeyDown(WORD& key, unsigned shift) {
     default: return true;
     }
     if (!ReadOnly()) Step(delta);
-    return false;   // the edit itself does nothing with these keys
+    return false;  // the edit itself does nothing with these keys
 }
 
 void TRzSpinEdit::WMMouseWheel(TMessage& m) {
@@ -275,7 +272,7 @@ void TRzSpinEdit::WMMouseWheel(TMessage& m) {
 void TRzSpinEdit::CMExitSpin(TMessage& m) {
     wheelRest_ = 0;
     if (!Destroying()) CommitText();
-    TRzEdit::Dispatch(m);   // OnExit sees the committed value
+    TRzEdit::Dispatch(m);  // OnExit sees the committed value
 }
 
 void TRzSpinEdit::WMEditCommand(TMessage& m) {

@@ -48,12 +48,9 @@ void TRzToolbarButton::Paint(HDC dc) {
 
 bool TRzToolbarButton::Dispatch(TMessage& m) {
     static const TMessageHandler<TRzToolbarButton> table[] = {
-        {CM_MOUSEENTER, &TRzToolbarButton::CMMouseChange},
-        {CM_MOUSELEAVE, &TRzToolbarButton::CMMouseChange},
-        {CM_ENABLEDCHANGED, &TRzToolbarButton::CMMouseChange},
-        {WM_LBUTTONDOWN, &TRzToolbarButton::WMLButtonDownTb},
-        {WM_LBUTTONDBLCLK, &TRzToolbarButton::WMLButtonDownTb},
-        {WM_LBUTTONUP, &TRzToolbarButton::WMLButtonUpTb},
+        {CM_MOUSEENTER, &TRzToolbarButton::CMMouseChange},      {CM_MOUSELEAVE, &TRzToolbarButton::CMMouseChange},
+        {CM_ENABLEDCHANGED, &TRzToolbarButton::CMMouseChange},  {WM_LBUTTONDOWN, &TRzToolbarButton::WMLButtonDownTb},
+        {WM_LBUTTONDBLCLK, &TRzToolbarButton::WMLButtonDownTb}, {WM_LBUTTONUP, &TRzToolbarButton::WMLButtonUpTb},
     };
     return DispatchTo(this, table, m) || TGraphicControl::Dispatch(m);
 }
@@ -126,7 +123,7 @@ bool TRzMenuToolbarButton::Dispatch(TMessage& m) {
         {WM_LBUTTONDBLCLK, &TRzMenuToolbarButton::WMLButtonDownMenu},
     };
     if (dropping_ && m.Msg == WM_LBUTTONUP) {
-        m.Result = 0;   // the release that the menu's own loop took; nothing to click
+        m.Result = 0;  // the release that the menu's own loop took; nothing to click
         return true;
     }
     return DispatchTo(this, table, m) || TRzToolbarButton::Dispatch(m);

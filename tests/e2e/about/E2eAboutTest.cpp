@@ -17,8 +17,7 @@ protected:
     // The main window is up: show the box modally, as its menu item does; the later steps
     // run inside the box's loop.
     static Step ShowAbout(TModalResult* result) {
-        return {[] { return Form1 && Shown(Form1->Handle()); },
-                [result] { *result = AboutBox->ShowModal(); }};
+        return {[] { return Form1 && Shown(Form1->Handle()); }, [result] { *result = AboutBox->ShowModal(); }};
     }
     static Step WhenShown(std::function<void()> act) {
         return {[] { return Shown(AboutBox->Handle()); }, std::move(act)};

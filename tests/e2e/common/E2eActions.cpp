@@ -10,7 +10,9 @@
 
 Step When(std::function<bool()> ready, std::function<void()> act) { return {std::move(ready), std::move(act)}; }
 
-Step Do(std::function<void()> act) { return {[] { return true; }, std::move(act)}; }
+Step Do(std::function<void()> act) {
+    return {[] { return true; }, std::move(act)};
+}
 
 Step WhenShown(TWinControl* form, std::function<void()> act) {
     return {[form] { return Shown(*form); }, std::move(act)};

@@ -13,10 +13,10 @@ extern const char* const kCategTable;
 
 struct TFoodRow {
     std::string name;
-    std::string protein, fat, carbohyd, kkal;   // decimal texts with a full stop
+    std::string protein, fat, carbohyd, kkal;  // decimal texts with a full stop
     std::string category;
 };
-extern const std::vector<std::string> kCategories;   // in storage order
+extern const std::vector<std::string> kCategories;  // in storage order
 extern const std::vector<TFoodRow> kFoods;
 // Makes the category and food tables with the known set, with the columns of the
 // default tables.
@@ -27,8 +27,8 @@ void WriteKnownSet();
 struct TStoredFood {
     int32_t id;
     std::string name;
-    std::string protein, fat, carbohyd, kkal;   // decimal texts, "12.5", "0"
-    int32_t group;                              // -1: empty
+    std::string protein, fat, carbohyd, kkal;  // decimal texts, "12.5", "0"
+    int32_t group;                             // -1: empty
 };
 std::vector<TStoredFood> Foods();
 // The food of that name (the first in the table's order), or null. The answer lives until
@@ -55,7 +55,7 @@ struct TRationRow {
     std::string name;
     std::string diet;
     int weight = 0;
-    std::string protein, fat, carbohyd, kkal;   // "18.750": three decimals, full stop
+    std::string protein, fat, carbohyd, kkal;  // "18.750": three decimals, full stop
 };
 std::vector<TRationRow> ReadRation();
 void PutRationRow(const TRationRow& row);

@@ -74,9 +74,9 @@ protected:
 TEST_F(E2eHelpMenu, TheButtonDropsItsMenuBelowItAndHelpGoesToTheShell) {
     const size_t foods = FoodNames().size();
     struct Case {
-        WORD key;               // pressed once before Enter: Down takes the first item, Up the last
-        bool shell;             // Help.htm handed to the shell
-        bool about;             // the about box shown
+        WORD key;    // pressed once before Enter: Down takes the first item, Up the last
+        bool shell;  // Help.htm handed to the shell
+        bool about;  // the about box shown
     };
     const Case cases[] = {{VK_DOWN, true, false}};
     std::vector<std::vector<std::string>> items;

@@ -30,14 +30,16 @@ namespace {
 
 // Categories by identifier and the foods of each, as the tables hold them.
 struct Stored {
-    std::map<std::string, int32_t> categoryId;   // first of each name
+    std::map<std::string, int32_t> categoryId;  // first of each name
     std::map<int32_t, std::vector<std::string>> foods;
 };
 
 Stored ReadStored() {
     Stored s;
     engine::Database db("");
-    auto& categ = db.OpenTable("\xD0\xA1" "ateg.db");
+    auto& categ = db.OpenTable(
+        "\xD0\xA1"
+        "ateg.db");
     const auto cn = static_cast<size_t>(categ.FieldIndex("nazv_group"));
     const auto ci = static_cast<size_t>(categ.FieldIndex("Id_group"));
     for (size_t i = 0; i < categ.RowCount(); ++i)
@@ -59,8 +61,8 @@ struct Placed {
     int left, top, width, height;
     const char* caption;
     const char* hint;
-    int tab;   // place in the tab order among its siblings; -1: none
-    bool tabStop = true;   // containers and the navigator take no focus themselves
+    int tab;              // place in the tab order among its siblings; -1: none
+    bool tabStop = true;  // containers and the navigator take no focus themselves
 };
 
 TEST_F(E2eMain, ControlsStandWhereTheyBelongWithTheirTextsHintsAndTabOrder) {
@@ -132,9 +134,11 @@ TEST_F(E2eMain, ControlsStandWhereTheyBelongWithTheirTextsHintsAndTabOrder) {
         EXPECT_EQ(Form1->RzDBGrid1->TitleFont().Name(), "MS Sans Serif");
         EXPECT_FALSE(Form1->RzDBGrid1->ShowHint());
         // The grids' columns and options.
-        const std::vector<std::tuple<std::string, std::string, int>> foods = {
-            {"Nazv_food", "Продукт", 220}, {"Protein", "Белки, г", 70}, {"Fat", "Жиры, г", 70},
-            {"Carbohyd", "Углеводы, г", 70}, {"Kkal", "Ккал", 70}};
+        const std::vector<std::tuple<std::string, std::string, int>> foods = {{"Nazv_food", "Продукт", 220},
+                                                                              {"Protein", "Белки, г", 70},
+                                                                              {"Fat", "Жиры, г", 70},
+                                                                              {"Carbohyd", "Углеводы, г", 70},
+                                                                              {"Kkal", "Ккал", 70}};
         ASSERT_EQ(Form1->RzDBGrid1->ColumnCount(), 5);
         for (int i = 0; i < 5; ++i) {
             const TColumn* c = Form1->RzDBGrid1->Column(i);
@@ -156,7 +160,7 @@ TEST_F(E2eMain, ControlsStandWhereTheyBelongWithTheirTextsHintsAndTabOrder) {
         EXPECT_FALSE(rationOptions & dgRowSelect);
         EXPECT_TRUE(rationOptions & dgAlwaysShowSelection);
         EXPECT_TRUE(rationOptions & dgConfirmDelete);
-        EXPECT_FALSE(Form1->DBGMenu->ReadOnly());   // Ctrl+Delete removes a portion
+        EXPECT_FALSE(Form1->DBGMenu->ReadOnly());  // Ctrl+Delete removes a portion
         EXPECT_EQ(Form1->DBGMenu->Color(), clBtnFace);
         // Data bindings.
         EXPECT_EQ(Form1->RzDBGrid1->DataSource(), DataModule1->DataSource3);
@@ -248,9 +252,12 @@ TEST_F(E2eMain, BrowsingShowsEachCategorysFoodsByNameAndAClickChoosesAFood) {
              }),
         When([] { return Form1->CBCateg->ItemIndex() == 1; },
              [&] {
-                 ASSERT_TRUE(WaitUntil([&] { return FoodsQueryText.find(
-                                                        "=" + std::to_string(stored.categoryId.at(listed[1])) + " ") !=
-                                                    std::string::npos; }, 3000))
+                 ASSERT_TRUE(WaitUntil(
+                     [&] {
+                         return FoodsQueryText.find("=" + std::to_string(stored.categoryId.at(listed[1])) + " ") !=
+                                std::string::npos;
+                     },
+                     3000))
                      << FoodsQueryText;
                  secondShown = Column(GridTexts(*Form1->RzDBGrid1), 0);
                  auto expected = stored.foods.count(stored.categoryId.at(listed[1]))
@@ -260,7 +267,7 @@ TEST_F(E2eMain, BrowsingShowsEachCategorysFoodsByNameAndAClickChoosesAFood) {
                  auto sortedShown = secondShown;
                  std::sort(sortedShown.begin(), sortedShown.end());
                  EXPECT_EQ(sortedShown, expected);
-                 EXPECT_EQ(DataModule1->Query1->RecNo(), 1);   // back on the first category
+                 EXPECT_EQ(DataModule1->Query1->RecNo(), 1);  // back on the first category
                  ASSERT_GE(secondShown.size(), 3u);
                  // A click on the third row makes it the current food.
                  RECT cell = Form1->RzDBGrid1->CellRect(0, 2);
@@ -357,7 +364,7 @@ TEST_F(E2eMain, DeletingFromAnEmptyFoodListReportsThatNoSuchFoodExists) {
                  ChooseCategory("Пустая категория");
                  EXPECT_TRUE(GridTexts(*Form1->RzDBGrid1).empty());
                  boxes.SetAnswer(IDYES);
-                 ClickAt(*Form1->BDel_food);   // runs the information dialog modally
+                 ClickAt(*Form1->BDel_food);  // runs the information dialog modally
              }),
         When([] { return OpenMessageDialog() != nullptr; },
              [&] {
@@ -376,7 +383,7 @@ TEST_F(E2eMain, DeletingFromAnEmptyFoodListReportsThatNoSuchFoodExists) {
     EXPECT_EQ(text, "Такого продукта не найдено.");
     EXPECT_EQ(caption, "Information");
     EXPECT_EQ(icon, static_cast<int>(reinterpret_cast<uintptr_t>(IDI_INFORMATION)));
-    ASSERT_EQ(boxes.Seen().size(), 1u);   // the confirmation only
+    ASSERT_EQ(boxes.Seen().size(), 1u);  // the confirmation only
     Stop();
     EXPECT_EQ(FoodNames().size(), before);
 }
@@ -439,12 +446,12 @@ TEST_F(E2eMain, ChangeAndAddOpenTheFoodEditorInTheirModes) {
     EXPECT_EQ(changeCaption, "Редактирование продукта");
     EXPECT_TRUE(changeButtons);
     // Values read as currency, written in the general format: no trailing zeros.
-    EXPECT_EQ(changeTexts, (std::vector<std::string>{"Каша тестовая", Local("12.5"), Local("3.125"), "40",
-                                                     Local("240.001")}));
+    EXPECT_EQ(changeTexts,
+              (std::vector<std::string>{"Каша тестовая", Local("12.5"), Local("3.125"), "40", Local("240.001")}));
     EXPECT_EQ(emptyTexts, (std::vector<std::string>{"", "0", "0", "0", "0"}));
     EXPECT_EQ(addCaption, "Добавление нового продукта");
     EXPECT_TRUE(addButtons);
-    EXPECT_EQ(addTexts, (std::vector<std::string>{"", "0", "0", "0", "0"}));   // the editor's close reset them
+    EXPECT_EQ(addTexts, (std::vector<std::string>{"", "0", "0", "0", "0"}));  // the editor's close reset them
     EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
 }
 
@@ -559,7 +566,9 @@ TEST_F(E2eMain, CommandsOpenTheSearchWindowTheCalculatorAndTheAboutBox) {
 // With no category at all, the foods query names no category and the engine refuses it:
 // the error display shows the refusal, and the window opens with an empty list and grid.
 TEST_F(E2eMain, WithoutCategoriesTheEnginesRefusalIsShownAndTheFoodGridStaysEmpty) {
-    EmptyTable("\xD0\xA1" "ateg.db");
+    EmptyTable(
+        "\xD0\xA1"
+        "ateg.db");
     const size_t foods = FoodNames().size();
     bool checked = false;
     ASSERT_TRUE(Run({When([&] { return MainShown() && !boxes.Seen().empty(); },

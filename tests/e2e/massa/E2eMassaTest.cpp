@@ -86,16 +86,11 @@ constexpr const char* kNormal = "Нормостенический (нормок�
 constexpr const char* kBroad = "Гиперстенический (ширококостный)";
 
 const Example kExamples[] = {
-    {"150", "20", "Ж", "15", "45", "44,5", kNormal},
-    {"150", "20", "М", "15", "50", "40,04", kThin},
-    {"170", "25", "Ж", "16", "59,62", "57,84", kNormal},
-    {"164", "30", "Ж", "17", "56,69", "64", kNormal},
-    {"167", "50", "М", "18", "70,25", "62", kNormal},
-    {"180", "55", "М", "21", "81,25", "81,61", kBroad},
-    {"174", "51", "Ж", "17,1", "68,17", "80,45", kBroad},
-    {"177", "29", "М", "20", "72,5", "59,63", kNormal},
-    {"100", "15", "Ж", "10", "10,12", "0", kThin},
-    {"220", "100", "М", "70", "122,5", "128,25", kBroad},
+    {"150", "20", "Ж", "15", "45", "44,5", kNormal},      {"150", "20", "М", "15", "50", "40,04", kThin},
+    {"170", "25", "Ж", "16", "59,62", "57,84", kNormal},  {"164", "30", "Ж", "17", "56,69", "64", kNormal},
+    {"167", "50", "М", "18", "70,25", "62", kNormal},     {"180", "55", "М", "21", "81,25", "81,61", kBroad},
+    {"174", "51", "Ж", "17,1", "68,17", "80,45", kBroad}, {"177", "29", "М", "20", "72,5", "59,63", kNormal},
+    {"100", "15", "Ж", "10", "10,12", "0", kThin},        {"220", "100", "М", "70", "122,5", "128,25", kBroad},
 };
 
 TEST_F(E2eMassa, TenExamplesShowTheirResultsAndEveryClosingRestoresTheInputs) {
@@ -104,7 +99,7 @@ TEST_F(E2eMassa, TenExamplesShowTheirResultsAndEveryClosingRestoresTheInputs) {
         OpenCalculator(),
         WhenCalculatorShown([&] {
             ExpectDefaults(kSexFemale);
-            EXPECT_EQ(GetFocus(), FMassa->SEHeight->Handle());   // the first box of the tab order
+            EXPECT_EQ(GetFocus(), FMassa->SEHeight->Handle());  // the first box of the tab order
             SaveScreenshot(CaptureStable(FMassa->Handle()), "e2e_massa_opened");
             for (const auto& e : kExamples) {
                 SCOPED_TRACE(std::string(e.height) + " " + e.age + " " + e.sex + " " + e.wrist);
@@ -125,15 +120,15 @@ TEST_F(E2eMassa, TenExamplesShowTheirResultsAndEveryClosingRestoresTheInputs) {
             ClickAt(*FMassa->BCancel);
         }),
         WhenCalculatorClosed([&] {
-            ExpectDefaults(kSexMale);   // the last example's sex stays
+            ExpectDefaults(kSexMale);  // the last example's sex stays
             checkedAfterButton = true;
         }),
         OpenCalculator(),
         WhenCalculatorShown([&] {
             ExpectDefaults(kSexMale);
             TypeInto(*FMassa->SEHeight, "180");
-            Compute("72,5");   // (180 - 150) * 0.75 + 50 + (20 - 20) * 0.25, for a man
-            PostMessageW(FMassa->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);   // the close box
+            Compute("72,5");  // (180 - 150) * 0.75 + 50 + (20 - 20) * 0.25, for a man
+            PostMessageW(FMassa->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);  // the close box
         }),
         WhenCalculatorClosed([&] {
             ExpectDefaults(kSexMale);
@@ -153,7 +148,7 @@ TEST_F(E2eMassa, TextsOutsideTheRangesAreBroughtIntoThemBeforeComputing) {
         WhenCalculatorShown([&] {
             TypeInto(*FMassa->SEHeight, "300");
             FocusAndSelectAll(*FMassa->SEAge);
-            PressKey(VK_BACK);   // an empty age
+            PressKey(VK_BACK);  // an empty age
             ASSERT_TRUE(WaitUntil([] { return ShownText(*FMassa->SEAge).empty(); }));
             ChooseSex(kSexFemale);
             TypeInto(*FMassa->SERuka, "75");
@@ -229,7 +224,7 @@ TEST_F(E2eMassa, KeyboardStepsFiltersTabOrderEnterAndEscape) {
             EXPECT_EQ(ShownText(height), "172");
 
             // Tab goes through the inputs, then the two buttons, and round again.
-            TWinControl* order[] = {FMassa->SEAge, FMassa->CBSex, FMassa->SERuka, FMassa->BMassa,
+            TWinControl* order[] = {FMassa->SEAge,   FMassa->CBSex,    FMassa->SERuka, FMassa->BMassa,
                                     FMassa->BCancel, FMassa->SEHeight, FMassa->SEAge};
             for (TWinControl* c : order) {
                 PressKey(VK_TAB);
@@ -270,11 +265,16 @@ TEST_F(E2eMassa, ControlsStandWhereTheWindowPlacesThem) {
                 TWinControl* parent;
                 int left, top, width, height;
             } places[] = {
-                {FMassa->GroupBox2, FMassa, 8, 8, 265, 153},     {FMassa->SEHeight, FMassa->GroupBox2, 168, 21, 81, 24},
-                {FMassa->SEAge, FMassa->GroupBox2, 168, 53, 81, 24}, {FMassa->CBSex, FMassa->GroupBox2, 168, 85, 81, 21},
-                {FMassa->SERuka, FMassa->GroupBox2, 168, 117, 81, 24}, {FMassa->BMassa, FMassa, 104, 170, 75, 25},
-                {FMassa->GroupBox1, FMassa, 8, 208, 265, 121},   {FMassa->STPetrovski, FMassa->GroupBox1, 168, 23, 81, 20},
-                {FMassa->STBrok, FMassa->GroupBox1, 168, 55, 81, 20}, {FMassa->LType, FMassa->GroupBox1, 8, 96, 249, 15},
+                {FMassa->GroupBox2, FMassa, 8, 8, 265, 153},
+                {FMassa->SEHeight, FMassa->GroupBox2, 168, 21, 81, 24},
+                {FMassa->SEAge, FMassa->GroupBox2, 168, 53, 81, 24},
+                {FMassa->CBSex, FMassa->GroupBox2, 168, 85, 81, 21},
+                {FMassa->SERuka, FMassa->GroupBox2, 168, 117, 81, 24},
+                {FMassa->BMassa, FMassa, 104, 170, 75, 25},
+                {FMassa->GroupBox1, FMassa, 8, 208, 265, 121},
+                {FMassa->STPetrovski, FMassa->GroupBox1, 168, 23, 81, 20},
+                {FMassa->STBrok, FMassa->GroupBox1, 168, 55, 81, 20},
+                {FMassa->LType, FMassa->GroupBox1, 8, 96, 249, 15},
                 {FMassa->BCancel, FMassa, 104, 338, 75, 25},
             };
             for (const auto& p : places) {
@@ -335,7 +335,8 @@ TEST_F(E2eMassa, WristCaptionShowsItsHintInTwoLinesWhileTheMouseRestsOnIt) {
             SIZE one = hint.CalcHintSize("запястье своей ведущей руки");
             EXPECT_EQ(r.bottom - r.top, two.cy);
             EXPECT_GT(two.cy, one.cy);
-            EXPECT_LT(r.right - r.left, hint.CalcHintSize("С помощью \"сантиметра\" измерить запястье своей ведущей руки").cx);
+            EXPECT_LT(r.right - r.left,
+                      hint.CalcHintSize("С помощью \"сантиметра\" измерить запястье своей ведущей руки").cx);
             // It stays while the mouse rests there and goes when it leaves.
             RECT shotRect = {r.left - 150, r.top - 60, r.right + 20, r.bottom + 10};
             const TScreenImage shot = CaptureStable(shotRect);
@@ -343,7 +344,8 @@ TEST_F(E2eMassa, WristCaptionShowsItsHintInTwoLinesWhileTheMouseRestsOnIt) {
             SaveScreenshot(shot, "e2e_massa_wrist_hint");
             POINT away = FMassa->BCancel->ClientToScreen({5, 5});
             MoveCursorTo(away.x, away.y);
-            EXPECT_TRUE(WaitUntil([] { return !ActiveHintWindow() || !IsWindowVisible(ActiveHintWindow()->Handle()); }));
+            EXPECT_TRUE(
+                WaitUntil([] { return !ActiveHintWindow() || !IsWindowVisible(ActiveHintWindow()->Handle()); }));
             PostMessageW(FMassa->Handle(), WM_CLOSE, 0, 0);
         }),
         WhenCalculatorClosed([] {}),

@@ -113,9 +113,9 @@ TEST_F(E2eRation, PortionsAddedWithTheButtonAndEnterAreScaledListedAndTotalled) 
         AfterDialog([] {
             EXPECT_EQ(Form1->Add_source, 0);
             EXPECT_EQ(FAddToMenu->SpinEdit1->Text(), "0");
-            EXPECT_EQ(RationRows(), (std::vector<std::vector<std::string>>{
-                                        {"Каша тестовая", "150", "Обычный рацион", Local("18.75"), Local("4.8"), "60",
-                                         "360"}}));
+            EXPECT_EQ(RationRows(),
+                      (std::vector<std::vector<std::string>>{
+                          {"Каша тестовая", "150", "Обычный рацион", Local("18.75"), Local("4.8"), "60", "360"}}));
             EXPECT_EQ(GridTexts(*Form1->DBGMenu), (std::vector<std::vector<std::string>>{{"Каша тестовая", "150"}}));
             EXPECT_EQ(Totals(), (std::vector<std::string>{Local("18.75"), Local("4.8"), "60", "360"}));
             EXPECT_TRUE(Form1->DBNavigator1->ButtonEnabled(nbDelete));
@@ -139,12 +139,12 @@ TEST_F(E2eRation, PortionsAddedWithTheButtonAndEnterAreScaledListedAndTotalled) 
         }),
     }));
     EXPECT_EQ(shownName, "Каша тестовая");
-    EXPECT_EQ(diet, "Обычный рацион");   // the first diet of Diet.DB
+    EXPECT_EQ(diet, "Обычный рацион");  // the first diet of Diet.DB
     EXPECT_TRUE(dietHidden);
     EXPECT_TRUE(focused);
     EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
     Stop();
-    EXPECT_TRUE(ReadRation().empty());   // emptied at exit
+    EXPECT_TRUE(ReadRation().empty());  // emptied at exit
 }
 
 TEST_F(E2eRation, EscapeAndCancelCloseWithoutAddingAndResetTheWeight) {
@@ -158,7 +158,7 @@ TEST_F(E2eRation, EscapeAndCancelCloseWithoutAddingAndResetTheWeight) {
         AfterDialog([] {
             EXPECT_EQ(Form1->Add_source, 0);
             EXPECT_EQ(FAddToMenu->SpinEdit1->Text(), "0");
-            EXPECT_FALSE(DataModule1->TMenu->Active());   // nothing was added in this run
+            EXPECT_FALSE(DataModule1->TMenu->Active());  // nothing was added in this run
             EXPECT_EQ(Totals(), kBlank);
         }),
         OpenDialog(),
@@ -232,7 +232,7 @@ TEST_F(E2eRation, PortionsAreRemovedWithTheNavigatorAndCtrlDeleteAfterConfirmati
          [&] {
              EXPECT_EQ(boxes.Seen()[2].text, "Delete record?");
              EXPECT_TRUE(GridTexts(*Form1->DBGMenu).empty());
-             EXPECT_EQ(Totals(), kBlank);   // an empty ration sums to nothing
+             EXPECT_EQ(Totals(), kBlank);  // an empty ration sums to nothing
              EXPECT_FALSE(Form1->DBNavigator1->ButtonEnabled(nbDelete));
          }},
     }));
@@ -256,8 +256,8 @@ TEST_F(E2eRation, RowsLeftByAnAbnormalExitShowWithTheFirstAdditionAndGoAtExit) {
             PressKey(VK_RETURN);
         }),
         AfterDialog([] {
-            EXPECT_EQ(GridTexts(*Form1->DBGMenu), (std::vector<std::vector<std::string>>{
-                                                      {"Хлеб из прошлого", "100"}, {"Каша тестовая", "100"}}));
+            EXPECT_EQ(GridTexts(*Form1->DBGMenu),
+                      (std::vector<std::vector<std::string>>{{"Хлеб из прошлого", "100"}, {"Каша тестовая", "100"}}));
             EXPECT_EQ(Totals(), (std::vector<std::string>{Local("19.1"), Local("4.4"), Local("74.2"), "414"}));
         }),
     }));
@@ -289,7 +289,7 @@ TEST_F(E2eRation, AFailedAdditionStoresNothingKeepsTheDialogOpenAndBlanksTheTota
          [&] {
              EXPECT_EQ(boxes.Seen()[0].text, "'' is not a valid integer value.");
              EXPECT_EQ(boxes.Seen()[0].caption, "Лорвена");
-             EXPECT_EQ(Form1->Add_source, 1);   // the request still stands
+             EXPECT_EQ(Form1->Add_source, 1);  // the request still stands
              // Nothing pending, nothing shown half-filled; the totals wait for the next change.
              EXPECT_EQ(DataModule1->TMenu->State(), TDataSetState::dsBrowse);
              EXPECT_EQ(RationRows().size(), 1u);
@@ -303,7 +303,7 @@ TEST_F(E2eRation, AFailedAdditionStoresNothingKeepsTheDialogOpenAndBlanksTheTota
          [&] {
              EXPECT_EQ(boxes.Seen()[1].text,
                        "40000 is not a valid value for field 'Weight'. The allowed range is -32767 to 32767.");
-             EXPECT_EQ(FAddToMenu->SpinEdit1->Text(), "40000");   // the fields stay as they were
+             EXPECT_EQ(FAddToMenu->SpinEdit1->Text(), "40000");  // the fields stay as they were
              EXPECT_EQ(DataModule1->TMenu->State(), TDataSetState::dsBrowse);
              EXPECT_EQ(RationRows().size(), 1u);
              PressKey(VK_ESCAPE);
@@ -347,12 +347,12 @@ TEST_F(E2eRation, TheSearchWindowsFoodIsAddedWhenItAsksAndAnEmptyDietListLeavesT
             EXPECT_EQ(Form1->Add_source, 0);
             auto rows = RationRows();
             ASSERT_EQ(rows.size(), 1u);
-            EXPECT_EQ(rows[0], (std::vector<std::string>{"Сок тестовый", "100", "", Local("0.5"), "0", Local("10.1"),
-                                                         "46"}));
+            EXPECT_EQ(rows[0],
+                      (std::vector<std::string>{"Сок тестовый", "100", "", Local("0.5"), "0", Local("10.1"), "46"}));
             DataModule1->QFood->Close();
         }),
     }));
-    EXPECT_EQ(shown, "Сок тестовый");   // not the main window's selected food
+    EXPECT_EQ(shown, "Сок тестовый");  // not the main window's selected food
     EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
 }
 
@@ -365,7 +365,7 @@ TEST_F(E2eRation, WithoutTheDietTableTheDialogStillNamesTheFoodItIsAbout) {
         {[&] { return boxes.Seen().size() == 1 && DialogShown(); },
          [&] {
              shown = FAddToMenu->LNazv_food->Caption();
-             EXPECT_FALSE(DataModule1->Table1->Active());   // closed again after the failure
+             EXPECT_FALSE(DataModule1->Table1->Active());  // closed again after the failure
              // Without a diet list the portion is still added, with an empty diet name.
              TypeWeight(L"100");
              PressKey(VK_RETURN);
@@ -380,15 +380,15 @@ TEST_F(E2eRation, WithoutTheDietTableTheDialogStillNamesTheFoodItIsAbout) {
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].caption, "Лорвена");
     EXPECT_NE(boxes.Seen()[0].text.find("Diet"), std::string::npos) << boxes.Seen()[0].text;
-    EXPECT_EQ(shown, "Сок тестовый");   // the food it is about, although the diets could not be read
+    EXPECT_EQ(shown, "Сок тестовый");  // the food it is about, although the diets could not be read
 }
 
 // The dialog remembers which control had the focus when it closed and gives it back at
 // the next opening; the first opening starts in the weight field.
 TEST_F(E2eRation, TheFocusReturnsToTheLastFocusedControlWhenTheDialogReopens) {
     struct Case {
-        int tabs;                // Tab presses from the weight field before the close box
-        const char* expected;    // the control that has the focus at the next opening
+        int tabs;              // Tab presses from the weight field before the close box
+        const char* expected;  // the control that has the focus at the next opening
     };
     const Case cases[] = {{1, "BAdd_menu"}, {2, "BCancel_menu"}, {3, "SpinEdit1"}, {0, "SpinEdit1"}};
     auto focused = [] {
@@ -416,7 +416,7 @@ TEST_F(E2eRation, TheFocusReturnsToTheLastFocusedControlWhenTheDialogReopens) {
     }
     ASSERT_TRUE(Run(steps));
     ASSERT_EQ(first.size(), std::size(cases));
-    EXPECT_EQ(first[0], "SpinEdit1");   // the very first opening
+    EXPECT_EQ(first[0], "SpinEdit1");  // the very first opening
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].tabs);
         EXPECT_EQ(reopened.at(i), cases[i].expected);

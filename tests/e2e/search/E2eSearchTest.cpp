@@ -14,6 +14,10 @@
 #include "ui/HintWindow.h"
 #include "ui/WindowBinding.h"
 
+// The scripts' steps are lambdas inside braced lists, which the formatter would push
+// far to the right; they are laid out by hand.
+// clang-format off
+
 namespace {
 
 class E2eSearch : public E2eKnownSet {
@@ -421,3 +425,4 @@ TEST_F(E2eSearch, WithNoFoodsTheCommandsDoNothingHarmful) {
 }
 
 }  // namespace
+// clang-format on

@@ -47,15 +47,17 @@ protected:
 };
 
 struct Expected {
-    std::vector<std::string> categories;                    // storage order
-    std::map<std::string, int32_t> categoryId;              // first of each name
-    std::map<int32_t, std::multiset<std::string>> foods;    // names by category
+    std::vector<std::string> categories;                  // storage order
+    std::map<std::string, int32_t> categoryId;            // first of each name
+    std::map<int32_t, std::multiset<std::string>> foods;  // names by category
 };
 
 Expected ReadTables() {
     Expected e;
     engine::Database db("");
-    auto& categ = db.OpenTable("\xD0\xA1" "ateg.db");
+    auto& categ = db.OpenTable(
+        "\xD0\xA1"
+        "ateg.db");
     int nameCol = categ.FieldIndex("nazv_group"), idCol = categ.FieldIndex("Id_group");
     for (size_t i = 0; i < categ.RowCount(); ++i) {
         const auto& row = *categ.RowAt(i);
@@ -108,7 +110,7 @@ TEST_F(E2eShell, FormSetIsCreatedInOrderWithTheWindowsOfTheirDescriptions) {
         TCustomForm* form;
         const char* cls;
         const char* caption;
-        int cw, ch, left, top;   // left < 0: centred on the screen
+        int cw, ch, left, top;  // left < 0: centred on the screen
         bool minimizeBox;
         bool dialogFrame;
     } windows[] = {
@@ -126,7 +128,7 @@ TEST_F(E2eShell, FormSetIsCreatedInOrderWithTheWindowsOfTheirDescriptions) {
         HWND h = w.form->Handle();
         EXPECT_EQ(WindowClassName(h), w.cls);
         EXPECT_EQ(WindowText(h), w.caption);
-        EXPECT_FALSE(IsWindowVisible(h));   // shown later, only when asked for
+        EXPECT_FALSE(IsWindowVisible(h));  // shown later, only when asked for
         w.form->Show();
         RECT cr, wr;
         GetClientRect(h, &cr);
@@ -142,7 +144,7 @@ TEST_F(E2eShell, FormSetIsCreatedInOrderWithTheWindowsOfTheirDescriptions) {
         DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
         DWORD ex = static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE));
         EXPECT_TRUE(style & WS_SYSMENU);
-        EXPECT_FALSE(style & WS_THICKFRAME);   // none can be resized
+        EXPECT_FALSE(style & WS_THICKFRAME);  // none can be resized
         EXPECT_FALSE(style & WS_MAXIMIZEBOX);
         EXPECT_EQ((style & WS_MINIMIZEBOX) != 0, w.minimizeBox);
         EXPECT_EQ((ex & WS_EX_DLGMODALFRAME) != 0, w.dialogFrame);
@@ -154,7 +156,7 @@ TEST_F(E2eShell, MainWindowListsTheCategoriesAndTheFirstCategorysFoods) {
     CopyTables();
     Expected e = ReadTables();
     ASSERT_FALSE(e.categories.empty());
-    PutRationRow();   // a row left over by an earlier run that did not end properly
+    PutRationRow();  // a row left over by an earlier run that did not end properly
     app = std::make_unique<TApplication>();
     {
         CreateFormSet(*app);
@@ -168,7 +170,8 @@ TEST_F(E2eShell, MainWindowListsTheCategoriesAndTheFirstCategorysFoods) {
             EXPECT_EQ(Form1->CBCateg->ItemIndex(), 0);
             EXPECT_EQ(Form1->CBCateg->Text(), listed[0]);
             int32_t id = e.categoryId.at(listed[0]);
-            EXPECT_EQ(FoodsQueryText, "select * from Food where id_group=" + std::to_string(id) + " order by nazv_food");
+            EXPECT_EQ(FoodsQueryText,
+                      "select * from Food where id_group=" + std::to_string(id) + " order by nazv_food");
             // The food list shows exactly the foods of that category, by name.
             std::multiset<std::string> shown;
             std::vector<std::string> order;
@@ -194,7 +197,7 @@ TEST_F(E2eShell, MainWindowListsTheCategoriesAndTheFirstCategorysFoods) {
         });
         EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
     }
-    Stop();   // the data module empties the ration
+    Stop();  // the data module empties the ration
     EXPECT_EQ(MenuRows(), 0u);
 }
 
@@ -205,7 +208,7 @@ TEST_F(E2eShell, WithoutTablesTheEngineErrorIsShownAndTheMainWindowOpensEmpty) {
     RunUntilShown([&] {
         checked = true;
         EXPECT_EQ(Form1->CBCateg->Count(), 0);
-        EXPECT_FALSE(DataModule1->Query2->Active());   // the food grid has nothing to show
+        EXPECT_FALSE(DataModule1->Query2->Active());  // the food grid has nothing to show
         auto shot = CaptureStable(Form1->Handle());
         SaveScreenshot(shot, "e2e_main_window_without_tables");
     });
@@ -217,7 +220,7 @@ TEST_F(E2eShell, WithoutTablesTheEngineErrorIsShownAndTheMainWindowOpensEmpty) {
     EXPECT_EQ(box.buttons.size(), 1u);
     EXPECT_GT(box.text.size(), 1u);
     EXPECT_EQ(box.text.back(), '.');
-    EXPECT_NE(box.text.find("ateg"), std::string::npos) << box.text;   // it names the category table
+    EXPECT_NE(box.text.find("ateg"), std::string::npos) << box.text;  // it names the category table
 }
 
 TEST_F(E2eShell, StartUpGuardShowsWhatEscapesAndStillReturnsZero) {
@@ -233,10 +236,10 @@ TEST_F(E2eShell, StartUpGuardShowsWhatEscapesAndStillReturnsZero) {
               0);
     ASSERT_EQ(boxes.Seen().size(), 2u);
     EXPECT_EQ(boxes.Seen()[0].text, "Не удалось создать окно.");
-    EXPECT_EQ(boxes.Seen()[1].text, "");   // another kind is shown with an empty message
+    EXPECT_EQ(boxes.Seen()[1].text, "");  // another kind is shown with an empty message
     EXPECT_EQ(boxes.Seen()[1].caption, "Лорвена");
     EXPECT_TRUE(boxes.Seen()[1].errorIcon);
-    EXPECT_EQ(Application, nullptr);   // freed in both cases
+    EXPECT_EQ(Application, nullptr);  // freed in both cases
 }
 
 // ---- the program itself ----
@@ -260,11 +263,13 @@ BOOL CALLBACK FindOfProcess(HWND w, LPARAM p) {
 
 HWND WaitForWindowOf(DWORD pid, const std::string& cls, int timeoutMs = 20000) {
     FoundWindow f{pid, cls};
-    PumpUntil([&] {
-        f.found = nullptr;
-        EnumWindows(&FindOfProcess, reinterpret_cast<LPARAM>(&f));
-        return f.found != nullptr;
-    }, timeoutMs);
+    PumpUntil(
+        [&] {
+            f.found = nullptr;
+            EnumWindows(&FindOfProcess, reinterpret_cast<LPARAM>(&f));
+            return f.found != nullptr;
+        },
+        timeoutMs);
     return f.found;
 }
 
@@ -275,8 +280,7 @@ protected:
         std::wstring exe = Utf8ToWide(LORVENA_EXE);
         std::wstring cmd = L"\"" + exe + L"\" ignored arguments";
         STARTUPINFOW si{sizeof(si)};
-        ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
-                                   &p));
+        ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &p));
         CloseHandle(p.hThread);
     }
     DWORD WaitExit() { return WaitExitOf(pi); }
@@ -302,7 +306,7 @@ TEST_F(E2eShellProgram, StartsShowsTheMainWindowAndEmptiesTheRationOnExit) {
     GetClientRect(main, &cr);
     EXPECT_EQ(cr.right, 626);
     EXPECT_EQ(cr.bottom, 525);
-    EXPECT_EQ(WaitForWindowOf(pi.dwProcessId, "#32770", 300), nullptr);   // no error box
+    EXPECT_EQ(WaitForWindowOf(pi.dwProcessId, "#32770", 300), nullptr);  // no error box
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitExit(), 0u);
     EXPECT_EQ(MenuRows(), 0u);
@@ -342,7 +346,7 @@ TEST_F(E2eShellProgram, ASecondCopyOnTheSameFolderBringsTheFirstForward) {
     EXPECT_EQ(WaitExitOf(second, 10000), 0u) << "the second copy did not end by itself";
     EXPECT_EQ(WaitForWindowOf(secondId, "TForm1", 50), nullptr);
     EXPECT_TRUE(PumpUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }));
-    EXPECT_EQ(WaitForWindowOf(pi.dwProcessId, "#32770", 300), nullptr);   // no error box either
+    EXPECT_EQ(WaitForWindowOf(pi.dwProcessId, "#32770", 300), nullptr);  // no error box either
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitExit(), 0u);

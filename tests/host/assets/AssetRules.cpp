@@ -8,16 +8,17 @@
 namespace {
 
 bool AcceptedByte(unsigned char b) {
-    if (b >= 0x20 && b <= 0x7E) return true;    // printable ASCII
-    if (b >= 0xC0) return true;                  // А..я
+    if (b >= 0x20 && b <= 0x7E) return true;  // printable ASCII
+    if (b >= 0xC0) return true;               // А..я
     switch (b) {
-    case 0xA8: case 0xB8:                        // Ё ё
-    case 0xB9:                                   // №
-    case 0xAB: case 0xBB:                        // « »
-    case 0x97:                                   // —
+    case 0xA8:
+    case 0xB8:  // Ё ё
+    case 0xB9:  // №
+    case 0xAB:
+    case 0xBB:  // « »
+    case 0x97:  // —
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -40,7 +41,7 @@ std::optional<double> ParseAmount(const std::string& text) {
     std::size_t i = 0;
     double value = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') value = value * 10 + (text[i++] - '0');
-    if (i == 0 || i > 4) return std::nullopt;    // no digits, or an implausible 10000+
+    if (i == 0 || i > 4) return std::nullopt;  // no digits, or an implausible 10000+
     if (i == text.size()) return value;
     if (text[i] != '.') return std::nullopt;
     std::size_t decimals = text.size() - i - 1;

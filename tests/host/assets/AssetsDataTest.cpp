@@ -39,8 +39,7 @@ protected:
         for (const auto& row : food_->rows) {
             ++line;
             if (row.size() != 6) continue;
-            auto p = ParseAmount(row[1]), f = ParseAmount(row[2]), c = ParseAmount(row[3]),
-                 k = ParseAmount(row[4]);
+            auto p = ParseAmount(row[1]), f = ParseAmount(row[2]), c = ParseAmount(row[3]), k = ParseAmount(row[4]);
             if (!p || !f || !c || !k) continue;
             foods.push_back({row[0], row[5], *p, *f, *c, *k, line});
         }
@@ -118,7 +117,7 @@ TEST_F(AssetsData, FoodValuesArePhysicallyPossibleAndEnergyAgreesWithThem) {
     for (const Food& f : Foods()) {
         SCOPED_TRACE("food.tsv line " + std::to_string(f.line) + ": " + f.name);
         EXPECT_LE(f.protein + f.fat + f.carbohyd, 100.0);
-        EXPECT_LE(f.kkal, 900.0);   // pure fat is the densest food
+        EXPECT_LE(f.kkal, 900.0);  // pure fat is the densest food
         EXPECT_TRUE(EnergyConsistent(f.protein, f.fat, f.carbohyd, f.kkal))
             << f.kkal << " kcal against " << 4 * f.protein + 9 * f.fat + 4 * f.carbohyd << " computed";
     }
@@ -129,8 +128,8 @@ TEST(AssetsRules, NameProblemRejectsWhatTheTablesCannotHoldOrShowWell) {
     EXPECT_FALSE(NameProblem("Творог 9%", 100));
     EXPECT_FALSE(NameProblem("Майонез «Провансаль» — 67%, Стол № 5, Ёлка", 100));
     EXPECT_TRUE(NameProblem("", 100));
-    EXPECT_TRUE(NameProblem("Сыр \xE2\x80\x93 твёрдый", 100));   // en dash: in the code page, but not wanted
-    EXPECT_TRUE(NameProblem("Кофе \xE2\x98\x95", 100));          // emoji: not in the code page
+    EXPECT_TRUE(NameProblem("Сыр \xE2\x80\x93 твёрдый", 100));  // en dash: in the code page, but not wanted
+    EXPECT_TRUE(NameProblem("Кофе \xE2\x98\x95", 100));         // emoji: not in the code page
     EXPECT_TRUE(NameProblem("Tab\there", 100));
     EXPECT_TRUE(NameProblem(" Хлеб", 100));
     EXPECT_TRUE(NameProblem("Хлеб  ржаной", 100));
@@ -151,12 +150,12 @@ TEST(AssetsRules, ParseAmountAcceptsOnlyPlainDecimalsWithUpToThreePlaces) {
 }
 
 TEST(AssetsRules, EnergyConsistentAllowsFifteenPercentOrFiveKcal) {
-    EXPECT_TRUE(EnergyConsistent(12.7, 11.5, 0.7, 157));   // egg, exact
-    EXPECT_TRUE(EnergyConsistent(0, 0, 10, 46));           // 15 % above 40
+    EXPECT_TRUE(EnergyConsistent(12.7, 11.5, 0.7, 157));  // egg, exact
+    EXPECT_TRUE(EnergyConsistent(0, 0, 10, 46));          // 15 % above 40
     EXPECT_FALSE(EnergyConsistent(0, 0, 10, 47));
     EXPECT_FALSE(EnergyConsistent(0, 0, 10, 33));
-    EXPECT_TRUE(EnergyConsistent(0, 0, 0.3, 1));           // tea
-    EXPECT_FALSE(EnergyConsistent(0, 0, 0, 11));           // vinegar's acid is not counted
+    EXPECT_TRUE(EnergyConsistent(0, 0, 0.3, 1));  // tea
+    EXPECT_FALSE(EnergyConsistent(0, 0, 0, 11));  // vinegar's acid is not counted
 }
 
 }  // namespace

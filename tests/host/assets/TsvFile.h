@@ -8,7 +8,7 @@
 struct TsvFile {
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> problems;   // format faults found while reading
+    std::vector<std::string> problems;  // format faults found while reading
 };
 
 TsvFile ReadTsv(const std::string& path);

@@ -31,7 +31,7 @@ TEST(CoreComponent, OwnerFreesWhatItOwnsLastCreatedFirst) {
     auto* owner = new TLogged(nullptr, "owner");
     auto* a = new TLogged(owner, "a");
     new TLogged(owner, "b");
-    new TLogged(a, "a1");   // grandchildren go with their owner
+    new TLogged(a, "a1");  // grandchildren go with their owner
     new TLogged(owner, "c");
     EXPECT_EQ(owner->ComponentCount(), 3);
     delete owner;
@@ -46,7 +46,7 @@ TEST(CoreComponent, FreedComponentLeavesItsOwnerWhichIsTold) {
     delete a;
     EXPECT_EQ(owner.ComponentCount(), 0);
     ASSERT_EQ(owner.notes.size(), 2u);
-    EXPECT_EQ(owner.notes[0], "insert ?");   // named after insertion
+    EXPECT_EQ(owner.notes[0], "insert ?");  // named after insertion
     EXPECT_EQ(owner.notes[1], "remove First");
     EXPECT_EQ(owner.FindComponent("First"), nullptr);
 }
@@ -57,7 +57,7 @@ TEST(CoreComponent, FreeNotificationReachesComponentsOfOtherOwners) {
     source->SetName("DataSource1");
     auto* grid = new TLogged(&ownerB, "grid");
     grid->FreeNotification(source);
-    grid->FreeNotification(source);   // asking twice tells once
+    grid->FreeNotification(source);  // asking twice tells once
     delete source;
     ASSERT_EQ(grid->notes.size(), 1u);
     EXPECT_EQ(grid->notes[0], "remove DataSource1");
@@ -66,8 +66,8 @@ TEST(CoreComponent, FreeNotificationReachesComponentsOfOtherOwners) {
     auto* grid2 = new TLogged(&ownerB, "grid2");
     grid2->FreeNotification(source2);
     delete grid2;
-    delete source2;   // would notify the freed grid2 if it were still remembered (ASan reports it)
-    EXPECT_EQ(ownerB.ComponentCount(), 1);   // only the first grid is left
+    delete source2;  // would notify the freed grid2 if it were still remembered (ASan reports it)
+    EXPECT_EQ(ownerB.ComponentCount(), 1);  // only the first grid is left
 }
 
 TEST(CoreComponent, NamesAreIdentifiersUniqueAmongTheOwnersComponents) {
@@ -75,13 +75,13 @@ TEST(CoreComponent, NamesAreIdentifiersUniqueAmongTheOwnersComponents) {
     auto* a = new TComponent(&owner);
     auto* b = new TComponent(&owner);
     a->SetName("Query1");
-    EXPECT_THROW(b->SetName("query1"), Exception);   // letter case does not make it new
+    EXPECT_THROW(b->SetName("query1"), Exception);  // letter case does not make it new
     EXPECT_THROW(b->SetName("1Query"), Exception);
     EXPECT_THROW(b->SetName("Query 2"), Exception);
     b->SetName("Query2");
     EXPECT_EQ(owner.FindComponent("QUERY2"), b);
-    a->SetName("Query1");   // its own name again is fine
-    b->SetName("");         // unnamed components do not clash
+    a->SetName("Query1");  // its own name again is fine
+    b->SetName("");        // unnamed components do not clash
     auto* c = new TComponent(&owner);
     EXPECT_EQ(c->Name(), "");
     EXPECT_EQ(owner.FindComponent(""), nullptr);
@@ -115,7 +115,7 @@ TEST(CoreComponent, PublishedPropertiesByNameWithTheAncestorsFirst) {
     c.SetProperty("Tag", Variant(int32_t{99}));
     EXPECT_EQ(c.Tag(), 99);
     EXPECT_EQ(c.GetProperty("Kind"), Variant("bkOK"));
-    EXPECT_THROW(c.SetProperty("Kind", Variant("bkCancel")), Exception);   // read-only
+    EXPECT_THROW(c.SetProperty("Kind", Variant("bkCancel")), Exception);  // read-only
     EXPECT_THROW(c.GetProperty("Glyph"), Exception);
     EXPECT_THROW(c.SetProperty("Tag", Variant("ninety-nine")), Exception);
     EXPECT_FALSE(TComponent().HasProperty("Width"));

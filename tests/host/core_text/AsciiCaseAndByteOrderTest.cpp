@@ -8,12 +8,16 @@
 namespace {
 
 TEST(CoreAsciiCase, FoldsOnlyTheAsciiLetters) {
-    struct Case { const char* text; const char* lower; const char* upper; };
+    struct Case {
+        const char* text;
+        const char* lower;
+        const char* upper;
+    };
     const Case cases[] = {
         {"Title.BMP", "title.bmp", "TITLE.BMP"},
         {"[Form] key_1=@", "[form] key_1=@", "[FORM] KEY_1=@"},
-        {"Жир Ёж", "Жир Ёж", "Жир Ёж"},                   // UTF-8 bytes are not letters here
-        {"\xC0\xDF\xE0\xFF", "\xC0\xDF\xE0\xFF", "\xC0\xDF\xE0\xFF"},   // nor code page bytes
+        {"Жир Ёж", "Жир Ёж", "Жир Ёж"},                                // UTF-8 bytes are not letters here
+        {"\xC0\xDF\xE0\xFF", "\xC0\xDF\xE0\xFF", "\xC0\xDF\xE0\xFF"},  // nor code page bytes
         {"", "", ""},
     };
     for (const auto& c : cases) {
@@ -23,7 +27,7 @@ TEST(CoreAsciiCase, FoldsOnlyTheAsciiLetters) {
     }
     EXPECT_FALSE(EqualsIgnoreAsciiCase("Жир", "ЖИР"));
     EXPECT_FALSE(EqualsIgnoreAsciiCase("ab", "abc"));
-    EXPECT_FALSE(EqualsIgnoreAsciiCase("[", "{"));   // 0x5B and 0x7B differ by the case bit
+    EXPECT_FALSE(EqualsIgnoreAsciiCase("[", "{"));  // 0x5B and 0x7B differ by the case bit
 }
 
 TEST(CoreByteOrder, ReadsWhatItWritesInBothOrders) {
@@ -32,8 +36,8 @@ TEST(CoreByteOrder, ReadsWhatItWritesInBothOrders) {
     AppendLE32(out, 0x80000001u);
     AppendBE32(out, 0x01020304u);
     AppendLE64(out, 0x1122334455667788ull);
-    const std::vector<uint8_t> expected = {0xEF, 0xBE, 0x01, 0x00, 0x00, 0x80, 0x01, 0x02, 0x03, 0x04,
-                                           0x88, 0x77, 0x66, 0x55, 0x44, 0x33, 0x22, 0x11};
+    const std::vector<uint8_t> expected = {0xEF, 0xBE, 0x01, 0x00, 0x00, 0x80, 0x01, 0x02, 0x03,
+                                           0x04, 0x88, 0x77, 0x66, 0x55, 0x44, 0x33, 0x22, 0x11};
     EXPECT_EQ(out, expected);
     EXPECT_EQ(GetLE16(out.data()), 0xBEEF);
     EXPECT_EQ(GetLE32(out.data() + 2), 0x80000001u);

@@ -23,7 +23,7 @@ TEST(CoreTextNumberFormat, GeneralFormatIsShortestUpToFifteenDigits) {
     EXPECT_EQ(FormatGeneral(0.0001, ","), "0,0001");
     EXPECT_EQ(FormatGeneral(-0.00012, ","), "-0,00012");
     EXPECT_EQ(FormatGeneral(52.137, ","), "52,137");
-    EXPECT_EQ(FormatGeneral(9.999999999999999e14, ","), "1E15");   // rounds up to 15 digits
+    EXPECT_EQ(FormatGeneral(9.999999999999999e14, ","), "1E15");  // rounds up to 15 digits
 }
 
 TEST(CoreTextNumberFormat, ExponentOnlyForVeryLargeOrSmallValues) {
@@ -37,7 +37,8 @@ TEST(CoreTextNumberFormat, ExponentOnlyForVeryLargeOrSmallValues) {
     EXPECT_EQ(FormatGeneral(std::nan(""), ","), "NAN");
     EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::denorm_min(), ","), "5E-324");
     EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::max(), ","), "1,7976931348623157E308");
-    EXPECT_EQ(ParseNumber(FormatGeneral(-std::numeric_limits<double>::max(), ","), ","), -std::numeric_limits<double>::max());
+    EXPECT_EQ(ParseNumber(FormatGeneral(-std::numeric_limits<double>::max(), ","), ","),
+              -std::numeric_limits<double>::max());
     EXPECT_EQ(FormatGeneral(1.7976931348623e308, ","), "1,7976931348623E308");
     EXPECT_EQ(FormatGeneral(-1.7976931348623153e308, ","), "-1,7976931348623153E308");
 }
@@ -52,8 +53,8 @@ TEST(CoreTextNumberFormat, ParsesWithTheGivenSeparatorOnly) {
     EXPECT_EQ(ParseNumber("2e-2", ","), 0.02);
     EXPECT_EQ(ParseNumber("12.5", "."), 12.5);
     EXPECT_EQ(ParseNumber("1e-400", ","), 0.0);
-    for (const char* bad : {"", " ", "-", ",", "12.5", "1,2,3", "1 000", "1e", "1e+", "abc", "0x10", "inf",
-                            "nan", "12,5 кг", "1e400", "--1"}) {
+    for (const char* bad : {"", " ", "-", ",", "12.5", "1,2,3", "1 000", "1e", "1e+", "abc", "0x10", "inf", "nan",
+                            "12,5 кг", "1e400", "--1"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(ParseNumber(bad, ",").has_value());
     }
@@ -69,7 +70,7 @@ TEST(CoreTextNumberFormat, FormattedValuesReadBackWithinFifteenDigits) {
         auto back = ParseNumber(text, ",");
         ASSERT_TRUE(back.has_value()) << text;
         EXPECT_NEAR(*back, v, std::fabs(v) * 1e-14) << text;
-        EXPECT_EQ(FormatGeneral(*back, ","), text);   // stable on a second pass
+        EXPECT_EQ(FormatGeneral(*back, ","), text);  // stable on a second pass
     }
 }
 

@@ -14,17 +14,17 @@ class DataModuleFakeTest : public testing::Test {
 protected:
     void SetUp() override {
         menu = &env.backend->Add("Menu.DB", {{"Nazv_food", FieldType::Alpha, 150},
-                                              {"Nazv_diet", FieldType::Alpha, 30},
-                                              {"Weight", FieldType::Short, 0},
-                                              {"Protein", FieldType::Bcd, 3},
-                                              {"Fat", FieldType::Bcd, 3},
-                                              {"Carbohyd", FieldType::Bcd, 3},
-                                              {"Kkal", FieldType::Bcd, 3},
-                                              {"Date_menu", FieldType::Date, 0}});
+                                             {"Nazv_diet", FieldType::Alpha, 30},
+                                             {"Weight", FieldType::Short, 0},
+                                             {"Protein", FieldType::Bcd, 3},
+                                             {"Fat", FieldType::Bcd, 3},
+                                             {"Carbohyd", FieldType::Bcd, 3},
+                                             {"Kkal", FieldType::Bcd, 3},
+                                             {"Date_menu", FieldType::Date, 0}});
         categ = &env.backend->Add("Сateg.db", {{"nazv_group", FieldType::Alpha, 100},
-                                                {"Id_group", FieldType::AutoInc, 0},
-                                                {"Kol_food", FieldType::Short, 0},
-                                                {"Id_food", FieldType::Short, 0}});
+                                               {"Id_group", FieldType::AutoInc, 0},
+                                               {"Kol_food", FieldType::Short, 0},
+                                               {"Id_food", FieldType::Short, 0}});
         env.backend->queries["select sum(protein), sum(fat), sum(carbohyd), sum(kkal) from Menu"] = [this] {
             ++sumRuns;
             engine::QueryResult r;
@@ -70,9 +70,9 @@ protected:
 TEST_F(DataModuleFakeTest, ComponentsCarryTheirNamesTextsAndDeclaredFields) {
     TDataModule1 dm;
     EXPECT_EQ(dm.Name(), "DataModule1");
-    for (const char* n : {"Query1", "Query2", "Table1", "TMenu", "QSum", "QFood", "DataSource1", "DataSource3",
-                          "DataSource2", "DSMenu", "DSSum", "DSFood", "Query1nazv_group", "QSumSUMOFprotein",
-                          "TMenuDate_menu", "QFoodId_group"})
+    for (const char* n :
+         {"Query1", "Query2", "Table1", "TMenu", "QSum", "QFood", "DataSource1", "DataSource3", "DataSource2", "DSMenu",
+          "DSSum", "DSFood", "Query1nazv_group", "QSumSUMOFprotein", "TMenuDate_menu", "QFoodId_group"})
         EXPECT_NE(dm.FindComponent(n), nullptr) << n;
     EXPECT_EQ(dm.Query1->SQL.Text(), "select * from Сateg order by nazv_group");
     EXPECT_EQ(dm.Query2->SQL.Count(), 0);
@@ -112,9 +112,9 @@ TEST_F(DataModuleFakeTest, ScrollBarHooksFireOnlyForChangesWithoutAField) {
     dm.HideRationGridHScroll = [&] { ++ration; };
     dm.HideFoodEditorGridHScroll = [&] { ++editor; };
     dm.HideSearchGridHScroll = [&] { ++search; };
-    dm.TMenu->Open();            // one change without a field
-    dm.TMenu->Insert();          // another
-    dm.TMenuNazv_food->SetAsString("Чай");   // a field change: no hook
+    dm.TMenu->Open();                       // one change without a field
+    dm.TMenu->Insert();                     // another
+    dm.TMenuNazv_food->SetAsString("Чай");  // a field change: no hook
     dm.TMenuWeight->SetAsInteger(200);
     EXPECT_EQ(ration, 2);
     dm.TMenu->Post();
@@ -131,9 +131,9 @@ TEST_F(DataModuleFakeTest, ScrollBarHooksFireOnlyForChangesWithoutAField) {
                     {"Carbohyd", FieldType::Bcd, 3},    {"Kkal", FieldType::Bcd, 3},
                     {"Id_group", FieldType::Short, 0}};
         for (int32_t id : {1, 2})
-            r.rows.push_back(std::make_shared<const engine::Row>(engine::Row{
-                id, std::string(id == 1 ? "Банан" : "Кефир"), engine::Value{}, engine::Value{}, engine::Value{},
-                engine::Value{}, engine::Value{}}));
+            r.rows.push_back(std::make_shared<const engine::Row>(
+                engine::Row{id, std::string(id == 1 ? "Банан" : "Кефир"), engine::Value{}, engine::Value{},
+                            engine::Value{}, engine::Value{}, engine::Value{}}));
         return r;
     };
     dm.QFood->Open();
@@ -143,7 +143,7 @@ TEST_F(DataModuleFakeTest, ScrollBarHooksFireOnlyForChangesWithoutAField) {
     EXPECT_EQ(dm.QFoodNazv_food->AsString(), "Кефир");
     EXPECT_EQ(ration, 3);
     EXPECT_EQ(editor, 1);
-    dm.HideRationGridHScroll = nullptr;   // unset hooks are simply skipped
+    dm.HideRationGridHScroll = nullptr;  // unset hooks are simply skipped
     dm.TMenu->First();
     EXPECT_EQ(ration, 3);
 }
@@ -161,7 +161,7 @@ TEST_F(DataModuleFakeTest, DeletingARationRowRerunsTheSums) {
     EXPECT_EQ(dm.QSumSUMOFkkal->DisplayText(), "363");
     dm.TMenu->Delete();
     EXPECT_TRUE(dm.TMenu->Eof());
-    EXPECT_EQ(dm.QSumSUMOFkkal->DisplayText(), "");   // no rows: empty sums
+    EXPECT_EQ(dm.QSumSUMOFkkal->DisplayText(), "");  // no rows: empty sums
     EXPECT_TRUE(dm.QSumSUMOFkkal->AsVariant().IsNull());
 }
 
@@ -180,12 +180,13 @@ TEST_F(DataModuleFakeTest, DestroyingTheModuleEmptiesTheRationAndClosesEverythin
     qsum->AfterClose = [&](TDataSet*) { closedAll = !dm->TMenu->Active() && !dm->Query1->Active(); };
     dm->DataModuleDestroy(dm);
     EXPECT_EQ(menu->RowCount(), 0u);
-    EXPECT_EQ(sumRuns, runs + 2);   // one rerun per deleted row
+    EXPECT_EQ(sumRuns, runs + 2);  // one rerun per deleted row
     EXPECT_TRUE(closedAll);
-    for (TDataSet* d : std::initializer_list<TDataSet*>{dm->Query1, dm->Query2, dm->Table1, dm->TMenu, dm->QSum, dm->QFood})
+    for (TDataSet* d :
+         std::initializer_list<TDataSet*>{dm->Query1, dm->Query2, dm->Table1, dm->TMenu, dm->QSum, dm->QFood})
         EXPECT_FALSE(d->Active()) << d->Name();
     qsum->AfterClose = nullptr;
-    delete dm;   // runs it again: the ration is opened, found empty and closed
+    delete dm;  // runs it again: the ration is opened, found empty and closed
     EXPECT_EQ(DataModule1, nullptr);
     EXPECT_EQ(menu->RowCount(), 0u);
 }

@@ -12,14 +12,14 @@ using testing::HasSubstr;
 
 namespace {
 
-#define EXPECT_MESSAGE(stmt, text)                                       \
-    do {                                                                 \
-        try {                                                            \
-            stmt;                                                        \
-            ADD_FAILURE() << "no exception from " #stmt;                 \
-        } catch (const Exception& e) {                                   \
-            EXPECT_EQ(e.Message(), text);                                \
-        }                                                                \
+#define EXPECT_MESSAGE(stmt, text)                       \
+    do {                                                 \
+        try {                                            \
+            stmt;                                        \
+            ADD_FAILURE() << "no exception from " #stmt; \
+        } catch (const Exception& e) {                   \
+            EXPECT_EQ(e.Message(), text);                \
+        }                                                \
     } while (0)
 
 engine::Row FoodRow(int id, const std::string& name, const std::string& protein, int group) {
@@ -30,12 +30,12 @@ class DataSetTest : public testing::Test {
 protected:
     void SetUp() override {
         food = &env.backend->Add("Food.DB", {{"Id_food", FieldType::AutoInc, 0},
-                                              {"Nazv_food", FieldType::Alpha, 100},
-                                              {"Protein", FieldType::Bcd, 3},
-                                              {"Fat", FieldType::Bcd, 3},
-                                              {"Carbohyd", FieldType::Bcd, 3},
-                                              {"Kkal", FieldType::Bcd, 3},
-                                              {"Id_group", FieldType::Short, 0}});
+                                             {"Nazv_food", FieldType::Alpha, 100},
+                                             {"Protein", FieldType::Bcd, 3},
+                                             {"Fat", FieldType::Bcd, 3},
+                                             {"Carbohyd", FieldType::Bcd, 3},
+                                             {"Kkal", FieldType::Bcd, 3},
+                                             {"Id_group", FieldType::Short, 0}});
         empty = &env.backend->Add("Empty.DB", {{"Name", FieldType::Alpha, 10}});
     }
     void AddFood(const std::string& name, const std::string& protein, int group) {
@@ -71,7 +71,7 @@ TEST_F(DataSetTest, NextFromLastRowSetsEofAndKeepsTheLastRow) {
     AddFood("Груша", "0.5", 1);
     AddFood("Слива", "0.8", 2);
     TTable t;
-    t.SetTableName("food.db");   // names are found whatever their case
+    t.SetTableName("food.db");  // names are found whatever their case
     t.Open();
     EXPECT_FALSE(t.Eof());
     std::vector<std::string> seen;
@@ -103,10 +103,10 @@ TEST_F(DataSetTest, OpenAndCloseAreIdempotentAndClosedOperationsFailCleanly) {
     EXPECT_MESSAGE(t.Insert(), "Cannot perform this operation on a closed dataset");
     EXPECT_MESSAGE(t.Delete(), "Cannot perform this operation on a closed dataset");
     EXPECT_MESSAGE(t.Locate("nazv_food", "Я", loPartialKey), "Cannot perform this operation on a closed dataset");
-    EXPECT_MESSAGE(t.FieldByName("nazv_food"), "Field 'nazv_food' not found");   // no fields while closed
+    EXPECT_MESSAGE(t.FieldByName("nazv_food"), "Field 'nazv_food' not found");  // no fields while closed
     t.Open();
     t.Next();
-    t.Open();   // no effect: the cursor stays where it was
+    t.Open();  // no effect: the cursor stays where it was
     EXPECT_TRUE(t.Eof());
     t.Close();
     t.Close();
@@ -119,7 +119,7 @@ TEST_F(DataSetTest, TableNameChangesOnlyWhileClosed) {
     t.SetTableName("Food.DB");
     t.Open();
     EXPECT_MESSAGE(t.SetTableName("Diet.DB"), "Cannot perform this operation on an open dataset");
-    t.SetTableName("Food.DB");   // the same name is no change
+    t.SetTableName("Food.DB");  // the same name is no change
     EXPECT_EQ(t.TableName(), "Food.DB");
     t.Close();
     t.SetTableName("Empty.DB");
@@ -146,7 +146,7 @@ TEST_F(DataSetTest, InsertStoresNothingUntilPostAndPostGivesTheIdentifier) {
     t.FieldByName("nazv_food")->SetAsString("Кефир");
     t.FieldByName("protein")->SetAsVariant(Variant(2.8));
     t.FieldByName("id_group")->SetAsInteger(3);
-    EXPECT_EQ(food->RowCount(), 1u);   // still pending
+    EXPECT_EQ(food->RowCount(), 1u);  // still pending
     EXPECT_EQ(t.DisplayRowCount(), 2);
     EXPECT_EQ(t.DisplayRow(), 1);
     EXPECT_EQ(t.FieldByName("nazv_food")->DisplayTextAt(1), "Кефир");
@@ -156,7 +156,7 @@ TEST_F(DataSetTest, InsertStoresNothingUntilPostAndPostGivesTheIdentifier) {
     ASSERT_EQ(food->RowCount(), 2u);
     EXPECT_EQ(t.RecNo(), 2);
     EXPECT_EQ(t.FieldByName("nazv_food")->AsString(), "Кефир");
-    EXPECT_EQ(t.FieldByName("id_food")->AsInteger(), 2);   // fresh from the table
+    EXPECT_EQ(t.FieldByName("id_food")->AsInteger(), 2);  // fresh from the table
     EXPECT_EQ(t.FieldByName("protein")->DisplayText(), "2,8");
     EXPECT_EQ(t.FieldByName("fat")->DisplayText(), "");
 }
@@ -197,13 +197,13 @@ TEST_F(DataSetTest, MovingOrClosingDiscardsAPendingRow) {
     t.Open();
     t.Insert();
     t.FieldByName("nazv_food")->SetAsString("Половина");
-    t.Last();   // the next addition starts like this: the half-filled row goes away
+    t.Last();  // the next addition starts like this: the half-filled row goes away
     EXPECT_EQ(t.State(), TDataSetState::dsBrowse);
     EXPECT_EQ(food->RowCount(), 1u);
     EXPECT_EQ(t.FieldByName("nazv_food")->AsString(), "Яблоко");
     t.Insert();
     t.FieldByName("nazv_food")->SetAsString("Половина");
-    t.Insert();   // a second Insert starts afresh
+    t.Insert();  // a second Insert starts afresh
     EXPECT_TRUE(t.FieldByName("nazv_food")->IsNull());
     t.Cancel();
     EXPECT_EQ(t.RecNo(), 1);
@@ -224,7 +224,7 @@ TEST_F(DataSetTest, AFailedPieceOfWorkStillClosesTheTable) {
     }
     EXPECT_FALSE(t.Active());
     EXPECT_EQ(food->RowCount(), 0u);
-    t.SetTableName("Empty.DB");   // the next user is not stopped by a table left open
+    t.SetTableName("Empty.DB");  // the next user is not stopped by a table left open
 }
 
 TEST_F(DataSetTest, EditChangesOnlyThroughPostAndCancelRestores) {
@@ -238,7 +238,7 @@ TEST_F(DataSetTest, EditChangesOnlyThroughPostAndCancelRestores) {
     EXPECT_EQ(t.State(), TDataSetState::dsEdit);
     t.FieldByName("nazv_food")->SetAsString("Груша сушёная");
     EXPECT_EQ(std::get<std::string>((*food->RowAt(1))[1]), "Груша");
-    EXPECT_EQ(t.FieldByName("nazv_food")->DisplayTextAt(1), "Груша сушёная");   // grids see the edit
+    EXPECT_EQ(t.FieldByName("nazv_food")->DisplayTextAt(1), "Груша сушёная");  // grids see the edit
     t.Cancel();
     EXPECT_EQ(t.FieldByName("nazv_food")->AsString(), "Груша");
     t.Edit();
@@ -246,7 +246,7 @@ TEST_F(DataSetTest, EditChangesOnlyThroughPostAndCancelRestores) {
     t.Post();
     EXPECT_EQ(std::get<engine::Decimal>((*food->RowAt(1))[2]), fake::Dec("2.25"));
     EXPECT_EQ(t.RecNo(), 2);
-    EXPECT_EQ(t.FieldByName("id_food")->AsInteger(), 2);   // the identifier is kept
+    EXPECT_EQ(t.FieldByName("id_food")->AsInteger(), 2);  // the identifier is kept
     t.First();
     EXPECT_MESSAGE(t.FieldByName("nazv_food")->SetAsString("x"), "Dataset not in edit or insert mode");
     TTable e;
@@ -269,13 +269,13 @@ TEST_F(DataSetTest, DeleteMakesANeighbourCurrentAndFiresAfterDelete) {
     };
     t.Open();
     t.Next();
-    t.Delete();   // the middle row: the next one becomes current
+    t.Delete();  // the middle row: the next one becomes current
     EXPECT_EQ(t.FieldByName("nazv_food")->AsString(), "В");
     EXPECT_FALSE(t.Eof());
-    t.Delete();   // the last row: the new last row becomes current
+    t.Delete();  // the last row: the new last row becomes current
     EXPECT_EQ(t.FieldByName("nazv_food")->AsString(), "А");
     EXPECT_FALSE(t.Eof());
-    t.Delete();   // none left
+    t.Delete();  // none left
     EXPECT_TRUE(t.Eof());
     EXPECT_TRUE(t.Bof());
     EXPECT_EQ(afterDelete, 3);
@@ -323,7 +323,7 @@ TEST_F(DataSetTest, LocateFindsTheFirstRowBeginningWithTheTextIgnoringCase) {
     // Inside a name, or not at all: the cursor stays.
     EXPECT_FALSE(t.Locate("nazv_food", "анан", loCaseInsensitive | loPartialKey));
     EXPECT_EQ(t.RecNo(), 5);
-    EXPECT_FALSE(t.Locate("nazv_food", "ябл", loPartialKey));   // case counts without the option
+    EXPECT_FALSE(t.Locate("nazv_food", "ябл", loPartialKey));  // case counts without the option
     EXPECT_TRUE(t.Locate("nazv_food", "Банан", 0));
     EXPECT_EQ(t.RecNo(), 2);
     EXPECT_MESSAGE(t.Locate("name", "x", 0), "Field 'name' not found");
@@ -364,7 +364,7 @@ TEST_F(DataSetTest, QueriesRunTheirTextAndAreReadOnly) {
     EXPECT_EQ(q.SQL.Count(), 1);
     q.SQL.Add("where 1");
     EXPECT_EQ(q.SQL.Text(), "select * from Food order by nazv_food\r\nwhere 1");
-    EXPECT_THROW(q.Open(), engine::EngineError);   // the engine's own message
+    EXPECT_THROW(q.Open(), engine::EngineError);  // the engine's own message
     EXPECT_FALSE(q.Active());
 }
 
@@ -391,7 +391,7 @@ TEST_F(DataSetTest, FieldsCreatedFromTheResultGoAwayOnClose) {
     r.Open();
     EXPECT_EQ(r.FieldByName("НАЗВАНИЕ"), r.Fields()[0]);
     EXPECT_EQ(r.FieldByName("ёмкость"), r.Fields()[1]);
-    EXPECT_MESSAGE(r.FieldByName("Емкость"), "Field 'Емкость' not found");   // Е is not Ё
+    EXPECT_MESSAGE(r.FieldByName("Емкость"), "Field 'Емкость' not found");  // Е is not Ё
 }
 
 // --- declared fields -------------------------------------------------------------------
@@ -473,7 +473,7 @@ TEST_F(DataDeclaredFieldsTest, DestroyingAFieldOrTheDatasetFirstIsSafe) {
     b->SetFieldName("Id_group");
     b->SetDataSet(t);
     t->Open();
-    delete a;   // while open
+    delete a;  // while open
     EXPECT_EQ(t->FieldCount(), 1);
     EXPECT_EQ(b->AsInteger(), 1);
     delete t;

@@ -41,7 +41,7 @@ TEST_F(DataSourceTest, ChangeHandlerHearsMovesAndFieldChanges) {
     table.Open();
     EXPECT_THAT(changes, testing::ElementsAre("-"));
     table.Next();
-    table.Next();   // already on the last row: nothing moves
+    table.Next();  // already on the last row: nothing moves
     table.First();
     EXPECT_THAT(changes, testing::ElementsAre("-", "-", "-"));
     changes.clear();
@@ -51,7 +51,7 @@ TEST_F(DataSourceTest, ChangeHandlerHearsMovesAndFieldChanges) {
     table.Post();
     EXPECT_THAT(changes, testing::ElementsAre("-", "Weight", "Nazv_food", "-"));
     changes.clear();
-    EXPECT_ANY_THROW(table.FieldByName("weight")->SetAsInteger(-40000));   // refused: nobody is told
+    EXPECT_ANY_THROW(table.FieldByName("weight")->SetAsInteger(-40000));  // refused: nobody is told
     table.Delete();
     EXPECT_THAT(changes, testing::ElementsAre("-"));
     changes.clear();
@@ -106,7 +106,7 @@ TEST_F(DataSourceTest, AGridCanDrawAWindowOfRowsWithoutMovingTheDataset) {
     table.Cancel();
     EXPECT_THAT(grid.lines, testing::ElementsAre(" Хлеб 100", ">Сыр 50"));
     table.Insert();
-    table.Next();   // nowhere to go, but the pending row is dropped and the grid is told
+    table.Next();  // nowhere to go, but the pending row is dropped and the grid is told
     EXPECT_THAT(grid.lines, testing::ElementsAre(" Хлеб 100", ">Сыр 50"));
     EXPECT_TRUE(table.Eof());
     table.Close();
@@ -121,10 +121,10 @@ TEST_F(DataSourceTest, EitherSideMayGoFirst) {
     src->SetDataSet(t);
     link->SetDataSource(src);
     t->Open();
-    delete t;   // the source forgets it
+    delete t;  // the source forgets it
     EXPECT_EQ(src->DataSet(), nullptr);
     EXPECT_FALSE(link->Active());
-    delete src;   // the link forgets it
+    delete src;  // the link forgets it
     EXPECT_EQ(link->DataSource(), nullptr);
     delete link;
 

@@ -25,23 +25,23 @@ void Table::Check(engine::Row& row) const {
         const auto& v = row[i];
         if (engine::IsNull(v)) continue;
         switch (f.type) {
-            case engine::FieldType::Alpha:
-                if (data::CutToChars(std::get<std::string>(v), f.size) != std::get<std::string>(v))
-                    throw engine::EngineError("text too long for " + f.name);
-                break;
-            case engine::FieldType::Short: {
-                int32_t n = std::get<int32_t>(v);
-                if (n < -32767 || n > 32767) throw engine::EngineError("value out of range for " + f.name);
-                break;
-            }
-            case engine::FieldType::Bcd:
-                if (std::get<engine::Decimal>(v).scale != f.size) throw engine::EngineError("wrong scale for " + f.name);
-                break;
-            case engine::FieldType::Long:
-            case engine::FieldType::AutoInc: (void)std::get<int32_t>(v); break;
-            case engine::FieldType::Number: (void)std::get<double>(v); break;
-            case engine::FieldType::Date: (void)std::get<engine::Date>(v); break;
-            case engine::FieldType::Logical: (void)std::get<bool>(v); break;
+        case engine::FieldType::Alpha:
+            if (data::CutToChars(std::get<std::string>(v), f.size) != std::get<std::string>(v))
+                throw engine::EngineError("text too long for " + f.name);
+            break;
+        case engine::FieldType::Short: {
+            int32_t n = std::get<int32_t>(v);
+            if (n < -32767 || n > 32767) throw engine::EngineError("value out of range for " + f.name);
+            break;
+        }
+        case engine::FieldType::Bcd:
+            if (std::get<engine::Decimal>(v).scale != f.size) throw engine::EngineError("wrong scale for " + f.name);
+            break;
+        case engine::FieldType::Long:
+        case engine::FieldType::AutoInc: (void)std::get<int32_t>(v); break;
+        case engine::FieldType::Number: (void)std::get<double>(v); break;
+        case engine::FieldType::Date: (void)std::get<engine::Date>(v); break;
+        case engine::FieldType::Logical: (void)std::get<bool>(v); break;
         }
     }
 }

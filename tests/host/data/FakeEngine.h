@@ -17,7 +17,8 @@ namespace fake {
 
 class Table : public engine::Table {
 public:
-    Table(std::string name, std::vector<engine::FieldDef> fields) : name_(std::move(name)), fields_(std::move(fields)) {}
+    Table(std::string name, std::vector<engine::FieldDef> fields)
+        : name_(std::move(name)), fields_(std::move(fields)) {}
 
     const std::string& Name() const override { return name_; }
     const std::vector<engine::FieldDef>& Fields() const override { return fields_; }
@@ -49,14 +50,14 @@ public:
 
     Table& Add(const std::string& name, std::vector<engine::FieldDef> fields);
     std::map<std::string, std::function<engine::QueryResult()>> queries;
-    std::map<std::string, std::unique_ptr<Table>> tables;   // by name as given
+    std::map<std::string, std::unique_ptr<Table>> tables;  // by name as given
 };
 
 // Points the session at a fresh fake backend (shared with the test) and resets it.
 struct Installed {
     std::shared_ptr<Backend> backend = std::make_shared<Backend>();
     int starts = 0;
-    int failStarts = 0;   // this many starts fail with the engine's start-up message
+    int failStarts = 0;  // this many starts fail with the engine's start-up message
     Installed();
     ~Installed();
 };

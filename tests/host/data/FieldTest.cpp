@@ -9,14 +9,14 @@ using engine::FieldType;
 
 namespace {
 
-#define EXPECT_MESSAGE(stmt, text)                                       \
-    do {                                                                 \
-        try {                                                            \
-            stmt;                                                        \
-            ADD_FAILURE() << "no exception from " #stmt;                 \
-        } catch (const Exception& e) {                                   \
-            EXPECT_EQ(e.Message(), text);                                \
-        }                                                                \
+#define EXPECT_MESSAGE(stmt, text)                       \
+    do {                                                 \
+        try {                                            \
+            stmt;                                        \
+            ADD_FAILURE() << "no exception from " #stmt; \
+        } catch (const Exception& e) {                   \
+            EXPECT_EQ(e.Message(), text);                \
+        }                                                \
     } while (0)
 
 class DataFieldTest : public testing::Test {
@@ -67,7 +67,7 @@ TEST_F(DataFieldTest, NumbersShowInTheGeneralFormatWithTheLocaleSeparator) {
     EXPECT_EQ(F("count")->DisplayText(), "-17");
     EXPECT_EQ(F("count")->AsFloat(), -17.0);
     F("ratio")->SetAsFloat(2.5);
-    EXPECT_EQ(F("ratio")->AsInteger(), 2);   // halves go to the even neighbour
+    EXPECT_EQ(F("ratio")->AsInteger(), 2);  // halves go to the even neighbour
     EXPECT_EQ(F("ratio")->AsVariant(), Variant(2.5));
 }
 
@@ -78,7 +78,7 @@ TEST_F(DataFieldTest, BcdRoundsToItsDecimalsHalfAwayFromZero) {
     EXPECT_EQ(F("kkal")->AsString(), "-1,235");
     F("kkal")->SetAsFloat(2.0004);
     EXPECT_EQ(F("kkal")->AsString(), "2");
-    F("kkal")->SetAsVariant(Variant(18.75f));   // single precision, as the ration's amounts come
+    F("kkal")->SetAsVariant(Variant(18.75f));  // single precision, as the ration's amounts come
     EXPECT_EQ(F("kkal")->AsCurrency().units, 187500);
     F("kkal")->SetAsVariant(Variant(static_cast<float>(3.3L * 33 * 0.01L)));
     EXPECT_EQ(F("kkal")->AsString(), "1,089");
@@ -89,9 +89,9 @@ TEST_F(DataFieldTest, BcdRoundsToItsDecimalsHalfAwayFromZero) {
     EXPECT_EQ(F("kkal")->AsVariant(), Variant::Currency(123460));
     F("kkal")->SetAsString("12,5");
     EXPECT_EQ(F("kkal")->AsFloat(), 12.5);
-    F("kkal")->SetAsString("7.25");   // a full stop is understood too
+    F("kkal")->SetAsString("7.25");  // a full stop is understood too
     EXPECT_EQ(F("kkal")->AsString(), "7,25");
-    F("kkal")->SetAsString(",");      // a lone separator is 0, as typed into the food editor
+    F("kkal")->SetAsString(",");  // a lone separator is 0, as typed into the food editor
     EXPECT_EQ(F("kkal")->AsString(), "0");
     EXPECT_FALSE(F("kkal")->IsNull());
 }
@@ -99,11 +99,16 @@ TEST_F(DataFieldTest, BcdRoundsToItsDecimalsHalfAwayFromZero) {
 TEST_F(DataFieldTest, ShortFieldRefusesValuesOutsideItsRange) {
     // -32768 is the file's empty mark: refused, and the message names what is accepted.
     const char* range = ". The allowed range is -32767 to 32767";
-    EXPECT_MESSAGE(F("weight")->SetAsInteger(40000), std::string("40000 is not a valid value for field 'Weight'") + range);
-    EXPECT_MESSAGE(F("weight")->SetAsInteger(-32768), std::string("-32768 is not a valid value for field 'Weight'") + range);
-    EXPECT_MESSAGE(F("weight")->SetAsVariant(Variant(-32769)), std::string("-32769 is not a valid value for field 'Weight'") + range);
-    EXPECT_MESSAGE(F("weight")->SetAsVariant(Variant(1e6)), std::string("1e+06 is not a valid value for field 'Weight'") + range);
-    EXPECT_MESSAGE(F("weight")->SetAsString("100000"), std::string("100000 is not a valid value for field 'Weight'") + range);
+    EXPECT_MESSAGE(F("weight")->SetAsInteger(40000),
+                   std::string("40000 is not a valid value for field 'Weight'") + range);
+    EXPECT_MESSAGE(F("weight")->SetAsInteger(-32768),
+                   std::string("-32768 is not a valid value for field 'Weight'") + range);
+    EXPECT_MESSAGE(F("weight")->SetAsVariant(Variant(-32769)),
+                   std::string("-32769 is not a valid value for field 'Weight'") + range);
+    EXPECT_MESSAGE(F("weight")->SetAsVariant(Variant(1e6)),
+                   std::string("1e+06 is not a valid value for field 'Weight'") + range);
+    EXPECT_MESSAGE(F("weight")->SetAsString("100000"),
+                   std::string("100000 is not a valid value for field 'Weight'") + range);
     EXPECT_TRUE(F("weight")->IsNull());
     F("weight")->SetAsInteger(32767);
     EXPECT_EQ(F("weight")->AsInteger(), 32767);
@@ -145,7 +150,7 @@ TEST_F(DataFieldTest, DatesAndBooleans) {
     EXPECT_EQ(F("day")->DisplayText(), "09.12.2026");
     Variant v = F("day")->AsVariant();
     ASSERT_EQ(v.Type(), VarType::Date);
-    EXPECT_EQ(v.FloatValue(), 46365.0);   // days since 30.12.1899
+    EXPECT_EQ(v.FloatValue(), 46365.0);  // days since 30.12.1899
     F("day")->SetAsVariant(Variant::Date(2.75));
     EXPECT_EQ(F("day")->AsString(), "01.01.1900");
     F("done")->SetAsBoolean(true);

@@ -16,14 +16,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-#define EXPECT_MESSAGE(stmt, text)                                       \
-    do {                                                                 \
-        try {                                                            \
-            stmt;                                                        \
-            ADD_FAILURE() << "no exception from " #stmt;                 \
-        } catch (const Exception& e) {                                   \
-            EXPECT_EQ(e.Message(), text);                                \
-        }                                                                \
+#define EXPECT_MESSAGE(stmt, text)                       \
+    do {                                                 \
+        try {                                            \
+            stmt;                                        \
+            ADD_FAILURE() << "no exception from " #stmt; \
+        } catch (const Exception& e) {                   \
+            EXPECT_EQ(e.Message(), text);                \
+        }                                                \
     } while (0)
 
 std::string U8(const fs::path& p) {
@@ -185,20 +185,20 @@ TEST_F(DataRealEngineTest, AddingAFoodAndACategoryThroughTheGeneralTable) {
 TEST_F(DataRealEngineTest, RationLifeFromEmptySumsToEmptiedTable) {
     {
         TDataModule1 dm;
-        dm.QSum->Open();   // no rows: empty sums
+        dm.QSum->Open();  // no rows: empty sums
         EXPECT_EQ(dm.QSum->RecordCount(), 1);
         EXPECT_TRUE(dm.QSumSUMOFprotein->IsNull());
         EXPECT_EQ(dm.QSumSUMOFkkal->DisplayText(), "");
         dm.Query2->SQL.Add("select * from Food where id_group=1 order by nazv_food");
         dm.Query2->Open();
-        AddPortion(dm, dm.Query2Nazv_food, dm.Query2Kkal, 150);   // абрикос, 44 kcal per 100 g
+        AddPortion(dm, dm.Query2Nazv_food, dm.Query2Kkal, 150);  // абрикос, 44 kcal per 100 g
         dm.Query2->Next();
-        AddPortion(dm, dm.Query2Nazv_food, dm.Query2Kkal, 50);    // Банан, 95
+        AddPortion(dm, dm.Query2Nazv_food, dm.Query2Kkal, 50);  // Банан, 95
         EXPECT_EQ(dm.TMenu->RecordCount(), 2);
-        EXPECT_EQ(dm.TMenuNazv_food->AsString(), "Банан");     // the posted row is current
+        EXPECT_EQ(dm.TMenuNazv_food->AsString(), "Банан");  // the posted row is current
         EXPECT_EQ(dm.TMenuKkal->DisplayText(), "47,5");
         EXPECT_EQ(dm.QSumSUMOFkkal->DisplayText(), "113,5");
-        EXPECT_EQ(dm.QSumSUMOFprotein->DisplayText(), "");      // never written: sums of nulls
+        EXPECT_EQ(dm.QSumSUMOFprotein->DisplayText(), "");  // never written: sums of nulls
         // A weight the column cannot hold stops the addition; nothing is stored.
         dm.TMenu->Insert();
         dm.TMenuNazv_food->SetAsString("Сыр");
@@ -213,7 +213,7 @@ TEST_F(DataRealEngineTest, RationLifeFromEmptySumsToEmptiedTable) {
         dm.TMenu->Delete();
         EXPECT_EQ(dm.QSumSUMOFkkal->DisplayText(), "142,5");
         EXPECT_EQ(dm.TMenuNazv_food->AsString(), "Банан");
-    }   // destroying the module empties the ration
+    }  // destroying the module empties the ration
     EXPECT_TRUE(Stored("Menu.DB").empty());
 }
 
@@ -233,7 +233,7 @@ TEST_F(DataRealEngineTest, ExitEmptiesRowsLeftByAnEarlierRun) {
     EXPECT_EQ(dm->QSumSUMOFkkal->DisplayText(), "");
     delete dm;
     EXPECT_EQ(DataModule1, nullptr);
-    EXPECT_EQ(sums, 3);   // one rerun per deleted row
+    EXPECT_EQ(sums, 3);  // one rerun per deleted row
     EXPECT_TRUE(Stored("Menu.DB").empty());
     // With the ration empty and never opened, exit opens it, finds nothing and closes it.
     delete new TDataModule1;
@@ -265,12 +265,13 @@ TEST_F(DataRealEngineTest, DeclaredFieldsMustMatchTheTable) {
 }
 
 TEST_F(DataRealEngineTest, AnEngineThatCannotStartFailsTheOpenAndIsTriedAgain) {
-    auto other = std::make_unique<engine::Database>(U8(dir));   // another copy holds the directory
+    auto other = std::make_unique<engine::Database>(U8(dir));  // another copy holds the directory
     TTable t;
     t.SetTableName("Diet.DB");
-    EXPECT_MESSAGE(t.Open(), "An error occurred while attempting to initialize the Borland Database Engine (error $2C0B)");
+    EXPECT_MESSAGE(t.Open(),
+                   "An error occurred while attempting to initialize the Borland Database Engine (error $2C0B)");
     EXPECT_FALSE(Session().Started());
-    other.reset();   // the user closes the other copy
+    other.reset();  // the user closes the other copy
     t.Open();
     EXPECT_EQ(t.FieldByName("NAZV_DIET")->AsString(), "Обычная");
 }

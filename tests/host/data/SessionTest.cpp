@@ -34,7 +34,7 @@ TEST(DataSessionTest, EngineStartsLazilyAndAFailedStartIsRetried) {
     env.backend->queries["select 1"] = [] { return engine::QueryResult{}; };
     q.SQL.Add("select 1");
     q.Open();
-    EXPECT_EQ(env.starts, 2);   // one engine for every dataset
+    EXPECT_EQ(env.starts, 2);  // one engine for every dataset
 }
 
 TEST(DataSessionTest, ResetClosesEveryDatasetAndStopsTheEngine) {

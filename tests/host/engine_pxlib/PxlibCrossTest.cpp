@@ -36,13 +36,15 @@ struct TempDir {
         fs::create_directories(path);
     }
     ~TempDir() { fs::remove_all(path); }
-    std::string File(const char* name) const { return (path / fs::path(reinterpret_cast<const char8_t*>(name))).string(); }
+    std::string File(const char* name) const {
+        return (path / fs::path(reinterpret_cast<const char8_t*>(name))).string();
+    }
 };
 
-const std::vector<FieldDef> kFields = {
-    {"Id", FieldType::AutoInc, 0},  {"Имя", FieldType::Alpha, 60}, {"Вес", FieldType::Short, 0},
-    {"Big", FieldType::Long, 0},    {"Real", FieldType::Number, 0}, {"Сумма", FieldType::Bcd, 3},
-    {"Day", FieldType::Date, 0},    {"Flag", FieldType::Logical, 0}};
+const std::vector<FieldDef> kFields = {{"Id", FieldType::AutoInc, 0},  {"Имя", FieldType::Alpha, 60},
+                                       {"Вес", FieldType::Short, 0},   {"Big", FieldType::Long, 0},
+                                       {"Real", FieldType::Number, 0}, {"Сумма", FieldType::Bcd, 3},
+                                       {"Day", FieldType::Date, 0},    {"Flag", FieldType::Logical, 0}};
 
 // Row i of the sample: Cyrillic text, three-decimal amounts, dates and some NULLs.
 Row Sample(int i) {
@@ -111,8 +113,10 @@ std::vector<Row> ReadWithPxlib(const std::string& path, pxhead_t* headOut = null
                 case pxfDate: {
                     long v = 0;
                     PX_get_data_long(doc, p, fd.px_flen, &v);
-                    if (fd.px_ftype == pxfDate) row[f] = Date{static_cast<int32_t>(v)};
-                    else row[f] = static_cast<int32_t>(v);
+                    if (fd.px_ftype == pxfDate)
+                        row[f] = Date{static_cast<int32_t>(v)};
+                    else
+                        row[f] = static_cast<int32_t>(v);
                     break;
                 }
                 case pxfNumber: {
@@ -161,11 +165,12 @@ void EncodeForPxlib(const Row& row, std::vector<char>& rec) {
     for (std::size_t f = 0; f < kFields.size(); ++f) {
         const Value& v = row[f];
         const FieldDef& fd = kFields[f];
-        int width = fd.type == FieldType::Alpha ? fd.size
-                    : fd.type == FieldType::Short ? 2
-                    : fd.type == FieldType::Number ? 8
-                    : fd.type == FieldType::Bcd ? 17
-                    : fd.type == FieldType::Logical ? 1 : 4;
+        int width = fd.type == FieldType::Alpha     ? fd.size
+                    : fd.type == FieldType::Short   ? 2
+                    : fd.type == FieldType::Number  ? 8
+                    : fd.type == FieldType::Bcd     ? 17
+                    : fd.type == FieldType::Logical ? 1
+                                                    : 4;
         if (!IsNull(v)) {
             switch (fd.type) {
             case FieldType::Alpha: {
@@ -213,11 +218,12 @@ void WriteWithPxlib(const std::string& path, const std::vector<Row>& rows, const
         const FieldDef& fd = kFields[f];
         fields[f].px_fname = PX_strdup(doc, Utf8ToCp1251(fd.name).c_str());
         fields[f].px_ftype = static_cast<char>(fd.type);
-        fields[f].px_flen = fd.type == FieldType::Alpha ? fd.size
-                            : fd.type == FieldType::Short ? 2
-                            : fd.type == FieldType::Number ? 8
-                            : fd.type == FieldType::Bcd ? 17
-                            : fd.type == FieldType::Logical ? 1 : 4;
+        fields[f].px_flen = fd.type == FieldType::Alpha     ? fd.size
+                            : fd.type == FieldType::Short   ? 2
+                            : fd.type == FieldType::Number  ? 8
+                            : fd.type == FieldType::Bcd     ? 17
+                            : fd.type == FieldType::Logical ? 1
+                                                            : 4;
         fields[f].px_fdc = fd.type == FieldType::Bcd ? fd.size : 0;
         recordSize += fields[f].px_flen;
     }
@@ -248,7 +254,7 @@ TEST(EnginePxlib, EngineTablesReadByPxlib) {
         Database db(dir.path.string());
         Table& t = db.CreateTable("Сateg.db", kFields);
         for (int i = 0; i < 80; ++i) t.Append(Sample(i));
-        for (int i = 0; i < 22; ++i) t.Remove(20);  // leaves blocks out of the chain
+        for (int i = 0; i < 22; ++i) t.Remove(20);          // leaves blocks out of the chain
         for (int i = 80; i < 90; ++i) t.Append(Sample(i));  // one of them taken again
         t.Update(3, Sample(200));
         expect = Rows(t);

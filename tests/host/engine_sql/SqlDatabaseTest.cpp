@@ -49,7 +49,8 @@ protected:
 TEST_F(EngineSqlDatabase, TheProgramsQueriesOverTableFiles) {
     engine::Database db(dir_);
     auto categories = db.Query("select * from Сateg order by nazv_group");
-    EXPECT_EQ(TextColumn(categories, 0), (std::vector<std::string>{"Алкоголь", "выпечка", "Ёлочные", "Фрукты", "Ягоды"}));
+    EXPECT_EQ(TextColumn(categories, 0),
+              (std::vector<std::string>{"Алкоголь", "выпечка", "Ёлочные", "Фрукты", "Ягоды"}));
     EXPECT_EQ(categories.fields[1].name, "Id_group");
     // Autoincrement identifiers were handed out in insertion order: Фрукты is 1.
     EXPECT_EQ(std::get<int32_t>((*categories.rows[3])[1]), 1);
@@ -89,12 +90,13 @@ TEST_F(EngineSqlDatabase, ChangesShowInTheNextRunAndInAnotherSession) {
     engine::Database again(dir_);
     auto r = again.Query("select * from Food where id_group = 1 order by nazv_food");
     EXPECT_EQ(TextColumn(r, 1), (std::vector<std::string>{"Абрикос", "Айва", "груша", "Яблоко"}));
-    EXPECT_EQ(std::get<int32_t>((*r.rows[1])[0]), 6);   // a fresh identifier after the five
+    EXPECT_EQ(std::get<int32_t>((*r.rows[1])[0]), 6);  // a fresh identifier after the five
 }
 
 TEST_F(EngineSqlDatabase, CyrillicTableAndColumnNamesIgnoreLetterCase) {
     engine::Database db(dir_);
-    auto& t = db.CreateTable("Блюда", {{"Название", engine::FieldType::Alpha, 20}, {"Порция", engine::FieldType::Short, 0}});
+    auto& t =
+        db.CreateTable("Блюда", {{"Название", engine::FieldType::Alpha, 20}, {"Порция", engine::FieldType::Short, 0}});
     t.Append({Value(std::string("Щи")), Value(int32_t(250))});
     t.Append({Value(std::string("борщ")), Value(int32_t(300))});
     t.Append({Value(std::string("Ёжики")), Value(int32_t(250))});

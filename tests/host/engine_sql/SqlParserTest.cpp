@@ -13,7 +13,9 @@ using engine::SelectKind;
 TEST(EngineSqlParser, ReadsTheProgramsStatements) {
     auto categ = ParseSql("select * from Сateg order by nazv_group");
     EXPECT_EQ(categ.kind, SelectKind::AllColumns);
-    EXPECT_EQ(categ.table, "\xD0\xA1" "ateg");   // Cyrillic Es first
+    EXPECT_EQ(categ.table,
+              "\xD0\xA1"
+              "ateg");  // Cyrillic Es first
     ASSERT_EQ(categ.orderBy.size(), 1u);
     EXPECT_EQ(categ.orderBy[0].column, "nazv_group");
     EXPECT_FALSE(categ.orderBy[0].descending);
@@ -33,8 +35,9 @@ TEST(EngineSqlParser, ReadsTheProgramsStatements) {
 }
 
 TEST(EngineSqlParser, AcceptsTheGeneralForm) {
-    auto st = ParseSql("  SELECT Nazv_food , \"Kkal\"\n FROM \"Food.DB\"\tWHERE Nazv_food = 'Д''Артаньян' "
-                       "Order By kkal DESC, nazv_food asc ;");
+    auto st = ParseSql(
+        "  SELECT Nazv_food , \"Kkal\"\n FROM \"Food.DB\"\tWHERE Nazv_food = 'Д''Артаньян' "
+        "Order By kkal DESC, nazv_food asc ;");
     EXPECT_EQ(st.kind, SelectKind::Columns);
     EXPECT_EQ(st.columns, (std::vector<std::string>{"Nazv_food", "Kkal"}));
     EXPECT_EQ(st.table, "Food.DB");
@@ -45,8 +48,7 @@ TEST(EngineSqlParser, AcceptsTheGeneralForm) {
 
     EXPECT_EQ(std::get<int64_t>(ParseSql("select * from t where a = -5").where->literal), -5);
     EXPECT_EQ(std::get<int64_t>(ParseSql("select * from t where a=+7").where->literal), 7);
-    EXPECT_EQ(std::get<int64_t>(ParseSql("select * from t where a = -9223372036854775808").where->literal),
-              INT64_MIN);
+    EXPECT_EQ(std::get<int64_t>(ParseSql("select * from t where a = -9223372036854775808").where->literal), INT64_MIN);
     EXPECT_EQ(ParseSql("select SUM( Protein ) from t").columns[0], "Protein");
     EXPECT_EQ(ParseSql("select * from Таблица_1 where Поле = 'x'").where->column, "Поле");
     EXPECT_EQ(ParseSql("select \"sum\" from t").kind, SelectKind::Columns);

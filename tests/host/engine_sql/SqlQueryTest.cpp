@@ -16,7 +16,7 @@ protected:
         // Id_food, name, protein, fat, carbohydrate, kcal, group
         AddFood(1, "Яблоко", "0.4", "0.4", "9.8", "47", 2);
         AddFood(2, "хлеб ржаной", "6.6", "1.2", "34.2", "181", 1);
-        AddFood(3, "Ёжевика", "1", "0", "4.4", "31", 2);     // sorts as Е
+        AddFood(3, "Ёжевика", "1", "0", "4.4", "31", 2);  // sorts as Е
         AddFood(4, "Абрикос", "0.9", "0.1", "9", "44", 2);
         AddFood(5, "Ежевика", "1.5", "0.5", "4.4", "34", 2);
         AddFood(6, "банан", "1.5", "0.2", "21.8", "95", 2);
@@ -25,7 +25,8 @@ protected:
         tables_.byName = {{"Food", &food_}, {"Food.DB", &food_}, {"Menu", &menu_}};
     }
 
-    void AddFood(int id, const std::string& name, const char* p, const char* f, const char* c, const char* k, int group) {
+    void AddFood(int id, const std::string& name, const char* p, const char* f, const char* c, const char* k,
+                 int group) {
         food_.Append({Value(int32_t(id)), Value(name), Value(Dec(p)), Value(Dec(f)), Value(Dec(c)), Value(Dec(k)),
                       Value(int32_t(group))});
     }
@@ -69,9 +70,10 @@ TEST_F(EngineSqlQuery, AllFoodsSortedAndResultsSurviveTableChanges) {
     auto r = tables_.Run("SELECT * FROM \"Food.DB\" ORDER BY NAZV_FOOD");
     EXPECT_EQ(TextColumn(r, 1), (std::vector<std::string>{"7 злаков", "Apple pie", "Абрикос", "банан", "Ежевика",
                                                           "Ёжевика", "хлеб ржаной", "Яблоко"}));
-    food_.Update(0, {Value(int32_t(1)), Value(std::string("Груша")), Value(), Value(), Value(), Value(), Value(int32_t(2))});
+    food_.Update(
+        0, {Value(int32_t(1)), Value(std::string("Груша")), Value(), Value(), Value(), Value(), Value(int32_t(2))});
     food_.Remove(1);
-    EXPECT_EQ(std::get<std::string>((*r.rows.back())[1]), "Яблоко");   // the old row, still whole
+    EXPECT_EQ(std::get<std::string>((*r.rows.back())[1]), "Яблоко");  // the old row, still whole
     EXPECT_EQ(tables_.Run("select * from Food order by nazv_food").rows.size(), 7u);
 }
 
@@ -87,14 +89,16 @@ TEST_F(EngineSqlQuery, UnsortedResultKeepsStorageOrder) {
 
 TEST_F(EngineSqlQuery, WhereComparesByTheColumnsType) {
     EXPECT_EQ(tables_.Run("select * from Food where nazv_food = 'банан'").rows.size(), 1u);
-    EXPECT_TRUE(tables_.Run("select * from Food where nazv_food = 'Банан'").rows.empty());   // exact
+    EXPECT_TRUE(tables_.Run("select * from Food where nazv_food = 'Банан'").rows.empty());  // exact
     EXPECT_EQ(tables_.Run("select * from Food where id_food = 7").rows.size(), 1u);
     // BCD against an integer: exactly equal only.
     EXPECT_EQ(tables_.Run("select * from Food where kkal = 47").rows.size(), 1u);
     EXPECT_EQ(tables_.Run("select * from Food where fat = 0").rows.size(), 1u);
-    EXPECT_TRUE(tables_.Run("select * from Food where carbohyd = 4").rows.empty());   // 4.4
-    ExpectError("select * from Food where nazv_food = 5", "столбец «nazv_food» текстовый, его нельзя сравнивать с числом 5");
-    ExpectError("select * from Food where id_group = '2'", "столбец «id_group» числовой, его нельзя сравнивать со строкой '2'");
+    EXPECT_TRUE(tables_.Run("select * from Food where carbohyd = 4").rows.empty());  // 4.4
+    ExpectError("select * from Food where nazv_food = 5",
+                "столбец «nazv_food» текстовый, его нельзя сравнивать с числом 5");
+    ExpectError("select * from Food where id_group = '2'",
+                "столбец «id_group» числовой, его нельзя сравнивать со строкой '2'");
 }
 
 TEST_F(EngineSqlQuery, RationTotalsAreExactAndNullWhenEmpty) {
@@ -112,7 +116,7 @@ TEST_F(EngineSqlQuery, RationTotalsAreExactAndNullWhenEmpty) {
     AddPortion("0", "0", "33.334", "0.001");
     auto r = tables_.Run(qsum);
     const Row& row = *r.rows[0];
-    EXPECT_EQ(std::get<double>(row[0]), 0.3);     // not 0.30000000000000004
+    EXPECT_EQ(std::get<double>(row[0]), 0.3);  // not 0.30000000000000004
     EXPECT_EQ(std::get<double>(row[1]), 0.3);
     EXPECT_EQ(std::get<double>(row[2]), 100.0);
     EXPECT_EQ(std::get<double>(row[3]), 1000.001);
@@ -130,7 +134,7 @@ TEST_F(EngineSqlQuery, RowsNarrowerThanTheFieldsReadAsNulls) {
     // past it.
     food_.Update(2, {Value(int32_t(3)), Value(std::string("Ёжевика"))});
     auto sorted = tables_.Run("select * from Food order by id_group");
-    EXPECT_EQ(sorted.rows.front().get(), food_.RowAt(2).get());   // null first
+    EXPECT_EQ(sorted.rows.front().get(), food_.RowAt(2).get());  // null first
     EXPECT_EQ(tables_.Run("select id_group from Food where kkal = 31").rows.size(), 0u);
     auto projected = tables_.Run("select nazv_food, kkal from Food where id_food = 3");
     ASSERT_EQ(projected.rows.size(), 1u);
@@ -143,7 +147,7 @@ TEST_F(EngineSqlQuery, NamesAreCheckedEvenOverAnEmptyTable) {
     ExpectError("select * from Menu where x = 1", "нет столбца «x»");
     ExpectError("select abc from Menu", "нет столбца «abc»");
     ExpectError("select sum(abc) from Menu", "нет столбца «abc»");
-    ExpectError("select * from Сateg", "Таблица «Сateg» не найдена");   // the resolver's own error
+    ExpectError("select * from Сateg", "Таблица «Сateg» не найдена");  // the resolver's own error
     ExpectError("select * from Food where id_group = 1 order by", "имя столбца после ORDER BY");
 }
 

@@ -33,7 +33,8 @@ protected:
     }
     std::vector<int> Order(const std::string& orderBy) {
         std::vector<int> out;
-        for (const auto& row : tables_.Run("select * from T order by " + orderBy).rows) out.push_back(std::get<int32_t>((*row)[0]));
+        for (const auto& row : tables_.Run("select * from T order by " + orderBy).rows)
+            out.push_back(std::get<int32_t>((*row)[0]));
         return out;
     }
 
@@ -42,12 +43,12 @@ protected:
 };
 
 TEST_F(EngineSqlOrder, NullsFirstEqualKeysKeepStorageOrderDescendingReverses) {
-    Add(Value(std::string("б")), Value(Dec("2", 2)), Value(2.0), Value(engine::Date{20}), Value(true), 1);   // 0
-    Add(Value(), Value(), Value(), Value(), Value(), 1);                                                   // 1
+    Add(Value(std::string("б")), Value(Dec("2", 2)), Value(2.0), Value(engine::Date{20}), Value(true), 1);     // 0
+    Add(Value(), Value(), Value(), Value(), Value(), 1);                                                       // 1
     Add(Value(std::string("А")), Value(Dec("-1", 2)), Value(-1.0), Value(engine::Date{10}), Value(false), 2);  // 2
-    Add(Value(std::string("б")), Value(Dec("2", 2)), Value(2.0), Value(engine::Date{20}), Value(true), 2);   // 3
-    Add(Value(), Value(), Value(), Value(), Value(), 2);                                                   // 4
-    Add(Value(std::string("Б")), Value(Dec("10", 2)), Value(10.0), Value(engine::Date{30}), Value(true), 1); // 5
+    Add(Value(std::string("б")), Value(Dec("2", 2)), Value(2.0), Value(engine::Date{20}), Value(true), 2);     // 3
+    Add(Value(), Value(), Value(), Value(), Value(), 2);                                                       // 4
+    Add(Value(std::string("Б")), Value(Dec("10", 2)), Value(10.0), Value(engine::Date{30}), Value(true), 1);   // 5
 
     for (const char* column : {"Name", "Amount", "Ratio", "Day"}) {
         SCOPED_TRACE(column);
@@ -62,19 +63,20 @@ TEST_F(EngineSqlOrder, NullsFirstEqualKeysKeepStorageOrderDescendingReverses) {
 
 TEST_F(EngineSqlOrder, BcdSortsExactlyAndNotANumberDoesNotBreakTheSort) {
     // 10^17 and 10^17 + 1 are the same double; BCD keeps them apart.
-    Add(Value(), Value(Dec("100000000000000001", 2)), Value(std::nan("")), Value(), Value(), 0);   // 0
-    Add(Value(), Value(Dec("100000000000000000", 2)), Value(1.0), Value(), Value(), 0);            // 1
-    Add(Value(), Value(Dec("-0.01", 2)), Value(std::nan("")), Value(), Value(), 0);                // 2
+    Add(Value(), Value(Dec("100000000000000001", 2)), Value(std::nan("")), Value(), Value(), 0);             // 0
+    Add(Value(), Value(Dec("100000000000000000", 2)), Value(1.0), Value(), Value(), 0);                      // 1
+    Add(Value(), Value(Dec("-0.01", 2)), Value(std::nan("")), Value(), Value(), 0);                          // 2
     Add(Value(), Value(Dec("0", 2)), Value(-std::numeric_limits<double>::infinity()), Value(), Value(), 0);  // 3
-    Add(Value(), Value(Dec("0.5", 2)), Value(0.0), Value(), Value(), 0);                          // 4
-    Add(Value(), Value(Dec("-3", 2)), Value(-0.0), Value(), Value(), 0);                          // 5
+    Add(Value(), Value(Dec("0.5", 2)), Value(0.0), Value(), Value(), 0);                                     // 4
+    Add(Value(), Value(Dec("-3", 2)), Value(-0.0), Value(), Value(), 0);                                     // 5
     EXPECT_EQ(Order("amount"), (std::vector<int>{5, 2, 3, 4, 1, 0}));
     EXPECT_EQ(Order("amount desc"), (std::vector<int>{0, 1, 4, 3, 2, 5}));
-    EXPECT_EQ(Order("ratio"), (std::vector<int>{3, 4, 5, 1, 0, 2}));   // 0 and -0 tie; NaN last
+    EXPECT_EQ(Order("ratio"), (std::vector<int>{3, 4, 5, 1, 0, 2}));  // 0 and -0 tie; NaN last
 }
 
 TEST_F(EngineSqlOrder, ManyRowsComeOutSortedAndStable) {
-    const char* names[] = {"Щи", "щи", "Борщ", "борщ", "Ёрш", "ерш", "Каша", "каша гречневая", "Каша", "Суп 2", "Суп 10", "суп"};
+    const char* names[] = {"Щи",   "щи",    "Борщ",   "борщ", "Ёрш", "ерш", "Каша", "каша гречневая",
+                           "Каша", "Суп 2", "Суп 10", "суп"};
     for (int i = 0; i < 3000; ++i) Add(Value(std::string(names[(i * 7) % 12])), Value(), Value(), Value(), Value(), 0);
     auto r = tables_.Run("select * from T order by name");
     ASSERT_EQ(r.rows.size(), 3000u);
@@ -100,7 +102,7 @@ TEST(EngineSqlSum, SumsEachKindExactly) {
     for (int i = 0; i < 1000; ++i) ints.Add(Value(int32_t(std::numeric_limits<int32_t>::max())));
     EXPECT_EQ(*ints.Result(), 1000.0 * std::numeric_limits<int32_t>::max());
 
-    engine::ColumnSum tenths;   // 0.1 a thousand times is 100 exactly in decimal
+    engine::ColumnSum tenths;  // 0.1 a thousand times is 100 exactly in decimal
     for (int i = 0; i < 1000; ++i) tenths.Add(Value(Dec("0.1")));
     EXPECT_EQ(*tenths.Result(), 100.0);
 
@@ -110,7 +112,7 @@ TEST(EngineSqlSum, SumsEachKindExactly) {
     mixedScales.Add(Value(Dec("-2.125", 3)));
     EXPECT_EQ(*mixedScales.Result(), -0.375);
 
-    engine::ColumnSum big;   // 32-digit magnitudes do not overflow
+    engine::ColumnSum big;  // 32-digit magnitudes do not overflow
     big.Add(Value(Dec("99999999999999999999999999999", 3)));
     big.Add(Value(Dec("99999999999999999999999999999", 3)));
     EXPECT_DOUBLE_EQ(*big.Result(), 2e29);
@@ -120,7 +122,7 @@ TEST(EngineSqlSum, SumsEachKindExactly) {
     cancel.Add(Value(Dec("-5.5")));
     EXPECT_EQ(*cancel.Result(), 0.0);
 
-    engine::ColumnSum floats;   // compensated: small values are not lost beside a big one
+    engine::ColumnSum floats;  // compensated: small values are not lost beside a big one
     floats.Add(Value(1e16));
     for (int i = 0; i < 100; ++i) floats.Add(Value(1.0));
     floats.Add(Value(-1e16));

@@ -95,7 +95,7 @@ Step RemoveAt(std::size_t index) {
 }
 
 TEST(EngineStorageCrash, RemoveShiftingAndUnlinkingBlocks) {
-    std::vector<Step> steps = {RemoveAt(3), RemoveAt(21)};  // the second empties block 3
+    std::vector<Step> steps = {RemoveAt(3), RemoveAt(21)};      // the second empties block 3
     for (int i = 0; i < 11; ++i) steps.push_back(RemoveAt(0));  // the last empties block 1
     ForEachFault(Prepare(23), steps);
 }

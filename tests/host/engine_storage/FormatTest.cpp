@@ -92,11 +92,21 @@ TEST(EngineStorageFormat, IntegerDateLogicalBytes) {
 
 TEST(EngineStorageFormat, BcdBytes) {
     FieldDef b3{"P", FieldType::Bcd, 3};
-    EXPECT_EQ(Encoded(b3, Dec("1")), "c3" "00000000000000000000000000001000");
-    EXPECT_EQ(Encoded(b3, Dec("0")), "c3" "00000000000000000000000000000000");
-    EXPECT_EQ(Encoded(b3, Dec("0.001")), "c3" "00000000000000000000000000000001");
-    EXPECT_EQ(Encoded(b3, Dec("-1.5")), "43" "ffffffffffffffffffffffffffffeaff");
-    EXPECT_EQ(Encoded(b3, Dec("-0")), "c3" "00000000000000000000000000000000");
+    EXPECT_EQ(Encoded(b3, Dec("1")),
+              "c3"
+              "00000000000000000000000000001000");
+    EXPECT_EQ(Encoded(b3, Dec("0")),
+              "c3"
+              "00000000000000000000000000000000");
+    EXPECT_EQ(Encoded(b3, Dec("0.001")),
+              "c3"
+              "00000000000000000000000000000001");
+    EXPECT_EQ(Encoded(b3, Dec("-1.5")),
+              "43"
+              "ffffffffffffffffffffffffffffeaff");
+    EXPECT_EQ(Encoded(b3, Dec("-0")),
+              "c3"
+              "00000000000000000000000000000000");
     EXPECT_EQ(Encoded(b3, Dec("99999999999999999999999999999.999")), "c3" + std::string(32, '9'));
     EXPECT_EQ(Encoded(b3, Dec("-99999999999999999999999999999.999")), "43" + std::string(32, '6'));
     EXPECT_EQ(Encoded({"Q", FieldType::Bcd, 0}, Decimal::FromString("1", 0)), "c0" + std::string(31, '0') + "1");
@@ -176,14 +186,12 @@ TEST(EngineStorageFormat, AlphaBytesAndChecks) {
     Value empty = std::string();
     px::CheckValue(a, empty);
     EXPECT_TRUE(IsNull(empty));
-    auto rejects = [](FieldDef f, Value v) {
-        EXPECT_THROW(px::CheckValue(f, v), EngineError);
-    };
-    rejects(a, std::string("Семь букв"));   // 9 letters > 6
-    rejects(a, std::string("日本"));        // not in code page 1251
-    rejects(a, std::string("a\xff"));       // not UTF-8
+    auto rejects = [](FieldDef f, Value v) { EXPECT_THROW(px::CheckValue(f, v), EngineError); };
+    rejects(a, std::string("Семь букв"));  // 9 letters > 6
+    rejects(a, std::string("日本"));       // not in code page 1251
+    rejects(a, std::string("a\xff"));      // not UTF-8
     rejects(a, std::string("a\0b", 3));
-    rejects(a, 5);                          // wrong alternative
+    rejects(a, 5);  // wrong alternative
     rejects({"S", FieldType::Short, 0}, 32768);
     rejects({"S", FieldType::Short, 0}, -32768);
     rejects({"L", FieldType::Long, 0}, INT32_MIN);
@@ -207,7 +215,11 @@ TEST(EngineStorageFormat, HeaderOfNewFoodTable) {
     EXPECT_EQ(h[0x39], 0x0C);
     EXPECT_EQ(Hex({h.begin() + 0x6A, h.begin() + 0x6C}), "e304");
     EXPECT_EQ(Hex({h.begin() + 0x78, h.begin() + 0x86}), "1604016417031703170317030302");
-    EXPECT_EQ(std::memcmp(&h[0xA6], "\xD1" "ateg.db", 8), 0);
+    EXPECT_EQ(std::memcmp(&h[0xA6],
+                          "\xD1"
+                          "ateg.db",
+                          8),
+              0);
     EXPECT_EQ(std::memcmp(&h[0x1AB], "Id_food\0Nazv_food\0", 18), 0);
     std::size_t real = GetLE16(&h[0x51]);
     EXPECT_EQ(std::memcmp(&h[real - 7], "ancyrr\0", 7), 0);

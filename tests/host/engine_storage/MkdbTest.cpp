@@ -9,9 +9,10 @@ using namespace engine;
 namespace {
 
 const char* kCateg = "nazv_group\nХлеб\r\nМолоко и сыры\n\n";
-const char* kFood = "Nazv_food\tProtein\tFat\tCarbohyd\tKkal\tnazv_group\n"
-                    "Хлеб ржаной\t6.6\t1.2\t34.2\t174\tХлеб\n"
-                    "Сыр «Российский»\t23.4\t30\t0\t371.125\tМолоко и сыры\n";
+const char* kFood =
+    "Nazv_food\tProtein\tFat\tCarbohyd\tKkal\tnazv_group\n"
+    "Хлеб ржаной\t6.6\t1.2\t34.2\t174\tХлеб\n"
+    "Сыр «Российский»\t23.4\t30\t0\t371.125\tМолоко и сыры\n";
 const char* kDiet = "Nazv_diet\nСтол № 1\nОбычный рацион\n";
 
 std::string Error(mkdb::Sources src) {
@@ -51,7 +52,8 @@ TEST(EngineStorageMkdb, BadInputNamesTheLine) {
     EXPECT_EQ(Error({"nazv_group\nХлеб\nХлеб\n", kFood, kDiet}), "categ.tsv, строка 3: категория «Хлеб» уже была");
     std::string food = std::string(kFood) + "Каша\t1,5\t1\t1\t1\tХлеб\n";
     EXPECT_EQ(Error({kCateg, food, kDiet}),
-              "food.tsv, строка 4: белки «1,5» — нужно неотрицательное число с точкой и не более чем тремя знаками после неё");
+              "food.tsv, строка 4: белки «1,5» — нужно неотрицательное число с точкой и не более чем тремя знаками "
+              "после неё");
     food = std::string(kFood) + "Каша\t1\t-1\t1\t1\tХлеб\n";
     EXPECT_NE(Error({kCateg, food, kDiet}).find("food.tsv, строка 4: жиры «-1»"), std::string::npos);
     food = std::string(kFood) + "Каша\t1\t1\t1.0001\t1\tХлеб\n";

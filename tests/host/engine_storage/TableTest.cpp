@@ -53,12 +53,11 @@ TEST_F(EngineStorageTable, RowsSurviveReopenAcrossManyBlocks) {
 }
 
 TEST_F(EngineStorageTable, EveryFieldTypeAndNullRoundTrips) {
-    std::vector<FieldDef> fields = {{"A", FieldType::Alpha, 20}, {"S", FieldType::Short, 0},
-                                    {"L", FieldType::Long, 0},   {"N", FieldType::Number, 0},
-                                    {"B", FieldType::Bcd, 3},    {"D", FieldType::Date, 0},
+    std::vector<FieldDef> fields = {{"A", FieldType::Alpha, 20},  {"S", FieldType::Short, 0},
+                                    {"L", FieldType::Long, 0},    {"N", FieldType::Number, 0},
+                                    {"B", FieldType::Bcd, 3},     {"D", FieldType::Date, 0},
                                     {"G", FieldType::Logical, 0}, {"I", FieldType::AutoInc, 0}};
-    Row full = {std::string("Щи «Ёлка» №1"), -32767, 2147483647, -1.25e-300, Dec("-12345.678"), Date{739251},
-                true, 77};
+    Row full = {std::string("Щи «Ёлка» №1"), -32767, 2147483647, -1.25e-300, Dec("-12345.678"), Date{739251}, true, 77};
     Row empty(fields.size());
     Row zeros = {std::string("0"), 0, 0, 0.0, Dec("0"), Date{1}, false, 5};
     {
@@ -175,7 +174,7 @@ TEST_F(EngineStorageTable, NamesResolveToOneTable) {
     MakeFood(1, "Сateg.db");
     Database db("d", io);
     Table& a = db.OpenTable("Сateg.db");
-    EXPECT_EQ(&db.OpenTable("Сateg"), &a);     // ".DB" added, extension case ignored
+    EXPECT_EQ(&db.OpenTable("Сateg"), &a);  // ".DB" added, extension case ignored
     EXPECT_EQ(&db.OpenTable("Сateg.DB"), &a);
     EXPECT_EQ(a.Name(), "Сateg.db");
     try {
@@ -202,19 +201,31 @@ TEST_F(EngineStorageTable, DamagedFilesAreReported) {
         {"empty", [](auto& f) { f.clear(); }, "Файл «Food.DB» повреждён: файл пуст"},
         {"text", [](auto& f) { f.assign(200, 'a'); }, "Файл «Food.DB» не является таблицей Paradox"},
         {"truncated", [](auto& f) { f.resize(f.size() - 100); }, "Файл «Food.DB» повреждён: файл обрезан"},
-        {"cycle", [](auto& f) { PutLE16(&f[0x800 + 2048], 1); }, "Файл «Food.DB» повреждён: цепочка блоков замкнута в кольцо"},
-        {"link past end", [](auto& f) { PutLE16(&f[0x800], 9); }, "Файл «Food.DB» повреждён: ссылка на блок 9 за концом файла"},
-        {"record count", [](auto& f) { PutLE32(&f[6], 31); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
-        {"huge count", [](auto& f) { PutLE32(&f[6], 0xFFFFFFFF); }, "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
-        {"block count", [](auto& f) { PutLE16(&f[0x800 + 4], 5); }, "Файл «Food.DB» повреждён: неверное число записей в блоке 1"},
-        {"bcd", [](auto& f) { f[0x806 + 104 + 3] = 0xAB; }, "Файл «Food.DB» повреждён: неверное значение поля «Protein» в записи 1"},
+        {"cycle", [](auto& f) { PutLE16(&f[0x800 + 2048], 1); },
+         "Файл «Food.DB» повреждён: цепочка блоков замкнута в кольцо"},
+        {"link past end", [](auto& f) { PutLE16(&f[0x800], 9); },
+         "Файл «Food.DB» повреждён: ссылка на блок 9 за концом файла"},
+        {"record count", [](auto& f) { PutLE32(&f[6], 31); },
+         "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
+        {"huge count", [](auto& f) { PutLE32(&f[6], 0xFFFFFFFF); },
+         "Файл «Food.DB» повреждён: число записей не совпадает с заголовком"},
+        {"block count", [](auto& f) { PutLE16(&f[0x800 + 4], 5); },
+         "Файл «Food.DB» повреждён: неверное число записей в блоке 1"},
+        {"bcd", [](auto& f) { f[0x806 + 104 + 3] = 0xAB; },
+         "Файл «Food.DB» повреждён: неверное значение поля «Protein» в записи 1"},
         // record 15 is the fourth of block 2; Kkal is the fourth BCD field
-        {"bcd in block 2", [](auto& f) { f[0x800 + 2048 + 6 + 3 * 174 + 155 + 16] = 0x0A; }, "Файл «Food.DB» повреждён: неверное значение поля «Kkal» в записи 15"},
-        {"negative bcd", [](auto& f) { f[0x806 + 174 + 121] = 0x43; }, "Файл «Food.DB» повреждён: неверное значение поля «Fat» в записи 2"},
-        {"field type", [](auto& f) { f[0x78 + 2] = 0x0C; }, "В таблице «Food.DB» есть поле типа 0x0C, которого программа не поддерживает"},
-        {"code page", [](auto& f) { PutLE16(&f[0x6A], 866); }, "Таблица «Food.DB» записана в кодовой странице 866; программа читает только кодовую страницу 1251"},
-        {"names cut", [](auto& f) { std::fill(f.begin() + 0x1AB, f.begin() + 0x800, 'x'); }, "Файл «Food.DB» повреждён: имена полей обрезаны"},
-        {"last block", [](auto& f) { PutLE16(&f[0x10], 1); }, "Файл «Food.DB» повреждён: последний блок не совпадает с заголовком"},
+        {"bcd in block 2", [](auto& f) { f[0x800 + 2048 + 6 + 3 * 174 + 155 + 16] = 0x0A; },
+         "Файл «Food.DB» повреждён: неверное значение поля «Kkal» в записи 15"},
+        {"negative bcd", [](auto& f) { f[0x806 + 174 + 121] = 0x43; },
+         "Файл «Food.DB» повреждён: неверное значение поля «Fat» в записи 2"},
+        {"field type", [](auto& f) { f[0x78 + 2] = 0x0C; },
+         "В таблице «Food.DB» есть поле типа 0x0C, которого программа не поддерживает"},
+        {"code page", [](auto& f) { PutLE16(&f[0x6A], 866); },
+         "Таблица «Food.DB» записана в кодовой странице 866; программа читает только кодовую страницу 1251"},
+        {"names cut", [](auto& f) { std::fill(f.begin() + 0x1AB, f.begin() + 0x800, 'x'); },
+         "Файл «Food.DB» повреждён: имена полей обрезаны"},
+        {"last block", [](auto& f) { PutLE16(&f[0x10], 1); },
+         "Файл «Food.DB» повреждён: последний блок не совпадает с заголовком"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -316,7 +327,8 @@ TEST_F(EngineStorageTable, MovedRecordsKeepTheirBytes) {
 class ReadOnlyTableIO : public MemoryFileIO {
 public:
     std::unique_ptr<engine::File> Open(const std::string& path, OpenMode mode) override {
-        if (mode != OpenMode::ReadOnly && path == "d/Food.DB") throw IoError("Не удалось открыть файл «" + path + "»: доступ запрещён");
+        if (mode != OpenMode::ReadOnly && path == "d/Food.DB")
+            throw IoError("Не удалось открыть файл «" + path + "»: доступ запрещён");
         return MemoryFileIO::Open(path, mode);
     }
 };

@@ -10,9 +10,8 @@ namespace enginetest {
 
 inline std::vector<engine::FieldDef> FoodFields() {
     using engine::FieldType;
-    return {{"Id_food", FieldType::AutoInc, 0}, {"Nazv_food", FieldType::Alpha, 100},
-            {"Protein", FieldType::Bcd, 3},     {"Fat", FieldType::Bcd, 3},
-            {"Carbohyd", FieldType::Bcd, 3},    {"Kkal", FieldType::Bcd, 3},
+    return {{"Id_food", FieldType::AutoInc, 0}, {"Nazv_food", FieldType::Alpha, 100}, {"Protein", FieldType::Bcd, 3},
+            {"Fat", FieldType::Bcd, 3},         {"Carbohyd", FieldType::Bcd, 3},      {"Kkal", FieldType::Bcd, 3},
             {"Id_group", FieldType::Short, 0}};
 }
 

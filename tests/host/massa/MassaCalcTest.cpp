@@ -23,16 +23,11 @@ constexpr const char* kNormal = "Нормостенический (нормок�
 constexpr const char* kBroad = "Гиперстенический (ширококостный)";
 
 const Example kExamples[] = {
-    {150, 20, "Ж", 15, "45", "44,5", kNormal},
-    {150, 20, "М", 15, "50", "40,04", kThin},
-    {170, 25, "Ж", 16, "59,62", "57,84", kNormal},
-    {164, 30, "Ж", 17, "56,69", "64", kNormal},
-    {167, 50, "М", 18, "70,25", "62", kNormal},
-    {180, 55, "М", 21, "81,25", "81,61", kBroad},
-    {174, 51, "Ж", 17.1, "68,17", "80,45", kBroad},
-    {177, 29, "М", 20, "72,5", "59,63", kNormal},
-    {100, 15, "Ж", 10, "10,12", "0", kThin},
-    {220, 100, "М", 70, "122,5", "128,25", kBroad},
+    {150, 20, "Ж", 15, "45", "44,5", kNormal},      {150, 20, "М", 15, "50", "40,04", kThin},
+    {170, 25, "Ж", 16, "59,62", "57,84", kNormal},  {164, 30, "Ж", 17, "56,69", "64", kNormal},
+    {167, 50, "М", 18, "70,25", "62", kNormal},     {180, 55, "М", 21, "81,25", "81,61", kBroad},
+    {174, 51, "Ж", 17.1, "68,17", "80,45", kBroad}, {177, 29, "М", 20, "72,5", "59,63", kNormal},
+    {100, 15, "Ж", 10, "10,12", "0", kThin},        {220, 100, "М", 70, "122,5", "128,25", kBroad},
 };
 
 TMassaResults Calc(double height, double age, const char* sex, double wrist) {
@@ -74,17 +69,17 @@ TEST(MassaCalc, BrocaBaseCoversEveryWholeHeightWithoutGaps) {
     // Every height from 101 to 220, ten to a row: below 165 the height less 100, from 165
     // to 175 less 105, above 175 less 110.
     const int expected[] = {
-        /* 101 */ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10,
-        /* 111 */ 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-        /* 121 */ 21, 22, 23, 24, 25, 26, 27, 28, 29, 30,
-        /* 131 */ 31, 32, 33, 34, 35, 36, 37, 38, 39, 40,
-        /* 141 */ 41, 42, 43, 44, 45, 46, 47, 48, 49, 50,
-        /* 151 */ 51, 52, 53, 54, 55, 56, 57, 58, 59, 60,
-        /* 161 */ 61, 62, 63, 64, 60, 61, 62, 63, 64, 65,
-        /* 171 */ 66, 67, 68, 69, 70, 66, 67, 68, 69, 70,
-        /* 181 */ 71, 72, 73, 74, 75, 76, 77, 78, 79, 80,
-        /* 191 */ 81, 82, 83, 84, 85, 86, 87, 88, 89, 90,
-        /* 201 */ 91, 92, 93, 94, 95, 96, 97, 98, 99, 100,
+        /* 101 */ 1,   2,   3,   4,   5,   6,   7,   8,   9,   10,
+        /* 111 */ 11,  12,  13,  14,  15,  16,  17,  18,  19,  20,
+        /* 121 */ 21,  22,  23,  24,  25,  26,  27,  28,  29,  30,
+        /* 131 */ 31,  32,  33,  34,  35,  36,  37,  38,  39,  40,
+        /* 141 */ 41,  42,  43,  44,  45,  46,  47,  48,  49,  50,
+        /* 151 */ 51,  52,  53,  54,  55,  56,  57,  58,  59,  60,
+        /* 161 */ 61,  62,  63,  64,  60,  61,  62,  63,  64,  65,
+        /* 171 */ 66,  67,  68,  69,  70,  66,  67,  68,  69,  70,
+        /* 181 */ 71,  72,  73,  74,  75,  76,  77,  78,  79,  80,
+        /* 191 */ 81,  82,  83,  84,  85,  86,  87,  88,  89,  90,
+        /* 201 */ 91,  92,  93,  94,  95,  96,  97,  98,  99,  100,
         /* 211 */ 101, 102, 103, 104, 105, 106, 107, 108, 109, 110,
     };
     for (int h = 101; h <= 220; ++h) {
@@ -117,11 +112,10 @@ TEST(MassaCalc, WristThresholdsBelongToTheNormalType) {
         double wrist;
         TBodyType type;
     } cases[] = {
-        {"М", 17.9, TBodyType::Asthenic},     {"М", 18, TBodyType::Normosthenic},
-        {"М", 20, TBodyType::Normosthenic},   {"М", 20.1, TBodyType::Hypersthenic},
-        {"Ж", 14.9, TBodyType::Asthenic},     {"Ж", 15, TBodyType::Normosthenic},
-        {"Ж", 17, TBodyType::Normosthenic},   {"Ж", 17.1, TBodyType::Hypersthenic},
-        {"М", 10, TBodyType::Asthenic},       {"Ж", 70, TBodyType::Hypersthenic},
+        {"М", 17.9, TBodyType::Asthenic},     {"М", 18, TBodyType::Normosthenic},   {"М", 20, TBodyType::Normosthenic},
+        {"М", 20.1, TBodyType::Hypersthenic}, {"Ж", 14.9, TBodyType::Asthenic},     {"Ж", 15, TBodyType::Normosthenic},
+        {"Ж", 17, TBodyType::Normosthenic},   {"Ж", 17.1, TBodyType::Hypersthenic}, {"М", 10, TBodyType::Asthenic},
+        {"Ж", 70, TBodyType::Hypersthenic},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.sex) + " " + std::to_string(c.wrist));
@@ -136,8 +130,8 @@ TEST(MassaCalc, WristThresholdsBelongToTheNormalType) {
 TEST(MassaCalc, SexTextsAndFactor) {
     EXPECT_EQ(SexFromText(kSexMale), TSex::Male);
     EXPECT_EQ(SexFromText(kSexFemale), TSex::Female);
-    EXPECT_STREQ(kSexMale, "\xD0\x9C");     // Cyrillic capital EM
-    EXPECT_STREQ(kSexFemale, "\xD0\x96");   // Cyrillic capital ZHE
+    EXPECT_STREQ(kSexMale, "\xD0\x9C");    // Cyrillic capital EM
+    EXPECT_STREQ(kSexFemale, "\xD0\x96");  // Cyrillic capital ZHE
     // A Latin "M" is not the list's entry.
     EXPECT_EQ(SexFromText("M"), TSex::Female);
     EXPECT_EQ(PetrovskyWeight(170, 25, TSex::Male), 66.25f);

@@ -17,16 +17,14 @@ namespace {
 
 using namespace lzhuf;
 
-std::vector<uint8_t> Framed(const std::vector<uint8_t>& body, size_t size)
-{
+std::vector<uint8_t> Framed(const std::vector<uint8_t>& body, size_t size) {
     std::vector<uint8_t> f{uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16), uint8_t(size >> 24)};
     f.insert(f.end(), body.begin(), body.end());
     return f;
 }
 
 // The text that a symbol sequence stands for, by the ring buffer rules.
-std::vector<uint8_t> TextOf(const std::vector<Token>& tokens)
-{
+std::vector<uint8_t> TextOf(const std::vector<Token>& tokens) {
     std::vector<uint8_t> ring(N, 0), text;
     std::fill(ring.begin(), ring.begin() + (N - F), ' ');
     unsigned r = N - F;
@@ -41,37 +39,31 @@ std::vector<uint8_t> TextOf(const std::vector<Token>& tokens)
             continue;
         }
         const unsigned from = (r - t.position - 1) & (N - 1);
-        for (unsigned k = 0; k < t.symbol - 253u; ++k)
-            put(ring[(from + k) & (N - 1)]);
+        for (unsigned k = 0; k < t.symbol - 253u; ++k) put(ring[(from + k) & (N - 1)]);
     }
     return text;
 }
 
-std::vector<Token> Literals(const std::string& s)
-{
+std::vector<Token> Literals(const std::string& s) {
     std::vector<Token> t;
-    for (unsigned char ch : s)
-        t.push_back({ch, 0});
+    for (unsigned char ch : s) t.push_back({ch, 0});
     return t;
 }
 
 Token Match(unsigned length, unsigned distance) { return {uint16_t(253 + length), uint16_t(distance - 1)}; }
 
-TEST(SkinArchiveLzhufDecoder, RunScansFindTheEndOfEveryRun)
-{
+TEST(SkinArchiveLzhufDecoder, RunScansFindTheEndOfEveryRun) {
     struct Case {
         unsigned from, length;
     };
     // Runs ending before, on and after the 4- and 8-entry lanes, and one that ends just
     // under the sentinel.
-    const Case cases[] = {{0, 1},   {0, 2},    {10, 3},  {10, 4},   {10, 5},  {7, 7},
-                          {7, 8},   {7, 9},    {31, 16}, {31, 17},  {100, 33}, {200, 64},
-                          {T - 1, 1}, {T - 9, 9}, {T - 40, 40}};
+    const Case cases[] = {{0, 1},   {0, 2},   {10, 3},   {10, 4},   {10, 5},    {7, 7},     {7, 8},      {7, 9},
+                          {31, 16}, {31, 17}, {100, 33}, {200, 64}, {T - 1, 1}, {T - 9, 9}, {T - 40, 40}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "from " << c.from << " length " << c.length);
         std::vector<uint16_t> freq(T + kFreqPad, 0xFFFF);
-        for (unsigned i = 0; i < unsigned(T); ++i)
-            freq[i] = i < c.from ? 5 : i < c.from + c.length ? 7 : 9;
+        for (unsigned i = 0; i < unsigned(T); ++i) freq[i] = i < c.from ? 5 : i < c.from + c.length ? 7 : 9;
         const unsigned last = c.from + c.length - 1;
         EXPECT_EQ(RunEndScalar(freq.data(), c.from, 7), last);
         EXPECT_EQ(RunEndWords(freq.data(), c.from, 7), last);
@@ -82,8 +74,7 @@ TEST(SkinArchiveLzhufDecoder, RunScansFindTheEndOfEveryRun)
 }
 
 // The table's entry for each 8-bit pattern, walked bit by bit on the tree itself.
-void ExpectTableFollowsTree(const Huffman& h, const PrefixTable& table)
-{
+void ExpectTableFollowsTree(const Huffman& h, const PrefixTable& table) {
     for (unsigned bits = 0; bits < (1u << PrefixTable::kBits); ++bits) {
         unsigned c = h.son[R], used = 0;
         while (c < unsigned(T) && used < unsigned(PrefixTable::kBits)) {
@@ -101,23 +92,20 @@ struct CountingKeeper {
     PrefixTableKeeper keeper;
     int innerExchanges = 0;
     int rebuilds = 0;
-    void Swapped(unsigned a, unsigned b)
-    {
+    void Swapped(unsigned a, unsigned b) {
         const auto& t = keeper.table;
         if (keeper.tree.son[a] < unsigned(T) && keeper.tree.son[b] < unsigned(T) &&
             (t.depth[a] != PrefixTable::kDeep || t.depth[b] != PrefixTable::kDeep))
             ++innerExchanges;
         keeper.Swapped(a, b);
     }
-    void Rebuilt()
-    {
+    void Rebuilt() {
         ++rebuilds;
         keeper.Rebuilt();
     }
 };
 
-TEST(SkinArchiveLzhufDecoder, PrefixTableFollowsTheTreeThroughEveryUpdate)
-{
+TEST(SkinArchiveLzhufDecoder, PrefixTableFollowsTheTreeThroughEveryUpdate) {
     struct Case {
         const char* name;
         std::function<unsigned(std::mt19937&)> next;
@@ -145,16 +133,14 @@ TEST(SkinArchiveLzhufDecoder, PrefixTableFollowsTheTreeThroughEveryUpdate)
             fresh->Build(*h);
             ASSERT_EQ(0, std::memcmp(table->entry, fresh->entry, sizeof fresh->entry)) << n;
             ASSERT_EQ(0, std::memcmp(table->depth, fresh->depth, sizeof fresh->depth)) << n;
-            if (n % 97 == 0)
-                ExpectTableFollowsTree(*h, *table);
+            if (n % 97 == 0) ExpectTableFollowsTree(*h, *table);
         }
         EXPECT_GT(keeper.innerExchanges, 0);
         EXPECT_GT(keeper.rebuilds, 0);
     }
 }
 
-TEST(SkinArchiveLzhufDecoder, ReaderBlocksOfAnySizeGiveTheSameBytes)
-{
+TEST(SkinArchiveLzhufDecoder, ReaderBlocksOfAnySizeGiveTheSameBytes) {
     // The reader refills from whole 8-byte words while it can, byte by byte at a block's
     // end; every split of the stream must come out the same.
     const auto packed = ReadVector("07_bmp24_100k.lzh");
@@ -177,8 +163,7 @@ TEST(SkinArchiveLzhufDecoder, ReaderBlocksOfAnySizeGiveTheSameBytes)
     }
 }
 
-TEST(SkinArchiveLzhufDecoder, StreamCutAnywhereInItsLastSymbolIsAnError)
-{
+TEST(SkinArchiveLzhufDecoder, StreamCutAnywhereInItsLastSymbolIsAnError) {
     // Whatever the last symbol is, a stream missing any of its bits fails, and the whole
     // stream, with or without junk after it, gives the text back.
     struct Case {
@@ -187,13 +172,15 @@ TEST(SkinArchiveLzhufDecoder, StreamCutAnywhereInItsLastSymbolIsAnError)
         int deepest;  // the deepest code must be longer than this
     };
     std::vector<Token> shallow = Literals(std::string(3000, 'e'));  // 'e' ends up 1 bit deep
-    std::vector<Token> deep = Literals("A");                          // past the table
+    std::vector<Token> deep = Literals("A");                        // past the table
     std::vector<Token> match = Literals("abcdefgh");
     match.push_back(Match(60, 8));
     std::vector<Token> farMatch = Literals(std::string(5000, 'x'));
     farMatch.push_back(Match(3, 4096));
-    const Case cases[] = {{"shallow literal", shallow, 0}, {"deep literal", deep, PrefixTable::kBits},
-                          {"match", match, 0}, {"match 4096 back", farMatch, 0}};
+    const Case cases[] = {{"shallow literal", shallow, 0},
+                          {"deep literal", deep, PrefixTable::kBits},
+                          {"match", match, 0},
+                          {"match 4096 back", farMatch, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         int depth = 0;
@@ -211,8 +198,7 @@ TEST(SkinArchiveLzhufDecoder, StreamCutAnywhereInItsLastSymbolIsAnError)
     }
 }
 
-TEST(SkinArchiveLzhufDecoder, OutputStopsExactlyAtTheSizeInsideAMatch)
-{
+TEST(SkinArchiveLzhufDecoder, OutputStopsExactlyAtTheSizeInsideAMatch) {
     // The last match is cut at the requested size whatever way it is copied: a run of one
     // byte, a short repeating pattern, or blocks from further back.
     struct Case {
@@ -247,22 +233,19 @@ TEST(SkinArchiveLzhufDecoder, OutputStopsExactlyAtTheSizeInsideAMatch)
     }
 }
 
-TEST(SkinArchiveLzhufDecoder, RepeatingDataOfEveryShortPeriodRoundTrips)
-{
+TEST(SkinArchiveLzhufDecoder, RepeatingDataOfEveryShortPeriodRoundTrips) {
     // Periods below and around the 16-byte blocks, over several output chunks, with some
     // breaks so that matches start and end at varied places.
     for (size_t period : {1, 2, 3, 4, 5, 6, 8, 9, 12, 13, 15, 16, 17, 24, 31, 33}) {
         SCOPED_TRACE(period);
         const auto pattern = RandomBytes(period, uint32_t(period));
         std::vector<uint8_t> data(100000);
-        for (size_t i = 0; i < data.size(); ++i)
-            data[i] = i % 997 == 0 ? uint8_t(i >> 3) : pattern[i % period];
+        for (size_t i = 0; i < data.size(); ++i) data[i] = i % 997 == 0 ? uint8_t(i >> 3) : pattern[i % period];
         EXPECT_TRUE(LzhExpand(LzhCompress(data)) == data);
     }
 }
 
-TEST(SkinArchiveLzhufDecoder, ExpandToWritesWhatExpandReturnsAndFailsAlike)
-{
+TEST(SkinArchiveLzhufDecoder, ExpandToWritesWhatExpandReturnsAndFailsAlike) {
     for (const auto& name : VectorNames()) {
         const auto packed = ReadVector(name + ".lzh");
         for (size_t keep : {packed.size(), packed.size() - 1, packed.size() / 2, size_t(3)}) {

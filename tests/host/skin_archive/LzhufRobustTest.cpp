@@ -6,15 +6,13 @@
 
 namespace {
 
-std::vector<uint8_t> WithPrefix(int32_t size, std::vector<uint8_t> body)
-{
+std::vector<uint8_t> WithPrefix(int32_t size, std::vector<uint8_t> body) {
     const uint32_t u = uint32_t(size);
     body.insert(body.begin(), {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)});
     return body;
 }
 
-TEST(SkinArchiveLzhufRobust, SizePrefixIsCheckedBeforeAnythingIsAllocated)
-{
+TEST(SkinArchiveLzhufRobust, SizePrefixIsCheckedBeforeAnythingIsAllocated) {
     EXPECT_THROW(LzhExpand(std::vector<uint8_t>{1, 0, 0}), ElzhException);
     EXPECT_TRUE(LzhExpand(std::vector<uint8_t>{0, 0, 0, 0, 0xAB}).empty());
     EXPECT_TRUE(LzhExpand(WithPrefix(-1, {0xFF, 0xFF})).empty());
@@ -27,8 +25,7 @@ TEST(SkinArchiveLzhufRobust, SizePrefixIsCheckedBeforeAnythingIsAllocated)
     EXPECT_THROW(lzh.LZHUnpack(kLzhMaxTextSize + 1, none, sink), ElzhException);
 }
 
-TEST(SkinArchiveLzhufRobust, TruncatedStreamsAreErrorsNotGarbage)
-{
+TEST(SkinArchiveLzhufRobust, TruncatedStreamsAreErrorsNotGarbage) {
     for (const auto& name : {"05_ini_5k", "06_random64k", "07_bmp24_100k", "09_zeros70000"}) {
         SCOPED_TRACE(name);
         auto packed = ReadVector(std::string(name) + ".lzh");
@@ -47,8 +44,7 @@ TEST(SkinArchiveLzhufRobust, TruncatedStreamsAreErrorsNotGarbage)
     EXPECT_THROW(LzhExpand(WithPrefix(kLzhMaxTextSize, {0x12, 0x34})), ElzhException);
 }
 
-TEST(SkinArchiveLzhufRobust, ArbitraryBitsExpandToExactlyTheRequestedSize)
-{
+TEST(SkinArchiveLzhufRobust, ArbitraryBitsExpandToExactlyTheRequestedSize) {
     // Any bit pattern is some sequence of symbols; when the bits suffice the output is
     // exactly the requested size, never more, even when the last match runs past it.
     for (uint32_t seed = 1; seed <= 200; ++seed) {
@@ -65,8 +61,7 @@ TEST(SkinArchiveLzhufRobust, ArbitraryBitsExpandToExactlyTheRequestedSize)
     EXPECT_EQ(LzhExpand(WithPrefix(5000, ones)).size(), 5000u);
 }
 
-TEST(SkinArchiveLzhufRobust, WriterThatRefusesBytesStopsTheOperation)
-{
+TEST(SkinArchiveLzhufRobust, WriterThatRefusesBytesStopsTheOperation) {
     const auto packed = ReadVector("05_ini_5k.lzh");
     TLZH lzh;
     lzh.SetSource(std::span<const uint8_t>(packed).subspan(4));
@@ -78,15 +73,18 @@ TEST(SkinArchiveLzhufRobust, WriterThatRefusesBytesStopsTheOperation)
     EXPECT_THROW(lzh.LZHPack(read, lzh.SourceReader(), refusing), ElzhException);
 }
 
-TEST(SkinArchiveLzhufRobust, RoundTripsAssortedData)
-{
+TEST(SkinArchiveLzhufRobust, RoundTripsAssortedData) {
     std::vector<std::vector<uint8_t>> inputs = {
-        {'a'}, {'a', 'b'}, std::vector<uint8_t>(59, ' '), std::vector<uint8_t>(61, ' '),
-        std::vector<uint8_t>(4097, 0), RandomBytes(70000, 3, 4), RandomBytes(9000, 4, 2),
+        {'a'},
+        {'a', 'b'},
+        std::vector<uint8_t>(59, ' '),
+        std::vector<uint8_t>(61, ' '),
+        std::vector<uint8_t>(4097, 0),
+        RandomBytes(70000, 3, 4),
+        RandomBytes(9000, 4, 2),
     };
     std::vector<uint8_t> periodic;
-    for (int i = 0; i < 50000; ++i)
-        periodic.push_back(uint8_t("0123456789abcdef"[i % 16] ^ (i / 4096)));
+    for (int i = 0; i < 50000; ++i) periodic.push_back(uint8_t("0123456789abcdef"[i % 16] ^ (i / 4096)));
     inputs.push_back(periodic);
     for (size_t k = 0; k < inputs.size(); ++k) {
         SCOPED_TRACE(k);

@@ -10,16 +10,14 @@
 
 namespace {
 
-TEST(SkinArchiveLzhuf, ExpandsEveryReferenceStream)
-{
+TEST(SkinArchiveLzhuf, ExpandsEveryReferenceStream) {
     for (const auto& name : VectorNames()) {
         SCOPED_TRACE(name);
         EXPECT_EQ(LzhExpand(ReadVector(name + ".lzh")), ReadVector(name + ".plain"));
     }
 }
 
-TEST(SkinArchiveLzhuf, CompressesEveryInputToTheReferenceStream)
-{
+TEST(SkinArchiveLzhuf, CompressesEveryInputToTheReferenceStream) {
     for (const auto& name : VectorNames()) {
         SCOPED_TRACE(name);
         const auto packed = LzhCompress(ReadVector(name + ".plain"));
@@ -27,8 +25,7 @@ TEST(SkinArchiveLzhuf, CompressesEveryInputToTheReferenceStream)
     }
 }
 
-TEST(SkinArchiveLzhuf, PackReportsPlainBytesAndUnpackHonoursSize)
-{
+TEST(SkinArchiveLzhuf, PackReportsPlainBytesAndUnpackHonoursSize) {
     const auto plain = ReadVector("05_ini_5k.plain");
     TLZH lzh;
     std::vector<uint8_t> code;
@@ -49,15 +46,17 @@ TEST(SkinArchiveLzhuf, PackReportsPlainBytesAndUnpackHonoursSize)
 
     // Size 0 and negative sizes produce nothing and read nothing.
     int reads = 0;
-    TReadProc counting = [&](uint8_t*, uint16_t, uint16_t& got) { ++reads; got = 0; };
+    TReadProc counting = [&](uint8_t*, uint16_t, uint16_t& got) {
+        ++reads;
+        got = 0;
+    };
     TWriteProc failing = [](const uint8_t*, uint16_t, uint16_t&) { FAIL(); };
     unpack.LZHUnpack(0, counting, failing);
     unpack.LZHUnpack(-5, counting, failing);
     EXPECT_EQ(reads, 0);
 }
 
-TEST(SkinArchiveLzhuf, SmallReaderAndWriterBlocksGiveTheSameBytes)
-{
+TEST(SkinArchiveLzhuf, SmallReaderAndWriterBlocksGiveTheSameBytes) {
     // Readers that hand out a few bytes per call and writers that are called often must
     // not change the stream in either direction.
     const auto plain = ReadVector("07_bmp24_100k.plain");
@@ -85,15 +84,15 @@ TEST(SkinArchiveLzhuf, SmallReaderAndWriterBlocksGiveTheSameBytes)
         cpos += got;
     };
     std::vector<uint8_t> out;
-    lzh.LZHUnpack(int32_t(plain.size()), trickleCode, collect = [&](const uint8_t* b, uint16_t n, uint16_t& done) {
-        out.insert(out.end(), b, b + n);
-        done = n;
-    });
+    lzh.LZHUnpack(
+        int32_t(plain.size()), trickleCode, collect = [&](const uint8_t* b, uint16_t n, uint16_t& done) {
+            out.insert(out.end(), b, b + n);
+            done = n;
+        });
     EXPECT_EQ(out, plain);
 }
 
-TEST(SkinArchiveLzhuf, FirstMatchIntoTheInitialWindowGivesSpaces)
-{
+TEST(SkinArchiveLzhuf, FirstMatchIntoTheInitialWindowGivesSpaces) {
     // The reference stream for 100 spaces is two matches into the space-filled window.
     const auto out = LzhExpand(ReadVector("03_spaces100.lzh"));
     EXPECT_EQ(out, std::vector<uint8_t>(100, ' '));
@@ -106,13 +105,11 @@ TEST(SkinArchiveLzhuf, FirstMatchIntoTheInitialWindowGivesSpaces)
     std::vector<int> bits;
     for (unsigned k = h.prnt[313 + lzhuf::T]; k != unsigned(lzhuf::R); k = h.prnt[k])
         bits.insert(bits.begin(), int(k & 1));
-    for (int b : {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1})
-        bits.push_back(b);
+    for (int b : {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}) bits.push_back(b);
     std::vector<uint8_t> stream{60, 0, 0, 0};
     for (size_t i = 0; i < bits.size(); i += 8) {
         uint8_t byte = 0;
-        for (size_t j = 0; j < 8; ++j)
-            byte = uint8_t(byte << 1 | (i + j < bits.size() ? bits[i + j] : 0));
+        for (size_t j = 0; j < 8; ++j) byte = uint8_t(byte << 1 | (i + j < bits.size() ? bits[i + j] : 0));
         stream.push_back(byte);
     }
     EXPECT_EQ(LzhExpand(stream), std::vector<uint8_t>(60, 0));
@@ -121,8 +118,7 @@ TEST(SkinArchiveLzhuf, FirstMatchIntoTheInitialWindowGivesSpaces)
 // The tree update with the run index must make exactly the swaps of the plain scan.
 struct ScanHuffman {
     uint16_t freq[lzhuf::T + 1], prnt[lzhuf::T + lzhuf::N_CHAR], son[lzhuf::T];
-    void Update(unsigned c, lzhuf::Huffman& model)
-    {
+    void Update(unsigned c, lzhuf::Huffman& model) {
         using namespace lzhuf;
         if (freq[R] == MAX_FREQ) {
             std::memcpy(model.freq, freq, sizeof freq);
@@ -145,13 +141,11 @@ struct ScanHuffman {
                 freq[l] = uint16_t(k);
                 unsigned i = son[c2];
                 prnt[i] = uint16_t(l);
-                if (i < unsigned(T))
-                    prnt[i + 1] = uint16_t(l);
+                if (i < unsigned(T)) prnt[i + 1] = uint16_t(l);
                 unsigned j = son[l];
                 son[l] = uint16_t(i);
                 prnt[j] = uint16_t(c2);
-                if (j < unsigned(T))
-                    prnt[j + 1] = uint16_t(c2);
+                if (j < unsigned(T)) prnt[j + 1] = uint16_t(c2);
                 son[c2] = uint16_t(j);
                 c2 = l;
             }
@@ -159,8 +153,7 @@ struct ScanHuffman {
     }
 };
 
-TEST(SkinArchiveLzhuf, TreeUpdateAndRebuildMatchThePlainAlgorithm)
-{
+TEST(SkinArchiveLzhuf, TreeUpdateAndRebuildMatchThePlainAlgorithm) {
     using namespace lzhuf;
     auto fast = std::make_unique<Huffman>();
     auto scratch = std::make_unique<Huffman>();
@@ -170,8 +163,7 @@ TEST(SkinArchiveLzhuf, TreeUpdateAndRebuildMatchThePlainAlgorithm)
     std::memcpy(plain->son, fast->son, sizeof plain->son);
     std::memcpy(plain->prnt, fast->prnt, sizeof plain->prnt);
     // Sorted from the start: the run index relies on it.
-    for (int i = 0; i < R; ++i)
-        ASSERT_LE(fast->freq[i], fast->freq[i + 1]) << i;
+    for (int i = 0; i < R; ++i) ASSERT_LE(fast->freq[i], fast->freq[i + 1]) << i;
     EXPECT_EQ(fast->freq[R], 314);
 
     std::mt19937 gen(7);
@@ -179,8 +171,7 @@ TEST(SkinArchiveLzhuf, TreeUpdateAndRebuildMatchThePlainAlgorithm)
     for (int n = 0; n < 100000; ++n) {
         // Skewed symbols: long equal-frequency runs and deep trees both occur.
         const unsigned c = (gen() % 4 == 0) ? gen() % N_CHAR : gen() % 12;
-        if (fast->freq[R] == MAX_FREQ)
-            ++rebuilds;
+        if (fast->freq[R] == MAX_FREQ) ++rebuilds;
         fast->Update(c);
         plain->Update(c, *scratch);
         if (n == 32453) {
@@ -193,37 +184,31 @@ TEST(SkinArchiveLzhuf, TreeUpdateAndRebuildMatchThePlainAlgorithm)
     EXPECT_GE(rebuilds, 3);
 }
 
-TEST(SkinArchiveLzhuf, RebuildHalvesLeavesAndKeepsOrder)
-{
+TEST(SkinArchiveLzhuf, RebuildHalvesLeavesAndKeepsOrder) {
     using namespace lzhuf;
     auto h = std::make_unique<Huffman>();
     h->Start();
-    for (int n = 0; n < 32454; ++n)
-        h->Update(n % 3 == 0 ? 65u : unsigned(n % 300));
+    for (int n = 0; n < 32454; ++n) h->Update(n % 3 == 0 ? 65u : unsigned(n % 300));
     ASSERT_EQ(h->freq[R], 32768);
     int leafA = -1;
     for (int i = 0; i < T; ++i)
-        if (h->son[i] == 65 + T)
-            leafA = i;
+        if (h->son[i] == 65 + T) leafA = i;
     const unsigned before = h->freq[leafA];
     h->Update(300);  // any symbol: the rebuild happens first
     int newLeafA = h->prnt[65 + T];
     EXPECT_EQ(h->freq[newLeafA], (before + 1) / 2);
-    for (int i = 0; i < R; ++i)
-        ASSERT_LE(h->freq[i], h->freq[i + 1]);
+    for (int i = 0; i < R; ++i) ASSERT_LE(h->freq[i], h->freq[i + 1]);
     // Leaves that were seen once before the rebuild stay at 1.
     EXPECT_EQ(h->freq[h->prnt[313 + T]], 1);
 }
 
-TEST(SkinArchiveLzhuf, ReferenceStreamAcrossThreeRebuildsRoundTrips)
-{
+TEST(SkinArchiveLzhuf, ReferenceStreamAcrossThreeRebuildsRoundTrips) {
     // 65 500 symbols: the tree is rebuilt in the update for symbol 32 455 and twice more.
     const auto plain = ReadVector("06_random64k.plain");
     EXPECT_EQ(LzhExpand(LzhCompress(plain)), plain);
 }
 
-int LeafDepth(const lzhuf::Huffman& h, unsigned symbol)
-{
+int LeafDepth(const lzhuf::Huffman& h, unsigned symbol) {
     int depth = 0;
     unsigned k = h.prnt[symbol + lzhuf::T];
     do {
@@ -232,8 +217,7 @@ int LeafDepth(const lzhuf::Huffman& h, unsigned symbol)
     return depth;
 }
 
-TEST(SkinArchiveLzhuf, CodesDeeperThanSixteenBitsAreWrittenWhole)
-{
+TEST(SkinArchiveLzhuf, CodesDeeperThanSixteenBitsAreWrittenWhole) {
     // Nine match lengths sent in exact Fibonacci proportions grow a chain of nine levels
     // above the 314 leaves of weight 1, so that some unused literal sits 17 or 18 levels
     // deep before the first rebuild. The published encoder kept codes in 16 bits and
@@ -269,8 +253,7 @@ TEST(SkinArchiveLzhuf, CodesDeeperThanSixteenBitsAreWrittenWhole)
         sent[size_t(pick)] += 1;
         tokens.push_back({uint16_t(313 - pick), uint16_t((s * 37) % 4096)});
         h->Update(313u - unsigned(pick));
-        if (h->freq[R] < 20000)
-            continue;
+        if (h->freq[R] < 20000) continue;
         for (unsigned c = 0; c < 256; ++c) {
             const int d = LeafDepth(*h, c);
             if (d > deepest) {
@@ -309,8 +292,8 @@ TEST(SkinArchiveLzhuf, CodesDeeperThanSixteenBitsAreWrittenWhole)
             r = (r + 1) & (N - 1);
         }
     }
-    std::vector<uint8_t> framed{uint8_t(plain.size()), uint8_t(plain.size() >> 8),
-                                uint8_t(plain.size() >> 16), uint8_t(plain.size() >> 24)};
+    std::vector<uint8_t> framed{uint8_t(plain.size()), uint8_t(plain.size() >> 8), uint8_t(plain.size() >> 16),
+                                uint8_t(plain.size() >> 24)};
     framed.insert(framed.end(), stream.begin(), stream.end());
     const auto back = LzhExpand(framed);
     ASSERT_EQ(back.size(), plain.size());

@@ -10,15 +10,13 @@
 
 namespace {
 
-TQuickIni Ini(std::string_view text)
-{
+TQuickIni Ini(std::string_view text) {
     TQuickIni ini;
     ini.LoadFromText(text);
     return ini;
 }
 
-TEST(SkinArchiveQuickIni, TrimsDropsCommentsAndFirstKeyWins)
-{
+TEST(SkinArchiveQuickIni, TrimsDropsCommentsAndFirstKeyWins) {
     const auto ini = Ini("[Buttons]\r\n   LeftWidth = 3  \r\n; note\r\nleftwidth=7\r\n");
     EXPECT_EQ(ini.ReadInteger("BUTTONS", "LEFTWIDTH", 0), 3);
     EXPECT_EQ(ini.Lines(), (std::vector<std::string>{"[Buttons]", "LeftWidth = 3", "leftwidth=7"}));
@@ -29,8 +27,7 @@ TEST(SkinArchiveQuickIni, TrimsDropsCommentsAndFirstKeyWins)
     EXPECT_EQ(ini2.ReadString("s", "B", "d"), "2\x7f");
 }
 
-TEST(SkinArchiveQuickIni, LineBreaksAndTheZeroByte)
-{
+TEST(SkinArchiveQuickIni, LineBreaksAndTheZeroByte) {
     const auto ini = Ini(std::string_view("[a]\rk1=1\nk2=2\r\n\r\nk3=3\n\rk4=4\0[b]\nz=9", 35));
     EXPECT_EQ(ini.ReadInteger("a", "k1", 0), 1);
     EXPECT_EQ(ini.ReadInteger("a", "k2", 0), 2);
@@ -40,8 +37,7 @@ TEST(SkinArchiveQuickIni, LineBreaksAndTheZeroByte)
     EXPECT_EQ(ini.Lines().size(), 5u);
 }
 
-TEST(SkinArchiveQuickIni, EmptyValuesGiveTheDefaultAndValuesKeepInnerText)
-{
+TEST(SkinArchiveQuickIni, EmptyValuesGiveTheDefaultAndValuesKeepInnerText) {
     const auto ini = Ini("[Title]\nFrame=\nColour=0x00FF00\nText= 255 0 0 \nEq=a=b = c\nNoEquals\n=orphan");
     EXPECT_EQ(ini.ReadInteger("Title", "Frame", 5), 5);
     EXPECT_EQ(ini.ReadString("Title", "Frame", "dflt"), "dflt");
@@ -53,8 +49,7 @@ TEST(SkinArchiveQuickIni, EmptyValuesGiveTheDefaultAndValuesKeepInnerText)
     EXPECT_EQ(ini.ReadString("Title", "", "d"), "d");
 }
 
-TEST(SkinArchiveQuickIni, SectionsMatchTheWholeBracketedText)
-{
+TEST(SkinArchiveQuickIni, SectionsMatchTheWholeBracketedText) {
     const auto ini = Ini("top=1\n[ Colours ]\na=1\n[Title]\nx=1\n[title]\nx=2\ny=3\n[Colours]\na=2");
     std::vector<std::string> names{"stale"};
     ini.ReadSections(names);
@@ -74,19 +69,33 @@ TEST(SkinArchiveQuickIni, SectionsMatchTheWholeBracketedText)
     EXPECT_EQ(ini2.ReadInteger("", "k", 0), 2);
 }
 
-TEST(SkinArchiveQuickIni, IntegerConversion)
-{
+TEST(SkinArchiveQuickIni, IntegerConversion) {
     struct Case {
         const char* text;
         int32_t expected;
     };
     const Case cases[] = {
-        {"42", 42},          {"-17", -17},       {"+8", 8},           {"0x1f", 31},
-        {"0XFF", 255},       {"$10", 16},        {"-$10", -16},       {"0xFFFFFFFF", -1},
-        {"2147483647", 2147483647},             {"-2147483648", INT32_MIN},
-        {"2147483648", 99},  {"0x100000000", 99}, {"12a", 99},        {"0x", 99},
-        {"1 2", 99},         {"$", 99},          {"-", 99},           {"0x-1", 99},
-        {"1.5", 99},         {"0xg", 99},        {"99999999999999999999", 99},
+        {"42", 42},
+        {"-17", -17},
+        {"+8", 8},
+        {"0x1f", 31},
+        {"0XFF", 255},
+        {"$10", 16},
+        {"-$10", -16},
+        {"0xFFFFFFFF", -1},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", 99},
+        {"0x100000000", 99},
+        {"12a", 99},
+        {"0x", 99},
+        {"1 2", 99},
+        {"$", 99},
+        {"-", 99},
+        {"0x-1", 99},
+        {"1.5", 99},
+        {"0xg", 99},
+        {"99999999999999999999", 99},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -100,8 +109,7 @@ TEST(SkinArchiveQuickIni, IntegerConversion)
     EXPECT_FALSE(ini.ReadBool("s", "absent", false));
 }
 
-TEST(SkinArchiveQuickIni, SectionListings)
-{
+TEST(SkinArchiveQuickIni, SectionListings) {
     const auto ini = Ini("[S]\nB = 1\nnoeq\na=2\nb=3\n[T]\nq=1");
     std::vector<std::string> out{"stale"};
     ini.ReadSection("s", out);
@@ -112,17 +120,16 @@ TEST(SkinArchiveQuickIni, SectionListings)
     EXPECT_TRUE(out.empty());
 }
 
-TEST(SkinArchiveQuickIni, WritesKeepTheSectionIndexInStep)
-{
+TEST(SkinArchiveQuickIni, WritesKeepTheSectionIndexInStep) {
     TQuickIni ini = Ini("[A]\nx=1\n[B]\ny=2");
-    ini.WriteString("a", "X", "10");       // replaces the first entry
-    ini.WriteString("A", "New", "v");      // inserted before [B]
-    ini.WriteString("B", "z", "3");        // appended: B is last
-    ini.WriteString("C", "", "ignored");   // header only
+    ini.WriteString("a", "X", "10");      // replaces the first entry
+    ini.WriteString("A", "New", "v");     // inserted before [B]
+    ini.WriteString("B", "z", "3");       // appended: B is last
+    ini.WriteString("C", "", "ignored");  // header only
     ini.WriteInteger("D", "n", -5);
     ini.WriteBool("D", "t", true);
-    EXPECT_EQ(ini.Lines(), (std::vector<std::string>{"[A]", "X=10", "New=v", "[B]", "y=2", "z=3",
-                                                     "[C]", "[D]", "n=-5", "t=1"}));
+    EXPECT_EQ(ini.Lines(),
+              (std::vector<std::string>{"[A]", "X=10", "New=v", "[B]", "y=2", "z=3", "[C]", "[D]", "n=-5", "t=1"}));
     EXPECT_EQ(ini.ReadString("a", "new", ""), "v");
     EXPECT_EQ(ini.ReadString("B", "y", ""), "2");
     EXPECT_EQ(ini.ReadInteger("d", "N", 0), -5);
@@ -144,8 +151,7 @@ TEST(SkinArchiveQuickIni, WritesKeepTheSectionIndexInStep)
     EXPECT_EQ(ini.Sections().size(), 2u);
 }
 
-TEST(SkinArchiveQuickIni, SetIniFileKeepsLinesAsGiven)
-{
+TEST(SkinArchiveQuickIni, SetIniFileKeepsLinesAsGiven) {
     TQuickIni ini;
     ini.SetIniFile({"  [S]  ", "; kept", "k = v", ""});
     EXPECT_EQ(ini.Lines().size(), 4u);
@@ -164,8 +170,7 @@ TEST(SkinArchiveQuickIni, SetIniFileKeepsLinesAsGiven)
     EXPECT_TRUE(ini.Lines().empty());
 }
 
-TEST(SkinArchiveQuickIni, SavesAndLoadsFilesPlainAndPacked)
-{
+TEST(SkinArchiveQuickIni, SavesAndLoadsFilesPlainAndPacked) {
     const auto dir = std::filesystem::temp_directory_path() / "skin_archive_ini_test";
     std::filesystem::create_directories(dir);
     auto name = [&](const char* leaf) {

@@ -11,17 +11,15 @@
 
 namespace {
 
-void PutInt(std::vector<uint8_t>& out, int32_t v)
-{
+void PutInt(std::vector<uint8_t>& out, int32_t v) {
     const uint32_t u = uint32_t(v);
     out.insert(out.end(), {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)});
 }
 
 // Expanded container bytes built by hand, so that broken directories can be made too.
-std::vector<uint8_t> RawContainer(int32_t version, const std::string& names,
-                                  const std::vector<int32_t>& sizes, const std::string& data,
-                                  int skip, int32_t namesLength = INT32_MIN, uint8_t skipFill = 0)
-{
+std::vector<uint8_t> RawContainer(int32_t version, const std::string& names, const std::vector<int32_t>& sizes,
+                                  const std::string& data, int skip, int32_t namesLength = INT32_MIN,
+                                  uint8_t skipFill = 0) {
     std::vector<uint8_t> raw;
     PutInt(raw, version);
     PutInt(raw, namesLength != INT32_MIN ? namesLength : int32_t(names.size()));
@@ -29,8 +27,7 @@ std::vector<uint8_t> RawContainer(int32_t version, const std::string& names,
     PutInt(raw, 0x22222222);
     raw.insert(raw.end(), size_t(skip), skipFill);
     raw.insert(raw.end(), names.begin(), names.end());
-    for (int32_t s : sizes)
-        PutInt(raw, s);
+    for (int32_t s : sizes) PutInt(raw, s);
     raw.insert(raw.end(), data.begin(), data.end());
     return raw;
 }
@@ -39,8 +36,7 @@ std::string AsString(const std::vector<uint8_t>& v) { return std::string(v.begin
 
 class SkinArchiveReader : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SetSkinReaderMessageProc([this](const std::string& text) { messages.push_back(text); });
     }
     void TearDown() override { SetSkinReaderMessageProc({}); }
@@ -51,10 +47,8 @@ protected:
     std::vector<std::string> messages;
 };
 
-TEST_F(SkinArchiveReader, FindsMembersByNameIgnoringAsciiCase)
-{
-    ASSERT_TRUE(Open(RawContainer(40000, "Skin.INI\r\nTitle.BMP\r\nframe.bmp", {3, 4, 2},
-                                  "a=1TTTTff", 80)));
+TEST_F(SkinArchiveReader, FindsMembersByNameIgnoringAsciiCase) {
+    ASSERT_TRUE(Open(RawContainer(40000, "Skin.INI\r\nTitle.BMP\r\nframe.bmp", {3, 4, 2}, "a=1TTTTff", 80)));
     EXPECT_EQ(reader.Count(), 3);
     EXPECT_EQ(reader.Version(), 40000);
     EXPECT_EQ(reader.Header()[2], 0x11111111);
@@ -77,8 +71,7 @@ TEST_F(SkinArchiveReader, FindsMembersByNameIgnoringAsciiCase)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(SkinArchiveReader, ReadIniTakesTheFirstNameContainingThePattern)
-{
+TEST_F(SkinArchiveReader, ReadIniTakesTheFirstNameContainingThePattern) {
     ASSERT_TRUE(Open(RawContainer(20000, "skin.ini.bak\r\nskin.ini\r\n", {3, 5}, "oldnewer", 0)));
     std::vector<uint8_t> out;
     std::string name = "unchanged";
@@ -92,8 +85,7 @@ TEST_F(SkinArchiveReader, ReadIniTakesTheFirstNameContainingThePattern)
     EXPECT_EQ(name, "unchanged");
 }
 
-TEST_F(SkinArchiveReader, AllThreeVersionsGiveTheSameMembers)
-{
+TEST_F(SkinArchiveReader, AllThreeVersionsGiveTheSameMembers) {
     const std::string names = "a.ini\nb.bmp";
     const std::vector<int32_t> sizes = {2, 3};
     for (auto [version, skip] : {std::pair{20000, 0}, std::pair{30000, 256}, std::pair{40000, 80}}) {
@@ -110,16 +102,14 @@ TEST_F(SkinArchiveReader, AllThreeVersionsGiveTheSameMembers)
     }
 }
 
-TEST_F(SkinArchiveReader, UnknownVersionShowsTheMessageAndFails)
-{
+TEST_F(SkinArchiveReader, UnknownVersionShowsTheMessageAndFails) {
     EXPECT_FALSE(Open(RawContainer(10000, "a.ini", {1}, "x", 0)));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "This is Older Skin File\rPlease update to new version !");
     EXPECT_EQ(reader.Count(), 0);
 }
 
-TEST_F(SkinArchiveReader, NamesSplitLikeAStringList)
-{
+TEST_F(SkinArchiveReader, NamesSplitLikeAStringList) {
     struct Case {
         std::string names;
         std::vector<std::string> expected;
@@ -143,8 +133,7 @@ TEST_F(SkinArchiveReader, NamesSplitLikeAStringList)
     }
 }
 
-TEST_F(SkinArchiveReader, RejectsDirectoriesThatDoNotFitTheData)
-{
+TEST_F(SkinArchiveReader, RejectsDirectoriesThatDoNotFitTheData) {
     // Sizes beyond the member data, negative sizes, names past the end, a size table
     // past the end, more than 1001 members, a header cut short.
     EXPECT_FALSE(Open(RawContainer(40000, "a\r\nb", {2, 3}, "xyz", 80)));
@@ -155,8 +144,7 @@ TEST_F(SkinArchiveReader, RejectsDirectoriesThatDoNotFitTheData)
     EXPECT_FALSE(Open(RawContainer(40000, "a\r\nb\r\nc", {}, "", 80)));
     EXPECT_FALSE(Open(RawContainer(30000, "", {}, "", 100)));
     std::string many;
-    for (int i = 0; i < 1002; ++i)
-        many += "m\r\n";
+    for (int i = 0; i < 1002; ++i) many += "m\r\n";
     EXPECT_FALSE(Open(RawContainer(20000, many, std::vector<int32_t>(1002, 0), "", 0)));
     EXPECT_TRUE(Open(RawContainer(20000, many.substr(3), std::vector<int32_t>(1001, 0), "", 0)));
     EXPECT_FALSE(Open({0x40, 0x9C, 0, 0, 0, 0, 0, 0}));
@@ -169,8 +157,7 @@ TEST_F(SkinArchiveReader, RejectsDirectoriesThatDoNotFitTheData)
     EXPECT_EQ(AsString(out), "z");
 }
 
-TEST_F(SkinArchiveReader, RejectsDamagedFilesAndKeepsNothing)
-{
+TEST_F(SkinArchiveReader, RejectsDamagedFilesAndKeepsNothing) {
     ASSERT_TRUE(Open(RawContainer(40000, "a", {1}, "x", 80)));
     auto packed = LzhCompress(RawContainer(40000, "a", {1}, "x", 80));
     // Too short for the size prefix, truncated stream, absurd size prefix.
@@ -187,8 +174,7 @@ TEST_F(SkinArchiveReader, RejectsDamagedFilesAndKeepsNothing)
     EXPECT_TRUE(out.empty());
 }
 
-TEST_F(SkinArchiveReader, LoadsFromAFileAndIgnoresAMissingOne)
-{
+TEST_F(SkinArchiveReader, LoadsFromAFileAndIgnoresAMissingOne) {
     const auto dir = std::filesystem::temp_directory_path() / "skin_archive_reader_test";
     std::filesystem::create_directories(dir);
     const auto file = dir / "Скин.skn";
@@ -210,8 +196,7 @@ TEST_F(SkinArchiveReader, LoadsFromAFileAndIgnoresAMissingOne)
     std::filesystem::remove_all(dir);
 }
 
-TEST_F(SkinArchiveReader, BuilderRefusesWhatTheReaderCouldNotRead)
-{
+TEST_F(SkinArchiveReader, BuilderRefusesWhatTheReaderCouldNotRead) {
     EXPECT_THROW(BuildSkinContainer({{"a\r\nb", {}}}), Exception);
     EXPECT_THROW(BuildSkinContainer({{"a", {}}}, 12345), Exception);
     EXPECT_THROW(BuildSkinContainer(std::vector<TSkinMember>(1002, {"m", {}})), Exception);

@@ -40,10 +40,8 @@ void Put32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
 }
 
 // A BMP with a 40-byte header, the given palette (B, G, R, 0 entries) and pixel data.
-std::vector<std::uint8_t> MakeBmp(int w, int h, int bpp, std::uint32_t compression,
-                                  const std::vector<Pixel>& palette,
-                                  const std::vector<std::uint8_t>& data,
-                                  const std::vector<std::uint32_t>& masks = {}) {
+std::vector<std::uint8_t> MakeBmp(int w, int h, int bpp, std::uint32_t compression, const std::vector<Pixel>& palette,
+                                  const std::vector<std::uint8_t>& data, const std::vector<std::uint32_t>& masks = {}) {
     std::vector<std::uint8_t> f(54, 0);
     f[0] = 'B';
     f[1] = 'M';
@@ -88,12 +86,16 @@ TEST(SkinDrawBmp, ReadsEveryFormatImageMagickWrites) {
         const char* ppm;
         int tolerance;
     } cases[] = {
-        {"rgb24.bmp", "colors16.ppm", 0},     {"rgb32-bitfields.bmp", "colors16.ppm", 0},
-        {"pal4.bmp", "colors16.ppm", 0},      {"pal8.bmp", "colors40.ppm", 0},
-        {"rle8.bmp", "colors40.ppm", 0},      {"pal8-os2.bmp", "colors40.ppm", 0},
+        {"rgb24.bmp", "colors16.ppm", 0},
+        {"rgb32-bitfields.bmp", "colors16.ppm", 0},
+        {"pal4.bmp", "colors16.ppm", 0},
+        {"pal8.bmp", "colors40.ppm", 0},
+        {"rle8.bmp", "colors40.ppm", 0},
+        {"pal8-os2.bmp", "colors40.ppm", 0},
         {"mono1.bmp", "bilevel.ppm", 0},
         // 5 and 6 bits per channel: within one step of the original.
-        {"rgb565.bmp", "colors16.ppm", 8},    {"rgb555.bmp", "colors16.ppm", 8},
+        {"rgb565.bmp", "colors16.ppm", 8},
+        {"rgb555.bmp", "colors16.ppm", 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bmp);
@@ -122,8 +124,7 @@ TEST(SkinDrawBmp, TopDownRowsAndBottomUpRowsGiveTheSameImage) {
     // Same file with the rows reversed and a negative height.
     std::vector<std::uint8_t> topDown = bottomUp;
     const std::size_t stride = 16;
-    for (int r = 0; r < 3; ++r)
-        std::memcpy(&topDown[54 + r * stride], &bottomUp[54 + (2 - r) * stride], stride);
+    for (int r = 0; r < 3; ++r) std::memcpy(&topDown[54 + r * stride], &bottomUp[54 + (2 - r) * stride], stride);
     Put32(topDown, 22, static_cast<std::uint32_t>(-3));
     EXPECT_EQ(Decode(topDown), image);
 }
@@ -162,25 +163,28 @@ TEST(SkinDrawBmp, DamagedFilesAreRejectedWithARussianMessage) {
         {},
         {'B', 'M'},
         broken([](auto& f) { f[0] = 'X'; }),
-        broken([](auto& f) { f.resize(f.size() - 20); }),                 // rows missing
-        broken([](auto& f) { Put32(f, 10, 0xFFFFFFF0u); }),               // data offset
-        broken([](auto& f) { Put32(f, 10, 20); }),                        // offset inside header
-        broken([](auto& f) { Put32(f, 14, 41); }),                        // header size
+        broken([](auto& f) { f.resize(f.size() - 20); }),    // rows missing
+        broken([](auto& f) { Put32(f, 10, 0xFFFFFFF0u); }),  // data offset
+        broken([](auto& f) { Put32(f, 10, 20); }),           // offset inside header
+        broken([](auto& f) { Put32(f, 14, 41); }),           // header size
         broken([](auto& f) { Put32(f, 14, 0xFFFFFFFFu); }),
-        broken([](auto& f) { Put32(f, 18, 0); }),                         // width 0
-        broken([](auto& f) { Put32(f, 18, 0x80000000u); }),               // negative width
-        broken([](auto& f) { Put32(f, 22, 0x80000000u); }),               // height INT_MIN
-        broken([](auto& f) { Put32(f, 18, 100000); }),                    // too wide
-        broken([](auto& f) { Put32(f, 18, 16384); Put32(f, 22, 16384); }),  // too many pixels
-        broken([](auto& f) { f[28] = 7; }),                               // bits per pixel
-        broken([](auto& f) { f[26] = 2; }),                               // planes
-        broken([](auto& f) { Put32(f, 30, 4); }),                         // JPEG inside
-        broken([](auto& f) { Put32(f, 30, 1); }),                         // RLE8 at 24 bits
-        MakeBmp(2, 2, 8, 0, {}, {0, 0, 0, 0, 0, 0, 0, 0}),                 // no palette
-        MakeBmp(2, 1, 16, 3, {}, {0, 0, 0, 0}, {0xF0F0, 0, 0}),            // split mask
-        MakeBmp(4, 2, 8, 1, {0xFF}, {4, 0, 0, 0}),                         // RLE without end
-        MakeBmp(4, 2, 8, 1, {0xFF}, {0, 5, 1, 1}),                         // literal cut short
-        MakeBmp(4, 2, 8, 1, {0xFF}, {0, 2, 1}),                            // delta cut short
+        broken([](auto& f) { Put32(f, 18, 0); }),            // width 0
+        broken([](auto& f) { Put32(f, 18, 0x80000000u); }),  // negative width
+        broken([](auto& f) { Put32(f, 22, 0x80000000u); }),  // height INT_MIN
+        broken([](auto& f) { Put32(f, 18, 100000); }),       // too wide
+        broken([](auto& f) {
+            Put32(f, 18, 16384);
+            Put32(f, 22, 16384);
+        }),                                                      // too many pixels
+        broken([](auto& f) { f[28] = 7; }),                      // bits per pixel
+        broken([](auto& f) { f[26] = 2; }),                      // planes
+        broken([](auto& f) { Put32(f, 30, 4); }),                // JPEG inside
+        broken([](auto& f) { Put32(f, 30, 1); }),                // RLE8 at 24 bits
+        MakeBmp(2, 2, 8, 0, {}, {0, 0, 0, 0, 0, 0, 0, 0}),       // no palette
+        MakeBmp(2, 1, 16, 3, {}, {0, 0, 0, 0}, {0xF0F0, 0, 0}),  // split mask
+        MakeBmp(4, 2, 8, 1, {0xFF}, {4, 0, 0, 0}),               // RLE without end
+        MakeBmp(4, 2, 8, 1, {0xFF}, {0, 5, 1, 1}),               // literal cut short
+        MakeBmp(4, 2, 8, 1, {0xFF}, {0, 2, 1}),                  // delta cut short
     };
     {
         std::vector<std::uint8_t> topDownRle = MakeBmp(2, 1, 8, 1, {0xFF}, {2, 0, 0, 1});
@@ -201,7 +205,7 @@ TEST(SkinDrawBmp, DamagedFilesAreRejectedWithARussianMessage) {
 TEST(SkinDrawBmp, AcceptsAMissingPadAfterTheLastRow) {
     Surface image = Numbered(5, 2);
     std::vector<std::uint8_t> f = WriteBmp24(image);
-    f.resize(f.size() - 1);   // 5 * 3 = 15 bytes of a 16-byte row
+    f.resize(f.size() - 1);  // 5 * 3 = 15 bytes of a 16-byte row
     EXPECT_EQ(Decode(f), image);
 }
 

@@ -14,7 +14,7 @@ constexpr Pixel kGrey = 0x777777;
 }
 
 TEST(SkinDrawRect1, StretchesTheWholeCellAndShrinksByAnd) {
-    Surface image = Numbered(12, 4);   // cells of 4 x 4
+    Surface image = Numbered(12, 4);  // cells of 4 x 4
     Surface dst(20, 20, kGrey);
     DrawRect1(dst, {1, 1, 9, 9}, image, false, 3, 2);
     for (int y = 1; y < 9; ++y)
@@ -48,7 +48,7 @@ TEST(SkinDrawRect1, TransparentAndInverted) {
 }
 
 TEST(SkinDrawRect3, CentresTheCellTruncatingTowardZero) {
-    Surface image = Numbered(32, 18);   // two cells of 16 x 18
+    Surface image = Numbered(32, 18);  // two cells of 16 x 18
     Surface dst(40, 40, kGrey);
     DrawRect3(dst, {10, 10, 25, 25}, image, false, 2, 2);
     // Width: (15 - 16) / 2 = 0; height: (15 - 18) / 2 = -1 (toward zero, not -2).
@@ -57,13 +57,13 @@ TEST(SkinDrawRect3, CentresTheCellTruncatingTowardZero) {
     EXPECT_EQ(dst.At(26, 9), kGrey);
     EXPECT_EQ(dst.At(10, 8), kGrey);
     Surface big(40, 40, kGrey);
-    DrawRect3(big, {0, 0, 21, 23}, image, false, 2, 1);   // (21 - 16) / 2 = 2, (23 - 18) / 2 = 2
+    DrawRect3(big, {0, 0, 21, 23}, image, false, 2, 1);  // (21 - 16) / 2 = 2, (23 - 18) / 2 = 2
     EXPECT_EQ(big.At(2, 2), Marker(0, 0));
     EXPECT_EQ(big.At(1, 2), kGrey);
 }
 
 TEST(SkinDrawRectH, ThreeSlicesAtFullHeight) {
-    Surface image = Numbered(30, 5);   // three cells of 10 x 5
+    Surface image = Numbered(30, 5);  // three cells of 10 x 5
     Surface dst(40, 12, kGrey);
     DrawRectH(dst, {2, 1, 32, 11}, image, false, 3, 2, {3, 99, 2, 99});
     for (int y = 1; y < 11; ++y)
@@ -81,12 +81,12 @@ TEST(SkinDrawRectH, NarrowTargetStretchesOnlyCellK) {
     DrawRectH(dst, {0, 0, 8, 5}, image, false, 3, 3, {3, 0, 3, 0});
     for (int x = 0; x < 8; ++x) {
         EXPECT_EQ(dst.At(x, 2), Marker(20 + StretchSource(x, 10, 8, true), 2));
-        EXPECT_GE(PixelR(dst.At(x, 2)), 21);   // never a neighbouring cell's column
+        EXPECT_GE(PixelR(dst.At(x, 2)), 21);  // never a neighbouring cell's column
     }
 }
 
 TEST(SkinDrawRectTile, RepeatsTheMiddleAndEndsWithTheRightColumns) {
-    Surface image = Numbered(9, 2);   // one cell: left 2, middle 3, right 4... margins below
+    Surface image = Numbered(9, 2);  // one cell: left 2, middle 3, right 4... margins below
     Surface dst(30, 6, kGrey);
     DrawRectTile(dst, {1, 1, 21, 5}, image, false, false, 1, 1, {2, 0, 4, 0});
     for (int y = 1; y < 5; ++y)
@@ -122,16 +122,16 @@ TEST(SkinDrawTranmap, DrawsFromTheImageOriginUpToTheTargetSize) {
     image.Set(1, 1, kMagenta);
     image.Set(2, 1, 0x00FF00);
     Surface dst(8, 8, kGrey);
-    DrawTranmap(dst, {3, 3, 6, 5}, image, 0x00FF00);   // TColor green is pixel green too
+    DrawTranmap(dst, {3, 3, 6, 5}, image, 0x00FF00);  // TColor green is pixel green too
     EXPECT_EQ(dst.At(3, 3), Marker(0, 0));
     EXPECT_EQ(dst.At(4, 4), kMagenta);
-    EXPECT_EQ(dst.At(5, 4), kGrey);   // the key colour
-    EXPECT_EQ(dst.At(6, 3), kGrey);   // beyond the target's width
+    EXPECT_EQ(dst.At(5, 4), kGrey);  // the key colour
+    EXPECT_EQ(dst.At(6, 3), kGrey);  // beyond the target's width
     EXPECT_EQ(dst.At(3, 5), kGrey);
     DrawTranmap(dst, {0, 0, 8, 8}, Numbered(2, 2), 0x0000FF);
-    EXPECT_EQ(dst.At(2, 2), kGrey);   // beyond the image
+    EXPECT_EQ(dst.At(2, 2), kGrey);  // beyond the image
     Surface red(1, 1, 0xFF0000);
-    DrawTranmap(dst, {7, 7, 8, 8}, red, 0x0000FF);   // TColor red = 0x0000FF
+    DrawTranmap(dst, {7, 7, 8, 8}, red, 0x0000FF);  // TColor red = 0x0000FF
     EXPECT_EQ(dst.At(7, 7), kGrey);
     DrawTranmap(dst, {1, 1, 0, 0}, Numbered(3, 3), kMagenta);
     EXPECT_EQ(dst.At(0, 0), Marker(0, 0));
@@ -141,9 +141,9 @@ TEST(SkinDrawRegion, RunsOfOpaquePixelsWithToleranceAndOffset) {
     Surface image(6, 2, kMagenta);
     image.Set(1, 0, 0x000000);
     image.Set(2, 0, 0x112233);
-    image.Set(4, 0, 0xFF01FF);   // within tolerance 1: transparent
-    image.Set(5, 0, 0xFE00FF);   // red below the key: opaque
-    image.Set(0, 1, 0xFF02FF);   // beyond tolerance 1: opaque
+    image.Set(4, 0, 0xFF01FF);  // within tolerance 1: transparent
+    image.Set(5, 0, 0xFE00FF);  // red below the key: opaque
+    image.Set(0, 1, 0xFF02FF);  // beyond tolerance 1: opaque
     Region r = BitmapToRegion(image, 10, 20, kMagenta, 1, 1, 1);
     EXPECT_EQ(r.Rects(), (std::vector<Rect>{{11, 20, 13, 21}, {15, 20, 16, 21}, {10, 21, 11, 22}}));
     EXPECT_TRUE(BitmapToRegion(Surface(7, 3, kMagenta), 0, 0, kMagenta, 1, 1, 1).IsEmpty());
@@ -151,7 +151,7 @@ TEST(SkinDrawRegion, RunsOfOpaquePixelsWithToleranceAndOffset) {
     Surface w(2, 1, 0xFFFFFF);
     w.Set(1, 0, 0xFFFFF5);
     EXPECT_EQ(BitmapToRegion(w, 0, 0, 0xFFFFFF, 10, 10, 10).Rects(), (std::vector<Rect>{{1, 0, 2, 1}}));
-    EXPECT_EQ(BitmapToRegion(w, 0, 0, 0xF5FFFF, 0, 0, 10).Area(), 0);   // blue 0xF5..0xFF
+    EXPECT_EQ(BitmapToRegion(w, 0, 0, 0xF5FFFF, 0, 0, 10).Area(), 0);  // blue 0xF5..0xFF
 }
 
 TEST(SkinDrawRegion, RegionEqualsTheOpaquePixelsOfARandomShape) {
@@ -170,6 +170,6 @@ TEST(SkinDrawRegion, RegionEqualsTheOpaquePixelsOfARandomShape) {
             opaque += solid;
             ASSERT_EQ(r.Contains(x - 3, y + 4), solid) << x << "," << y;
         }
-    EXPECT_EQ(r.Area(), opaque);   // rectangles never overlap
+    EXPECT_EQ(r.Area(), opaque);  // rectangles never overlap
     EXPECT_EQ(Min(3, -2), -2);
 }

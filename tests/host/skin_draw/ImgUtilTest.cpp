@@ -15,9 +15,9 @@ using skin::test::Marker;
 using skin::test::Numbered;
 
 TEST(SkinDrawBlend, WeightsBelowAndAbove100) {
-    EXPECT_EQ(Blend(0xFFFFFF, 0x000000, 50), 0x808080u);    // rounded up
-    EXPECT_EQ(Blend(0xFFFFFF, 0x000000, 150), 0x262626u);   // 15 %
-    EXPECT_EQ(Blend(0x0000FF, 0xFF0000, 100), 0xE6001Au);   // 100 means 10 %: red 26, blue 230
+    EXPECT_EQ(Blend(0xFFFFFF, 0x000000, 50), 0x808080u);   // rounded up
+    EXPECT_EQ(Blend(0xFFFFFF, 0x000000, 150), 0x262626u);  // 15 %
+    EXPECT_EQ(Blend(0x0000FF, 0xFF0000, 100), 0xE6001Au);  // 100 means 10 %: red 26, blue 230
     EXPECT_EQ(Blend(0x102030, 0x405060, 0), 0x405060u);
     // System colours are resolved first (clBtnFace with itself; with black at 50 %).
     const Color face = SystemColor(15);
@@ -33,12 +33,12 @@ TEST(SkinDrawBlend, WeightsBelowAndAbove100) {
 TEST(SkinDrawHsv, SaturationRoundingAndTheDarkRule) {
     EXPECT_EQ(GetHSV(0x0000FF), 255);
     EXPECT_EQ(GetHSV(0x7F7F7F), 200);
-    EXPECT_EQ(GetHSV(0x9F0000), 200);        // all below 160 even when saturated
+    EXPECT_EQ(GetHSV(0x9F0000), 200);  // all below 160 even when saturated
     EXPECT_EQ(GetHSV(0xFFFFFF), 0);
-    EXPECT_EQ(GetHSV(0x0000A0), 255);        // red 160 alone
-    EXPECT_EQ(GetHSV(RGBToColor(170, 1, 1)), 254);   // 253.5: halves go to even
-    EXPECT_EQ(GetHSV(RGBToColor(170, 3, 3)), 250);   // 250.5
-    EXPECT_EQ(GetHSV(RGBToColor(200, 100, 50)), 191);   // 191.25
+    EXPECT_EQ(GetHSV(0x0000A0), 255);                  // red 160 alone
+    EXPECT_EQ(GetHSV(RGBToColor(170, 1, 1)), 254);     // 253.5: halves go to even
+    EXPECT_EQ(GetHSV(RGBToColor(170, 3, 3)), 250);     // 250.5
+    EXPECT_EQ(GetHSV(RGBToColor(200, 100, 50)), 191);  // 191.25
     EXPECT_EQ(GetHSV(0x80000000 | 0xFF), 255);         // a system colour's bytes as they are
 }
 
@@ -51,11 +51,11 @@ TEST(SkinDrawImgUtil, GreyAndMagentaReplacement) {
     ConvertBitmapToGrayscale(g);
     EXPECT_EQ(g.At(0, 0), MakePixel(21, 21, 21));
     EXPECT_EQ(g.At(1, 0), MakePixel(170, 170, 170));
-    ChangeTrans(s, 0x00FF0000);   // TColor blue
+    ChangeTrans(s, 0x00FF0000);  // TColor blue
     EXPECT_EQ(s.At(1, 0), 0x0000FFu);
-    EXPECT_EQ(s.At(2, 0), 0xFF01FFu);   // only exact magenta
+    EXPECT_EQ(s.At(2, 0), 0xFF01FFu);  // only exact magenta
     Surface t(1, 1, kMagenta);
-    ChangeTrans(t, 0x8000000F);   // not resolved: the low bytes as they are
+    ChangeTrans(t, 0x8000000F);  // not resolved: the low bytes as they are
     EXPECT_EQ(t.At(0, 0), 0x0F0000u);
 }
 
@@ -95,7 +95,7 @@ TEST(SkinDrawGradFill, FallingChannelsTruncateTowardZeroAndHorizontalRuns) {
     // 255 -> 0 over 4 columns: 255 + (1 - 255 i) / 3 = 255, 171, 86, 1 (the division
     // truncates toward zero, so a falling gradient stops one short of its end colour).
     Surface s(4, 2);
-    GradFill(s, {0, 0, 4, 2}, 0x0000FF, false, 0x000000);   // TColor red to black
+    GradFill(s, {0, 0, 4, 2}, 0x0000FF, false, 0x000000);  // TColor red to black
     EXPECT_EQ(s.At(0, 1), 0xFF0000u);
     EXPECT_EQ(s.At(1, 1), MakePixel(171, 0, 0));
     EXPECT_EQ(s.At(2, 0), MakePixel(86, 0, 0));
@@ -116,15 +116,15 @@ TEST(SkinDrawGradFill, OnlyTheClippedPartIsDrawnAtTheRightLines) {
         for (int x = 0; x < 6; ++x)
             ASSERT_EQ(part.At(x, y), (Rect{1, 3, 4, 9}.Contains(x, y) ? whole.At(x, y) : 0x777777u));
     Surface before = part;
-    GradFill(part, {10, 10, 20, 20}, 0, true, 0xFFFFFF);   // wholly outside the clip box
-    GradFill(part, {0, 10, 6, 5}, 0, true, 0xFFFFFF);      // no lines
+    GradFill(part, {10, 10, 20, 20}, 0, true, 0xFFFFFF);  // wholly outside the clip box
+    GradFill(part, {0, 10, 6, 5}, 0, true, 0xFFFFFF);     // no lines
     EXPECT_EQ(part, before);
 }
 
 TEST(SkinDrawGradFill, SixteenTablesAreKeptAndReplacedInTurn) {
     const std::vector<Color>* first = &GradientTable(7, 0x000001, 0x0000FF);
     EXPECT_EQ(&GradientTable(7, 0x000001, 0x0000FF), first);
-    EXPECT_NE(&GradientTable(7, 0x000002, 0x0000FF), first);   // another key
+    EXPECT_NE(&GradientTable(7, 0x000002, 0x0000FF), first);  // another key
     for (int i = 0; i < 14; ++i) GradientTable(100 + i, 0, 0xFFFFFF);
     // 16 tables made since the first: still there after 15 others...
     EXPECT_EQ(GradientTable(7, 0x000001, 0x0000FF).front(), 0x000001u);
@@ -139,7 +139,9 @@ TEST(SkinDrawGradFill, SixteenTablesAreKeptAndReplacedInTurn) {
 TEST(SkinDrawText, WideConversionsCountsAndColours) {
     EXPECT_EQ(StrToWideStr("Жиры 12,5 г"), u"Жиры 12,5 г");
     EXPECT_EQ(WideStringToStringEx(u"Ёлка"), "Ёлка");
-    EXPECT_EQ(StrToWideStr("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(StrToWideStr("a\xFF"
+                           "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(WStr(u"Привет", -1), u"Привет");
     EXPECT_EQ(WStr(u"Привет", 3), u"При");
     EXPECT_EQ(WStr(u"Привет", 99), u"Привет");

@@ -18,8 +18,7 @@ int Source(int x, int n, int c, int a, int b, bool tile, bool column) {
     if (x < a) return x;
     if (x >= n - b) return c - (n - x);
     const int mid = c - a - b;
-    return tile ? a + (x - a) % mid
-                : a + skin::test::StretchSource(x - a, mid, n - a - b, column);
+    return tile ? a + (x - a) % mid : a + skin::test::StretchSource(x - a, mid, n - a - b, column);
 }
 
 // Checks every pixel of a nine-slice result of cell k (side by side, cells w x h).
@@ -41,24 +40,23 @@ void ExpectNineSlice(const Surface& got, int k, int cw, int ch, Rect m, bool til
 TEST(SkinDrawCells, SideBySideStackedAndOddWidths) {
     Surface image(100, 30);
     EXPECT_EQ(CellRect(image, false, 3, 1), (Rect{0, 0, 33, 30}));
-    EXPECT_EQ(CellRect(image, false, 3, 3), (Rect{66, 0, 99, 30}));   // column 99 never used
+    EXPECT_EQ(CellRect(image, false, 3, 3), (Rect{66, 0, 99, 30}));  // column 99 never used
     EXPECT_EQ(CellRect(image, true, 4, 2), (Rect{0, 7, 100, 14}));
-    EXPECT_EQ(CellRect(image, false, 0, 1), (Rect{0, 0, 100, 30}));   // no cell count: one cell
-    EXPECT_EQ(CellRect(image, false, 1, -2000000000).Width(), 100);   // far away, no overflow
+    EXPECT_EQ(CellRect(image, false, 0, 1), (Rect{0, 0, 100, 30}));  // no cell count: one cell
+    EXPECT_EQ(CellRect(image, false, 1, -2000000000).Width(), 100);  // far away, no overflow
 }
 
 TEST(SkinDrawNineSlice, StretchedCentreAndEdgesEverySize) {
-    Surface image = Numbered(36, 10);   // three cells of 12 x 10
+    Surface image = Numbered(36, 10);  // three cells of 12 x 10
     const Rect m{3, 2, 4, 3};
     for (auto [w, h] : {std::pair{12, 10}, {30, 25}, {9, 6}, {7, 5}, {100, 11}, {13, 40}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-        ExpectNineSlice(GetHMap({5, 5, 5 + w, 5 + h}, image, m, false, false, 3, 2), 2, 12, 10, m,
-                        false);
+        ExpectNineSlice(GetHMap({5, 5, 5 + w, 5 + h}, image, m, false, false, 3, 2), 2, 12, 10, m, false);
     }
 }
 
 TEST(SkinDrawNineSlice, TiledCentreIsOverpaintedByTheLaterPieces) {
-    Surface image = Numbered(24, 9);   // two cells of 12 x 9, centre 5 x 4
+    Surface image = Numbered(24, 9);  // two cells of 12 x 9, centre 5 x 4
     const Rect m{3, 2, 4, 3};
     for (auto [w, h] : {std::pair{23, 17}, {12, 9}, {40, 8}, {7, 30}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
@@ -78,10 +76,10 @@ TEST(SkinDrawNineSlice, NarrowTargetDropsLeftAndRightButKeepsRows) {
 }
 
 TEST(SkinDrawNineSlice, StackedCellsAndNoMargins) {
-    Surface image = Numbered(8, 12);   // three stacked cells of 8 x 4
+    Surface image = Numbered(8, 12);  // three stacked cells of 8 x 4
     Surface got = GetHMap({0, 0, 16, 8}, image, {}, true, false, 3, 3);
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) ASSERT_EQ(got.At(x, y), Marker(x / 2, 8 + y / 2));   // exact doubling
+        for (int x = 0; x < 16; ++x) ASSERT_EQ(got.At(x, y), Marker(x / 2, 8 + y / 2));  // exact doubling
 }
 
 TEST(SkinDrawNineSlice, CellSmallerThanItsMarginsAndNegativeMargins) {
@@ -91,7 +89,7 @@ TEST(SkinDrawNineSlice, CellSmallerThanItsMarginsAndNegativeMargins) {
     EXPECT_EQ(got.At(0, 0), Marker(0, 0));
     EXPECT_EQ(got.At(9, 0), Marker(3, 0));
     EXPECT_EQ(got.At(7, 2), Marker(1, 2));
-    EXPECT_EQ(got.At(5, 1), 0u);   // the centre has no source: stays black
+    EXPECT_EQ(got.At(5, 1), 0u);  // the centre has no source: stays black
     // Negative margins count as none.
     Surface plain = GetHMap({0, 0, 8, 8}, image, {-3, -1, -2, -5}, false, false, 1, 1);
     EXPECT_EQ(plain, GetHMap({0, 0, 8, 8}, image, {}, false, false, 1, 1));
@@ -102,9 +100,9 @@ TEST(SkinDrawNineSlice, DrawRect2CopiesOrKeysOutMagentaAndIgnoresInvertedTargets
     image.Set(2, 2, kMagenta);
     Surface dst(10, 10, kGrey);
     DrawRect2(dst, {2, 2, 8, 8}, image, false, false, true, 1, 1, {1, 1, 1, 1});
-    EXPECT_EQ(dst.At(4, 4), kGrey);             // the magenta pixel
+    EXPECT_EQ(dst.At(4, 4), kGrey);  // the magenta pixel
     EXPECT_EQ(dst.At(3, 3), Marker(1, 1));
-    EXPECT_EQ(dst.At(1, 1), kGrey);             // outside the target
+    EXPECT_EQ(dst.At(1, 1), kGrey);  // outside the target
     EXPECT_EQ(dst.At(8, 8), kGrey);
     DrawRect2(dst, {2, 2, 8, 8}, image, false, false, false, 1, 1, {1, 1, 1, 1});
     EXPECT_EQ(dst.At(4, 4), kMagenta);

@@ -9,8 +9,8 @@ using namespace skin;
 namespace {
 
 std::uint32_t BE32(const std::vector<std::uint8_t>& v, std::size_t at) {
-    return (std::uint32_t(v[at]) << 24) | (std::uint32_t(v[at + 1]) << 16) |
-           (std::uint32_t(v[at + 2]) << 8) | v[at + 3];
+    return (std::uint32_t(v[at]) << 24) | (std::uint32_t(v[at + 1]) << 16) | (std::uint32_t(v[at + 2]) << 8) |
+           v[at + 3];
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ TEST(SkinDrawSurface, StretchRepeatsAndDropsRowsLikeColourOnColour) {
     Surface src = FourRows();
     Surface up(1, 10);
     Stretch(up, {0, 0, 1, 10}, src, {0, 0, 1, 4});
-    EXPECT_EQ(Column(up, 0), (std::vector<Pixel>{0xFF0000, 0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00,
-                                                 0x0000FF, 0x0000FF, 0x0000FF, 0xFFFFFF, 0xFFFFFF}));
+    EXPECT_EQ(Column(up, 0), (std::vector<Pixel>{0xFF0000, 0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00, 0x0000FF, 0x0000FF,
+                                                 0x0000FF, 0xFFFFFF, 0xFFFFFF}));
     Surface down(1, 2);
     Stretch(down, {0, 0, 1, 2}, src, {0, 0, 1, 4});
     EXPECT_EQ(Column(down, 0), (std::vector<Pixel>{0xFF0000, 0x0000FF}));
@@ -79,9 +79,8 @@ TEST(SkinDrawSurface, StretchMapsEveryPixelToOneSourcePixel) {
         for (int y = 0; y < dst.Height(); ++y)
             for (int x = 0; x < dst.Width(); ++x) {
                 bool inside = x >= 2 && y >= 2 && x < 2 + w && y < 2 + h;
-                Pixel want = inside ? Marker(StretchSource(x - 2, 7, w, true),
-                                             StretchSource(y - 2, 5, h, false))
-                                    : kGrey;
+                Pixel want =
+                    inside ? Marker(StretchSource(x - 2, 7, w, true), StretchSource(y - 2, 5, h, false)) : kGrey;
                 ASSERT_EQ(dst.At(x, y), want) << x << "," << y;
             }
     }
@@ -94,12 +93,12 @@ TEST(SkinDrawSurface, BlackOnWhiteAndsEveryDroppedPixel) {
     Surface five(5, 1);
     five.SetStretchMode(StretchMode::BlackOnWhite);
     Stretch(five, five.Bounds(), src, src.Bounds());
-    std::vector<Pixel> want5 = {0x100, 0x102, 0x100, 0x105, 0x106};   // {0,1} {2} {3,4} {5} {6,7}
+    std::vector<Pixel> want5 = {0x100, 0x102, 0x100, 0x105, 0x106};  // {0,1} {2} {3,4} {5} {6,7}
     for (int x = 0; x < 5; ++x) EXPECT_EQ(five.At(x, 0), want5[x]) << x;
     Surface three(3, 1);
     three.SetStretchMode(StretchMode::BlackOnWhite);
     Stretch(three, three.Bounds(), src, src.Bounds());
-    std::vector<Pixel> want3 = {0x100, 0x100, 0x104};                   // {0-2} {3,4} {5-7}
+    std::vector<Pixel> want3 = {0x100, 0x100, 0x104};  // {0-2} {3,4} {5-7}
     for (int x = 0; x < 3; ++x) EXPECT_EQ(three.At(x, 0), want3[x]) << x;
     // Enlarging is the same as colour-on-colour.
     Surface big(13, 1), bigAnd(13, 1);
@@ -137,14 +136,14 @@ TEST(SkinDrawSurface, StretchHonoursClipOriginAndSourceBounds) {
 TEST(SkinDrawSurface, CopyClipsAgainstSourceAndDestination) {
     Surface src = Numbered(5, 5);
     Surface dst(6, 6, kGrey);
-    Copy(dst, -2, 4, src, {0, 0, 5, 5});   // runs off the left and bottom edges
+    Copy(dst, -2, 4, src, {0, 0, 5, 5});  // runs off the left and bottom edges
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x) {
             bool drawn = x < 3 && y >= 4;
             EXPECT_EQ(dst.At(x, y), drawn ? Marker(x + 2, y - 4) : kGrey) << x << "," << y;
         }
     Surface out(3, 3, kGrey);
-    Copy(out, 0, 0, src, {3, 3, 6, 6});   // source partly outside the image
+    Copy(out, 0, 0, src, {3, 3, 6, 6});  // source partly outside the image
     EXPECT_EQ(out.At(1, 1), Marker(4, 4));
     EXPECT_EQ(out.At(2, 1), kGrey);
     EXPECT_EQ(out.At(1, 2), kGrey);
@@ -162,7 +161,7 @@ TEST(SkinDrawSurface, CopyWithinOneSurfaceOverlapping) {
 TEST(SkinDrawSurface, CopyTransparentSkipsOnlyTheKey) {
     Surface src(3, 1);
     src.Set(0, 0, kMagenta);
-    src.Set(1, 0, 0xFF01FF);   // near magenta is a colour like any other here
+    src.Set(1, 0, 0xFF01FF);  // near magenta is a colour like any other here
     src.Set(2, 0, 0x123456);
     Surface dst(3, 1, kGrey);
     CopyTransparent(dst, 0, 0, src, {0, 0, 3, 1}, kMagenta);
@@ -179,8 +178,7 @@ TEST(SkinDrawSurface, TileStepsFromTheTopLeftAndRunsPastTheTarget) {
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 12; ++x) {
             bool drawn = x >= 1 && x < 10 && y >= 1 && y < 5;
-            EXPECT_EQ(dst.At(x, y), drawn ? Marker((x - 1) % 3, (y - 1) % 2) : kGrey)
-                << x << "," << y;
+            EXPECT_EQ(dst.At(x, y), drawn ? Marker((x - 1) % 3, (y - 1) % 2) : kGrey) << x << "," << y;
         }
 }
 
@@ -192,8 +190,7 @@ TEST(SkinDrawSurface, TileFarOutsideTheClipIsCheapAndAligned) {
     Tile(dst, {-2000000000, -1000000001, 4, 4}, src, {0, 0, 3, 2});
     long long left = -2000000000LL, top = -1000000001LL;
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(dst.At(x, y), Marker(int((x - left) % 3), int((y - top) % 2)));
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(dst.At(x, y), Marker(int((x - left) % 3), int((y - top) % 2)));
 }
 
 TEST(SkinDrawSurface, FillCutAndCopiesAreIndependent) {
@@ -204,14 +201,14 @@ TEST(SkinDrawSurface, FillCutAndCopiesAreIndependent) {
     EXPECT_EQ(s.At(0, 0), 0xABCDEFu);
     EXPECT_EQ(s.At(1, 1), 0xABCDEFu);
     EXPECT_EQ(s.At(2, 0), kGrey);
-    EXPECT_EQ(s.At(0, 2), kGrey);   // below the clip box
+    EXPECT_EQ(s.At(0, 2), kGrey);  // below the clip box
 
     Surface n = Numbered(4, 4);
     Surface cut = n.Cut({2, 2, 6, 5});
     ASSERT_EQ(cut.Width(), 4);
     ASSERT_EQ(cut.Height(), 3);
     EXPECT_EQ(cut.At(1, 1), Marker(3, 3));
-    EXPECT_EQ(cut.At(2, 0), 0u);   // outside the image: black
+    EXPECT_EQ(cut.At(2, 0), 0u);  // outside the image: black
     EXPECT_EQ(cut.At(0, 2), 0u);
 
     Surface copy = n;
@@ -231,15 +228,15 @@ TEST(SkinDrawSurface, SizeLimitsAndOutOfRangeAccess) {
     Surface s(2, 2, 5);
     EXPECT_EQ(s.At(-1, 0), 0u);
     EXPECT_EQ(s.At(2, 0), 0u);
-    s.Set(5, 5, 9);   // ignored
+    s.Set(5, 5, 9);  // ignored
     EXPECT_EQ(s, Surface(2, 2, 5));
     s.SetClip({-10, -10, 100, 1});
     EXPECT_EQ(s.Clip(), (Rect{0, 0, 2, 1}));
 }
 
 TEST(SkinDrawSurface, ColourOrderConversions) {
-    EXPECT_EQ(ColorToPixel(0x0000FF), 0xFF0000u);   // TColor red
+    EXPECT_EQ(ColorToPixel(0x0000FF), 0xFF0000u);  // TColor red
     EXPECT_EQ(PixelToColor(0x00FF00), 0x00FF00u);
-    EXPECT_EQ(ColorToPixel(0x80000005), 0x050000u);   // only the low three bytes
+    EXPECT_EQ(ColorToPixel(0x80000005), 0x050000u);  // only the low three bytes
     EXPECT_EQ(MakePixel(300, -1, 7), 0x2CFF07u);
 }

@@ -26,7 +26,7 @@ inline Surface Numbered(int w, int h) {
 // lower one on a tie); shrinking, each source pixel goes to the destination pixel under its
 // centre (the lower one on a tie), and a column keeps the last of them, a row the first.
 inline int StretchSource(int i, int s, int d, bool column) {
-    auto under = [](long long twiceCentreTimesN, long long n2) {   // ceil(c) - 1
+    auto under = [](long long twiceCentreTimesN, long long n2) {  // ceil(c) - 1
         return static_cast<int>((twiceCentreTimesN + n2 - 1) / n2 - 1);
     };
     if (d >= s) return under((2LL * i + 1) * s, 2LL * d);

@@ -10,7 +10,7 @@ TEST(SkinModelColors, ThreeNumbersWithAnySeparators) {
     EXPECT_EQ(ColorFromText("255 128 0"), 0x0080FFu);
     EXPECT_EQ(ColorFromText("  1;2/3  "), SkinRGB(1, 2, 3));
     EXPECT_EQ(ColorFromText("r=10 g=20 b=30"), SkinRGB(10, 20, 30));
-    EXPECT_EQ(ColorFromText("-5 -6 -7"), SkinRGB(5, 6, 7));   // a sign is only a separator
+    EXPECT_EQ(ColorFromText("-5 -6 -7"), SkinRGB(5, 6, 7));  // a sign is only a separator
 }
 
 TEST(SkinModelColors, FinalNumberCountsOnlyAfterExactlyTwo) {
@@ -23,7 +23,7 @@ TEST(SkinModelColors, FinalNumberCountsOnlyAfterExactlyTwo) {
 
 TEST(SkinModelColors, EachChannelTakesItsLowByte) {
     EXPECT_EQ(ColorFromText("256 257 511"), SkinRGB(0, 1, 255));
-    EXPECT_EQ(ColorFromText("0000000000255 0 0"), SkinRGB(255, 0, 0));   // leading zeros still fit
+    EXPECT_EQ(ColorFromText("0000000000255 0 0"), SkinRGB(255, 0, 0));  // leading zeros still fit
 }
 
 TEST(SkinModelColors, TooBigNumberSwallowsWhatFollows) {
@@ -37,6 +37,6 @@ TEST(SkinModelColors, TooBigNumberSwallowsWhatFollows) {
 TEST(SkinModelColors, EmptyTextGivesTheDefault) {
     EXPECT_EQ(GetColor("", SkinClBtnFace), SkinClBtnFace);
     EXPECT_EQ(GetColor("   ", 7), 7u);
-    EXPECT_EQ(GetColor("x", 7), 0u);   // a text without numbers is black, not the default
+    EXPECT_EQ(GetColor("x", 7), 0u);  // a text without numbers is black, not the default
     EXPECT_EQ(GetColor("0 0 255", 7), 0xFF0000u);
 }

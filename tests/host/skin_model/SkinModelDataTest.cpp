@@ -52,8 +52,9 @@ protected:
     static std::vector<std::uint8_t> SmallSkin() {
         Members files;
         files.Add("top.bmp", Solid(60, 40, MakePixel(1, 2, 3)));
-        return files.SkinFile("[TitlebarSkin]\nSkinName=Small\n[Personality]\nTop=top.bmp\nTopFrame=2\n"
-                              "[Colours]\nButtonFace=1 2 3\n[MenuItem]\nImage=top.bmp\n");
+        return files.SkinFile(
+            "[TitlebarSkin]\nSkinName=Small\n[Personality]\nTop=top.bmp\nTopFrame=2\n"
+            "[Colours]\nButtonFace=1 2 3\n[MenuItem]\nImage=top.bmp\n");
     }
 
     RecordingManager manager;
@@ -87,7 +88,7 @@ TEST_F(SkinModelData, DefaultsOfThePublishedProperties) {
     EXPECT_TRUE(d.Top->Map.Empty());
     EXPECT_EQ(d.MenuGlyphs.Width(), 64);
     EXPECT_EQ(d.MenuGlyphs.Height(), 16);
-    EXPECT_TRUE(manager.Requests.empty());   // creating asks nothing of the manager
+    EXPECT_TRUE(manager.Requests.empty());  // creating asks nothing of the manager
 }
 
 TEST_F(SkinModelData, DefaultSkin3rdList) {
@@ -129,7 +130,7 @@ TEST_F(SkinModelData, DefaultSkin3rdList) {
 TEST_F(SkinModelData, PropertiesByName) {
     TSkinData d;
     EXPECT_EQ(d.GetProperty("Version").StringValue(), "4.50.01.03");
-    d.SetProperty("Version", Variant("1.0"));   // display only
+    d.SetProperty("Version", Variant("1.0"));  // display only
     EXPECT_EQ(d.GetProperty("Version").StringValue(), "4.50.01.03");
     d.SetProperty("SkinStore", Variant("(Good)"));
     EXPECT_EQ(d.GetProperty("SkinStore").StringValue(), "(none)");
@@ -167,13 +168,12 @@ TEST_F(SkinModelData, ReadingFromTheFormThenLoaded) {
     d.ReadSkinStream(stream);
     EXPECT_FALSE(d.SkinEmpty);
     EXPECT_EQ(d.SkinName, "Small");
-    EXPECT_TRUE(manager.Requests.empty());   // nothing is asked while reading
+    EXPECT_TRUE(manager.Requests.empty());  // nothing is asked while reading
     d.SkinControls.Include(xcMenuItem);
     d.Loaded();
     EXPECT_FALSE(d.Reading());
     EXPECT_TRUE(d.Active());
-    EXPECT_EQ(manager.Kinds(),
-              (std::vector<K>{K::CreateManager, K::Register, K::InstallHook, K::Action}));
+    EXPECT_EQ(manager.Kinds(), (std::vector<K>{K::CreateManager, K::Register, K::InstallHook, K::Action}));
     EXPECT_EQ(manager.Requests.back().Action, TSkinAction::Install);
     EXPECT_EQ(manager.Requests.back().DelayMs, 250);
     EXPECT_EQ(manager.Requests.back().Sender, &d);
@@ -194,7 +194,7 @@ TEST_F(SkinModelData, LoadedWithoutASkinRunsUnskinned) {
     EXPECT_FALSE(d.Active());
     EXPECT_EQ(d.SkinFile(), "no such skin.skn");
     EXPECT_EQ(manager.Count(TSkinAction::Install), 0);
-    EXPECT_FALSE(d.SkinControls.Contains(xcSystemMenu));   // no skinned bar: no skinned system menu
+    EXPECT_FALSE(d.SkinControls.Contains(xcSystemMenu));  // no skinned bar: no skinned system menu
 }
 
 TEST_F(SkinModelData, LoadedForOtherFormTypes) {
@@ -204,11 +204,11 @@ TEST_F(SkinModelData, LoadedForOtherFormTypes) {
     d->BeginReading();
     d->SetActive(true);
     d->Loaded();
-    EXPECT_EQ(manager.Kinds(), (std::vector<K>{K::CreateManager, K::Register, K::EnableSkin, K::AddUser,
-                                               K::SkinWindowNow}));
+    EXPECT_EQ(manager.Kinds(),
+              (std::vector<K>{K::CreateManager, K::Register, K::EnableSkin, K::AddUser, K::SkinWindowNow}));
     EXPECT_TRUE(manager.Requests[2].Flag);
     EXPECT_EQ(manager.Requests[4].Form, &owner);
-    EXPECT_TRUE(d->SkinControls.Contains(xcSystemMenu));   // only the main form adjusts the set
+    EXPECT_TRUE(d->SkinControls.Contains(xcSystemMenu));  // only the main form adjusts the set
 }
 
 TEST_F(SkinModelData, ActiveSetterTable) {
@@ -242,7 +242,7 @@ TEST_F(SkinModelData, ActiveSetterTable) {
                 EXPECT_EQ(r.DelayMs, 250);
             }
         manager.Requests.clear();
-        d.SetActive(true);   // no change: nothing happens
+        d.SetActive(true);  // no change: nothing happens
         EXPECT_TRUE(manager.Requests.empty());
         d.SetActive(false);
         EXPECT_EQ(manager.Kinds(), c.toFalse);
@@ -276,8 +276,8 @@ TEST_F(SkinModelData, LoadingFromFileAsksForTheSkinToBeReapplied) {
     auto path = (dir / "Small.skn").string();
     {
         std::vector<std::uint8_t> bytes = SmallSkin();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     TSkinData d;
     d.LoadFromFile(path);
@@ -287,8 +287,8 @@ TEST_F(SkinModelData, LoadingFromFileAsksForTheSkinToBeReapplied) {
     ASSERT_NE(d.MenuItem, nullptr);
     // UpdateSkin: no manager yet, so Loaded runs first; then the skin is made current and
     // the caption buttons dropped; skinning is not running, so no skin-changed action.
-    EXPECT_EQ(manager.Kinds(), (std::vector<K>{K::CreateManager, K::Register, K::InstallHook, K::SetCurrent,
-                                               K::DropCaptionButtons}));
+    EXPECT_EQ(manager.Kinds(),
+              (std::vector<K>{K::CreateManager, K::Register, K::InstallHook, K::SetCurrent, K::DropCaptionButtons}));
     manager.Requests.clear();
     manager.Running = true;
     d.LoadFromFile(path);
@@ -310,7 +310,7 @@ TEST_F(SkinModelData, DamagedSkinBytesLeaveNoParsedSkin) {
     d.SkinFormtype = sfDialog;
     d.LoadFromStream(std::vector<std::uint8_t>{1, 2, 3});
     EXPECT_TRUE(d.SkinEmpty);
-    EXPECT_TRUE(manager.Requests.empty());   // only the main form's stream load updates
+    EXPECT_TRUE(manager.Requests.empty());  // only the main form's stream load updates
     d.LoadFromStream(SmallSkin());
     EXPECT_FALSE(d.SkinEmpty);
     d.LoadFromStream(std::vector<std::uint8_t>{});
@@ -341,7 +341,7 @@ TEST_F(SkinModelData, LoadFromCollection) {
 
     TSkinData d;
     manager.Exists = true;
-    d.LoadFromCollection(&store, 2);    // beyond the items: nothing
+    d.LoadFromCollection(&store, 2);  // beyond the items: nothing
     d.LoadFromCollection(&store, -1);
     EXPECT_TRUE(d.SkinEmpty);
     EXPECT_TRUE(manager.Requests.empty());
@@ -369,7 +369,7 @@ TEST_F(SkinModelData, RequestsCarryTheirArguments) {
     const auto& r = manager.Requests;
     EXPECT_EQ(r[0].Kind, K::SkinWindowNow);
     EXPECT_EQ(r[0].Window, 0x1234u);
-    EXPECT_EQ(r[0].DelayMs, 0);   // at once, outside the deferred scheme
+    EXPECT_EQ(r[0].DelayMs, 0);  // at once, outside the deferred scheme
     EXPECT_EQ(r[1].Action, TSkinAction::ReskinWindow);
     EXPECT_EQ(r[1].Form, &form);
     EXPECT_EQ(r[1].DelayMs, 250);
@@ -388,9 +388,7 @@ TEST_F(SkinModelData, RequestsCarryTheirArguments) {
 }
 
 TEST_F(SkinModelData, DestructionUnregisters) {
-    {
-        TSkinData d;
-    }
+    { TSkinData d; }
     ASSERT_EQ(manager.Requests.size(), 1u);
     EXPECT_EQ(manager.Requests[0].Kind, K::Unregister);
 }
@@ -403,13 +401,13 @@ TEST_F(SkinModelData, DoFormSkinDecides) {
     EXPECT_EQ(d.LastFormSkinWindow, 0x10u);
     skin = true;
     d.DoFormSkin(0x11, "TfrPreviewForm", skin);
-    EXPECT_TRUE(skin);   // report windows are vetoed only with xcFastReport
+    EXPECT_TRUE(skin);  // report windows are vetoed only with xcFastReport
     d.SkinControls.Include(xcFastReport);
     d.DoFormSkin(0x11, "TfrPreviewForm", skin);
     EXPECT_FALSE(skin);
     skin = false;
     d.DoFormSkin(0x12, "TForm1", skin);
-    EXPECT_FALSE(skin);   // left as the caller set it
+    EXPECT_FALSE(skin);  // left as the caller set it
     std::string asked;
     d.OnFormSkin = [&](TSkinData*, const std::string& name, bool& doSkin) {
         asked = name;
@@ -467,11 +465,11 @@ TEST_F(SkinModelData, ChangePropertySetsOnlyEnumeratedProperties) {
     EXPECT_TRUE(w.flat);
     TSkinData::ChangeProperty(&w, "Kind", "bkOK");
     EXPECT_EQ(w.kind, "bkOK");
-    TSkinData::ChangeProperty(&w, "Caption", "bkOK");   // a plain text is not an enumeration
+    TSkinData::ChangeProperty(&w, "Caption", "bkOK");  // a plain text is not an enumeration
     EXPECT_EQ(w.caption, "Hello");
     TSkinData::ChangeProperty(&w, "Missing", "bkOK");
     TSkinData::ChangeProperty(nullptr, "Kind", "bkOK");
-    TSkinData::ChangeProperty(&w, "Tag", "5");          // an integer is not an enumeration
+    TSkinData::ChangeProperty(&w, "Tag", "5");  // an integer is not an enumeration
     EXPECT_EQ(w.Tag(), 0);
 }
 

@@ -18,7 +18,7 @@ void ExpectCells(const TDataSkinObject* e, const char* name, int frames) {
 void CheckSkin(const std::string& file, const std::string& name) {
     SCOPED_TRACE(file);
     TSkinData d;
-    d.SkinFormtype = sfDialog;   // no manager requests needed here
+    d.SkinFormtype = sfDialog;  // no manager requests needed here
     d.LoadFromFile(file);
     ASSERT_FALSE(d.SkinEmpty) << "the skin did not load";
     EXPECT_EQ(d.SkinName, name);
@@ -30,7 +30,7 @@ void CheckSkin(const std::string& file, const std::string& name) {
     EXPECT_EQ(d.Top->Map.At(0, 0), kMagenta);
     EXPECT_EQ(d.Top->Map.At(d.Top->Map.Width() - 1, 0), kMagenta);
     EXPECT_NE(d.Top->Map.At(d.Top->Map.Width() / 2, 10), kMagenta);
-    EXPECT_EQ(d.Top->Map.At(0, d.Top->Map.Height() / 2), kMagenta);   // the inactive cell too
+    EXPECT_EQ(d.Top->Map.At(0, d.Top->Map.Height() / 2), kMagenta);  // the inactive cell too
     for (auto* b : {d.Left.get(), d.Right.get(), d.Bottom.get()}) {
         EXPECT_FALSE(b->Map.Empty()) << b->Name;
         EXPECT_EQ(b->Frame, 2) << b->Name;
@@ -78,7 +78,7 @@ void CheckSkin(const std::string& file, const std::string& name) {
     ExpectCells(d.VertScrollThumb.get(), "VertScrollThumb", 3);
     ExpectCells(d.SunkEdge.get(), "SunkEdge", 4);
     ExpectCells(d.ComboButton.get(), "ComboButton", 4);
-    EXPECT_EQ(d.ComboButton->Style, 2);   // rebuilt into the whole-control image
+    EXPECT_EQ(d.ComboButton->Style, 2);  // rebuilt into the whole-control image
     ExpectCells(d.ComboxArrow.get(), "ComboxArrow", 4);
     ExpectCells(d.ExtraImages.get(), "ExtraImages", 5);
     ExpectCells(d.UpDownHorz.get(), "UpDown.Horz", 8);

@@ -41,7 +41,7 @@ TEST(SkinModelLoad, EmptyDescriptionGivesEveryDefault) {
     EXPECT_EQ(m.Colors[csSelectText], 0u);
     EXPECT_EQ(m.Colors[csSelectBg], 0u);
     EXPECT_EQ(m.Colors[csTextDisable], 0u);
-    EXPECT_EQ(m.Colors[csCaption], 0x8000000Fu);   // no Top image: the button face
+    EXPECT_EQ(m.Colors[csCaption], 0x8000000Fu);  // no Top image: the button face
     for (SkinColor c : m.CustomColors) EXPECT_EQ(c, 0xFFFFFFu);
     EXPECT_TRUE(m.PreColors.empty());
 
@@ -140,14 +140,14 @@ TEST(SkinModelLoad, BordersMapTheirKeysBySide) {
     EXPECT_EQ(m.Top->RightWidth, 12);
     EXPECT_EQ(m.Top->TopHeight, 0);
     EXPECT_EQ(m.Top->BottomHeight, 0);
-    EXPECT_EQ(m.Top->Tile, 1);   // a stretch value above 1 becomes 1
+    EXPECT_EQ(m.Top->Tile, 1);  // a stretch value above 1 becomes 1
     EXPECT_EQ(m.Top->Trans, 0);
     EXPECT_EQ(m.Left->Map.Width(), 8);
     EXPECT_EQ(m.Left->TopHeight, 3);
     EXPECT_EQ(m.Left->BottomHeight, 4);
     EXPECT_EQ(m.Left->LeftWidth, 0);
     EXPECT_EQ(m.Left->Tile, 0);
-    EXPECT_TRUE(m.Bottom->Map.Empty());   // missing member: empty image, silently
+    EXPECT_TRUE(m.Bottom->Map.Empty());  // missing member: empty image, silently
     EXPECT_EQ(m.Right->Frame, 1);
 }
 
@@ -190,7 +190,7 @@ TEST(SkinModelLoad, ColoursSectionsAndCustomColours) {
          "[Colour1]\ncolor=0 255 0\n"
          "[Customcolors]\nColor0=1 2 3\nColor9=4 5 6\n");
     EXPECT_EQ(m.Colors[csButtonFace], SkinRGB(10, 20, 30));
-    EXPECT_EQ(m.Colors[csMenuBar], SkinRGB(10, 20, 30));   // follows the face read just before
+    EXPECT_EQ(m.Colors[csMenuBar], SkinRGB(10, 20, 30));  // follows the face read just before
     EXPECT_EQ(m.Colors[csText], SkinRGB(1, 2, 3));
     EXPECT_EQ(m.Colors[csTitleTextNoActive], SkinRGB(9, 9, 9));
     // Numbered sections in file order; "colours" (any case) is not one of them, a section
@@ -223,9 +223,9 @@ TEST(SkinModelLoad, SystemButtonsKeptAndDropped) {
          "[BUTTONS]\nAction=5\n"
          "[Button]\nAction=5\n"
          "[Button.Radio]\n[BUTTON.CHECKBOX]\n"
-         "[BUTTON0]\nAction=-1\n"                  // Action -1 without Visibility: dropped
-         "[button1]\nAction=-1\nVisibility=0\n"    // kept; Visibility1 defaults to -1
-         "[BUTTON2]\nAction=-1\nVisibility=3\n"    // dropped
+         "[BUTTON0]\nAction=-1\n"                // Action -1 without Visibility: dropped
+         "[button1]\nAction=-1\nVisibility=0\n"  // kept; Visibility1 defaults to -1
+         "[BUTTON2]\nAction=-1\nVisibility=3\n"  // dropped
          "[BUTTONX]\nAction=40\nAlign=1\nXcoord=30\nYcoord=4\nCombineOp=2\nVisibility1=6\n");
     ASSERT_EQ(m.SysButtons.size(), 5u);
     const auto& b1 = *m.SysButtons[0];
@@ -250,7 +250,7 @@ TEST(SkinModelLoad, SystemButtonCellCountFromShape) {
     Members files;
     files.Add("sq.bmp", Solid(60, 20, Red));
     files.Add("wide.bmp", Solid(120, 20, Red));
-    files.Add("edge.bmp", Solid(76, 20, Red));   // exactly 3.8
+    files.Add("edge.bmp", Solid(76, 20, Red));  // exactly 3.8
     TSkinModel m;
     Load(m,
          "[BUTTON0]\nButtonImage=sq.bmp\n"
@@ -320,7 +320,7 @@ TEST(SkinModelLoad, ButtonsElementAndGlyphCells) {
     EXPECT_EQ(b.TopHeight, 5);
     EXPECT_EQ(b.BottomHeight, 6);
     EXPECT_EQ(b.Trans, 1);
-    EXPECT_EQ(b.Tile, 3);   // not reduced for the buttons
+    EXPECT_EQ(b.Tile, 3);  // not reduced for the buttons
     EXPECT_EQ(b.NormalColour, 255);
     EXPECT_EQ(b.Frame, 5);
     EXPECT_EQ(b.CheckButtonFrame, 6);
@@ -331,9 +331,9 @@ TEST(SkinModelLoad, ButtonsElementAndGlyphCells) {
 
     files.Add("narrow.bmp", Solid(20, 16, Red));
     Load(m, "[Buttons]\nCheckButton=narrow.bmp\nRadioButton=narrow.bmp\nRadioButtonFrame=2\n", files);
-    EXPECT_EQ(m.Buttons->CheckButtonFrame, 4);   // at least 4
-    EXPECT_EQ(m.Buttons->RadioButtonFrame, 2);   // the skin's own count stays
-    EXPECT_TRUE(m.Buttons->Map.Empty());         // refilled by every load
+    EXPECT_EQ(m.Buttons->CheckButtonFrame, 4);  // at least 4
+    EXPECT_EQ(m.Buttons->RadioButtonFrame, 2);  // the skin's own count stays
+    EXPECT_TRUE(m.Buttons->Map.Empty());        // refilled by every load
 }
 
 TEST(SkinModelLoad, TitleKeysAndCaptionColours) {
@@ -378,10 +378,10 @@ TEST(SkinModelLoad, GenericKeysAndPerElementReductions) {
     EXPECT_EQ(m.Scrollbar->PressedColour, 7);
     ASSERT_NE(m.Progress, nullptr);
     EXPECT_EQ(m.Progress->Tile, 1);
-    EXPECT_EQ(m.Progress->Frame, 1);   // Style 1: one cell
+    EXPECT_EQ(m.Progress->Frame, 1);  // Style 1: one cell
     ASSERT_NE(m.ProgressChunk, nullptr);
     EXPECT_EQ(m.ProgressChunk->Name, "Progress.Chunk");
-    EXPECT_EQ(m.ProgressChunk->Frame, 9);   // the skin's own count survives
+    EXPECT_EQ(m.ProgressChunk->Frame, 9);  // the skin's own count survives
     ASSERT_NE(m.TabPane, nullptr);
     EXPECT_EQ(m.TabPane->LeftWidth, 4);
     EXPECT_EQ(m.TabPane->TopHeight, 4);
@@ -389,23 +389,26 @@ TEST(SkinModelLoad, GenericKeysAndPerElementReductions) {
     EXPECT_EQ(m.TabPane->BottomHeight, 4);
     EXPECT_EQ(m.Headerbar->Frame, 5);
     EXPECT_EQ(m.HorzScrollThumb->Frame, 4);
-    EXPECT_EQ(m.VertScrollThumb->Frame, 3);   // FrameCount's default, not the Frame key
+    EXPECT_EQ(m.VertScrollThumb->Frame, 3);  // FrameCount's default, not the Frame key
     EXPECT_EQ(m.Track->Frame, 2);
-    EXPECT_TRUE(m.Track->Map.Empty());        // the skin's section wins over the built-in image
-    EXPECT_EQ(m.MenuItem, nullptr);           // an empty Image key: no element
+    EXPECT_TRUE(m.Track->Map.Empty());  // the skin's section wins over the built-in image
+    EXPECT_EQ(m.MenuItem, nullptr);     // an empty Image key: no element
 
     Load(m, "[Headerbar]\nImage=h.bmp\nFrame=7\n[Progress]\nBitmap=p.bmp\n");
     EXPECT_EQ(m.Headerbar->Frame, 7);
     EXPECT_EQ(m.Progress->Frame, 2);
-    EXPECT_EQ(m.Scrollbar, nullptr);   // each load frees what it refills
+    EXPECT_EQ(m.Scrollbar, nullptr);  // each load frees what it refills
 }
 
 TEST(SkinModelLoad, FixedCellCounts) {
     std::string d;
-    for (const char* s : {"GroupBoxEdge", "GroupBox", "Tabs", "StatusBarEdges", "Tab.Pane", "ToolBars",
-                          "ComboButton", "ExtraImages", "MenuItem", "MenuBackground", "HorzScroll",
-                          "VertScroll", "UpDown.Horz", "UpDown.Vert", "Trackbar.ThumbHorz", "Trackbar.ThumbVert",
-                          "Trackbar.ThumbLeft", "Trackbar.ThumbRight", "Trackbar.ThumbUp", "Trackbar.ThumbDown"})
+    for (const char* s : {"GroupBoxEdge",       "GroupBox",           "Tabs",
+                          "StatusBarEdges",     "Tab.Pane",           "ToolBars",
+                          "ComboButton",        "ExtraImages",        "MenuItem",
+                          "MenuBackground",     "HorzScroll",         "VertScroll",
+                          "UpDown.Horz",        "UpDown.Vert",        "Trackbar.ThumbHorz",
+                          "Trackbar.ThumbVert", "Trackbar.ThumbLeft", "Trackbar.ThumbRight",
+                          "Trackbar.ThumbUp",   "Trackbar.ThumbDown"})
         d += std::string("[") + s + "]\nImage=x.bmp\nFrame=99\n";
     d += "[Personality]\nmenuBar=m.bmp\n";
     TSkinModel m;
@@ -467,7 +470,7 @@ protected:
 TEST(SkinModelLoad, SectionNumCountsARunOfSections) {
     CountingModel m;
     Load(m, "[BUTTON0]\nAction=1\n[BUTTON1]\nAction=2\n[BUTTON3]\nAction=3\n");
-    EXPECT_EQ(m.During, 2);   // BUTTON2 is missing: the run stops there
+    EXPECT_EQ(m.During, 2);  // BUTTON2 is missing: the run stops there
     EXPECT_EQ(m.GetSectionNum("BUTTON", "Action"), 0);
     Load(m, "[BUTTON0]\nAction=\n");
     EXPECT_EQ(m.During, 0);
@@ -475,7 +478,7 @@ TEST(SkinModelLoad, SectionNumCountsARunOfSections) {
 
 TEST(SkinModelLoad, CaptionColourIsTakenFromTheTopBorder) {
     Surface top(90, 60, Blue);
-    top.Set(30, 10, MakePixel(1, 2, 3));   // (width / 3, cell height / 3) of the first cell
+    top.Set(30, 10, MakePixel(1, 2, 3));  // (width / 3, cell height / 3) of the first cell
     Members files;
     files.Add("top.bmp", top);
     TSkinModel m;
@@ -492,8 +495,14 @@ namespace {
 // A tiny RLE8 bitmap of any size: the stream ends at once, so every pixel is black.
 std::vector<std::uint8_t> HugeRleBmp(int w, int h) {
     std::vector<std::uint8_t> b;
-    auto u16 = [&](unsigned v) { b.push_back(v & 255); b.push_back((v >> 8) & 255); };
-    auto u32 = [&](unsigned v) { u16(v & 0xFFFF); u16(v >> 16); };
+    auto u16 = [&](unsigned v) {
+        b.push_back(v & 255);
+        b.push_back((v >> 8) & 255);
+    };
+    auto u32 = [&](unsigned v) {
+        u16(v & 0xFFFF);
+        u16(v >> 16);
+    };
     b.push_back('B');
     b.push_back('M');
     u32(14 + 40 + 4 + 2);
@@ -504,15 +513,15 @@ std::vector<std::uint8_t> HugeRleBmp(int w, int h) {
     u32(static_cast<unsigned>(h));
     u16(1);
     u16(8);
-    u32(1);   // RLE8
+    u32(1);  // RLE8
     u32(2);
     u32(0);
     u32(0);
     u32(1);
     u32(0);
-    u32(0);   // the palette: black
+    u32(0);  // the palette: black
     b.push_back(0);
-    b.push_back(1);   // end of bitmap
+    b.push_back(1);  // end of bitmap
     return b;
 }
 
@@ -520,15 +529,15 @@ std::vector<std::uint8_t> HugeRleBmp(int w, int h) {
 
 TEST(SkinModelLoad, ImagesOfOneSkinShareAPixelBudget) {
     Members files;
-    files.AddBytes("huge.bmp", HugeRleBmp(4096, 2048));   // 8 M pixels each
+    files.AddBytes("huge.bmp", HugeRleBmp(4096, 2048));  // 8 M pixels each
     std::string d;
     for (const char* s : {"MenuItem", "MenuBackground", "Scrollbar", "HorzScroll", "VertScroll"})
         d += std::string("[") + s + "]\nImage=huge.bmp\n";
     TSkinModel m;
     Load(m, d, files);
     EXPECT_EQ(m.MenuItem->Map.Width(), 4096);
-    EXPECT_EQ(m.HorzScroll->Map.Width(), 4096);   // four images fill the budget ...
-    EXPECT_TRUE(m.VertScroll->Map.Empty());       // ... the fifth is refused
-    Load(m, d, files);                            // each load has its own budget
+    EXPECT_EQ(m.HorzScroll->Map.Width(), 4096);  // four images fill the budget ...
+    EXPECT_TRUE(m.VertScroll->Map.Empty());      // ... the fifth is refused
+    Load(m, d, files);                           // each load has its own budget
     EXPECT_EQ(m.MenuItem->Map.Width(), 4096);
 }

@@ -46,11 +46,11 @@ TEST(SkinModelRebuild, ComboBoxImageHasEveryStateWithATransparentTextArea) {
         const int x0 = 50 * (k - 1);
         EXPECT_EQ(img.At(x0, 0), SunkColour(k)) << k;
         EXPECT_EQ(img.At(x0 + 1, 20), SunkColour(k)) << k;
-        EXPECT_EQ(img.At(x0 + 2, 2), kMagenta) << k;          // the text area
+        EXPECT_EQ(img.At(x0 + 2, 2), kMagenta) << k;  // the text area
         EXPECT_EQ(img.At(x0 + 48 - b, 17), kMagenta) << k;
         EXPECT_EQ(img.At(x0 + 49 - b, 10), SunkColour(k)) << k;
         EXPECT_EQ(img.At(x0 + 2, 18), SunkColour(k)) << k;
-        EXPECT_EQ(img.At(x0 + 50 - b, 10), ButtonColour(k)) << k;   // the button's b columns
+        EXPECT_EQ(img.At(x0 + 50 - b, 10), ButtonColour(k)) << k;  // the button's b columns
         EXPECT_EQ(img.At(x0 + 49, 0), ButtonColour(k)) << k;
     }
     EXPECT_EQ(m.ComboButton->Style, 2);
@@ -73,7 +73,7 @@ TEST(SkinModelRebuild, ComboBoxImageHasEveryStateWithATransparentTextArea) {
 
 TEST(SkinModelRebuild, ComboGlyphIsCentredOnTheButton) {
     Members files = ComboMembers();
-    Surface glyph(25, 5, kMagenta);   // five 5 x 5 cells, a dot in the middle of each
+    Surface glyph(25, 5, kMagenta);  // five 5 x 5 cells, a dot in the middle of each
     for (int k = 0; k < 5; ++k) glyph.Set(5 * k + 2, 2, MakePixel(1, 2, 3 + k));
     files.Add("glyph.bmp", glyph);
     TSkinModel m;
@@ -83,7 +83,7 @@ TEST(SkinModelRebuild, ComboGlyphIsCentredOnTheButton) {
     for (int k = 1; k <= 4; ++k) {
         const int gx = 50 * (k - 1) + 50 - b + (b - 5) / 2, gy = (21 - 5) / 2;
         EXPECT_EQ(img.At(gx + 2, gy + 2), MakePixel(1, 2, 2 + k)) << k;
-        EXPECT_EQ(img.At(gx, gy), ButtonColour(k)) << k;   // the glyph's magenta is transparent
+        EXPECT_EQ(img.At(gx, gy), ButtonColour(k)) << k;  // the glyph's magenta is transparent
     }
 }
 
@@ -109,7 +109,7 @@ TEST(SkinModelRebuild, WithoutSunkEdgeTheArrowIsTheButtonOnTheFace) {
     TSkinModel m;
     Load(m, "[ComboButton]\nImage=button.bmp\n[Colours]\nButtonFace=10 20 30\n", files);
     EXPECT_EQ(m.ComboButton->Style, 0);
-    EXPECT_EQ(m.ComboButton->Map.Width(), 40);   // no rebuild without SunkEdge
+    EXPECT_EQ(m.ComboButton->Map.Width(), 40);  // no rebuild without SunkEdge
     const Surface& a = m.ComboxArrow->Map;
     ASSERT_EQ(a.Width(), 40);
     EXPECT_EQ(a.At(0, 0), MakePixel(10, 20, 30));

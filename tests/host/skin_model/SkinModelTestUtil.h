@@ -41,7 +41,7 @@ struct Members {
         std::vector<TSkinMember> members;
         members.push_back({"skin.ini", std::vector<std::uint8_t>(description.begin(), description.end())});
         for (const auto& [name, bytes] : files) members.push_back({name, bytes});
-        return BuildSkinContainer(members);   // already packed with LZHUF
+        return BuildSkinContainer(members);  // already packed with LZHUF
     }
 };
 

@@ -23,8 +23,8 @@ LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 bool TakePosted(HWND window, const TMessage& m) {
-    if (!window || lastRetrieved.hwnd != window || lastRetrieved.message != m.Msg ||
-        lastRetrieved.wParam != m.WParam || lastRetrieved.lParam != m.LParam)
+    if (!window || lastRetrieved.hwnd != window || lastRetrieved.message != m.Msg || lastRetrieved.wParam != m.WParam ||
+        lastRetrieved.lParam != m.LParam)
         return false;
     lastRetrieved = MSG{};
     return true;
@@ -33,7 +33,8 @@ bool TakePosted(HWND window, const TMessage& m) {
 }  // namespace
 
 TMessageRecorder::TMessageRecorder(TControl& control) : control_(control) {
-    if (recorders++ == 0) getMessageHook = SetWindowsHookExW(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
+    if (recorders++ == 0)
+        getMessageHook = SetWindowsHookExW(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
     hook_ = control.AddWindowProcHook([this](TMessage& m, const TWndMethod& inner) {
         if (m.Msg == kSeparator) {
             separatorSeen_ = true;
@@ -80,21 +81,52 @@ std::string MessageName(UINT msg) {
         const char* name;
     };
     static const Name names[] = {
-        {WM_CREATE, "WM_CREATE"}, {WM_DESTROY, "WM_DESTROY"}, {WM_MOVE, "WM_MOVE"}, {WM_SIZE, "WM_SIZE"},
-        {WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"},
-        {WM_ENABLE, "WM_ENABLE"}, {WM_SETTEXT, "WM_SETTEXT"}, {WM_GETTEXT, "WM_GETTEXT"},
-        {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"}, {WM_PAINT, "WM_PAINT"}, {WM_ERASEBKGND, "WM_ERASEBKGND"},
-        {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_SETCURSOR, "WM_SETCURSOR"}, {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
-        {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"}, {WM_NCPAINT, "WM_NCPAINT"}, {WM_GETDLGCODE, "WM_GETDLGCODE"},
-        {WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"}, {WM_COMMAND, "WM_COMMAND"},
-        {WM_MOUSEMOVE, "WM_MOUSEMOVE"}, {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
-        {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"}, {BM_CLICK, "BM_CLICK"},
-        {BM_SETSTATE, "BM_SETSTATE"}, {BM_SETSTYLE, "BM_SETSTYLE"}, {WM_SETFONT, "WM_SETFONT"},
-        {CM_ENABLEDCHANGED, "CM_ENABLEDCHANGED"}, {CM_TEXTCHANGED, "CM_TEXTCHANGED"},
-        {CM_FONTCHANGED, "CM_FONTCHANGED"}, {CM_COLORCHANGED, "CM_COLORCHANGED"}, {CM_ENTER, "CM_ENTER"},
-        {CM_EXIT, "CM_EXIT"}, {CM_FOCUSCHANGED, "CM_FOCUSCHANGED"}, {CM_MOUSEENTER, "CM_MOUSEENTER"},
-        {CM_MOUSELEAVE, "CM_MOUSELEAVE"}, {CM_VISIBLECHANGED, "CM_VISIBLECHANGED"}, {CN_COMMAND, "CN_COMMAND"},
-        {CN_CTLCOLORBTN, "CN_CTLCOLORBTN"}, {CN_CTLCOLOREDIT, "CN_CTLCOLOREDIT"}, {CN_KEYDOWN, "CN_KEYDOWN"},
+        {WM_CREATE, "WM_CREATE"},
+        {WM_DESTROY, "WM_DESTROY"},
+        {WM_MOVE, "WM_MOVE"},
+        {WM_SIZE, "WM_SIZE"},
+        {WM_ACTIVATE, "WM_ACTIVATE"},
+        {WM_SETFOCUS, "WM_SETFOCUS"},
+        {WM_KILLFOCUS, "WM_KILLFOCUS"},
+        {WM_ENABLE, "WM_ENABLE"},
+        {WM_SETTEXT, "WM_SETTEXT"},
+        {WM_GETTEXT, "WM_GETTEXT"},
+        {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
+        {WM_PAINT, "WM_PAINT"},
+        {WM_ERASEBKGND, "WM_ERASEBKGND"},
+        {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+        {WM_SETCURSOR, "WM_SETCURSOR"},
+        {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+        {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
+        {WM_NCPAINT, "WM_NCPAINT"},
+        {WM_GETDLGCODE, "WM_GETDLGCODE"},
+        {WM_KEYDOWN, "WM_KEYDOWN"},
+        {WM_KEYUP, "WM_KEYUP"},
+        {WM_CHAR, "WM_CHAR"},
+        {WM_COMMAND, "WM_COMMAND"},
+        {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+        {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+        {WM_LBUTTONUP, "WM_LBUTTONUP"},
+        {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+        {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"},
+        {BM_CLICK, "BM_CLICK"},
+        {BM_SETSTATE, "BM_SETSTATE"},
+        {BM_SETSTYLE, "BM_SETSTYLE"},
+        {WM_SETFONT, "WM_SETFONT"},
+        {CM_ENABLEDCHANGED, "CM_ENABLEDCHANGED"},
+        {CM_TEXTCHANGED, "CM_TEXTCHANGED"},
+        {CM_FONTCHANGED, "CM_FONTCHANGED"},
+        {CM_COLORCHANGED, "CM_COLORCHANGED"},
+        {CM_ENTER, "CM_ENTER"},
+        {CM_EXIT, "CM_EXIT"},
+        {CM_FOCUSCHANGED, "CM_FOCUSCHANGED"},
+        {CM_MOUSEENTER, "CM_MOUSEENTER"},
+        {CM_MOUSELEAVE, "CM_MOUSELEAVE"},
+        {CM_VISIBLECHANGED, "CM_VISIBLECHANGED"},
+        {CN_COMMAND, "CN_COMMAND"},
+        {CN_CTLCOLORBTN, "CN_CTLCOLORBTN"},
+        {CN_CTLCOLOREDIT, "CN_CTLCOLOREDIT"},
+        {CN_KEYDOWN, "CN_KEYDOWN"},
     };
     for (const auto& n : names)
         if (n.msg == msg) return n.name;
@@ -134,8 +166,7 @@ bool ExpectSequence(const std::vector<TRecordedMessage>& actual, const std::vect
     if (a != actual.size()) ok = false;
     if (!ok && report) {
         std::string s = "expected:";
-        for (const auto& x : expected)
-            s += " " + MessageName(x.msg) + ((x.flags & seqOptional) ? "?" : "");
+        for (const auto& x : expected) s += " " + MessageName(x.msg) + ((x.flags & seqOptional) ? "?" : "");
         s += "\nactual:  ";
         for (const auto& x : actual) s += " " + MessageName(x.msg) + (x.sent ? "" : "(posted)");
         *report = s;

@@ -11,11 +11,11 @@
 class TControl;
 
 enum TSeqFlags : unsigned {
-    seqSent = 1,        // came through SendMessage (or Perform), not the queue
-    seqPosted = 2,      // came from the message queue
-    seqWParam = 4,      // wParam must match
-    seqLParam = 8,      // lParam must match
-    seqOptional = 16,   // may be missing
+    seqSent = 1,       // came through SendMessage (or Perform), not the queue
+    seqPosted = 2,     // came from the message queue
+    seqWParam = 4,     // wParam must match
+    seqLParam = 8,     // lParam must match
+    seqOptional = 16,  // may be missing
 };
 
 struct TExpectedMessage {

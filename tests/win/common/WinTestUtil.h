@@ -30,10 +30,10 @@ void WaitInputHandled(int timeoutMs = 3000);
 struct TSeenMessageBox {
     std::string caption;
     std::string text;
-    bool errorIcon = false;         // the stop/error icon
+    bool errorIcon = false;  // the stop/error icon
     bool exclamationIcon = false;
     bool informationIcon = false;
-    std::vector<std::string> buttons;   // visible buttons, in creation order
+    std::vector<std::string> buttons;  // visible buttons, in creation order
 };
 
 // While it lives, every message box of this thread is read and answered with `answer`

@@ -39,8 +39,8 @@ TEST(SkinDrawWinSurface, DibSectionKeepsPixelsAndSharesThemWithGdi) {
     HDC dc = SurfaceDC(s);
     ASSERT_NE(dc, nullptr);
     EXPECT_TRUE(IsDibBacked(s));
-    EXPECT_EQ(s, copy);   // contents kept when the storage moved
-    EXPECT_EQ(SurfaceDC(s), dc);   // once only
+    EXPECT_EQ(s, copy);           // contents kept when the storage moved
+    EXPECT_EQ(SurfaceDC(s), dc);  // once only
     // Raster writes are what GDI reads; GDI writes are what the raster reads.
     s.Set(2, 3, 0x123456);
     EXPECT_EQ(GetPixel(dc, 2, 3), RGB(0x12, 0x34, 0x56));
@@ -60,8 +60,8 @@ TEST(SkinDrawWinSurface, DibSectionKeepsPixelsAndSharesThemWithGdi) {
 TEST(SkinDrawWinSurface, GdiTextLandsInTheRaster) {
     Surface s(220, 40, 0xFFFFFF);
     HDC dc = SurfaceDC(s);
-    HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                             NONANTIALIASED_QUALITY, 0, L"Tahoma");
+    HFONT font =
+        CreateFontW(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, L"Tahoma");
     HGDIOBJ old = SelectObject(dc, font);
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
@@ -96,8 +96,7 @@ TEST(SkinDrawWinSurface, ColourOnColourStretchEqualsGdi) {
         Stretch(ours, {0, 0, w, h}, src, src.Bounds());
         Surface gdi = GdiStretch(src, w, h, COLORONCOLOR);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                ASSERT_EQ(ours.At(x, y), gdi.At(x, y) & 0xFFFFFF) << x << "," << y;
+            for (int x = 0; x < w; ++x) ASSERT_EQ(ours.At(x, y), gdi.At(x, y) & 0xFFFFFF) << x << "," << y;
     }
 }
 
@@ -110,8 +109,7 @@ TEST(SkinDrawWinSurface, BlackOnWhiteStretchEqualsGdi) {
         Stretch(ours, {0, 0, w, h}, src, src.Bounds());
         Surface gdi = GdiStretch(src, w, h, BLACKONWHITE);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                ASSERT_EQ(ours.At(x, y), gdi.At(x, y) & 0xFFFFFF) << x << "," << y;
+            for (int x = 0; x < w; ++x) ASSERT_EQ(ours.At(x, y), gdi.At(x, y) & 0xFFFFFF) << x << "," << y;
     }
 }
 

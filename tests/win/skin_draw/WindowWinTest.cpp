@@ -100,8 +100,8 @@ TEST(SkinDrawWinWindow, NineSliceBlittedToAWindowReachesTheScreen) {
     Surface picture(64, 48, 0x808080);
     DrawRect2(picture, {0, 0, 64, 48}, cell, false, false, true, 1, 1, {4, 4, 4, 4});
     g_shown = &picture;
-    HWND w = CreateWindowExW(WS_EX_TOPMOST, L"SkinDrawWinShow", L"", WS_POPUP | WS_VISIBLE, 50, 60,
-                             64, 48, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND w = CreateWindowExW(WS_EX_TOPMOST, L"SkinDrawWinShow", L"", WS_POPUP | WS_VISIBLE, 50, 60, 64, 48, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(w, nullptr);
     UpdateWindow(w);
     Surface seen;
@@ -113,21 +113,21 @@ TEST(SkinDrawWinWindow, NineSliceBlittedToAWindowReachesTheScreen) {
     DestroyWindow(w);
     g_shown = nullptr;
     ASSERT_EQ(seen.Width(), 64);
-    EXPECT_EQ(seen.At(0, 0), 0x808080u);      // magenta corner let the background through
+    EXPECT_EQ(seen.At(0, 0), 0x808080u);  // magenta corner let the background through
     EXPECT_EQ(seen.At(63, 47), 0x808080u);
     EXPECT_EQ(seen.At(1, 0), 0x3060A0u);
-    EXPECT_EQ(seen.At(32, 24), 0xE0E0E0u);    // stretched centre
+    EXPECT_EQ(seen.At(32, 24), 0xE0E0E0u);  // stretched centre
     EXPECT_TRUE(seen == picture);
 }
 
 TEST(SkinDrawWinWindow, ParentImageShowsTheParentUnderTheControl) {
     static ATOM cls = Register(L"SkinDrawWinParent", ParentProc);
     ASSERT_NE(cls, 0);
-    HWND parent = CreateWindowExW(0, L"SkinDrawWinParent", L"", WS_POPUP, 200, 200, 100, 100,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND parent = CreateWindowExW(0, L"SkinDrawWinParent", L"", WS_POPUP, 200, 200, 100, 100, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(parent, nullptr);
-    HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 13, 9, 20, 10, parent, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+    HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 13, 9, 20, 10, parent, nullptr, GetModuleHandleW(nullptr),
+                                 nullptr);
     ASSERT_NE(child, nullptr);
     Surface s(40, 30, 0x777777);
     g_erases = g_paints = 0;

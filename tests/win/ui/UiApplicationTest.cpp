@@ -18,16 +18,16 @@ TEST(UiErrorText, FullStopOnlyAfterCharactersThatSortAfterIt) {
         const char* message;
         const char* shown;
     } cases[] = {
-        {"Field 'Nazv' not found", "Field 'Nazv' not found."},           // a Latin letter
-        {"Таблица не найдена", "Таблица не найдена."},                   // a Cyrillic letter
-        {"Ошибка $2108", "Ошибка $2108."},                               // a digit
-        {"Ошибка (таблица занята)", "Ошибка (таблица занята)"},          // a closing bracket
-        {"Таблица не найдена.", "Таблица не найдена."},                  // already ends with a stop
-        {"Что-то не так!", "Что-то не так!"},                            // "!" sorts before "."
-        {"Так ли?", "Так ли?."},                                         // "?" sorts after "." (kept as the rule says)
-        {"Файл «Food.DB»", "Файл «Food.DB»."},                           // a closing guillemet
-        {"Сбой ", "Сбой "},                                              // a space sorts before "."
-        {"", ""},                                                        // nothing to end
+        {"Field 'Nazv' not found", "Field 'Nazv' not found."},   // a Latin letter
+        {"Таблица не найдена", "Таблица не найдена."},           // a Cyrillic letter
+        {"Ошибка $2108", "Ошибка $2108."},                       // a digit
+        {"Ошибка (таблица занята)", "Ошибка (таблица занята)"},  // a closing bracket
+        {"Таблица не найдена.", "Таблица не найдена."},          // already ends with a stop
+        {"Что-то не так!", "Что-то не так!"},                    // "!" sorts before "."
+        {"Так ли?", "Так ли?."},                                 // "?" sorts after "." (kept as the rule says)
+        {"Файл «Food.DB»", "Файл «Food.DB»."},                   // a closing guillemet
+        {"Сбой ", "Сбой "},                                      // a space sorts before "."
+        {"", ""},                                                // nothing to end
     };
     for (const auto& c : cases) EXPECT_EQ(ErrorDisplayText(c.message), c.shown) << c.message;
 }
@@ -55,7 +55,7 @@ TEST_F(UiApplication, ErrorBoxHasTheTitleTheErrorIconAndOneButton) {
     EXPECT_EQ(box.text, "Таблица «Food.DB» не найдена.");
     EXPECT_TRUE(box.errorIcon);
     ASSERT_EQ(box.buttons.size(), 1u);
-    EXPECT_EQ(WindowText(app->Handle()), "Лорвена");   // the application window carries the title
+    EXPECT_EQ(WindowText(app->Handle()), "Лорвена");  // the application window carries the title
 }
 
 TEST_F(UiApplication, OtherExceptionsAreShownTheSameWay) {
@@ -66,7 +66,7 @@ TEST_F(UiApplication, OtherExceptionsAreShownTheSameWay) {
         TApplication::HandleCurrentException();
     }
     try {
-        throw 42;   // not an exception class at all: shown with no text
+        throw 42;  // not an exception class at all: shown with no text
     } catch (...) {
         TApplication::HandleCurrentException();
     }
@@ -109,9 +109,9 @@ TEST_F(UiApplication, FormsAreCreatedInOrderAndFreedInReverse) {
     EXPECT_EQ(app->MainForm(), f1);
     EXPECT_EQ(WindowClassName(f3->Handle()), "TOrderedForm3");
     app.reset();
-    std::vector<std::string> expected = {"new 1",   "create 1",      "new 2",    "create 2", "new module",
-                                         "new 3",   "create 3",      "destroy 3", "delete 3", "delete module",
-                                         "destroy 2", "delete 2",    "destroy 1", "delete 1"};
+    std::vector<std::string> expected = {"new 1",     "create 1", "new 2",     "create 2", "new module",
+                                         "new 3",     "create 3", "destroy 3", "delete 3", "delete module",
+                                         "destroy 2", "delete 2", "destroy 1", "delete 1"};
     EXPECT_EQ(order, expected);
 }
 

@@ -93,14 +93,14 @@ TEST_F(UiControls, ChildColoursComeFromTheReflectedColourMessage) {
     auto* edit = new TEdit(form);
     edit->SetParent(form);
     edit->SetBounds(20, 20, 120, 21);
-    edit->SetColor(0x00FFFF);   // yellow, as 0x00BBGGRR
-    form->SetColor(0x00FF00);   // green
+    edit->SetColor(0x00FFFF);  // yellow, as 0x00BBGGRR
+    form->SetColor(0x00FF00);  // green
     form->Show();
     POINT e = edit->ClientOrigin();
-    EXPECT_EQ(WaitPixel(e.x + 100, e.y + 8, 0xFFFF00), 0xFFFF00u);   // inside the edit
+    EXPECT_EQ(WaitPixel(e.x + 100, e.y + 8, 0xFFFF00), 0xFFFF00u);  // inside the edit
     POINT f = form->ClientOrigin();
-    EXPECT_EQ(WaitPixel(f.x + 5, f.y + 100, 0x00FF00), 0x00FF00u);   // the form's own face
-    edit->SetColor(0xFF0000);   // blue, repainted at once
+    EXPECT_EQ(WaitPixel(f.x + 5, f.y + 100, 0x00FF00), 0x00FF00u);  // the form's own face
+    edit->SetColor(0xFF0000);                                       // blue, repainted at once
     EXPECT_EQ(WaitPixel(e.x + 100, e.y + 8, 0x0000FF), 0x0000FFu);
 }
 
@@ -120,7 +120,7 @@ TEST_F(UiControls, MouseMessagesReachTheGraphicControlUnderThePointer) {
     SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(45, 35));
     SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(46, 36));
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(swatch->lastDown.x, 5);   // in the control's own coordinates
+    EXPECT_EQ(swatch->lastDown.x, 5);  // in the control's own coordinates
     EXPECT_EQ(swatch->lastDown.y, 5);
     // Pressed inside, released outside: no click.
     SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(45, 35));
@@ -159,7 +159,7 @@ TEST_F(UiControls, ComboBoxReportsOnlyTheUsersChoice) {
     combo->OnChange = [&](TComponent*) { ++changes; };
     combo->Add("Молочные продукты");
     combo->Add("Овощи");
-    combo->SetItemIndex(0);   // from code: no event
+    combo->SetItemIndex(0);  // from code: no event
     form->Show();
     EXPECT_EQ(WindowClassName(combo->Handle()), "TComboBox");
     EXPECT_EQ(combo->Text(), "Молочные продукты");
@@ -173,7 +173,7 @@ TEST_F(UiControls, ComboBoxReportsOnlyTheUsersChoice) {
     EXPECT_EQ(combo->Text(), "Овощи");
     RECT r;
     GetWindowRect(combo->Handle(), &r);
-    EXPECT_LT(r.bottom - r.top, 40);   // the closed box, not the dropped list
+    EXPECT_LT(r.bottom - r.top, 40);  // the closed box, not the dropped list
 }
 
 TEST_F(UiControls, LabelSizesItselfToItsText) {
@@ -209,7 +209,7 @@ TEST_F(UiControls, PublishedPropertiesByName) {
     EXPECT_EQ(button->GetProperty("ModalResult"), Variant(int32_t{mrNone}));
     EXPECT_THROW(button->GetProperty("Glyph"), Exception);
     EXPECT_THROW(button->SetProperty("Left", Variant("десять")), Exception);
-    EXPECT_THROW(form->SetProperty("BorderStyle", Variant(int32_t{0})), Exception);   // read-only
+    EXPECT_THROW(form->SetProperty("BorderStyle", Variant(int32_t{0})), Exception);  // read-only
     form->SetProperty("ClientWidth", Variant(int32_t{626}));
     form->Show();
     RECT r;

@@ -91,7 +91,7 @@ TEST_F(UiForms, ScreenCenteredFormIsCentredEveryTimeItShows) {
         EXPECT_NEAR(r.left + (r.right - r.left) / 2, sw / 2, 1);
         EXPECT_NEAR(r.top + (r.bottom - r.top) / 2, sh / 2, 1);
         f->Hide();
-        f->SetBounds(5, 5, f->Width(), f->Height());   // moved away while hidden
+        f->SetBounds(5, 5, f->Width(), f->Height());  // moved away while hidden
     }
 }
 
@@ -136,7 +136,7 @@ TEST_F(UiForms, ShowModalReturnsTheResultOfTheButtonAndRestoresTheOthers) {
 TEST_F(UiForms, ClosingAModalFormGivesCancelAndAsksCloseQueryFirst) {
     TForm* dialog = NewForm(TFormBorderStyle::bsSingle, biSystemMenu, 200, 80);
     int asked = 0, closed = 0;
-    dialog->OnCloseQuery = [&](TComponent*, bool& can) { can = ++asked > 1; };   // refuses once
+    dialog->OnCloseQuery = [&](TComponent*, bool& can) { can = ++asked > 1; };  // refuses once
     dialog->OnClose = [&](TComponent*, TCloseAction&) { ++closed; };
     WhenShown(dialog, [&] {
         PostMessageW(dialog->Handle(), WM_CLOSE, 0, 0);
@@ -190,7 +190,7 @@ TEST_F(UiForms, TabMovesTheFocusInTabOrderAndTheFirstStopGetsItOnShow) {
     f->SelectNext(f->ActiveControl(), true);
     EXPECT_TRUE(e[1]->Focused());
     f->SelectNext(f->ActiveControl(), true);
-    EXPECT_TRUE(e[2]->Focused());   // wraps round
+    EXPECT_TRUE(e[2]->Focused());  // wraps round
     f->SelectNext(f->ActiveControl(), false);
     EXPECT_TRUE(e[1]->Focused());
     // The Tab key does the same through the message loop.

@@ -58,7 +58,7 @@ TEST_F(UiRouting, HooksRemovedInAnyOrderKeepTheRestRouting) {
         }
         probe.log.clear();
         EXPECT_EQ(SendMessageW(h, WM_PROBE, 0, 0), 42);
-        EXPECT_EQ(probe.log, "C;B;A;base;");   // newest first, own procedure last
+        EXPECT_EQ(probe.log, "C;B;A;base;");  // newest first, own procedure last
 
         std::string expectedLeft = "ABC";
         for (int k = 0; k < 3; ++k) {
@@ -66,7 +66,8 @@ TEST_F(UiRouting, HooksRemovedInAnyOrderKeepTheRestRouting) {
             probe.RemoveWindowProcHook(ids[removed]);
             expectedLeft.erase(expectedLeft.find(static_cast<char>('A' + removed)), 1);
             std::string expected;
-            for (auto it = expectedLeft.rbegin(); it != expectedLeft.rend(); ++it) expected += std::string(1, *it) + ";";
+            for (auto it = expectedLeft.rbegin(); it != expectedLeft.rend(); ++it)
+                expected += std::string(1, *it) + ";";
             expected += "base;";
             probe.log.clear();
             EXPECT_EQ(SendMessageW(h, WM_PROBE, 0, 0), 42);
@@ -222,7 +223,7 @@ TEST_F(UiRouting, ReleasedFormIsFreedOnceQueuedMessagesAreHandled) {
     form->OnDestroy = [&](TComponent*) { destroyed = true; };
     HWND h = form->Handle();
     form->Release();
-    form->Release();   // twice is harmless
+    form->Release();  // twice is harmless
     EXPECT_FALSE(destroyed);
     ASSERT_TRUE(PumpUntil([&] { return destroyed; }));
     EXPECT_FALSE(IsWindow(h));
@@ -244,14 +245,14 @@ TEST_F(UiRouting, ForeignWindowIsSubclassedAndGivenBack) {
         });
         probe.SetText("новый");
         EXPECT_EQ(seenText, "yes");
-        EXPECT_EQ(WindowText(h), "новый");   // the static's own procedure still stored it
+        EXPECT_EQ(WindowText(h), "новый");  // the static's own procedure still stored it
         EXPECT_EQ(SendMessageW(h, WM_PROBE, 0, 0), 42);
         probe.DetachWindow();
         EXPECT_EQ(GetWindowLongPtrW(h, GWLP_WNDPROC), original);
         EXPECT_EQ(TWindowBinding::FromHandle(h), nullptr);
         EXPECT_FALSE(probe.HandleAllocated());
     }
-    EXPECT_TRUE(IsWindow(h));   // not ours to destroy
+    EXPECT_TRUE(IsWindow(h));  // not ours to destroy
     DestroyWindow(h);
 }
 
@@ -265,7 +266,7 @@ TEST_F(UiRouting, ExceptionFromAHandlerGoesToTheErrorDisplay) {
     ASSERT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(boxes.Seen()[0].text, "Сбой обработчика.");
     EXPECT_EQ(boxes.Seen()[0].caption, "Лорвена");
-    EXPECT_TRUE(IsWindow(h));   // the window goes on
+    EXPECT_TRUE(IsWindow(h));  // the window goes on
 }
 
 TEST_F(UiRouting, WindowClassesAreNamedAfterTheFrameworkClasses) {

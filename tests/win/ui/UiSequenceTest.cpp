@@ -14,10 +14,11 @@
 namespace {
 
 // Painting and cursor traffic depends on timing, not on the framework.
-const std::vector<UINT> kNoise = {WM_PAINT, WM_NCPAINT, WM_ERASEBKGND, WM_SETCURSOR, WM_NCHITTEST,
-                                  WM_MOUSEMOVE, WM_TIMER, WM_CTLCOLOREDIT, WM_CTLCOLORBTN, CN_CTLCOLOREDIT,
-                                  CN_CTLCOLORBTN, WM_CTLCOLORSTATIC, CN_CTLCOLORSTATIC, WM_GETTEXTLENGTH,
-                                  WM_GETTEXT, 0x0088 /* WM_SYNCPAINT */, WM_IME_SETCONTEXT, WM_IME_NOTIFY};
+const std::vector<UINT> kNoise = {WM_PAINT,          WM_NCPAINT,       WM_ERASEBKGND,  WM_SETCURSOR,
+                                  WM_NCHITTEST,      WM_MOUSEMOVE,     WM_TIMER,       WM_CTLCOLOREDIT,
+                                  WM_CTLCOLORBTN,    CN_CTLCOLOREDIT,  CN_CTLCOLORBTN, WM_CTLCOLORSTATIC,
+                                  CN_CTLCOLORSTATIC, WM_GETTEXTLENGTH, WM_GETTEXT,     0x0088 /* WM_SYNCPAINT */,
+                                  WM_IME_SETCONTEXT, WM_IME_NOTIFY};
 
 class UiSequence : public ::testing::Test {
 protected:
@@ -63,8 +64,11 @@ TEST_F(UiSequence, FrameworkMessagesOfAnEdit) {
     const WPARAM killFocus = MAKEWPARAM(GetDlgCtrlID(edit->Handle()), EN_KILLFOCUS);
     edit->SetEnabled(false);
     Check(rec,
-          {{CM_ENABLEDCHANGED, seqSent}, {WM_CANCELMODE, seqSent | seqOptional}, {WM_KILLFOCUS, seqSent},
-           {CN_COMMAND, seqSent | seqWParam, killFocus}, {WM_ENABLE, seqSent | seqWParam, FALSE}},
+          {{CM_ENABLEDCHANGED, seqSent},
+           {WM_CANCELMODE, seqSent | seqOptional},
+           {WM_KILLFOCUS, seqSent},
+           {CN_COMMAND, seqSent | seqWParam, killFocus},
+           {WM_ENABLE, seqSent | seqWParam, FALSE}},
           "disable");
     edit->SetEnabled(true);
     Check(rec, {{CM_ENABLEDCHANGED, seqSent}, {WM_ENABLE, seqSent | seqWParam, TRUE}}, "enable");
@@ -77,8 +81,12 @@ TEST_F(UiSequence, FrameworkMessagesOfAnEdit) {
     PostMessageW(edit->Handle(), WM_KEYDOWN, VK_TAB, 0);
     app->ProcessMessages();
     Check(rec,
-          {{CN_KEYDOWN, seqSent | seqWParam, VK_TAB}, {CM_WANTSPECIALKEY, seqSent}, {WM_KILLFOCUS, seqSent},
-           {CN_COMMAND, seqSent | seqWParam, killFocus}, {CM_EXIT, seqSent}, {CM_FOCUSCHANGED, seqSent}},
+          {{CN_KEYDOWN, seqSent | seqWParam, VK_TAB},
+           {CM_WANTSPECIALKEY, seqSent},
+           {WM_KILLFOCUS, seqSent},
+           {CN_COMMAND, seqSent | seqWParam, killFocus},
+           {CM_EXIT, seqSent},
+           {CM_FOCUSCHANGED, seqSent}},
           "Tab to the button");
     EXPECT_TRUE(button->Focused());
     // A plain key goes on to the edit from the queue.
@@ -104,8 +112,8 @@ std::vector<UINT> ButtonTraffic(TButton* button, TEdit* edit, TApplication* app)
     app->ProcessMessages();
     EXPECT_TRUE(rec.Flush());
     std::vector<UINT> msgs;
-    for (const auto& m : rec.Without({WM_PAINT, WM_NCPAINT, WM_ERASEBKGND, WM_SETCURSOR, WM_NCHITTEST, WM_TIMER,
-                                      0x0088}))
+    for (const auto& m :
+         rec.Without({WM_PAINT, WM_NCPAINT, WM_ERASEBKGND, WM_SETCURSOR, WM_NCHITTEST, WM_TIMER, 0x0088}))
         msgs.push_back(m.msg);
     return msgs;
 }

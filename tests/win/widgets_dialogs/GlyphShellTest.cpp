@@ -121,9 +121,7 @@ TEST(WidgetsDialogsGlyphs, OneCellPictureIsGreyedForItsDisabledState) {
     DeleteObject(dib);
 }
 
-TEST(WidgetsDialogsGlyphs, MissingResourceIsAnError) {
-    EXPECT_THROW(LoadGlyphResource("GLYPH_NOSUCH"), Exception);
-}
+TEST(WidgetsDialogsGlyphs, MissingResourceIsAnError) { EXPECT_THROW(LoadGlyphResource("GLYPH_NOSUCH"), Exception); }
 
 TEST(WidgetsDialogsGlyphs, SaveEnlargedPicturesToLookAt) {
     // Each glyph and its twin on the button face, eight times larger.

@@ -74,8 +74,8 @@ TEST_F(WidgetsDialogsMenus, SystemMenuFollowsTheItems) {
 
 TEST_F(WidgetsDialogsMenus, CommandRunsTheChosenItemOnly) {
     PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, n2->Command(), 0);
-    PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, off->Command(), 0);   // disabled: nothing
-    PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, 0xEEEE, 0);            // nobody's
+    PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, off->Command(), 0);  // disabled: nothing
+    PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, 0xEEEE, 0);          // nobody's
     WaitInputHandled();
     EXPECT_EQ(clicked, std::vector<std::string>{"N2"});
     EXPECT_EQ(WindowClassName(TPopupMenu::MenuWindow()), "TPUtilWindow");
@@ -167,10 +167,10 @@ TEST_F(WidgetsDialogsMenus, OwnerDrawnItemsAreMeasuredAndDrawnThroughTheirHandle
 }
 
 TEST_F(WidgetsDialogsMenus, ItemsAndMenusMayGoInEitherOrder) {
-    delete n2;   // an owned item leaves its menu
+    delete n2;  // an owned item leaves its menu
     EXPECT_EQ(menu->Items()->Count(), 3);
     EXPECT_EQ(GetMenuItemCount(menu->Handle()), 3);
-    delete menu;   // the items owned by the form stay, free of the menu
+    delete menu;  // the items owned by the form stay, free of the menu
     EXPECT_EQ(n1->Parent(), nullptr);
     EXPECT_EQ(n1->GetParentMenu(), nullptr);
     PostMessageW(TPopupMenu::MenuWindow(), WM_COMMAND, n1->Command(), 0);
@@ -193,6 +193,7 @@ public:
     TMenuItem* N2;
 };
 
+// clang-format off
 const TFormLayout kForm = {.caption = "Меню", .clientWidth = 200, .clientHeight = 100,
                            .position = TPosition::poDesigned, .left = 60, .top = 60,
                            .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu};
@@ -205,6 +206,7 @@ const TLayoutRow kRows[] = {
     {.member = LAYOUT_MEMBER(TMenuForm, N2), .kind = TLayoutKind::MenuItem, .left = 0, .top = 0,
      .caption = "О программе...", .onClick = &TMenuForm::N2Click, .parent = &TMenuForm::PopupMenu1},
 };
+// clang-format on
 
 TMenuForm::TMenuForm(TComponent* owner) : TForm(owner) { BuildForm(*this, kForm, kRows); }
 

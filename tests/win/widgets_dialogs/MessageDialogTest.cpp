@@ -18,7 +18,7 @@ namespace {
 struct TSeenDialog {
     std::string windowClass, caption, text;
     int icon = 0;
-    std::vector<std::string> buttons;     // captions, left to right
+    std::vector<std::string> buttons;  // captions, left to right
     std::string defaultButton, cancelButton;
     RECT window{}, client{}, label{}, buttonRow{};
     bool mainDisabled = false;
@@ -64,7 +64,7 @@ protected:
     int Run(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, WPARAM key,
             const std::string& screenshot = "") {
         TWhenShown when(L"TMessageForm", [&](HWND w) {
-            WaitInputHandled();   // the showing's own posted work first
+            WaitInputHandled();  // the showing's own posted work first
             seen = Read(w, env.main);
             if (!screenshot.empty()) {
                 // Under Wine without a window manager the caption may be left drawn in
@@ -88,8 +88,7 @@ protected:
 };
 
 TEST_F(WidgetsDialogsMessage, WarningShowsItsCaptionIconTextAndOneOkButton) {
-    int r = Run("Вы не ввели название продукта.", TMsgDlgType::mtWarning, mbOK, VK_RETURN,
-                "widgets_dialogs_warning");
+    int r = Run("Вы не ввели название продукта.", TMsgDlgType::mtWarning, mbOK, VK_RETURN, "widgets_dialogs_warning");
     EXPECT_EQ(r, mrOk);
     EXPECT_EQ(seen.windowClass, "TMessageForm");
     EXPECT_EQ(seen.caption, "Warning");
@@ -105,8 +104,8 @@ TEST_F(WidgetsDialogsMessage, WarningShowsItsCaptionIconTextAndOneOkButton) {
 }
 
 TEST_F(WidgetsDialogsMessage, InformationShowsItsCaptionAndIconAndEscapeAnswersOk) {
-    int r = Run("Такого продукта не найдено.", TMsgDlgType::mtInformation, mbOK, VK_ESCAPE,
-                "widgets_dialogs_information");
+    int r =
+        Run("Такого продукта не найдено.", TMsgDlgType::mtInformation, mbOK, VK_ESCAPE, "widgets_dialogs_information");
     EXPECT_EQ(r, mrOk);
     EXPECT_EQ(seen.caption, "Information");
     EXPECT_EQ(seen.icon, static_cast<int>(reinterpret_cast<ULONG_PTR>(IDI_INFORMATION)));
@@ -116,8 +115,7 @@ TEST_F(WidgetsDialogsMessage, InformationShowsItsCaptionAndIconAndEscapeAnswersO
 }
 
 TEST_F(WidgetsDialogsMessage, ConfirmationHasOkAndCancelAndAnswersByKey) {
-    EXPECT_EQ(Run("Delete record?", TMsgDlgType::mtConfirmation, mbOK | mbCancel, VK_ESCAPE,
-                  "widgets_dialogs_confirm"),
+    EXPECT_EQ(Run("Delete record?", TMsgDlgType::mtConfirmation, mbOK | mbCancel, VK_ESCAPE, "widgets_dialogs_confirm"),
               mrCancel);
     EXPECT_EQ(seen.caption, "Confirm");
     EXPECT_EQ(seen.icon, static_cast<int>(reinterpret_cast<ULONG_PTR>(IDI_QUESTION)));
@@ -208,8 +206,8 @@ TEST_F(WidgetsDialogsMessage, IconIsPaintedAndTheTextIsReadable) {
     TWhenShown when(L"TMessageForm", [&](HWND w) {
         auto* form = dynamic_cast<TMessageForm*>(TWindowBinding::FromHandle(w));
         POINT origin = form->ClientOrigin();
-        RECT r = form->FindComponent("Image") ? dynamic_cast<TControl*>(form->FindComponent("Image"))->BoundsRect()
-                                              : RECT{};
+        RECT r =
+            form->FindComponent("Image") ? dynamic_cast<TControl*>(form->FindComponent("Image"))->BoundsRect() : RECT{};
         OffsetRect(&r, origin.x, origin.y);
         iconRect = r;
         RECT l = dynamic_cast<TControl*>(form->FindComponent("Message"))->BoundsRect();

@@ -102,7 +102,7 @@ TEST_F(WidgetsDialogsToolButton, DisabledButtonShowsTheGreyTwinAndDropsNothing) 
     EXPECT_GT(grey, 0);
     TWhenShown when(L"#32768", [](HWND w) { PostKey(w, VK_ESCAPE); });
     ClickParent({button->Left() + 5, button->Top() + 5});
-    WaitInputHandled();   // a menu would open while the click is handled
+    WaitInputHandled();  // a menu would open while the click is handled
     EXPECT_EQ(when.Times(), 0);
 }
 
@@ -149,7 +149,7 @@ TEST_F(WidgetsDialogsToolButton, PressingDropsTheMenuDownBelowTheButton) {
 TEST_F(WidgetsDialogsToolButton, ForgetsAMenuThatIsFreed) {
     delete menu;
     EXPECT_EQ(button->DropDownMenu(), nullptr);
-    button->DropDown();   // nothing to drop
+    button->DropDown();  // nothing to drop
     EXPECT_FALSE(button->Down());
 }
 

@@ -19,8 +19,8 @@ std::string U8(const fs::path& p) {
 
 engine::Decimal Dec(double v) { return engine::Decimal::FromDouble(v, 3); }
 
-const char* const kNames[] = {"Абрикос", "Банан", "Вишня", "Груша", "Дыня", "Ежевика", "Земляника", "Изюм",
-                              "Йогурт", "Капуста"};
+const char* const kNames[] = {"Абрикос", "Банан",     "Вишня", "Груша",  "Дыня",
+                              "Ежевика", "Земляника", "Изюм",  "Йогурт", "Капуста"};
 
 }  // namespace
 

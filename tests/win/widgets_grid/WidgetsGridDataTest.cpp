@@ -31,7 +31,7 @@ TEST_F(WidgetsGridData, ViewFollowsTheDatasetAndSurvivesClosingAndReopening) {
     table->Last();
     EXPECT_EQ(grid->TopRow(), kFoodRows - page);
     table->SetRecNo(5);
-    EXPECT_EQ(grid->TopRow(), 4);   // the row moved above the view: it becomes the first one
+    EXPECT_EQ(grid->TopRow(), 4);  // the row moved above the view: it becomes the first one
     table->Close();
     EXPECT_EQ(grid->TopRow(), 0);
     EXPECT_EQ(grid->Column(0)->Field(), nullptr);
@@ -44,7 +44,10 @@ TEST_F(WidgetsGridData, ViewFollowsTheDatasetAndSurvivesClosingAndReopening) {
     table->FindField("Nazv_food")->SetAsString("Новый");
     table->Post();
     EXPECT_EQ(table->RecordCount(), kFoodRows + 1);
-    EXPECT_FALSE([&] { RECT r = grid->CellRect(0, kFoodRows); return IsRectEmpty(&r) != 0; }());
+    EXPECT_FALSE([&] {
+        RECT r = grid->CellRect(0, kFoodRows);
+        return IsRectEmpty(&r) != 0;
+    }());
 }
 
 TEST_F(WidgetsGridData, GridWithoutAColumnTableShowsEveryField) {
@@ -58,7 +61,7 @@ TEST_F(WidgetsGridData, GridWithoutAColumnTableShowsEveryField) {
     table->Close();
     EXPECT_EQ(grid->ColumnCount(), 0);
     table->Open();
-    EXPECT_EQ(grid->Column(1)->Width(), 123);   // the user's width is kept for the same field
+    EXPECT_EQ(grid->Column(1)->Width(), 123);  // the user's width is kept for the same field
 }
 
 TEST_F(WidgetsGridData, CtrlDeleteAsksAndDeletesOnlyOnOk) {
@@ -81,7 +84,7 @@ TEST_F(WidgetsGridData, CtrlDeleteAsksAndDeletesOnlyOnOk) {
         ExpectConfirmBox(answer.Seen()[0]);
     }
     EXPECT_EQ(table->RecordCount(), kFoodRows - 1);
-    EXPECT_EQ(CurrentName(table), FoodName(3));   // the next row became current
+    EXPECT_EQ(CurrentName(table), FoodName(3));  // the next row became current
     // Delete without Ctrl deletes nothing.
     {
         TMessageBoxAnswerer answer(IDOK);
@@ -232,14 +235,14 @@ TEST_F(WidgetsGridData, DBTextShowsTheFieldAndSizesItselfToIt) {
     text->SetDataSource(source);
     form->Show();
     EXPECT_EQ(text->ClassName(), "TDBText");
-    EXPECT_EQ(text->Caption(), "");   // closed dataset
+    EXPECT_EQ(text->Caption(), "");  // closed dataset
     EXPECT_EQ(text->Field(), nullptr);
     int emptyWidth = text->Width();
     table->Open();
     EXPECT_EQ(text->Caption(), FoodName(0));
     int w1 = text->Width();
     EXPECT_GT(w1, emptyWidth);
-    table->SetRecNo(17);   // "Земляника №17": a longer text
+    table->SetRecNo(17);  // "Земляника №17": a longer text
     EXPECT_EQ(text->Caption(), FoodName(16));
     EXPECT_GT(text->Width(), w1);
     // A field change shows at once.

@@ -41,7 +41,7 @@ protected:
         label->SetShowHint(true);
         form->Show();
         WaitUntil([this] { return IsWindowVisible(form->Handle()) != FALSE; }, 3000, "the form");
-        MoveMouse(5, 5);   // away from the form
+        MoveMouse(5, 5);  // away from the form
         WaitInputHandled();
     }
     void TearDown() override {
@@ -123,7 +123,7 @@ TEST_F(WidgetsGridHint, MovingToAnotherControlShowsItsHintInTwoLines) {
     RECT twoLines;
     GetWindowRect(w->Handle(), &twoLines);
     int h1 = oneLine.bottom - oneLine.top, h2 = twoLines.bottom - twoLines.top;
-    EXPECT_GT(h2, h1 + 8);   // one more line of text
+    EXPECT_GT(h2, h1 + 8);  // one more line of text
     EXPECT_LT(h2, 2 * h1 + 8);
     // Both lines are shorter than the text in one line would be.
     SIZE single = w->CalcHintSize("Выберите продукт в таблице, чтобы добавить его в рацион");
@@ -176,7 +176,7 @@ TEST_F(WidgetsGridHint, ShortPartPausesAndTheApplicationSwitch) {
     EXPECT_FALSE(HintUp());
     ASSERT_TRUE(PumpUntil(HintUp, 1500));
     EXPECT_TRUE(PumpUntil([] { return !HintUp(); }, 1500));
-    EXPECT_EQ(HintControl(), two);   // the pointer is still there: no new hint until it leaves
+    EXPECT_EQ(HintControl(), two);  // the pointer is still there: no new hint until it leaves
     // The application's switch turns every hint off.
     app->SetHintPause(0);
     app->SetHintHidePause(1410065408);
@@ -286,7 +286,7 @@ TEST_F(WidgetsGridHint, HintOverAModalWindowReachesTheScreen) {
     modal->ShowModal();
     EXPECT_TRUE(done);
     EXPECT_TRUE(shown);
-    EXPECT_GT(hintRect.bottom - hintRect.top, 20);   // two lines
+    EXPECT_GT(hintRect.bottom - hintRect.top, 20);  // two lines
     EXPECT_TRUE(onScreen);
     delete modal;
     WaitInputHandled();

@@ -74,12 +74,12 @@ TEST_F(WidgetsGridInput, KeysMoveTheCurrentRowAndTheViewFollows) {
     Key(VK_UP);
     EXPECT_EQ(table->RecNo(), 2);
     Key(VK_UP);
-    Key(VK_UP);   // stays on the first row
+    Key(VK_UP);  // stays on the first row
     EXPECT_EQ(table->RecNo(), 1);
     Key(VK_NEXT);
     EXPECT_EQ(table->RecNo(), 1 + page);
     EXPECT_GT(grid->TopRow(), 0);
-    EXPECT_EQ(grid->TopRow() + page - 1, table->RecNo() - 1);   // the current row is the last in view
+    EXPECT_EQ(grid->TopRow() + page - 1, table->RecNo() - 1);  // the current row is the last in view
     Key(VK_PRIOR);
     EXPECT_EQ(table->RecNo(), 1);
     EXPECT_EQ(grid->TopRow(), 0);
@@ -143,7 +143,10 @@ TEST_F(WidgetsGridInput, ScrollBarScrollsTheViewWithoutMovingTheRow) {
     SendMessageW(grid->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
     EXPECT_EQ(grid->TopRow(), kFoodRows - page);
     // The current row is out of view and has no rectangle; a row in view can be clicked.
-    EXPECT_TRUE([&] { RECT r = grid->CellRect(0, 0); return IsRectEmpty(&r) != 0; }());
+    EXPECT_TRUE([&] {
+        RECT r = grid->CellRect(0, 0);
+        return IsRectEmpty(&r) != 0;
+    }());
     Click(CellCentre(0, kFoodRows - 2));
     EXPECT_EQ(table->RecNo(), kFoodRows - 1);
     SendMessageW(grid->Handle(), WM_VSCROLL, SB_TOP, 0);
@@ -182,9 +185,9 @@ TEST_F(WidgetsGridInput, HiddenHorizontalBarStaysHiddenThroughChanges) {
     GetClientRect(grid->Handle(), &after);
     EXPECT_GT(after.bottom, before.bottom);
     table->Next();
-    grid->SetColumnWidth(0, 400);   // wider than the grid: a bar would have something to scroll
+    grid->SetColumnWidth(0, 400);  // wider than the grid: a bar would have something to scroll
     table->Last();
-    WaitInputHandled();   // what the moves posted is handled
+    WaitInputHandled();  // what the moves posted is handled
     EXPECT_FALSE(GetWindowLongW(grid->Handle(), GWL_STYLE) & WS_HSCROLL);
     // The vertical bar still follows.
     SCROLLINFO si{};
@@ -218,7 +221,7 @@ TEST_F(WidgetsGridInput, DraggingATitleDividerResizesTheColumn) {
     EXPECT_EQ(grid->Column(0)->Width(), 190);
     EXPECT_NE(GetCapture(), h);
     EXPECT_EQ(grid->TitleRect(1).left, grid->TitleRect(0).right);
-    EXPECT_EQ(table->RecNo(), 1);   // a drag is not a row pick
+    EXPECT_EQ(table->RecNo(), 1);  // a drag is not a row pick
     // Narrower than the minimum is refused.
     SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grid->TitleRect(0).right, y));
     SendMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, y));

@@ -53,11 +53,15 @@ TEST_F(WidgetsGridView, DrawsTitlesAndOnlyTheRowsInViewWithTheirTexts) {
     EXPECT_EQ(InkPixels(grid, leftHalf), 0);
     EXPECT_GT(InkPixels(grid, rightHalf), 3);
     // The general format with the locale's separator, as the field writes it.
-    EXPECT_EQ(table->FindField("Protein")->DisplayTextAt(2), "2" + std::string(1, [] {
-                                                                  wchar_t s[4] = {};
-                                                                  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, s, 4);
-                                                                  return static_cast<char>(s[0]);
-                                                              }()) + "5");
+    EXPECT_EQ(table->FindField("Protein")->DisplayTextAt(2), "2" +
+                                                                 std::string(1,
+                                                                             [] {
+                                                                                 wchar_t s[4] = {};
+                                                                                 GetLocaleInfoW(LOCALE_USER_DEFAULT,
+                                                                                                LOCALE_SDECIMAL, s, 4);
+                                                                                 return static_cast<char>(s[0]);
+                                                                             }()) +
+                                                                 "5");
     TScreenImage shot = CaptureWindow(form->Handle());
     std::string path = SaveScreenshot(shot, "widgets_grid_food");
     EXPECT_FALSE(path.empty());
@@ -68,7 +72,7 @@ TEST_F(WidgetsGridView, RowSelectionStaysVisibleWithoutTheFocusOnlyWhenAsked) {
     table->SetRecNo(3);
     grid->SetFocus();
     RECT cell = grid->CellRect(3, 2);
-    POINT probe{cell.left + 3, cell.top + 3};   // left of the right-aligned number
+    POINT probe{cell.left + 3, cell.top + 3};  // left of the right-aligned number
     uint32_t highlight = Rgb(GetSysColor(COLOR_HIGHLIGHT));
     uint32_t window = Rgb(GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(WaitPixel(grid->ClientOrigin().x + probe.x, grid->ClientOrigin().y + probe.y, highlight), highlight);

@@ -58,7 +58,7 @@ TEST_F(WidgetsInput, HiddenComboKeepsItsListAndTextAndEditableOneReportsTyping) 
     diet->SetItemIndex(0);
     EXPECT_EQ(diet->Text(), "Обычная");
     diet->Clear();
-    diet->SetItemIndex(0);   // no diets: the text stays empty
+    diet->SetItemIndex(0);  // no diets: the text stays empty
     EXPECT_EQ(diet->Text(), "");
 
     auto* free = new TComboBox(form);
@@ -69,7 +69,7 @@ TEST_F(WidgetsInput, HiddenComboKeepsItsListAndTextAndEditableOneReportsTyping) 
     free->OnChange = [&](TComponent*) { ++changes; };
     free->SetFocus();
     app->ProcessMessages();
-    EXPECT_EQ(form->ActiveControl(), free);   // the focus sits in its edit child
+    EXPECT_EQ(form->ActiveControl(), free);  // the focus sits in its edit child
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     ASSERT_TRUE(GetComboBoxInfo(free->Handle(), &info));

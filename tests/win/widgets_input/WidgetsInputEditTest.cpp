@@ -87,7 +87,7 @@ TEST_F(WidgetsInput, EditKeyDownCanStopKeysAndEnterExitFollowTheFocus) {
     ShowForm();
     ASSERT_TRUE(a->Focused());
     Key(a->Handle(), VK_HOME);
-    Key(a->Handle(), VK_DELETE);   // stopped: nothing deleted
+    Key(a->Handle(), VK_DELETE);  // stopped: nothing deleted
     EXPECT_EQ(a->Text(), "abc");
     Key(a->Handle(), VK_END);
     Type(a->Handle(), L"\b");
@@ -102,9 +102,9 @@ TEST_F(WidgetsInput, FramedEditDrawsAFlatFrameThatTakesTheFocusColour) {
     auto* edit = new TRzEdit(form);
     edit->SetParent(form);
     edit->SetBounds(20, 20, 100, 21);
-    edit->SetFrameColor(0x0000FF);        // red (0x00BBGGRR)
-    edit->SetFrameFocusColor(0xFF0000);   // blue
-    edit->SetFocusColor(0x00FFFF);        // yellow while focused
+    edit->SetFrameColor(0x0000FF);       // red (0x00BBGGRR)
+    edit->SetFrameFocusColor(0xFF0000);  // blue
+    edit->SetFocusColor(0x00FFFF);       // yellow while focused
     auto* other = new TButton(form);
     other->SetParent(form);
     other->SetBounds(20, 60, 75, 25);
@@ -118,7 +118,7 @@ TEST_F(WidgetsInput, FramedEditDrawsAFlatFrameThatTakesTheFocusColour) {
     EXPECT_EQ(c.bottom, 17);
     POINT o{0, 0};
     ClientToScreen(form->Handle(), &o);
-    EXPECT_EQ(WaitPixel(o.x + 20, o.y + 30, 0xFF0000), 0xFF0000u);   // red frame, left edge
+    EXPECT_EQ(WaitPixel(o.x + 20, o.y + 30, 0xFF0000), 0xFF0000u);  // red frame, left edge
     edit->SetFocus();
     EXPECT_EQ(WaitPixel(o.x + 20, o.y + 30, 0x0000FF), 0x0000FFu);   // blue while focused
     EXPECT_EQ(WaitPixel(o.x + 100, o.y + 30, 0xFFFF00), 0xFFFF00u);  // yellow inside

@@ -51,7 +51,7 @@ TEST_F(WidgetsInput, TabAndShiftTabFollowTheTabOrderAcrossContainers) {
     bool clicked = false;
     compute->OnClick = cancel->OnClick = [&](TComponent*) { clicked = true; };
     ShowForm();
-    ASSERT_TRUE(height->Focused());   // the first tab stop has the focus
+    ASSERT_TRUE(height->Focused());  // the first tab stop has the focus
 
     const std::vector<TWinControl*> order{height, age, sex, wrist, compute, cancel};
     for (size_t i = 1; i <= order.size(); ++i) {

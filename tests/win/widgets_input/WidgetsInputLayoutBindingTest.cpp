@@ -32,6 +32,7 @@ public:
     TLabel* Stranger = nullptr;
 };
 
+// clang-format off
 const TFormLayout kForm = {
     .caption = "Поля", .clientWidth = 200, .clientHeight = 100, .position = TPosition::poDesigned, .left = 40,
     .top = 40, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
@@ -67,6 +68,7 @@ const TBindCase kCases[] = {
      "Родитель элемента Inside ещё не построен"},
     {"a row without a member", {{.member = {}, .kind = Label, .left = 0, .top = 0}}, "Строка описания окна не указывает своё поле"},
 };
+// clang-format on
 
 }  // namespace
 

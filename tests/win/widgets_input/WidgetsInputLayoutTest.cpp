@@ -36,6 +36,7 @@ public:
     TImage* Icon;
 };
 
+// clang-format off
 const TFormLayout kForm = {
     .caption = "Проба", .clientWidth = 400, .clientHeight = 300, .position = TPosition::poDesigned, .left = 80,
     .top = 80, .borderStyle = TFormBorderStyle::bsSingle, .borderIcons = biSystemMenu,
@@ -75,6 +76,7 @@ const TLayoutRow kRows[] = {
     {.member = LAYOUT_MEMBER(TLayoutForm, Icon), .kind = TLayoutKind::Image, .left = 320, .top = 120, .width = 41,
      .height = 41, .glyph = "MAINICON", .stretch = true},
 };
+// clang-format on
 
 }  // namespace
 
@@ -88,7 +90,7 @@ TEST_F(WidgetsInput, LayoutRowsSetTheInputKindsUp) {
     EXPECT_EQ(totals->Parent(), box);
     EXPECT_EQ(totals->BevelOuter(), TBevelCut::bvLowered);
     auto* sum = FindControl<TLabel>(*f, "Sum");
-    EXPECT_LT(sum->Width(), 65);   // sized to "Итого:", not the kind's default
+    EXPECT_LT(sum->Width(), 65);  // sized to "Итого:", not the kind's default
     EXPECT_EQ(sum->Font().Style(), unsigned{fsBold | fsUnderline});
     auto* type = FindControl<TLabel>(*f, "Type");
     EXPECT_FALSE(type->AutoSize());
@@ -127,5 +129,5 @@ TEST_F(WidgetsInput, LayoutRowsSetTheInputKindsUp) {
     Type(weight->Handle(), L"5\r");
     EXPECT_EQ(f->keys, L"5\r");
     EXPECT_EQ(weight->Text(), "5");
-    EXPECT_EQ(f->sexChanges, 0);   // the first selection came from the table
+    EXPECT_EQ(f->sexChanges, 0);  // the first selection came from the table
 }

@@ -57,7 +57,7 @@ TEST_F(WidgetsInput, GlyphButtonsShowTheGlyphAndItsDisabledTwin) {
     rz->SetBounds(10, 50, 90, 25);
     rz->SetCaption("Добавить");
     rz->SetGlyph(SquareGlyph(true));
-    auto* plus = new TRzBitBtn(form);   // no caption: the glyph alone, centred
+    auto* plus = new TRzBitBtn(form);  // no caption: the glyph alone, centred
     plus->SetParent(form);
     plus->SetBounds(10, 90, 28, 25);
     plus->SetGlyph(SquareGlyph(false));
@@ -65,7 +65,7 @@ TEST_F(WidgetsInput, GlyphButtonsShowTheGlyphAndItsDisabledTwin) {
     for (TWinControl* b : std::vector<TWinControl*>{bit, rz, plus}) {
         TScreenImage img = Shot(b->Handle());
         EXPECT_EQ(Count(img, kBlue), 100u) << b->ClassName();
-        EXPECT_EQ(Count(img, kMagenta), 0u) << b->ClassName();   // transparent
+        EXPECT_EQ(Count(img, kMagenta), 0u) << b->ClassName();  // transparent
     }
     // The centred glyph alone: the blue square starts at (28 - 16) / 2 + 3 across.
     TScreenImage alone = Shot(plus->Handle());
@@ -219,7 +219,7 @@ TEST_F(WidgetsInput, StaticTextAndPictures) {
     icon->LoadPicture("MAINICON");
     EXPECT_TRUE(icon->HasIcon());
     EXPECT_THROW(icon->LoadPicture("NO_SUCH_PICTURE"), Exception);
-    EXPECT_TRUE(icon->HasIcon());   // a failed load keeps the picture
+    EXPECT_TRUE(icon->HasIcon());  // a failed load keeps the picture
     ShowForm();
     EXPECT_TRUE(GetWindowLongW(st->Handle(), GWL_STYLE) & SS_SUNKEN);
     EXPECT_EQ(WindowText(sized->Handle()), "A & B");
@@ -338,7 +338,7 @@ TEST_F(WidgetsInput, GlyphsComeFromTheProgramsBitmapsWithTheirTwin) {
     exit->SetParent(form);
     exit->SetCaption("Выход");
     exit->LoadGlyph(kGlyphExit);
-    EXPECT_EQ(exit->NumGlyphs(), 2);   // the picture and its grey twin side by side
+    EXPECT_EQ(exit->NumGlyphs(), 2);  // the picture and its grey twin side by side
     EXPECT_EQ(exit->Glyph().GlyphWidth(), 16);
     auto* bit = new TBitBtn(form);
     EXPECT_THROW(bit->LoadGlyph("GLYPH_NONE"), Exception);
@@ -363,13 +363,13 @@ TEST_F(WidgetsInput, PicturesDrawBitmapsWithTheirTransparentColour) {
     image->SetParent(panel);
     image->SetBounds(10, 10, 16, 16);
     image->SetBitmap(bmp);
-    DeleteObject(bmp);   // the picture keeps its own copy
+    DeleteObject(bmp);  // the picture keeps its own copy
     image->SetStretch(true);
     image->SetTransparent(true);
     EXPECT_EQ(image->PictureSize().cx, 8);
     ShowForm();
     POINT o = panel->ClientToScreen({10, 10});
-    EXPECT_EQ(WaitPixel(o.x + 8, o.y + 8, kBlue), kBlue);       // stretched twice: 4..11
+    EXPECT_EQ(WaitPixel(o.x + 8, o.y + 8, kBlue), kBlue);         // stretched twice: 4..11
     EXPECT_EQ(WaitPixel(o.x + 1, o.y + 1, 0x00FF00), 0x00FF00u);  // magenta left out
     image->SetTransparent(false);
     EXPECT_EQ(WaitPixel(o.x + 1, o.y + 1, kMagenta), kMagenta);
@@ -380,8 +380,8 @@ TEST_F(WidgetsInput, FramedButtonLightsUpUnderTheMouseAndWhenFocused) {
     b->SetParent(form);
     b->SetBounds(20, 20, 75, 25);
     b->SetCaption("Изменить");
-    b->SetFrameColor(0x0000FF);      // red
-    b->SetHotFrameColor(0xFF0000);   // blue
+    b->SetFrameColor(0x0000FF);     // red
+    b->SetHotFrameColor(0xFF0000);  // blue
     auto* other = new TRzButton(form);
     other->SetParent(form);
     other->SetBounds(20, 60, 75, 25);

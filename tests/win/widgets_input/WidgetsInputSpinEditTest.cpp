@@ -36,7 +36,7 @@ TEST_F(WidgetsInput, SpinEditTypingKeepsANumberAndOnKeyPressSeesEveryKeyFirst) {
     weight->SelectAll();
     Type(weight->Handle(), L"-1a2,5 +");
     EXPECT_EQ(weight->Text(), "-125");
-    EXPECT_EQ(weight->Value(), -125.0L);   // as typed: the range applies on leaving
+    EXPECT_EQ(weight->Value(), -125.0L);  // as typed: the range applies on leaving
     // Enter reaches the handler but not the box; Escape and Backspace pass.
     Type(weight->Handle(), L"\r\x1b\b");
     EXPECT_EQ(seen, L"-1a2,5 +\r\x1b\b");
@@ -53,7 +53,7 @@ TEST_F(WidgetsInput, SpinEditTypingKeepsANumberAndOnKeyPressSeesEveryKeyFirst) {
     std::wstring typed = L"17" + Sep() + L"1" + Sep() + L".x";
     Type(wrist->Handle(), typed);
     EXPECT_EQ(wrist->Text(), "17" + WideToUtf8(Sep()) + "1");
-    EXPECT_EQ(wrist->Value(), 171.0L / 10.0L);   // the exact typed value, to 64 bits
+    EXPECT_EQ(wrist->Value(), 171.0L / 10.0L);  // the exact typed value, to 64 bits
     EXPECT_GT(wrist->Value(), 17.0L);
 }
 
@@ -135,7 +135,7 @@ TEST_F(WidgetsInput, SpinEditAppliesTheRangeWhenTheFocusLeaves) {
     age->SelectAll();
     Type(age->Handle(), L"\b");
     EXPECT_EQ(age->Text(), "");
-    EXPECT_EQ(age->Value(), 15.0L);   // empty reads as the lower bound
+    EXPECT_EQ(age->Value(), 15.0L);  // empty reads as the lower bound
     wrist->SetFocus();
     app->ProcessMessages();
     EXPECT_EQ(age->Text(), "15");
@@ -161,7 +161,7 @@ TEST_F(WidgetsInput, SpinEditAppliesTheRangeWhenTheFocusLeaves) {
     int exits = 0;
     wrist->OnExit = [&](TComponent*) {
         ++exits;
-        EXPECT_EQ(wrist->Text(), "10" + sep + "0");   // already committed
+        EXPECT_EQ(wrist->Text(), "10" + sep + "0");  // already committed
     };
     height->SetFocus();
     app->ProcessMessages();
@@ -191,7 +191,7 @@ TEST_F(WidgetsInput, SpinButtonsStepAndRepeatWhileHeld) {
     SendMessageW(bh, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
     EXPECT_EQ(spin->Text(), "11");
     EXPECT_EQ(buttons->Pressed(), 1);
-    EXPECT_TRUE(spin->Focused());   // the press puts the focus into the edit
+    EXPECT_TRUE(spin->Focused());  // the press puts the focus into the edit
     EXPECT_TRUE(PumpUntil([&] { return spin->Value() >= 13; }, 2000));
     SendMessageW(bh, WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
     long double stopped = spin->Value();
