@@ -25,6 +25,7 @@
 
 #include "data/DataSource.h"
 #include "ui/WinControl.h"
+#include "ui/db/GridGeometry.h"
 
 enum TDBGridOption : unsigned {
     dgTitles = 1,        // the title row
@@ -160,6 +161,7 @@ private:
     void RebuildAutoColumns();
     int RowCount() const;
     int CurrentRow() const;
+    TGridGeometry Geometry() const;
     void MoveTo(int displayRow);
     void MoveBy(int delta);
     void ScrollIntoView(int displayRow);
@@ -173,6 +175,11 @@ private:
     void ScrollHorizontally(int offset);
     void DeleteCurrentRow();
     bool SelectionShown() const;
+    // PaintWindow's parts, drawn in this order (DBGridPaint_win.cpp).
+    struct TPaintColors;
+    void PaintTitles(HDC dc, const TGridGeometry& g, const TPaintColors& c);
+    void PaintRow(HDC dc, const TGridGeometry& g, const TPaintColors& c, int row, HRGN clipData);
+    void PaintCurrentMark(HDC dc, int y);
 
     std::unique_ptr<TGridDataLink> link_;
     std::vector<std::unique_ptr<TColumn>> declared_;

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int kCellPadding = 3;
-constexpr int kDividerSlack = 3;  // pixels on each side of a title divider that grab it
 constexpr int kMinColumnWidth = 8;
 
 int TextHeightOf(const TFont& font) {
@@ -248,25 +247,29 @@ int TCustomDBGrid::TitleHeight() const {
 
 int TCustomDBGrid::IndicatorWidth() const { return (options_ & dgIndicator) ? 12 : 0; }
 
-int TCustomDBGrid::VisibleRowCount() const {
-    int h = ClientHeight() - TitleHeight();
-    return std::max(0, h / RowHeight());
+TGridGeometry TCustomDBGrid::Geometry() const {
+    TGridGeometry g;
+    g.clientWidth = ClientWidth();
+    g.clientHeight = ClientHeight();
+    g.titleHeight = TitleHeight();
+    g.rowHeight = RowHeight();
+    g.indicatorWidth = IndicatorWidth();
+    g.leftOffset = leftOffset_;
+    g.topRow = topRow_;
+    g.rowCount = RowCount();
+    g.columnResize = (options_ & dgColumnResize) != 0;
+    g.columnWidths.reserve(columns().size());
+    for (const auto& c : columns()) g.columnWidths.push_back(c->Width());
+    return g;
 }
+
+int TCustomDBGrid::VisibleRowCount() const { return Geometry().VisibleRows(); }
 
 void TCustomDBGrid::ScrollIntoView(int row) {
-    if (row < 0) return;
-    int visible = std::max(1, VisibleRowCount());
-    if (row < topRow_)
-        topRow_ = row;
-    else if (row >= topRow_ + visible)
-        topRow_ = row - visible + 1;
-    ClampTop();
+    if (row >= 0) topRow_ = Geometry().TopShowing(row);
 }
 
-void TCustomDBGrid::ClampTop() {
-    int maxTop = std::max(0, RowCount() - std::max(1, VisibleRowCount()));
-    topRow_ = std::clamp(topRow_, 0, maxTop);
-}
+void TCustomDBGrid::ClampTop() { topRow_ = Geometry().ClampedTop(topRow_); }
 
 void TCustomDBGrid::SetTopRow(int row) {
     topRow_ = row;
@@ -277,63 +280,21 @@ void TCustomDBGrid::SetTopRow(int row) {
 
 int TCustomDBGrid::DataLeft() const { return IndicatorWidth() - leftOffset_; }
 
-int TCustomDBGrid::TotalColumnsWidth() const {
-    int w = 0;
-    for (const auto& c : columns()) w += c->Width();
-    return w;
-}
+int TCustomDBGrid::TotalColumnsWidth() const { return Geometry().TotalColumnsWidth(); }
 
-RECT TCustomDBGrid::CellRect(int column, int displayRow) const {
-    RECT empty{0, 0, 0, 0};
-    if (displayRow < topRow_ || displayRow >= RowCount()) return empty;
-    int y = TitleHeight() + (displayRow - topRow_) * RowHeight();
-    if (y >= ClientHeight()) return empty;
-    if (column == -1) {
-        if (!IndicatorWidth()) return empty;
-        return {0, y, IndicatorWidth(), y + RowHeight()};
-    }
-    if (column < 0 || column >= ColumnCount()) return empty;
-    int x = DataLeft();
-    for (int i = 0; i < column; ++i) x += Column(i)->Width();
-    return {x, y, x + Column(column)->Width(), y + RowHeight()};
-}
+namespace {
+RECT ToRect(const TGridBox& b) { return b.Empty() ? RECT{0, 0, 0, 0} : RECT{b.left, b.top, b.right, b.bottom}; }
+}  // namespace
 
-RECT TCustomDBGrid::TitleRect(int column) const {
-    RECT empty{0, 0, 0, 0};
-    if (!(options_ & dgTitles) || column < 0 || column >= ColumnCount()) return empty;
-    int x = DataLeft();
-    for (int i = 0; i < column; ++i) x += Column(i)->Width();
-    return {x, 0, x + Column(column)->Width(), TitleHeight()};
-}
+RECT TCustomDBGrid::CellRect(int column, int displayRow) const { return ToRect(Geometry().Cell(column, displayRow)); }
 
-int TCustomDBGrid::RowAtY(int y) const {
-    if (y < TitleHeight()) return -1;
-    int row = topRow_ + (y - TitleHeight()) / RowHeight();
-    return row < RowCount() ? row : -1;
-}
+RECT TCustomDBGrid::TitleRect(int column) const { return ToRect(Geometry().Title(column)); }
 
-int TCustomDBGrid::ColumnAtX(int x) const {
-    if (x < IndicatorWidth()) return -1;
-    int left = DataLeft();
-    for (int i = 0; i < ColumnCount(); ++i) {
-        int right = left + Column(i)->Width();
-        if (x >= left && x < right) return i;
-        left = right;
-    }
-    return -1;
-}
+int TCustomDBGrid::RowAtY(int y) const { return Geometry().RowAt(y); }
 
-// The column whose right edge is under p in the title row, or -1.
-int TCustomDBGrid::ResizeDividerAt(POINT p) const {
-    if (!(options_ & dgTitles) || !(options_ & dgColumnResize) || p.y < 0 || p.y >= TitleHeight()) return -1;
-    int x = DataLeft();
-    for (int i = 0; i < ColumnCount(); ++i) {
-        x += Column(i)->Width();
-        if (x < IndicatorWidth()) continue;
-        if (p.x >= x - kDividerSlack && p.x <= x + kDividerSlack) return i;
-    }
-    return -1;
-}
+int TCustomDBGrid::ColumnAtX(int x) const { return Geometry().ColumnAt(x); }
+
+int TCustomDBGrid::ResizeDividerAt(POINT p) const { return Geometry().DividerAt(p.x, p.y); }
 
 bool TCustomDBGrid::SelectionShown() const { return Focused() || (options_ & dgAlwaysShowSelection); }
 
@@ -354,9 +315,10 @@ void TCustomDBGrid::UpdateScrollBars() {
     si.nPos = topRow_;
     SetScrollInfo(h, SB_VERT, &si, TRUE);
     // Someone may have hidden the horizontal bar (ShowScrollBar): keep it hidden then.
+    TGridGeometry g = Geometry();
     int viewWidth = std::max(1, ClientWidth() - IndicatorWidth());
-    int total = TotalColumnsWidth();
-    leftOffset_ = std::clamp(leftOffset_, 0, std::max(0, total - viewWidth));
+    int total = g.TotalColumnsWidth();
+    leftOffset_ = g.ClampedLeftOffset(leftOffset_);
     if (GetWindowLongW(h, GWL_STYLE) & WS_HSCROLL) {
         SCROLLINFO hi{};
         hi.cbSize = sizeof(hi);
@@ -370,8 +332,7 @@ void TCustomDBGrid::UpdateScrollBars() {
 }
 
 void TCustomDBGrid::ScrollHorizontally(int offset) {
-    int viewWidth = std::max(1, ClientWidth() - IndicatorWidth());
-    leftOffset_ = std::clamp(offset, 0, std::max(0, TotalColumnsWidth() - viewWidth));
+    leftOffset_ = Geometry().ClampedLeftOffset(offset);
     UpdateScrollBars();
     Invalidate();
 }
