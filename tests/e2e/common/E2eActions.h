@@ -23,6 +23,17 @@ Step Do(std::function<void()> act);
 Step WhenShown(TWinControl* form, std::function<void()> act = {});
 // Acts once the window is off screen.
 Step WhenHidden(TWinControl* form, std::function<void()> act = {});
+// The same for a window named by a program variable (`WhenShown(AboutBox, ...)`): the variable
+// is read when the step is tried, so steps written before a run (whose start makes the windows
+// anew) see that run's window, not a freed one.
+template <class TForm>
+Step WhenShown(TForm*& form, std::function<void()> act = {}) {
+    return When([&form] { return form && Shown(*form); }, std::move(act));
+}
+template <class TForm>
+Step WhenHidden(TForm*& form, std::function<void()> act = {}) {
+    return When([&form] { return !form || Hidden(*form); }, std::move(act));
+}
 // Waits for a framework message dialog, records what it shows and presses its OK.
 Step AnswerDialog(std::vector<TSeenDialog>& seen);
 

@@ -1,5 +1,6 @@
 // The main window's help button: its drop-down menu under the button with its two items,
-// and "Помощь" chosen there handing Help.htm to the shell; the tables untouched.
+// "Помощь" handing Help.htm to the shell and "О программе..." showing the about box, both
+// chosen with the keys; the tables untouched.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -78,7 +79,7 @@ TEST_F(E2eHelpMenu, TheButtonDropsItsMenuBelowItAndHelpGoesToTheShell) {
         bool shell;  // Help.htm handed to the shell
         bool about;  // the about box shown
     };
-    const Case cases[] = {{VK_DOWN, true, false}};
+    const Case cases[] = {{VK_UP, false, true}, {VK_DOWN, true, false}};
     std::vector<std::vector<std::string>> items;
     std::vector<POINT> menuAt, below;
     std::vector<bool> aboutSeen;
@@ -103,12 +104,14 @@ TEST_F(E2eHelpMenu, TheButtonDropsItsMenuBelowItAndHelpGoesToTheShell) {
                      MenuKey(menu, VK_RETURN);
                  }),
         };
+        // The about box is read when the step is tried, not now: each run makes its windows anew.
         if (c.about)
-            steps.push_back(WhenShown(AboutBox, [&] {
-                aboutSeen.back() = true;
-                EXPECT_EQ(WindowText(AboutBox->Handle()), "О программе");
-                PostMessageW(AboutBox->Handle(), WM_CLOSE, 0, 0);
-            }));
+            steps.push_back(When([] { return AboutBox && Shown(*AboutBox); },
+                                 [&] {
+                                     aboutSeen.back() = true;
+                                     EXPECT_EQ(WindowText(AboutBox->Handle()), "О программе");
+                                     PostMessageW(AboutBox->Handle(), WM_CLOSE, 0, 0);
+                                 }));
         steps.push_back(When([] { return OpenPopupMenu() == nullptr && MainShown() && Hidden(*AboutBox); }));
         ASSERT_TRUE(Run(steps));
         Stop();
