@@ -6,21 +6,12 @@
 #include "FakeEngine.h"
 #include "data/DBTables.h"
 #include "data/DataSource.h"
+#include "ExpectMessage.h"
 
 using engine::FieldType;
 using testing::HasSubstr;
 
 namespace {
-
-#define EXPECT_MESSAGE(stmt, text)                       \
-    do {                                                 \
-        try {                                            \
-            stmt;                                        \
-            ADD_FAILURE() << "no exception from " #stmt; \
-        } catch (const Exception& e) {                   \
-            EXPECT_EQ(e.Message(), text);                \
-        }                                                \
-    } while (0)
 
 engine::Row FoodRow(int id, const std::string& name, const std::string& protein, int group) {
     return {id, name, fake::Dec(protein), fake::Dec("1"), fake::Dec("2"), fake::Dec("100"), group};

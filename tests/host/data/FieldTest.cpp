@@ -4,20 +4,11 @@
 
 #include "FakeEngine.h"
 #include "data/DBTables.h"
+#include "ExpectMessage.h"
 
 using engine::FieldType;
 
 namespace {
-
-#define EXPECT_MESSAGE(stmt, text)                       \
-    do {                                                 \
-        try {                                            \
-            stmt;                                        \
-            ADD_FAILURE() << "no exception from " #stmt; \
-        } catch (const Exception& e) {                   \
-            EXPECT_EQ(e.Message(), text);                \
-        }                                                \
-    } while (0)
 
 class DataFieldTest : public testing::Test {
 protected:

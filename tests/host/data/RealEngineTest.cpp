@@ -10,21 +10,12 @@
 #include "data/U_data_mod.h"
 #include "data/Session.h"
 #include "engine/Database.h"
+#include "ExpectMessage.h"
 
 using engine::FieldType;
 namespace fs = std::filesystem;
 
 namespace {
-
-#define EXPECT_MESSAGE(stmt, text)                       \
-    do {                                                 \
-        try {                                            \
-            stmt;                                        \
-            ADD_FAILURE() << "no exception from " #stmt; \
-        } catch (const Exception& e) {                   \
-            EXPECT_EQ(e.Message(), text);                \
-        }                                                \
-    } while (0)
 
 std::string U8(const fs::path& p) {
     auto s = p.u8string();
