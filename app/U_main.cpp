@@ -6,6 +6,7 @@
 #include "app/U_add_menu.h"
 #include "app/U_massa.h"
 #include "app/U_search.h"
+#include "app/StartOptions.h"
 #include "data/U_data_mod.h"
 #include "skin/data/SkinData.h"
 #include "ui/Application.h"
@@ -158,12 +159,12 @@ void TForm1::PlaceSkinData() {
     SkinData1 = new skin::TSkinData(this);
     SkinData1->SetName("SkinData1");
     SkinData1->BeginReading();
-    SkinData1->SetActive(true);
+    SkinData1->SetActive(StartOptions().skinned);
     SkinData1->DisableTag = 99;
     SkinData1->SkinControls = skin::DefaultSkinControls;
     SkinData1->Options = skin::TSkinOptionSet{skin::xoPreview, skin::xoToolbarBK};
     SkinData1->Skin3rd = skin::DefaultSkin3rd();
-    SkinData1->SetSkinFile("iTunes.skn");
+    SkinData1->SetSkinFile(StartOptions().skinFile);
     SkinData1->SkinFormtype = skin::sfMainform;
     SkinData1->MenuUpdate = true;
     SkinData1->MenuMerge = false;
