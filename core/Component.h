@@ -19,6 +19,11 @@ class TComponent;
 
 // One published property: a name with a getter and a setter over variants.
 struct TPublishedProperty {
+    TPublishedProperty() = default;
+    TPublishedProperty(std::string n, std::function<Variant(const TComponent&)> g,
+                       std::function<void(TComponent&, const Variant&)> s)
+        : name(std::move(n)), get(std::move(g)), set(std::move(s)) {}
+
     std::string name;
     std::function<Variant(const TComponent&)> get;
     std::function<void(TComponent&, const Variant&)> set;  // empty = read-only
