@@ -143,7 +143,10 @@ void TSkinManage::Request(const TSkinRequest& r) {
     default: break;
     }
     switch (r.Kind) {
-    case TSkinRequestKind::CreateManager: break;  // this manager exists
+    // This manager exists. A separately loaded module joining it with its own copy of the
+    // engine (SkinDll) never asks: this program loads no such module, so joined managers
+    // are not built.
+    case TSkinRequestKind::CreateManager: break;
     case TSkinRequestKind::Register: AddSkinData(r.Sender); break;
     case TSkinRequestKind::Unregister: RemoveSkinData(r.Sender); break;
     case TSkinRequestKind::SetCurrent: FActionSkinData = r.Sender; break;

@@ -1,8 +1,7 @@
 #pragma once
-// A window that records what a painter asks of it; the previous handler answers with a
-// fixed result and may run an action (to free things in the middle of a message).
+// A window that records what a painter asks of it; the previous handler answers 42 and
+// may run an action (to free things in the middle of a message).
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "skin/controls/PaintedWindow.h"
@@ -11,10 +10,7 @@ namespace skin::test {
 
 struct WindowLog {
     std::vector<std::uint32_t> passedOn;  // messages that reached the previous handler
-    int invalidates = 0;
-    int detaches = 0;
-    int draws = 0;
-    std::vector<std::uint32_t> sent;
+    int invalidates = 0, detaches = 0, draws = 0;
 };
 
 class FakePaintedWindow : public IPaintedWindow {
@@ -25,30 +21,21 @@ public:
         m.Result = 42;
         if (onPrevious) onPrevious(m);
     }
-    std::intptr_t Send(std::uint32_t msg, std::uintptr_t, std::intptr_t) override {
-        log_.sent.push_back(msg);
-        return 0;
-    }
+    std::intptr_t Send(std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
     void Invalidate() override { ++log_.invalidates; }
-    bool WindowRect(Rect& r) const override {
-        r = rect;
-        return rectReadable;
-    }
+    bool WindowRect(Rect& r) const override { return r = rect, rectReadable; }
     void DrawOver(std::uintptr_t, bool, const Rect& local, const std::function<void(Surface&)>& draw) override {
         ++log_.draws;
-        Surface s(local.Width(), local.Height());
-        draw(s);
-        lastDrawn = s;
+        lastDrawn = Surface(local.Width(), local.Height());
+        draw(lastDrawn);
     }
-    void EraseBackground(std::uintptr_t, Color fill) override { erasedWith = fill; }
-    TComponent* ParentComponent() const override { return parent; }
+    void EraseBackground(std::uintptr_t, Color) override {}
+    TComponent* ParentComponent() const override { return nullptr; }
     void Detach() override { ++log_.detaches; }
 
     std::function<void(TPainterMessage&)> onPrevious;
     Rect rect{100, 50, 160, 80};
     bool rectReadable = true;
-    TComponent* parent = nullptr;
-    Color erasedWith = 0;
     Surface lastDrawn;
 
 private:

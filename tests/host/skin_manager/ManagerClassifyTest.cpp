@@ -1,8 +1,6 @@
 // Which windows the manager gives a form skin object, and with which skin.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "skin/manager/WindowClassifier.h"
 #include "tests/host/skin_manager/ManagerFakes.h"
 
@@ -11,141 +9,85 @@ namespace {
 
 using namespace test;
 
-constexpr std::uintptr_t kWnd = 0x500;
-
 struct ClassifyCase {
     const char* name;
-    std::function<void(TWindowFacts&, TComponent& form, TSkinData& main)> setup;
-    bool skinned;
+    const char* cls = "TForm1";
+    bool framework = true;  // the window has a framework object
+    bool ownModule = true;
+    bool area = true;
+    std::uint32_t style = 0, exStyle = 0;
+    const char* parentClass = "";
+    intptr_t tag = 0;
+    bool answersSkinned = false;
+    bool previews = true;  // xoPreview in the main skin's options
+    bool skinEmpty = false;
+    bool skinned = true;
 };
 
 TEST(ManagerClassify, WindowBeingActivated) {
     const ClassifyCase cases[] = {
-        {"a framework form", [](TWindowFacts&, TComponent&, TSkinData&) {}, true},
-        {"the framework's message dialog",
-         [](TWindowFacts& w, TComponent&, TSkinData&) { w.ClassName = "TMessageForm"; }, true},
-        {"a system message box of another module",
-         [](TWindowFacts& w, TComponent&, TSkinData&) {
-             w.ClassName = "#32770";
-             w.Form = nullptr;
-             w.OwnModule = false;
-         },
-         true},
-        {"a system dialog with the no-skin style bit",
-         [](TWindowFacts& w, TComponent&, TSkinData&) {
-             w.ClassName = "#32770";
-             w.Form = nullptr;
-             w.Style |= kDialogNoSkinStyle;
-         },
-         false},
-        {"a plain window of another module",
-         [](TWindowFacts& w, TComponent&, TSkinData&) {
-             w.ClassName = "OtherLibWindow";
-             w.Form = nullptr;
-             w.OwnModule = false;
-         },
-         false},
-        {"a plain window of our module",
-         [](TWindowFacts& w, TComponent&, TSkinData&) {
-             w.ClassName = "OurPlainWindow";
-             w.Form = nullptr;
-         },
-         true},
-        {"the hint window", [](TWindowFacts& w, TComponent&, TSkinData&) { w.ClassName = "THintWindow"; }, false},
-        {"the application's hidden window",
-         [](TWindowFacts& w, TComponent&, TSkinData&) {
-             w.ClassName = "TApplication";
-             w.Form = nullptr;
-         },
-         false},
-        {"the popup menus' utility window",
-         [](TWindowFacts& w, TComponent&, TSkinData&) {
-             w.ClassName = "TPUtilWindow";
-             w.Form = nullptr;
-         },
-         false},
-        {"a form tagged 99", [](TWindowFacts&, TComponent& f, TSkinData&) { f.SetTag(99); }, false},
-        {"tag 99 whatever DisableTag says",
-         [](TWindowFacts&, TComponent& f, TSkinData& d) {
-             f.SetTag(99);
-             d.DisableTag = 5;
-         },
-         false},
-        {"another tag", [](TWindowFacts&, TComponent& f, TSkinData&) { f.SetTag(98); }, true},
-        {"an empty rectangle", [](TWindowFacts& w, TComponent&, TSkinData&) { w.HasArea = false; }, false},
-        {"an empty MDI child",
-         [](TWindowFacts& w, TComponent&, TSkinData&) {
-             w.HasArea = false;
-             w.ExStyle |= kWsExMdiChild;
-             w.Style |= kWsChild;
-             w.ParentClassName = "MDIClient";
-         },
-         true},
-        {"a form inside a panel",
-         [](TWindowFacts& w, TComponent&, TSkinData&) {
-             w.Style |= kWsChild;
-             w.ParentClassName = "TPanel";
-         },
-         false},
-        {"already skinned elsewhere", [](TWindowFacts& w, TComponent&, TSkinData&) { w.AnswersSkinned = true; }, false},
-        {"a gone window", [](TWindowFacts& w, TComponent&, TSkinData&) { w.Handle = 0; }, false},
-        {"a preview window with previews on",
-         [](TWindowFacts& w, TComponent&, TSkinData&) { w.ClassName = "TPrintPreview"; }, true},
-        {"a preview window with previews off",
-         [](TWindowFacts& w, TComponent&, TSkinData& d) {
-             w.ClassName = "TPrintPreview";
-             d.Options.Exclude(xoPreview);
-         },
-         false},
-        {"a month calendar", [](TWindowFacts& w, TComponent&, TSkinData&) { w.ClassName = "SysMonthCal32"; }, false},
-        {"the application's own veto",
-         [](TWindowFacts&, TComponent&, TSkinData& d) {
-             d.OnFormSkin = [](TSkinData*, const std::string&, bool& doSkin) { doSkin = false; };
-         },
-         false},
-        {"a skin still loading", [](TWindowFacts&, TComponent&, TSkinData& d) { d.SkinEmpty = true; }, false},
+        {.name = "a framework form"},
+        {.name = "the framework's message dialog", .cls = "TMessageForm"},
+        {.name = "a message box of another module", .cls = "#32770", .framework = false, .ownModule = false},
+        {.name = "a system dialog with bit 0x200",
+         .cls = "#32770",
+         .framework = false,
+         .style = 0x200,
+         .skinned = false},
+        {.name = "a plain window of another module",
+         .cls = "Other",
+         .framework = false,
+         .ownModule = false,
+         .skinned = false},
+        {.name = "a plain window of our module", .cls = "OurPlain", .framework = false},
+        {.name = "the hint window", .cls = "THintWindow", .skinned = false},
+        {.name = "the application's window", .cls = "TApplication", .framework = false, .skinned = false},
+        {.name = "the popup menus' window", .cls = "TPUtilWindow", .framework = false, .skinned = false},
+        {.name = "a form tagged 99", .tag = 99, .skinned = false},
+        {.name = "a form tagged 98", .tag = 98},
+        {.name = "an empty rectangle", .area = false, .skinned = false},
+        {.name = "an empty MDI child",
+         .area = false,
+         .style = kWsChild,
+         .exStyle = kWsExMdiChild,
+         .parentClass = "MDIClient"},
+        {.name = "a form inside a panel", .style = kWsChild, .parentClass = "TPanel", .skinned = false},
+        {.name = "skinned by someone else", .answersSkinned = true, .skinned = false},
+        {.name = "a preview, previews on", .cls = "TPrintPreview"},
+        {.name = "a preview, previews off", .cls = "TPrintPreview", .previews = false, .skinned = false},
+        {.name = "a month calendar", .cls = "SysMonthCal32", .skinned = false},
+        {.name = "a skin still loading", .skinEmpty = true, .skinned = false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ManagerRig rig;
-        rig.Running();
+        rig.manager->FSkinning = true;
         TComponent form;
-        TWindowFacts w = FormWindow(kWnd, &form);
-        c.setup(w, form, *rig.main);
-        rig.platform.windows[kWnd] = w;
-        rig.Activate(kWnd);
+        form.SetTag(c.tag);
+        rig.platform.windows[5] = {.Handle = 5,
+                                   .ClassName = c.cls,
+                                   .Style = c.style,
+                                   .ExStyle = c.exStyle,
+                                   .ParentClassName = c.parentClass,
+                                   .OwnModule = c.ownModule,
+                                   .HasArea = c.area,
+                                   .AnswersSkinned = c.answersSkinned,
+                                   .Form = c.framework ? &form : nullptr};
+        if (!c.previews) rig.main->Options.Exclude(xoPreview);
+        rig.main->SkinEmpty = c.skinEmpty;
+        rig.main->DisableTag = 5;  // the fixed 99 counts, not this
+        rig.Activate(5);
+        rig.Activate(5);  // never twice
         EXPECT_EQ(rig.factory.requests.size(), c.skinned ? 1u : 0u);
-        if (c.skinned) {
-            EXPECT_EQ(rig.factory.requests[0].Form, w.Form);
-            EXPECT_EQ(rig.log.back(), "initform 1280");
-        }
+        EXPECT_EQ(rig.manager->FState, msRunning);
     }
 }
 
-TEST(ManagerClassify, NeverTwiceAndNothingWhileSwitchedOff) {
-    ManagerRig rig;
-    TComponent form;
-    rig.platform.windows[kWnd] = FormWindow(kWnd, &form);
-    rig.Activate(kWnd);  // the first activation starts the manager, but skinning is off
-    EXPECT_EQ(rig.manager->FState, msRunning);
-    EXPECT_TRUE(rig.factory.requests.empty());
-    rig.manager->FSkinning = true;
-    rig.Activate(kWnd);
-    rig.Activate(kWnd);
-    EXPECT_EQ(rig.factory.requests.size(), 1u);
-}
-
 TEST(ManagerClassify, WhichSkinDataAWindowGets) {
-    TComponent ownerForm, otherForm;
+    TComponent ownerForm;
     auto mainA = SkinDataOf(sfMainform), mainB = SkinDataOf(sfMainform), dialog = SkinDataOf(sfDialog),
          own = SkinDataOf(sfOnlyThisForm, &ownerForm);
     auto windowOf = [&](TComponent* f) -> std::uintptr_t { return f == &ownerForm ? 0x10 : 0; };
-    auto facts = [](std::uintptr_t h, const char* cls) {
-        TWindowFacts w;
-        w.Handle = h;
-        w.ClassName = cls;
-        return w;
-    };
     std::vector<TSkinData*> all = {mainA.get(), own.get(), dialog.get(), mainB.get()};
     struct Case {
         const char* name;
@@ -153,13 +95,13 @@ TEST(ManagerClassify, WhichSkinDataAWindowGets) {
         TWindowFacts window;
         TSkinData* expected;
     } cases[] = {
-        {"a form: the last main skin", all, facts(0x20, "TForm2"), mainB.get()},
-        {"a system dialog: the dialog skin", all, facts(0x20, "#32770"), dialog.get()},
-        {"the message dialog: the dialog skin", all, facts(0x20, "TMessageForm"), dialog.get()},
-        {"the form of a one-form skin", all, facts(0x10, "TForm1"), own.get()},
-        {"a dialog without a dialog skin", {mainA.get()}, facts(0x20, "#32770"), mainA.get()},
-        {"only a dialog skin: the first registered", {dialog.get(), own.get()}, facts(0x20, "TForm2"), dialog.get()},
-        {"none registered", {}, facts(0x20, "TForm2"), nullptr},
+        {"a form: the last main skin", all, {.Handle = 0x20, .ClassName = "TForm2"}, mainB.get()},
+        {"a system dialog", all, {.Handle = 0x20, .ClassName = "#32770"}, dialog.get()},
+        {"the message dialog", all, {.Handle = 0x20, .ClassName = "TMessageForm"}, dialog.get()},
+        {"the form of a one-form skin", all, {.Handle = 0x10, .ClassName = "TForm1"}, own.get()},
+        {"a dialog, no dialog skin", {mainA.get()}, {.Handle = 0x20, .ClassName = "#32770"}, mainA.get()},
+        {"no main skin: the first", {dialog.get(), own.get()}, {.Handle = 0x20, .ClassName = "T"}, dialog.get()},
+        {"none registered", {}, {.Handle = 0x20, .ClassName = "TForm2"}, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -167,41 +109,17 @@ TEST(ManagerClassify, WhichSkinDataAWindowGets) {
     }
 }
 
-TEST(ManagerClassify, DialogsAreSkinnedWithTheDialogSkin) {
-    ManagerRig rig;
-    rig.Running();
-    auto dialog = SkinDataOf(sfDialog);
-    rig.manager->AddSkinData(dialog.get());
-    TComponent form;
-    rig.platform.windows[1] = FormWindow(1, &form);
-    rig.platform.windows[2] = FormWindow(2, nullptr, "#32770");
-    rig.Activate(1);
-    rig.Activate(2);
-    ASSERT_EQ(rig.factory.requests.size(), 2u);
-    EXPECT_EQ(rig.factory.requests[0].SkinData, rig.main.get());
-    EXPECT_EQ(rig.factory.requests[1].SkinData, dialog.get());
-    EXPECT_EQ(rig.factory.requests[1].Form, nullptr);  // a plain window: attached as a dialog
-}
-
 TEST(ManagerClassify, HookCreationEvents) {
     ManagerRig rig;
-    rig.Running();
+    rig.manager->FSkinning = true;
     TComponent form;
     rig.platform.windows[1] = FormWindow(1, &form);
     rig.Activate(1);
     auto child = [](std::uintptr_t h, const char* cls, std::uint32_t style, std::uint32_t exStyle) {
-        TWindowFacts w;
-        w.Handle = h;
-        w.ClassName = cls;
-        w.Style = kWsChild | style;
-        w.ExStyle = exStyle;
-        w.Parent = 1;
-        w.OwnModule = true;
-        w.HasArea = true;
-        return w;
+        return TWindowFacts{.Handle = h, .ClassName = cls, .Style = kWsChild | style, .ExStyle = exStyle, .Parent = 1};
     };
-    // A size grip under a skinned window gets its painter at once, from either hook; a
-    // plain scroll bar is left to the form's own pass; no creation is ever refused.
+    // A size grip under a skinned window gets its painter at once, from either hook (the
+    // other thread's through the manager's thread); nothing is ever refused.
     rig.log.clear();
     rig.manager->HookEvent(TCbtEvent::Create, child(7, "ScrollBar", kSbsSizeGrip, 0), true);
     rig.manager->HookEvent(TCbtEvent::Create, child(8, "ScrollBar", 0, 0), true);
@@ -209,12 +127,10 @@ TEST(ManagerClassify, HookCreationEvents) {
     EXPECT_EQ(rig.log, Log{"grip 7 1"});
     rig.platform.RunQueued();
     EXPECT_EQ(rig.log, (Log{"grip 7 1", "grip 9 1"}));
-    // An MDI child is skinned when it is made, by the main thread's hook.
-    TWindowFacts mdi = child(10, "TChildForm", 0, kWsExMdiChild);
-    mdi.ParentClassName = "MDIClient";
-    mdi.Form = &form;
-    rig.platform.windows[10] = mdi;
-    rig.manager->HookEvent(TCbtEvent::Create, mdi, true);
+    // An MDI child is skinned as soon as it is made.
+    rig.platform.windows[10] = FormWindow(10, &form, "TChild");
+    rig.platform.windows[10].ExStyle = kWsExMdiChild;
+    rig.manager->HookEvent(TCbtEvent::Create, rig.platform.windows[10], true);
     EXPECT_EQ(rig.factory.requests.size(), 2u);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// A window system made of tables, a clock that only moves when told, and form skin
-// objects that write what is done to them into one shared log.
+// A window system made of tables, a clock that moves only when told, and form skin
+// objects that write what is done to them into one shared log ("unsubclass 3").
 #include <map>
 #include <memory>
 #include <string>
@@ -58,10 +58,7 @@ private:
 class FakePlatform : public IManagerPlatform {
 public:
     explicit FakePlatform(Log& log) : log_(log) {}
-    TWindowFacts Facts(std::uintptr_t w) override {
-        auto it = windows.find(w);
-        return it == windows.end() ? TWindowFacts{} : it->second;
-    }
+    TWindowFacts Facts(std::uintptr_t w) override { return windows.count(w) ? windows[w] : TWindowFacts{}; }
     std::vector<TComponent*> OpenForms() override { return forms; }
     std::uintptr_t ShownFormWindow(TComponent* f) override { return shown.count(f) ? shown[f] : 0; }
     std::uintptr_t ExistingWindow(TComponent* f) override {
@@ -76,10 +73,7 @@ public:
         if (due >= 0) log_.push_back("timer off");
         due = -1;
     }
-    bool InstallHook(std::uint32_t thread) override {
-        log_.push_back("hook " + std::to_string(thread));
-        return true;
-    }
+    bool InstallHook(std::uint32_t thread) override { return log_.push_back("hook " + std::to_string(thread)), true; }
     void RemoveHook(std::uint32_t thread) override { log_.push_back("unhook " + std::to_string(thread)); }
     void RunOnManagerThread(std::function<void()> work) override { queued.push_back(std::move(work)); }
 
@@ -89,32 +83,22 @@ public:
         if (due >= 0 && now >= due) m.OnTimer();
     }
     void RunQueued() {
-        auto work = std::move(queued);
-        queued.clear();
-        for (auto& w : work) w();
+        for (auto& w : std::exchange(queued, {})) w();
     }
 
     std::map<std::uintptr_t, TWindowFacts> windows;
     std::vector<TComponent*> forms;
     std::map<TComponent*, std::uintptr_t> shown;
     std::vector<std::function<void()>> queued;
-    int now = 0;
-    int due = -1;
+    int now = 0, due = -1;
 
 private:
     Log& log_;
 };
 
-// A framework form as the manager sees it: a component with a tag.
+// The window of a framework form of our module.
 inline TWindowFacts FormWindow(std::uintptr_t h, TComponent* form, const char* cls = "TForm1") {
-    TWindowFacts f;
-    f.Handle = h;
-    f.ClassName = cls;
-    f.Style = 0x10CF0000;
-    f.OwnModule = true;
-    f.HasArea = true;
-    f.Form = form;
-    return f;
+    return {.Handle = h, .ClassName = cls, .Style = 0x10CF0000, .OwnModule = true, .HasArea = true, .Form = form};
 }
 
 // A skin data component with a parsed skin.
@@ -134,11 +118,6 @@ struct ManagerRig {
 
     ManagerRig() { manager->AddSkinData(main.get()); }
     void Activate(std::uintptr_t h) { manager->HookEvent(TCbtEvent::Activate, platform.Facts(h), true); }
-    // Skinning on and the first window activated: the manager is running.
-    void Running() {
-        manager->FSkinning = true;
-        manager->FState = msRunning;
-    }
 };
 
 }  // namespace skin::test

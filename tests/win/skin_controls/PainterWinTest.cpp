@@ -160,43 +160,36 @@ TEST_F(PainterWin, FreedInsideItsOwnMessageAndWithItsControl) {
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST_F(PainterWin, PlainWindowRoutingPaintingAndRestore) {
-    HWND h = MakePlainWindow();
-    WNDPROC own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC));
-    TPainterList list;
-    auto* painter = new TRedPainter(nullptr);
-    ASSERT_TRUE(AttachToWindow(*painter, h, &list, nullptr));
-    EXPECT_EQ(painter->FText, u"Выход");
-    TRedPainter second(nullptr);  // one painter per plain window
-    EXPECT_FALSE(AttachToWindow(second, h, &list, nullptr));
-    EXPECT_EQ(SendMessageW(h, WM_PROBE, 0, 0), 42);
-    EXPECT_EQ(SendMessageW(h, SKM_ISSKINNED, 0, 0), 1);
-    EXPECT_EQ(WaitPixel(320, 320, kRedPixel), kRedPixel);
-    DeleteControls(list);
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC)), own);
-    EXPECT_FALSE(HasPainterStub(h));
-    EXPECT_EQ(SendMessageW(h, SKM_ISSKINNED, 0, 0), 0);
-    DestroyWindow(h);
-}
-
-TEST_F(PainterWin, PlainWindowSubclassedAfterUsKeepsForwarding) {
-    HWND h = MakePlainWindow();
-    TPainterList list;
-    AttachToWindow(*new TRedPainter(nullptr), h, &list, nullptr);
-    foreignPrevious =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ForeignProc)));
-    DeleteControls(list);
-    EXPECT_TRUE(HasPainterStub(h));  // not at the head: stays as a forwarding stub
-    EXPECT_EQ(SendMessageW(h, WM_PROBE, 0, 0), 42);
-    EXPECT_EQ(SendMessageW(h, SKM_ISSKINNED, 0, 0), 0);
-    // A new painter takes the stub over.
-    auto* again = new TRedPainter(nullptr);
-    EXPECT_TRUE(AttachToWindow(*again, h, &list, nullptr));
-    EXPECT_EQ(SendMessageW(h, SKM_ISSKINNED, 0, 0), 1);
-    DestroyWindow(h);  // mid-way: the painter learns the window is gone
-    EXPECT_EQ(again->FState, psDeleted);
-    EXPECT_FALSE(HasPainterStub(h));
-    DeleteControls(list);
+TEST_F(PainterWin, PlainWindowRestoredOnlyAtTheHeadOfTheChain) {
+    for (bool foreign : {false, true}) {
+        SCOPED_TRACE(foreign ? "subclassed after us" : "alone");
+        HWND h = MakePlainWindow();
+        WNDPROC own = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC));
+        TPainterList list;
+        auto* painter = new TRedPainter(nullptr);
+        ASSERT_TRUE(AttachToWindow(*painter, h, &list, nullptr));
+        EXPECT_EQ(painter->FText, u"Выход");
+        TRedPainter second(nullptr);  // one painter per plain window
+        EXPECT_FALSE(AttachToWindow(second, h, &list, nullptr));
+        EXPECT_EQ(SendMessageW(h, WM_PROBE, 0, 0), 42);
+        EXPECT_EQ(SendMessageW(h, SKM_ISSKINNED, 0, 0), 1);
+        EXPECT_EQ(WaitPixel(320, 320, kRedPixel), kRedPixel);
+        if (foreign)
+            foreignPrevious =
+                reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ForeignProc)));
+        DeleteControls(list);
+        EXPECT_EQ(HasPainterStub(h), foreign);  // in the middle of a chain it stays, forwarding
+        if (!foreign) EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC)), own);
+        EXPECT_EQ(SendMessageW(h, WM_PROBE, 0, 0), 42);
+        EXPECT_EQ(SendMessageW(h, SKM_ISSKINNED, 0, 0), 0);
+        // A new painter takes a left-behind stub over; the window then dies mid-way.
+        auto* again = new TRedPainter(nullptr);
+        EXPECT_TRUE(AttachToWindow(*again, h, &list, nullptr));
+        DestroyWindow(h);
+        EXPECT_EQ(again->FState, psDeleted);
+        EXPECT_FALSE(HasPainterStub(h));
+        DeleteControls(list);
+    }
 }
 
 }  // namespace
