@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "skin/controls/PaintedWindow_win.h"
+#include "skin/controls/PainterText_win.h"
+#include "skin/platform/Surface_win.h"
 #include "skin/controls/SkinControl.h"
 #include "tests/win/common/WinTestUtil.h"
 #include "ui/Application.h"
@@ -189,6 +191,39 @@ TEST_F(PainterWin, PlainWindowRestoredOnlyAtTheHeadOfTheChain) {
         EXPECT_EQ(again->FState, psDeleted);
         EXPECT_FALSE(HasPainterStub(h));
         DeleteControls(list);
+    }
+}
+
+// The box of the pixels that are not the background, and whether any has this colour.
+Rect InkBox(const Surface& s, Pixel bg, Pixel colour, bool& found) {
+    Rect box{s.Width(), s.Height(), 0, 0};
+    found = false;
+    for (int y = 0; y < s.Height(); ++y)
+        for (int x = 0; x < s.Width(); ++x)
+            if (Pixel p = s.At(x, y); p != bg) {
+                box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                       std::max(box.Bottom, y + 1)};
+                found = found || p == colour;
+            }
+    return box;
+}
+
+TEST_F(PainterWin, CaptionsLandWherePlacedGreyWhenDisabled) {
+    const Rect r{0, 0, 120, 30};
+    for (bool enabled : {true, false}) {
+        Surface s(120, 30, 0xFFFFFF);
+        HDC dc = SurfaceDC(s);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawCaption(dc, r, TAlignment::taCenter, enabled, u"Выход", false);
+        GdiFlush();
+        Rect placed = PlaceCaption(TDCTextMeasure(dc), r, TAlignment::taCenter, u"Выход", false).TextRect;
+        bool found = false;
+        COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+        Rect ink = InkBox(s, 0xFFFFFF, enabled ? 0 : ColorToPixel(shadow), found);
+        EXPECT_TRUE(found);
+        EXPECT_EQ(Intersect(ink, placed), ink);  // every inked pixel inside the placed box
+        EXPECT_GT(ink.Width(), placed.Width() / 2);
     }
 }
 
