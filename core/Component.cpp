@@ -118,11 +118,13 @@ const std::vector<TPublishedProperty>& TComponent::Properties() const {
     return props_;
 }
 
-bool TComponent::HasProperty(std::string_view name) const {
+const TPublishedProperty* TComponent::FindProperty(std::string_view name) const {
     for (const auto& p : Properties())
-        if (EqualsIgnoreAsciiCase(p.name, name)) return true;
-    return false;
+        if (EqualsIgnoreAsciiCase(p.name, name)) return &p;
+    return nullptr;
 }
+
+bool TComponent::HasProperty(std::string_view name) const { return FindProperty(name) != nullptr; }
 
 Variant TComponent::GetProperty(std::string_view name) const {
     for (const auto& p : Properties())

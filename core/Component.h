@@ -4,6 +4,7 @@
 // component goes away, and published properties readable and settable by name.
 // Portable: datasets, data modules, the skin data component and every control are
 // components.
+#include <any>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,9 +19,19 @@ class TComponent;
 
 // One published property: a name with a getter and a setter over variants.
 struct TPublishedProperty {
+    TPublishedProperty() = default;
+    TPublishedProperty(std::string n, std::function<Variant(const TComponent&)> g,
+                       std::function<void(TComponent&, const Variant&)> s)
+        : name(std::move(n)), get(std::move(g)), set(std::move(s)) {}
+
     std::string name;
     std::function<Variant(const TComponent&)> get;
     std::function<void(TComponent&, const Variant&)> set;  // empty = read-only
+    // An enumeration: its value names in order; the getter gives the current name.
+    std::vector<std::string> enumNames;
+    // An object-valued property (Font, Glyph, Images): the object as a typed pointer.
+    // Such a property has no variant value (its getter gives Empty).
+    std::function<std::any(const TComponent&)> object;
 };
 
 class TComponent {
@@ -58,6 +69,9 @@ public:
     bool HasProperty(std::string_view name) const;
     Variant GetProperty(std::string_view name) const;
     void SetProperty(std::string_view name, const Variant& value);
+    // The property of that name, or nullptr: the quiet path for callers (the skin
+    // painters) that must do nothing when an object lacks a property.
+    const TPublishedProperty* FindProperty(std::string_view name) const;
     // Every published property of this class and its ancestors, ancestors first.
     const std::vector<TPublishedProperty>& Properties() const;
 

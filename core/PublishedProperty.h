@@ -7,6 +7,7 @@
 //   props.push_back(EnumNameProperty("BevelInner", &TCustomPanel::BevelInner, kCutNames));
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -105,11 +106,24 @@ TPublishedProperty Property(const char* name, G get, S set = nullptr) {
 template <class G, std::size_t N>
 TPublishedProperty EnumNameProperty(const char* name, G get, const char* const (&names)[N]) {
     using C = typename published_detail::MemberClass<G>::type;
-    return {name,
-            [get, &names](const TComponent& c) {
-                return Variant(names[static_cast<int>(published_detail::Read(static_cast<const C&>(c), get))]);
-            },
-            nullptr};
+    TPublishedProperty p{
+        name,
+        [get, &names](const TComponent& c) {
+            return Variant(names[static_cast<int>(published_detail::Read(static_cast<const C&>(c), get))]);
+        },
+        nullptr};
+    p.enumNames.assign(std::begin(names), std::end(names));
+    return p;
+}
+
+// A read-only object-valued property (a font, a glyph bitmap, an image list): `get` gives
+// a pointer to the object (nullptr when there is none).
+template <class G>
+TPublishedProperty ObjectProperty(const char* name, G get) {
+    using C = typename published_detail::MemberClass<G>::type;
+    TPublishedProperty p{name, [](const TComponent&) { return Variant(); }, nullptr};
+    p.object = [get](const TComponent& c) -> std::any { return published_detail::Read(static_cast<const C&>(c), get); };
+    return p;
 }
 
 // A read-only value the class shows through a function of its own (`show(object)`).

@@ -1,0 +1,38 @@
+#pragma once
+// Putting a painter into a window's message stream, on Windows.
+//   framework control: a removable hook in front of the control's own procedure, so
+//     painters and other wrappers can come off in any order;
+//   plain window: a subclass stub. Detaching restores the previous procedure only while
+//     the stub is still at the head of the chain; otherwise the stub stays and forwards
+//     everything until the window is destroyed, so that whoever subclassed after us
+//     keeps a valid procedure to call.
+#include <windows.h>
+
+#include "skin/controls/CaptionLayout.h"
+
+class TWinControl;
+
+namespace skin {
+
+class TSkinControl;
+class TSkinData;
+class TPainterList;
+
+bool AttachToControl(TSkinControl& painter, TWinControl& control, TPainterList* form, TSkinData* skinData,
+                     bool parentBK);
+// False when the window is gone or another painter already paints it.
+bool AttachToWindow(TSkinControl& painter, HWND window, TPainterList* form, TSkinData* skinData);
+// True while a plain window still runs our stub (attached or forwarding).
+bool HasPainterStub(HWND window);
+
+// Text measured in the font selected into a device context.
+class TDCTextMeasure : public ITextMeasure {
+public:
+    explicit TDCTextMeasure(HDC dc) : dc_(dc) {}
+    TextExtent Measure(std::u16string_view text, std::uint32_t flags) const override;
+
+private:
+    HDC dc_;
+};
+
+}  // namespace skin
