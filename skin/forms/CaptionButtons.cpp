@@ -51,7 +51,7 @@ bool VisibilityHolds(int v, const ButtonContext& c) {
     case 7: return !c.Icons.Has(sbiMax);
     case 9: return !c.Icons.Has(sbiMin);
     case 100: return MdiBar(c);
-    case 200: return c.Border == sbsDialog && !c.MessageBox;
+    case 200: return c.Border == sbsDialog && !c.IsMessageBox;
     default: break;
     }
     if (v >= 201 && v <= 999) return true;

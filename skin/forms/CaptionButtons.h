@@ -69,7 +69,7 @@ struct ButtonContext {
     bool Active = true;
     TSkinWindowState State = swsNormal;
     TSkinFormBorder Border = sbsSingle;
-    bool MessageBox = false;
+    bool IsMessageBox = false;
     bool MdiFrameWithMaxChild = false;  // an MDI frame whose active child is maximised
     bool HasMenuBar = false;
     // Asks the window about Visibility 1000 … 2000 (SKM_BUTTONVISIBLE): wParam, lParam.

@@ -45,7 +45,7 @@ FrameClass ClassifyFrame(const WindowFacts& f, const PlatformVersion& v) {
     // Dialog classes without a caption (property pages, embedded dialogs) stay frameless.
     if (c.Border != sbsNone && (f.ClassName == "#32770" || f.ClassName == "TMessageForm")) {
         c.Border = sbsDialog;
-        c.MessageBox = true;
+        c.IsMessageBox = true;
     }
     return c;
 }
@@ -92,7 +92,7 @@ Point ClientSizeToKeep(const ResizeInputs& in, const FrameMetrics& m) {
         const int menu = in.MdiChild ? 0 : m.Menu;
         return {in.FormClient.X, std::max(0, in.FormClient.Y - menu)};
     }
-    if (in.MessageBox || in.Reapplying) return in.CurrentClient;
+    if (in.IsMessageBox || in.Reapplying) return in.CurrentClient;
     return in.AttachClient;
 }
 

@@ -65,7 +65,7 @@ struct FrameClass {
     TSkinFormStyle FormStyle = sfsNormal;
     TSkinFormIcons Icons;
     TSkinWindowState State = swsNormal;
-    bool MessageBox = false;
+    bool IsMessageBox = false;
     bool RightToLeft = false;
     bool ChildWindow = false;
 };
@@ -112,7 +112,7 @@ struct ResizeInputs {
     bool KeepCurrent = false;
     bool FrameworkForm = false;
     bool MdiChild = false;
-    bool MessageBox = false;
+    bool IsMessageBox = false;
     bool Reapplying = false;  // a changed skin is being re-applied
     Point CurrentClient;      // measured now
     Point FormClient;         // the framework form's ClientWidth/ClientHeight

@@ -25,16 +25,12 @@ TEST(CaptionActions, ButtonActionTable) {
         {22, true, swsMax, true, {K::PostSysCommand, sc::Restore}},
         {1, false, swsNormal, true, {}},
         {2, true, swsNormal, true, {K::PostSysCommand, sc::Minimize}},
-        {23, true, swsMin, true, {K::PostSysCommand, sc::Restore}},
         {2, false, swsNormal, true, {}},
         {3, true, swsNormal, true, {K::OpenSystemMenu, 0}},
-        {11, false, swsNormal, true, {K::OpenSystemMenu, 0}},
-        {12, true, swsNormal, true, {K::OpenSystemMenu, 0}},
         {7, true, swsNormal, true, {K::MdiChildCommand, sc::Minimize}},
         {61, true, swsNormal, true, {K::MdiChildCommand, sc::Restore}},
         {62, true, swsNormal, true, {K::MdiChildCommand, sc::Close}},
         {40, true, swsNormal, true, {K::PostSysButton, 40}},
-        {4, true, swsNormal, true, {K::PostSysButton, 4}},
     };
     for (const Case& c : cases) EXPECT_EQ(ButtonAction(c.action, c.enabled, c.state, c.close), c.expected) << c.action;
 }

@@ -65,7 +65,7 @@ TEST(CaptionVisibility, ConditionsOfBothColumns) {
 
 TEST(CaptionVisibility, MessageBoxesMdiBarAndTheWindowsAnswer) {
     ButtonContext box = Window(sbisystem, true, swsNormal, sbsDialog);
-    box.MessageBox = true;
+    box.IsMessageBox = true;
     EXPECT_FALSE(SysBtnVisible(*Element(40, 200), box));
     ButtonContext frame = Window(sbisystem);
     frame.MdiFrameWithMaxChild = true;
