@@ -92,9 +92,18 @@ void TWinSkinForm::InitTform(TSkinData* data, TCustomForm* form) {
     if (!data || !form || initialised_) return;
     form_ = form;
     FreeNotification(form);
-    if (data->OnBeforeSkinForm) data->OnBeforeSkinForm(data, reinterpret_cast<std::uintptr_t>(form->Handle()), "TForm");
     window_ = form->Handle();
+    if (data->OnBeforeSkinForm) {
+        wchar_t cls[256] = {};
+        GetClassNameW(window_, cls, 256);
+        char narrow[256] = {};
+        WideCharToMultiByte(CP_UTF8, 0, cls, -1, narrow, sizeof narrow, nullptr, nullptr);
+        data->OnBeforeSkinForm(data, reinterpret_cast<std::uintptr_t>(window_), narrow);
+    }
     InitSkin(data);
+    // The form shows the skin's face colour while skinned.
+    oldColor_ = form->Color();
+    form->SetColor(static_cast<TColor>(data->Colors[csButtonFace]));
 }
 
 void TWinSkinForm::InitDlg(TSkinData* data, HWND window) {
@@ -336,6 +345,7 @@ void TWinSkinForm::UnSubclass() {
     const Point client = destroying ? Point{} : ClientSize(window_);
     Unsubclass();
     if (links_.FreeControls) links_.FreeControls(*this);
+    if (form_ && !destroying) form_->SetColor(oldColor_);
     if (skinFrame_ && !destroying) {
         const LONG keep = WS_CAPTION | WS_SYSMENU;
         const LONG s = GetWindowLongW(window_, GWL_STYLE);

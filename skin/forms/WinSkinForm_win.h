@@ -121,7 +121,8 @@ private:
     bool initialised_ = false;
     // What the window was before the skinning touched it.
     LONG origStyle_ = 0;
-    Point systemBorder_;  // window size minus client size
+    int32_t oldColor_ = 0;  // the framework form's colour
+    Point systemBorder_;    // window size minus client size
     Point attachClient_;
     bool visibleCleared_ = false;
     bool timerOn_ = false;

@@ -171,6 +171,34 @@ TEST_F(SkinnedWindow, FrameworkFormIsWrappedByARemovableHook) {
     EXPECT_EQ(form->OwnerForm(), nullptr);
 }
 
+TEST_F(SkinnedWindow, HiddenWhileAttachingAndVisibleOnEveryExit) {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 200, 120);
+    Show(window);
+    const LONG_PTR p0 = GetWindowLongPtrW(window, GWLP_WNDPROC);
+    SkinFormLinks links;
+    links.UpdateSuspended = [] { return true; };
+    TWinSkinForm* self = nullptr;
+    links.InitHwndControls = [&](TWinSkinForm& f) { self = &f; };
+    for (bool complete : {true, false}) {
+        form = new TWinSkinForm(links);
+        form->InitDlg(data, window);
+        EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "hidden while attaching";
+        if (complete) SendMessageW(window, SKM_INITFORM, 0, 0);
+        form->UnSubclass();  // the attachment never completed in the second round
+        EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << complete;
+        form->Release();
+        form = nullptr;
+    }
+    // Freed inside its own message handling: the object goes only when the handler returns.
+    links.UpdateSuspended = nullptr;
+    links.InitHwndControls = [](TWinSkinForm& f) { f.Release(); };
+    auto* doomed = new TWinSkinForm(links);
+    doomed->InitDlg(data, window);
+    SendMessageW(window, SKM_INITFORM, 0, 0);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), p0) << "freed after the handler, detached";
+    EXPECT_NE(self, nullptr);
+}
+
 LRESULT CALLBACK LaterProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     auto old = reinterpret_cast<WNDPROC>(GetPropW(w, L"later"));
     if (msg == WM_USER + 7) return 77;
@@ -273,7 +301,8 @@ TEST_F(SkinnedWindow, CaptionButtonCellsReadBack) {
     expectCell(3, "hot");
     SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(close->Bounds));
     expectCell(2, "pressed");
-    close->MouseLeave();
+    SetCursorPos(0, 0);  // the hover timer notices that the mouse has left
+    ASSERT_TRUE(WaitUntil([&] { return form->HotObject == nullptr; }, 2000, "the hot state to end"));
     SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
     expectCell(4, "inactive");
 }
