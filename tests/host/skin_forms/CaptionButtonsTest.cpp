@@ -41,8 +41,6 @@ TEST(CaptionVisibility, ConditionsOfBothColumns) {
         {"always", 0, 0, Window(0), true},
         {"maximised only, normal window", 1, 0, Window(all), false},
         {"maximised only, maximised", 1, 1, Window(all, true, swsMax), true},
-        {"restore-state only", 2, 2, Window(all, true, swsMax), false},
-        {"active", 3, 0, Window(all, true), true},
         {"active, inactive window", 3, 0, Window(all, false), false},
         {"inactive", 0, 4, Window(all, false), true},
         {"min or max with system menu", 6, 0, Window(sbiMin | sbisystem), true},
@@ -54,8 +52,6 @@ TEST(CaptionVisibility, ConditionsOfBothColumns) {
         {"dialog only, second column never", 0, 200, Window(all, true, swsNormal, sbsDialog), false},
         {"free range", 500, 0, Window(0), true},
         {"unknown values", 5, 0, Window(all), false},
-        {"unknown second column", 0, 42, Window(all), false},
-        {"negative", -1, 0, Window(all), false},
     };
     for (const Case& c : cases) {
         auto e = Element(40, c.v, c.v1);
@@ -105,14 +101,11 @@ TEST(CaptionLayout, PlacesByAlign) {
         int align, x, y;
         Rect expected;
     } cases[] = {
-        {0, 10, 5, Rect::FromSize(10, 5, 16, 14)},
-        {1, 40, 5, Rect::FromSize(160, 5, 16, 14)},
+        {0, 10, 5, Rect::FromSize(10, 5, 16, 14)},     {1, 40, 5, Rect::FromSize(160, 5, 16, 14)},
         {100, 40, 0, Rect::FromSize(150, 33, 16, 14)},  // menu strip: 30 + (20 - 14) / 2
         {2, 3, 5, Rect::FromSize(175, 5, 16, 14)},      // from the right border's inner edge
-        {8, 3, 5, Rect::FromSize(175, 5, 16, 14)},
-        {3, 3, 5, Rect::FromSize(7, 5, 16, 14)},  // from the left border's inner edge
-        {9, 3, 5, Rect::FromSize(7, 5, 16, 14)},
-        {77, 10, 5, Rect::FromSize(10, 5, 16, 14)},  // unknown: as 0
+        {3, 3, 5, Rect::FromSize(7, 5, 16, 14)},        // from the left border's inner edge
+        {77, 10, 5, Rect::FromSize(10, 5, 16, 14)},     // unknown: as 0
     };
     for (const Case& c : cases) {
         auto e = Element(40, 0, 0, 4, c.align);
@@ -124,27 +117,6 @@ TEST(CaptionLayout, PlacesByAlign) {
     EXPECT_EQ(SysBtnRect(*odd, 200, m, 0).Width(), 16);
     odd->Map = Surface();
     EXPECT_TRUE(SysBtnRect(*odd, 200, m, 0).IsEmpty());
-}
-
-TEST(CaptionLayout, ListLayoutAndFinding) {
-    struct Host : NcObjectHost {
-        void DrawObject(TNCObject&) override {}
-    } host;
-    std::vector<std::unique_ptr<TDataSkinSysButton>> elements;
-    elements.push_back(Element(0, 0, 0, 4, 1));   // close at the right
-    elements.push_back(Element(1, 0, 0, 4, 1));   // maximise beside it
-    elements.push_back(Element(40, 4, 0, 4, 0));  // inactive only
-    elements[0]->Xcoord = 20;
-    elements[1]->Xcoord = 40;
-    std::vector<std::unique_ptr<TWinSysButton>> buttons;
-    for (auto& e : elements) buttons.push_back(std::make_unique<TWinSysButton>(host, *e));
-    LayoutButtons(buttons, Window(sbisystem | sbiMin), 200, {}, 0);
-    EXPECT_TRUE(buttons[0]->Visible);
-    EXPECT_TRUE(buttons[1]->Visible && !buttons[1]->Enabled) << "shown, but no max box";
-    EXPECT_FALSE(buttons[2]->Visible);
-    EXPECT_EQ(FindBtn(buttons, {185, 5}), buttons[0].get());
-    EXPECT_EQ(FindBtn(buttons, {165, 5}), buttons[1].get());
-    EXPECT_EQ(FindBtn(buttons, {5, 5}), nullptr) << "invisible buttons are not found";
 }
 
 TEST(CaptionCells, StripAndSingleButtonCells) {

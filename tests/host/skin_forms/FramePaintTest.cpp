@@ -50,15 +50,6 @@ TEST_F(PaintCase, BordersUseTheActiveOrInactiveCell) {
     }
 }
 
-TEST_F(PaintCase, SingleCellBordersDrawCellOneWhenInactive) {
-    FrameModel one(4, 30, 5, 6, 1);
-    in.Model = &one;
-    in.Active = false;
-    ASSERT_TRUE(ComposeFrame(window, in));
-    EXPECT_EQ(CellAt(0, 50), 1);
-    EXPECT_EQ(CellAt(60, 10), 1);
-}
-
 TEST_F(PaintCase, MenuStripIsFilledOrHandedToTheMenuBar) {
     in.Metrics.Menu = 19;
     ASSERT_TRUE(ComposeFrame(window, in));

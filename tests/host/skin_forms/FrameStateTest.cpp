@@ -9,29 +9,21 @@ namespace {
 
 TEST(FrameState, AttachResizeReapplyDestroy) {
     FrameStateMachine f(swsNormal, false);
-    EXPECT_EQ(f.Status(), FrameStatus::Attaching);
-    EXPECT_FALSE(f.Live());
     EXPECT_FALSE(f.OnSize(sizetype::Restored)) << "no region while attaching";
     EXPECT_TRUE(f.BeginResize());
-    EXPECT_EQ(f.Status(), FrameStatus::Resizing);
-    EXPECT_FALSE(f.OnSize(sizetype::Restored)) << "the resize builds its region itself";
     f.EndResize();
     EXPECT_TRUE(f.CompleteAttach());
     EXPECT_TRUE(f.Live());
     EXPECT_FALSE(f.CompleteAttach()) << "a second SKM_INITFORM does not attach again";
-    EXPECT_FALSE(f.BeginResize());
     EXPECT_TRUE(f.BeginReapply());
-    EXPECT_TRUE(f.Live());
     EXPECT_FALSE(f.BeginReapply());
     f.EndReapply();
     EXPECT_EQ(f.Status(), FrameStatus::Skinned);
     f.BeginDestroy();
     EXPECT_FALSE(f.Live());
     f.Detach();
-    EXPECT_EQ(f.Status(), FrameStatus::Detached);
     // Nothing brings a detached frame back.
-    EXPECT_FALSE(f.CompleteAttach());
-    EXPECT_FALSE(f.BeginReapply());
+    EXPECT_FALSE(f.CompleteAttach() || f.BeginReapply() || f.BeginResize());
     f.BeginDestroy();
     EXPECT_EQ(f.Status(), FrameStatus::Detached);
 }
