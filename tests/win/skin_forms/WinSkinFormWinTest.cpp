@@ -199,6 +199,32 @@ TEST_F(SkinnedWindow, HiddenWhileAttachingAndVisibleOnEveryExit) {
     EXPECT_NE(self, nullptr);
 }
 
+TEST_F(SkinnedWindow, SkinChangeKeepsTheClientAndSetTextRepaints) {
+    TSkinData skin;  // its own skin data: the shared one stays iTunes
+    skin.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    Show(window);
+    form = new TWinSkinForm();
+    form->InitDlg(&skin, window);
+    SendMessageW(window, SKM_INITFORM, 0, 0);
+    skin.LoadFromFile(LORVENA_SKINS_DIR "/Graphite.skn");
+    ASSERT_FALSE(skin.SkinEmpty);
+    form->InitSkinData();  // the manager's part of a skin change
+    SendMessageW(window, SKM_SKINCHANGE, 0, 0);
+    EXPECT_EQ(form->Status(), FrameStatus::Skinned);
+    const FrameMetrics& m = form->Metrics();
+    const RECT w = WindowRect(window);
+    EXPECT_EQ(ClientSize(window).cx, 300);
+    EXPECT_EQ(ClientSize(window).cy, 200);
+    EXPECT_EQ(w.right - w.left, 300 + m.Left + m.Right);
+    EXPECT_EQ(w.bottom - w.top, 200 + m.Top + m.Bottom);
+    SetWindowTextW(window, L"Новый заголовок");
+    EXPECT_EQ(WindowText(window), "Новый заголовок");
+    EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "redrawing is switched back on";
+    SaveScreenshot(CaptureStable(window), "skin_forms_graphite");
+    form->UnSubclass();  // detach before the skin data goes
+}
+
 LRESULT CALLBACK LaterProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     auto old = reinterpret_cast<WNDPROC>(GetPropW(w, L"later"));
     if (msg == WM_USER + 7) return 77;
