@@ -27,7 +27,7 @@ LRESULT CALLBACK PlainProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(w, msg, wp, lp);
 }
 
-HWND MakeWindow(DWORD style, int x, int y, int cw, int ch, bool solid = false) {
+HWND MakeWindow(DWORD style, int x, int y, int cw, int ch, bool solid = false, HWND owner = nullptr) {
     static bool registered = false;
     if (!registered) {
         WNDCLASSW wc{};
@@ -41,7 +41,7 @@ HWND MakeWindow(DWORD style, int x, int y, int cw, int ch, bool solid = false) {
     RECT r{0, 0, cw, ch};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     HWND h = CreateWindowExW(0, L"SkinFormTestWindow", L"Проба рамки", style, x, y, r.right - r.left, r.bottom - r.top,
-                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                             owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (solid) SetPropW(h, L"solid", reinterpret_cast<HANDLE>(1));
     return h;
 }
@@ -119,32 +119,40 @@ TEST_F(SkinnedWindow, KeepsTheDesignedClientSize) {
     SaveScreenshot(CaptureStable(window), "skin_forms_window");
 }
 
+// An ownerless window has its whole caption style toggled; an owned one keeps it and only
+// loses its system-menu bit while painted.
 TEST_F(SkinnedWindow, TenAttachDetachCyclesGiveEverythingBack) {
-    window = MakeWindow(WS_OVERLAPPEDWINDOW, 120, 90, 280, 150);
-    Show(window);
-    const RECT w0 = WindowRect(window);
-    const SIZE c0 = ClientSize(window);
-    const LONG s0 = GetWindowLongW(window, GWL_STYLE), x0 = GetWindowLongW(window, GWL_EXSTYLE);
-    const LONG_PTR p0 = GetWindowLongPtrW(window, GWLP_WNDPROC);
-    for (int i = 0; i < 10; ++i) {
-        Attach(window);
-        ASSERT_EQ(form->Status(), FrameStatus::Skinned) << i;
-        ASSERT_NE(GetWindowLongPtrW(window, GWLP_WNDPROC), p0);
-        form->UnSubclass();
-        form->Release();
-        form = nullptr;
-        Pump(10);
-        const RECT w = WindowRect(window);
-        const SIZE c = ClientSize(window);
-        ASSERT_TRUE(Same(w, w0)) << "cycle " << i << ": " << w.left << "," << w.top << "," << w.right << ","
-                                 << w.bottom;
-        ASSERT_EQ(c.cx, c0.cx) << i;
-        ASSERT_EQ(c.cy, c0.cy) << i;
-        ASSERT_EQ(GetWindowLongW(window, GWL_STYLE), s0) << i;
-        ASSERT_EQ(GetWindowLongW(window, GWL_EXSTYLE), x0) << i;
-        ASSERT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), p0) << i;
-        ASSERT_EQ(GetWindowRgn(window, CreateRectRgn(0, 0, 0, 0)), ERROR) << "no region left, cycle " << i;
+    HWND owner = MakeWindow(WS_OVERLAPPEDWINDOW, 0, 0, 50, 50);
+    for (HWND parent : {HWND(nullptr), owner}) {
+        window = MakeWindow(WS_OVERLAPPEDWINDOW, 120, 90, 280, 150, false, parent);
+        Show(window);
+        const RECT w0 = WindowRect(window);
+        const SIZE c0 = ClientSize(window);
+        const LONG s0 = GetWindowLongW(window, GWL_STYLE), x0 = GetWindowLongW(window, GWL_EXSTYLE);
+        const LONG_PTR p0 = GetWindowLongPtrW(window, GWLP_WNDPROC);
+        for (int i = 0; i < 10; ++i) {
+            Attach(window);
+            ASSERT_EQ(form->Status(), FrameStatus::Skinned) << i;
+            ASSERT_EQ(form->Frame().Icons.Has(sbicaption), parent == nullptr);
+            ASSERT_EQ(ClientSize(window).cx, c0.cx);
+            form->UnSubclass();
+            form->Release();
+            form = nullptr;
+            Pump(10);
+            const RECT w = WindowRect(window);
+            const SIZE c = ClientSize(window);
+            ASSERT_TRUE(Same(w, w0)) << "cycle " << i << ": " << w.left << "," << w.top << "," << w.right << ","
+                                     << w.bottom;
+            ASSERT_EQ(c.cy, c0.cy) << i;
+            ASSERT_EQ(GetWindowLongW(window, GWL_STYLE), s0) << i;
+            ASSERT_EQ(GetWindowLongW(window, GWL_EXSTYLE), x0) << i;
+            ASSERT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), p0) << i;
+            ASSERT_EQ(GetWindowRgn(window, CreateRectRgn(0, 0, 0, 0)), ERROR) << "no region left, cycle " << i;
+        }
+        DestroyWindow(window);
     }
+    window = nullptr;
+    DestroyWindow(owner);
 }
 
 TEST_F(SkinnedWindow, FrameworkFormIsWrappedByARemovableHook) {
