@@ -1,0 +1,400 @@
+// The form skin object on real windows: attaching keeps the client size, detaching gives
+// everything back, hit tests, the cut corners, the caption buttons' cells, the window
+// commands and the system menu.
+#include <gtest/gtest.h>
+
+#include "skin/data/DrawPrimitives.h"
+#include "skin/forms/SkinMessages.h"
+#include "skin/forms/WinSkinForm_win.h"
+#include "tests/win/common/WinTestUtil.h"
+#include "ui/Form.h"
+
+using namespace skin;
+
+namespace {
+
+constexpr COLORREF kBehind = RGB(0x10, 0x80, 0x30);
+
+LRESULT CALLBACK PlainProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_ERASEBKGND && GetPropW(w, L"solid")) {
+        RECT r;
+        GetClientRect(w, &r);
+        HBRUSH b = CreateSolidBrush(kBehind);
+        FillRect(reinterpret_cast<HDC>(wp), &r, b);
+        DeleteObject(b);
+        return 1;
+    }
+    return DefWindowProcW(w, msg, wp, lp);
+}
+
+HWND MakeWindow(DWORD style, int x, int y, int cw, int ch, bool solid = false, HWND owner = nullptr) {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = PlainProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"SkinFormTestWindow";
+        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        RegisterClassW(&wc);
+        registered = true;
+    }
+    RECT r{0, 0, cw, ch};
+    AdjustWindowRectEx(&r, style, FALSE, 0);
+    HWND h = CreateWindowExW(0, L"SkinFormTestWindow", L"Проба рамки", style, x, y, r.right - r.left, r.bottom - r.top,
+                             owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (solid) SetPropW(h, L"solid", reinterpret_cast<HANDLE>(1));
+    return h;
+}
+
+RECT WindowRect(HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    return r;
+}
+SIZE ClientSize(HWND h) {
+    RECT r{};
+    GetClientRect(h, &r);
+    return {r.right, r.bottom};
+}
+bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+
+struct SkinnedWindow : ::testing::Test {
+    static TSkinData* data;
+    HWND window = nullptr;
+    TWinSkinForm* form = nullptr;
+
+    static void SetUpTestSuite() {
+        data = new TSkinData();
+        data->LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
+    }
+    static void TearDownTestSuite() {
+        delete data;
+        data = nullptr;
+    }
+    void SetUp() override { ASSERT_FALSE(data->SkinEmpty) << "the default skin did not load"; }
+    void TearDown() override {
+        if (form) form->Release();
+        if (window && IsWindow(window)) DestroyWindow(window);
+        Pump(20);
+    }
+    void Attach(HWND h) {
+        form = new TWinSkinForm();
+        form->InitDlg(data, h);
+        SendMessageW(h, SKM_INITFORM, 0, 0);
+    }
+    void Show(HWND h) {
+        ShowWindow(h, SW_SHOW);
+        SetForegroundWindow(h);
+        WaitUntil([&] { return GetForegroundWindow() == h; }, 3000, "the window to be active");
+        UpdateWindow(h);
+        Pump(50);
+    }
+    // The first visible caption button with this action.
+    TWinSysButton* Button(int action) {
+        for (const auto& b : form->SysButtons())
+            if (b->Visible && b->Element->Action == action) return b.get();
+        return nullptr;
+    }
+    LPARAM ScreenPoint(const Rect& r) {
+        const RECT w = WindowRect(window);
+        return MAKELPARAM(w.left + (r.Left + r.Right) / 2, w.top + (r.Top + r.Bottom) / 2);
+    }
+};
+TSkinData* SkinnedWindow::data = nullptr;
+
+TEST_F(SkinnedWindow, KeepsTheDesignedClientSize) {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    Show(window);
+    Attach(window);
+    EXPECT_EQ(form->Status(), FrameStatus::Skinned);
+    const SIZE c = ClientSize(window);
+    EXPECT_EQ(c.cx, 300);
+    EXPECT_EQ(c.cy, 200);
+    const FrameMetrics& m = form->Metrics();
+    ASSERT_GT(m.Top, 0);
+    const RECT w = WindowRect(window);
+    EXPECT_EQ(w.right - w.left, 300 + m.Left + m.Right);
+    EXPECT_EQ(w.bottom - w.top, 200 + m.Top + m.Bottom);
+    EXPECT_EQ(SendMessageW(window, SKM_QUERY, 0, kSkinMarker), kSkinMarker);
+    SaveScreenshot(CaptureStable(window), "skin_forms_window");
+}
+
+// An ownerless window has its whole caption style toggled; an owned one keeps it and only
+// loses its system-menu bit while painted.
+TEST_F(SkinnedWindow, TenAttachDetachCyclesGiveEverythingBack) {
+    HWND owner = MakeWindow(WS_OVERLAPPEDWINDOW, 0, 0, 50, 50);
+    for (HWND parent : {HWND(nullptr), owner}) {
+        window = MakeWindow(WS_OVERLAPPEDWINDOW, 120, 90, 280, 150, false, parent);
+        Show(window);
+        const RECT w0 = WindowRect(window);
+        const SIZE c0 = ClientSize(window);
+        const LONG s0 = GetWindowLongW(window, GWL_STYLE), x0 = GetWindowLongW(window, GWL_EXSTYLE);
+        const LONG_PTR p0 = GetWindowLongPtrW(window, GWLP_WNDPROC);
+        for (int i = 0; i < 10; ++i) {
+            Attach(window);
+            ASSERT_EQ(form->Status(), FrameStatus::Skinned) << i;
+            ASSERT_EQ(form->Frame().Icons.Has(sbicaption), parent == nullptr);
+            ASSERT_EQ(ClientSize(window).cx, c0.cx);
+            form->UnSubclass();
+            form->Release();
+            form = nullptr;
+            Pump(10);
+            const RECT w = WindowRect(window);
+            const SIZE c = ClientSize(window);
+            ASSERT_TRUE(Same(w, w0)) << "cycle " << i << ": " << w.left << "," << w.top << "," << w.right << ","
+                                     << w.bottom;
+            ASSERT_EQ(c.cy, c0.cy) << i;
+            ASSERT_EQ(GetWindowLongW(window, GWL_STYLE), s0) << i;
+            ASSERT_EQ(GetWindowLongW(window, GWL_EXSTYLE), x0) << i;
+            ASSERT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), p0) << i;
+            ASSERT_EQ(GetWindowRgn(window, CreateRectRgn(0, 0, 0, 0)), ERROR) << "no region left, cycle " << i;
+        }
+        DestroyWindow(window);
+    }
+    window = nullptr;
+    DestroyWindow(owner);
+}
+
+TEST_F(SkinnedWindow, FrameworkFormIsWrappedByARemovableHook) {
+    auto* f = new TForm(nullptr);
+    f->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    f->SetClientWidth(320);
+    f->SetClientHeight(180);
+    f->Show();
+    for (int round = 0; round < 2; ++round) {
+        form = new TWinSkinForm();
+        form->InitTform(data, f);
+        SendMessageW(f->Handle(), SKM_INITFORM, 0, 0);
+        ASSERT_EQ(form->Status(), FrameStatus::Skinned);
+        EXPECT_EQ(ClientSize(f->Handle()).cx, 320);
+        EXPECT_EQ(ClientSize(f->Handle()).cy, 180);
+        EXPECT_EQ(f->Perform(SKM_QUERY, 0, kSkinMarker), kSkinMarker);
+        if (round == 1) break;
+        form->UnSubclass();
+        EXPECT_NE(f->Perform(SKM_QUERY, 0, kSkinMarker), kSkinMarker) << "the hook is gone";
+        form->Release();
+    }
+    delete f;  // freed while skinned: the form skin object lets go of it
+    EXPECT_EQ(form->Status(), FrameStatus::Detached);
+    EXPECT_EQ(form->OwnerForm(), nullptr);
+}
+
+TEST_F(SkinnedWindow, HiddenWhileAttachingAndVisibleOnEveryExit) {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 200, 120);
+    Show(window);
+    const LONG_PTR p0 = GetWindowLongPtrW(window, GWLP_WNDPROC);
+    SkinFormLinks links;
+    links.UpdateSuspended = [] { return true; };
+    TWinSkinForm* self = nullptr;
+    links.InitHwndControls = [&](TWinSkinForm& f) { self = &f; };
+    for (bool complete : {true, false}) {
+        form = new TWinSkinForm(links);
+        form->InitDlg(data, window);
+        EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "hidden while attaching";
+        if (complete) SendMessageW(window, SKM_INITFORM, 0, 0);
+        form->UnSubclass();  // the attachment never completed in the second round
+        EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << complete;
+        form->Release();
+        form = nullptr;
+    }
+    // Freed inside its own message handling: the object goes only when the handler returns.
+    links.UpdateSuspended = nullptr;
+    links.InitHwndControls = [](TWinSkinForm& f) { f.Release(); };
+    auto* doomed = new TWinSkinForm(links);
+    doomed->InitDlg(data, window);
+    SendMessageW(window, SKM_INITFORM, 0, 0);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), p0) << "freed after the handler, detached";
+    EXPECT_NE(self, nullptr);
+}
+
+TEST_F(SkinnedWindow, SkinChangeKeepsTheClientAndSetTextRepaints) {
+    TSkinData skin;  // its own skin data: the shared one stays iTunes
+    skin.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    Show(window);
+    form = new TWinSkinForm();
+    form->InitDlg(&skin, window);
+    SendMessageW(window, SKM_INITFORM, 0, 0);
+    skin.LoadFromFile(LORVENA_SKINS_DIR "/Graphite.skn");
+    ASSERT_FALSE(skin.SkinEmpty);
+    form->InitSkinData();  // the manager's part of a skin change
+    SendMessageW(window, SKM_SKINCHANGE, 0, 0);
+    EXPECT_EQ(form->Status(), FrameStatus::Skinned);
+    const FrameMetrics& m = form->Metrics();
+    const RECT w = WindowRect(window);
+    EXPECT_EQ(ClientSize(window).cx, 300);
+    EXPECT_EQ(ClientSize(window).cy, 200);
+    EXPECT_EQ(w.right - w.left, 300 + m.Left + m.Right);
+    EXPECT_EQ(w.bottom - w.top, 200 + m.Top + m.Bottom);
+    SetWindowTextW(window, L"Новый заголовок");
+    EXPECT_EQ(WindowText(window), "Новый заголовок");
+    EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "redrawing is switched back on";
+    SaveScreenshot(CaptureStable(window), "skin_forms_graphite");
+    form->UnSubclass();  // detach before the skin data goes
+}
+
+LRESULT CALLBACK LaterProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    auto old = reinterpret_cast<WNDPROC>(GetPropW(w, L"later"));
+    if (msg == WM_USER + 7) return 77;
+    return CallWindowProcW(old, w, msg, wp, lp);
+}
+
+TEST_F(SkinnedWindow, DetachBehindALaterSubclassKeepsTheChainWorking) {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 200, 120);
+    Show(window);
+    Attach(window);
+    auto old = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterProc));
+    SetPropW(window, L"later", reinterpret_cast<HANDLE>(old));
+    form->UnSubclass();
+    form->Release();
+    form = nullptr;
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&LaterProc));
+    EXPECT_EQ(SendMessageW(window, WM_USER + 7, 0, 0), 77);
+    EXPECT_EQ(SendMessageW(window, SKM_QUERY, 0, kSkinMarker), 0) << "the forwarder skins nothing";
+    DestroyWindow(window);  // the forwarder goes with the window
+    window = nullptr;
+}
+
+TEST_F(SkinnedWindow, HitTestsAtChosenPoints) {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    Show(window);
+    Attach(window);
+    const FrameMetrics& m = form->Metrics();
+    const RECT w = WindowRect(window);
+    const int width = w.right - w.left, height = w.bottom - w.top;
+    struct Case {
+        const char* what;
+        int x, y;
+        bool caption;
+    } cases[] = {
+        {"title strip", width / 2 - 60, m.Top / 2, true},
+        {"client", width / 2, m.Top + 50, false},
+        {"bottom border", width / 2, height - 1, false},
+        {"left border", 0, height / 2, false},
+    };
+    for (const Case& c : cases) {
+        const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(w.left + c.x, w.top + c.y));
+        EXPECT_EQ(hit == HTCAPTION, c.caption) << c.what << " answered " << hit;
+    }
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(w.left + width / 2, w.top + m.Top + 50)), HTCLIENT);
+}
+
+TEST_F(SkinnedWindow, CutCornersShowWhatIsBehind) {
+    HWND behind = MakeWindow(WS_POPUP, 50, 50, 500, 400, true);
+    ShowWindow(behind, SW_SHOWNOACTIVATE);
+    UpdateWindow(behind);
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    Show(window);
+    Attach(window);
+    Pump(100);
+    const RECT w = WindowRect(window);
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(window, rgn), ERROR) << "the skin's borders are transparent: a region is set";
+    // The Top image's rounded corner starts where the title strip does, after the left
+    // border (the default skin's Left image has no magenta).
+    const int l = form->Metrics().Left;
+    EXPECT_FALSE(PtInRegion(rgn, l, 0)) << "the top strip's corner is cut";
+    EXPECT_TRUE(PtInRegion(rgn, (w.right - w.left) / 2, (w.bottom - w.top) / 2));
+    DeleteObject(rgn);
+    const uint32_t want = (GetRValue(kBehind) << 16) | (GetGValue(kBehind) << 8) | GetBValue(kBehind);
+    EXPECT_EQ(WaitPixel(w.left + l, w.top, want), want);
+    EXPECT_NE(ScreenPixel(w.left + l + 20, w.top + 2), want) << "the strip itself is drawn";
+    SaveScreenshot(CaptureStable(RECT{w.left - 5, w.top - 5, w.right + 5, w.bottom + 5}), "skin_forms_corners");
+    DestroyWindow(behind);
+}
+
+TEST_F(SkinnedWindow, CaptionButtonCellsReadBack) {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    Show(window);
+    Attach(window);
+    TWinSysButton* close = Button(0);
+    ASSERT_NE(close, nullptr);
+    const TDataSkinSysButton& e = *close->Element;
+    ASSERT_GE(e.Frame, 4);
+    auto expectCell = [&](int cell, const char* what) {
+        // The cell as the frame draws it, magenta showing the top border behind.
+        const RECT w = WindowRect(window);
+        const Rect r = close->Bounds;
+        const TScreenImage shot =
+            CaptureStable(RECT{w.left + r.Left, w.top + r.Top, w.left + r.Right, w.top + r.Bottom});
+        const Rect c = CellRect(e.Map, false, e.Frame, cell);
+        int same = 0, opaque = 0;
+        for (int y = 0; y < r.Height(); ++y)
+            for (int x = 0; x < r.Width(); ++x) {
+                const Pixel p = e.Map.At(c.Left + x, c.Top + y);
+                if (p == kMagenta) continue;
+                ++opaque;
+                same += shot.At(x, y) == p;
+            }
+        EXPECT_GT(opaque, 0);
+        EXPECT_EQ(same, opaque) << what;
+    };
+    expectCell(1, "normal, active");
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(close->Bounds));
+    EXPECT_EQ(form->HotObject, close);
+    expectCell(3, "hot");
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(close->Bounds));
+    expectCell(2, "pressed");
+    SetCursorPos(0, 0);  // the hover timer notices that the mouse has left
+    ASSERT_TRUE(WaitUntil([&] { return form->HotObject == nullptr; }, 2000, "the hot state to end"));
+    SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
+    expectCell(4, "inactive");
+}
+
+TEST_F(SkinnedWindow, MaximiseRestoreMinimiseAndClose) {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    Show(window);
+    Attach(window);
+    auto click = [&](int action) {
+        TWinSysButton* b = Button(action);
+        ASSERT_NE(b, nullptr) << "action " << action;
+        const LPARAM p = ScreenPoint(b->Bounds);
+        SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, p);
+        SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, p);
+    };
+    click(1);
+    ASSERT_TRUE(WaitUntil([&] { return IsZoomed(window) != FALSE; }, 3000, "the window to maximise"));
+    EXPECT_EQ(form->WindowState(), swsMax);
+    const RECT before = WindowRect(window);
+    PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(before.left + 200, before.top + 10));
+    Pump(100);
+    EXPECT_TRUE(Same(WindowRect(window), before)) << "a maximised window is not dragged";
+    click(1);  // the second maximise button (maximised only) restores
+    ASSERT_TRUE(WaitUntil([&] { return !IsZoomed(window); }, 3000, "the window to restore"));
+    EXPECT_EQ(ClientSize(window).cx, 300);
+    EXPECT_EQ(ClientSize(window).cy, 200);
+    click(2);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }, 3000, "the window to minimise"));
+    SendMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(window); }, 3000, "the window to come back"));
+    EXPECT_EQ(ClientSize(window).cy, 200);
+    click(0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }, 3000, "the window to close"));
+    EXPECT_EQ(form->Status(), FrameStatus::Detached);
+    window = nullptr;
+}
+
+bool g_menuSeen = false;
+void CALLBACK EndMenuWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) {
+        g_menuSeen = true;
+        EndMenu();
+        KillTimer(nullptr, id);
+    }
+}
+
+TEST_F(SkinnedWindow, AltSpaceOpensTheSystemMenu) {
+    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    Show(window);
+    Attach(window);
+    g_menuSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, EndMenuWhenShown);
+    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    WaitUntil([] { return g_menuSeen; }, 3000, "the system menu");
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(g_menuSeen);
+    EXPECT_TRUE(IsWindow(window));
+}
+
+}  // namespace
