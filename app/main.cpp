@@ -11,6 +11,8 @@
 #include "app/Startup.h"
 #include "app/U_main.h"
 #include "core/Utf16.h"
+#include "skin/manager/SkinManager_win.h"
+#include "skin/manager/WinSkinFormFactory_win.h"
 #include "ui/RunningCopy.h"
 
 namespace {
@@ -31,8 +33,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The tables of a folder are held by one copy: a second one brings it forward instead.
     if (BringRunningCopyForward("TForm1")) return 0;
     StartOptions() = ParseStartOptions(CommandLineArguments());
-    return RunGuarded([](TApplication& app) {  // the title, the eight objects in order, the loop
+    // The skin manager watches every window from before the first form is read until after
+    // the last one is gone.
+    skin::TWinSkinFormFactory formSkins;
+    skin::StartSkinManager(formSkins);
+    const int result = RunGuarded([](TApplication& app) {  // the title, the eight objects in order, the loop
         CreateFormSet(app);
         AnnounceRunningCopy(*Form1);
     });
+    skin::StopSkinManager();
+    return result;
 }

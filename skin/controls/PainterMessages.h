@@ -4,11 +4,9 @@
 // system and framework ones keep their usual values (the Windows half checks them).
 #include <cstdint>
 
-namespace skin {
+#include "skin/data/SkinMessages.h"
 
-inline constexpr std::uint32_t SKM_INITFORM = 0x3503;   // posted to a newly skinned form
-inline constexpr std::uint32_t SKM_ENABLE = 0x3506;     // wParam > 0: painting on, else off
-inline constexpr std::uint32_t SKM_ISSKINNED = 0x3523;  // a skinned window answers 1
+namespace skin {
 
 namespace msg {
 inline constexpr std::uint32_t SetFocus = 0x0007;

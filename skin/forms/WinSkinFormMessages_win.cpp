@@ -5,7 +5,7 @@
 #include <windowsx.h>
 
 #include "skin/forms/FrameLayout.h"
-#include "skin/forms/SkinMessages.h"
+#include "skin/data/SkinMessages.h"
 
 namespace skin {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "skin/data/DrawPrimitives.h"
-#include "skin/forms/SkinMessages.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/forms/FramePaint.h"
 #include "skin/forms/FrameRegion.h"
 #include "skin/forms/WinSkinForm_win.h"

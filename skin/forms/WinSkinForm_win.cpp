@@ -5,7 +5,7 @@
 
 #include "skin/data/SkinOptions.h"
 #include "skin/forms/FrameRegion.h"
-#include "skin/forms/SkinMessages.h"
+#include "skin/data/SkinMessages.h"
 #include "ui/Form.h"
 
 namespace skin {
@@ -279,7 +279,30 @@ void TWinSkinForm::ResizeForm(bool keepClient) {
             }
         }
     }
-    SetWindowPos(window_, nullptr, 0, 0, size.X, size.Y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    // A window placed at the centre (of the screen, its owner, the main form; the system's
+    // dialogs) keeps its centre when the skinned frame changes its size; the others keep
+    // their top-left corner, where they were designed to be.
+    RECT wr{};
+    GetWindowRect(window_, &wr);
+    if (class_.ChildWindow || !KeepsCentre()) {
+        SetWindowPos(window_, nullptr, 0, 0, size.X, size.Y,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        return;
+    }
+    const int left = wr.left - (size.X - (wr.right - wr.left)) / 2;
+    const int top = wr.top - (size.Y - (wr.bottom - wr.top)) / 2;
+    SetWindowPos(window_, nullptr, left, top, size.X, size.Y, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool TWinSkinForm::KeepsCentre() const {
+    if (!form_) return class_.IsMessageBox;
+    switch (form_->Position()) {
+    case TPosition::poScreenCenter:
+    case TPosition::poDesktopCenter:
+    case TPosition::poMainFormCenter:
+    case TPosition::poOwnerFormCenter: return true;
+    default: return false;
+    }
 }
 
 void TWinSkinForm::EnableSysbtn(bool flag) {

@@ -87,6 +87,7 @@ private:
     void RestoreVisible();
     void CompleteAttach();
     void ResizeForm(bool keepClient);
+    bool KeepsCentre() const;
     void EnableSysbtn(bool flag);
     void UpdateStyle(bool flag);
     void AfterSkin();

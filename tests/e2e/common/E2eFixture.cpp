@@ -4,6 +4,8 @@
 #include "app/U_main.h"
 #include "core/Utf16.h"
 #include "data/Session.h"
+#include "skin/manager/SkinManager_win.h"
+#include "skin/manager/WinSkinFormFactory_win.h"
 #include "ui/Form.h"
 #include "ui/MessageDialog.h"
 #include "ui/Timer.h"
@@ -41,7 +43,13 @@ void E2eFixture::SetUp() {
     PrepareTables();
 }
 
-void E2eFixture::PrepareTables() { CopyDefaultTables({L"Food.DB", L"\u0421ateg.db", L"Menu.DB", L"Diet.DB"}); }
+void E2eFixture::PrepareTables() {
+    CopyDefaultTables({L"Food.DB", L"\u0421ateg.db", L"Menu.DB", L"Diet.DB"});
+    // The program's skins lie beside its tables, as they do where it is installed.
+    const std::wstring skins = Utf8ToWide(LORVENA_SKINS_DIR);
+    for (const wchar_t* skin : {L"iTunes.skn", L"Graphite.skn"})
+        ASSERT_TRUE(CopyFileW((skins + L"/" + skin).c_str(), (dir + L"\\" + skin).c_str(), FALSE)) << skin;
+}
 
 void E2eFixture::CopyDefaultTables(const std::vector<std::wstring>& names) {
     const std::wstring from = Utf8ToWide(LORVENA_TABLES_DIR);
@@ -63,8 +71,16 @@ void E2eFixture::TearDown() {
     RemoveDirectoryW(dir.c_str());
 }
 
+// The form skin objects of every run: the manager outlives the runs' windows.
+skin::TWinSkinFormFactory& FormSkins() {
+    static skin::TWinSkinFormFactory factory;
+    return factory;
+}
+
 void E2eFixture::Start() {
     if (!app) {
+        // As the program does: the manager watches the windows before the first is made.
+        skin::StartSkinManager(FormSkins());
         app = std::make_unique<TApplication>();
         CreateFormSet(*app);
     }
@@ -88,6 +104,7 @@ void E2eFixture::Start() {
 void E2eFixture::Stop() {
     SetMessageStep(nullptr);
     app.reset();
+    skin::StopSkinManager();
     Session().Reset();
 }
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/DrawPrimitives.h"
-#include "skin/forms/SkinMessages.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/forms/WinSkinForm_win.h"
 #include "tests/win/common/WinTestUtil.h"
 #include "ui/Form.h"
