@@ -233,6 +233,50 @@ TEST_F(SkinnedWindow, SkinChangeKeepsTheClientAndSetTextRepaints) {
     form->UnSubclass();  // detach before the skin data goes
 }
 
+std::vector<int> g_clientHeights;  // WM_SIZE heights seen by the hooked window
+HWND g_sized = nullptr;
+LRESULT CALLBACK RecordSizes(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && m->hwnd == g_sized && m->message == WM_SIZE) g_clientHeights.push_back(HIWORD(m->lParam));
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// A framework form, its embedded form and the events: the new face colour, the height
+// nudged up and back so that the layout is redone, and the window's own class name.
+TEST_F(SkinnedWindow, SkinChangeGivesAFrameworkFormTheNewFace) {
+    TSkinData skin;
+    skin.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
+    std::vector<std::string> classes;
+    skin.OnAfterSkinForm = [&](TSkinData*, std::uintptr_t, const std::string& c) { classes.push_back(c); };
+    auto* f = new TForm(nullptr);
+    auto* embedded = new TForm(f);
+    f->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    f->SetClientHeight(180);
+    f->Show();
+    form = new TWinSkinForm();
+    form->InitTform(&skin, f);
+    SendMessageW(f->Handle(), SKM_INITFORM, 0, 0);
+    skin.LoadFromFile(LORVENA_SKINS_DIR "/Graphite.skn");
+    form->InitSkinData();
+    embedded->SetColor(clWhite);
+    g_sized = f->Handle();
+    g_clientHeights.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSizes, nullptr, GetCurrentThreadId());
+    SendMessageW(f->Handle(), SKM_SKINCHANGE, 0, 0);
+    UnhookWindowsHookEx(hook);
+    const auto face = static_cast<TColor>(skin.Colors[csButtonFace]);
+    EXPECT_EQ(f->Color(), face);
+    EXPECT_EQ(embedded->Color(), face);
+    ASSERT_GE(g_clientHeights.size(), 2u);
+    EXPECT_EQ(g_clientHeights.end()[-2], 181) << "nudged one pixel up";
+    EXPECT_EQ(g_clientHeights.back(), 180) << "and back";
+    EXPECT_EQ(ClientSize(f->Handle()).cy, 180);
+    const std::vector<std::string> twice(2, WindowClassName(f->Handle()));
+    EXPECT_EQ(classes, twice) << "attach and skin change";
+    form->UnSubclass();
+    delete f;
+}
+
 LRESULT CALLBACK LaterProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     auto old = reinterpret_cast<WNDPROC>(GetPropW(w, L"later"));
     if (msg == WM_USER + 7) return 77;
