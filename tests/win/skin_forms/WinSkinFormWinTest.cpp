@@ -440,17 +440,53 @@ void CALLBACK EndMenuWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
     }
 }
 
-TEST_F(SkinnedWindow, AltSpaceOpensTheSystemMenu) {
-    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
-    Show(window);
-    Attach(window);
-    g_menuSeen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 30, EndMenuWhenShown);
-    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-    WaitUntil([] { return g_menuSeen; }, 3000, "the system menu");
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(g_menuSeen);
-    EXPECT_TRUE(IsWindow(window));
+// Each way into the system menu, sent as the system would send it after its hit test: the
+// menu opens (and is closed again by the timer), or the window closes.
+TEST_F(SkinnedWindow, SystemMenuOpensOrTheWindowCloses) {
+    const UINT click[] = {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP};
+    const UINT doubleClick[] = {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK, WM_NCLBUTTONUP};
+    // Only the release: the system's own handling of the press waits for the real button.
+    const UINT rightClick[] = {WM_NCRBUTTONUP};
+    struct Case {
+        const char* what;
+        std::vector<UINT> messages;  // none: Alt+Space
+        bool onIcon;
+        bool closes;
+    } cases[] = {
+        {"right click on the caption", {std::begin(rightClick), std::end(rightClick)}, false, false},
+        {"click on the icon", {std::begin(click), std::end(click)}, true, false},
+        {"double click on the icon", {std::begin(doubleClick), std::end(doubleClick)}, true, true},
+        {"Alt+Space", {}, false, false},
+    };
+    for (const Case& c : cases) {
+        window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+        Show(window);
+        int skinnedMenus = 0;  // the system's own menu would not tell the manager
+        SkinFormLinks links;
+        links.SetMenuKind = [&](int kind) { skinnedMenus += kind == 2; };
+        form = new TWinSkinForm(links);
+        form->InitDlg(data, window);
+        SendMessageW(window, SKM_INITFORM, 0, 0);
+        TWinSysButton* icon = Button(3);
+        ASSERT_NE(icon, nullptr) << "the default skin shows the window icon";
+        const RECT w = WindowRect(window);
+        const LPARAM at =
+            c.onIcon ? ScreenPoint(icon->Bounds) : MAKELPARAM(w.left + 150, w.top + form->Metrics().Top / 2);
+        const WPARAM hit = SendMessageW(window, WM_NCHITTEST, 0, at);
+        g_menuSeen = false;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 30, EndMenuWhenShown);
+        if (c.messages.empty()) PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        for (UINT msg : c.messages) SendMessageW(window, msg, hit, at);
+        WaitUntil([&] { return g_menuSeen && IsWindow(window) != c.closes; }, 3000, c.what);
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(g_menuSeen) << c.what;
+        EXPECT_EQ(skinnedMenus, 1) << c.what;
+        EXPECT_EQ(IsWindow(window) == FALSE, c.closes) << c.what;
+        if (IsWindow(window)) DestroyWindow(window);
+        form->Release();
+        form = nullptr;
+        window = nullptr;
+    }
 }
 
 }  // namespace
