@@ -116,7 +116,6 @@ TEST_F(SkinnedWindow, KeepsTheDesignedClientSize) {
     EXPECT_EQ(w.right - w.left, 300 + m.Left + m.Right);
     EXPECT_EQ(w.bottom - w.top, 200 + m.Top + m.Bottom);
     EXPECT_EQ(SendMessageW(window, SKM_QUERY, 0, kSkinMarker), kSkinMarker);
-    SaveScreenshot(CaptureStable(window), "skin_forms_window");
 }
 
 // An ownerless window has its whole caption style toggled; an owned one keeps it and only
@@ -229,7 +228,6 @@ TEST_F(SkinnedWindow, SkinChangeKeepsTheClientAndSetTextRepaints) {
     SetWindowTextW(window, L"Новый заголовок");
     EXPECT_EQ(WindowText(window), "Новый заголовок");
     EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "redrawing is switched back on";
-    SaveScreenshot(CaptureStable(window), "skin_forms_graphite");
     form->UnSubclass();  // detach before the skin data goes
 }
 
