@@ -206,31 +206,6 @@ TEST_F(SkinnedWindow, HiddenWhileAttachingAndVisibleOnEveryExit) {
     EXPECT_NE(self, nullptr);
 }
 
-TEST_F(SkinnedWindow, SkinChangeKeepsTheClientAndSetTextRepaints) {
-    TSkinData skin;  // its own skin data: the shared one stays iTunes
-    skin.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
-    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
-    Show(window);
-    form = new TWinSkinForm();
-    form->InitDlg(&skin, window);
-    SendMessageW(window, SKM_INITFORM, 0, 0);
-    skin.LoadFromFile(LORVENA_SKINS_DIR "/Graphite.skn");
-    ASSERT_FALSE(skin.SkinEmpty);
-    form->InitSkinData();  // the manager's part of a skin change
-    SendMessageW(window, SKM_SKINCHANGE, 0, 0);
-    EXPECT_EQ(form->Status(), FrameStatus::Skinned);
-    const FrameMetrics& m = form->Metrics();
-    const RECT w = WindowRect(window);
-    EXPECT_EQ(ClientSize(window).cx, 300);
-    EXPECT_EQ(ClientSize(window).cy, 200);
-    EXPECT_EQ(w.right - w.left, 300 + m.Left + m.Right);
-    EXPECT_EQ(w.bottom - w.top, 200 + m.Top + m.Bottom);
-    SetWindowTextW(window, L"Новый заголовок");
-    EXPECT_EQ(WindowText(window), "Новый заголовок");
-    EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "redrawing is switched back on";
-    form->UnSubclass();  // detach before the skin data goes
-}
-
 std::vector<int> g_clientHeights;  // WM_SIZE heights seen by the hooked window
 HWND g_sized = nullptr;
 LRESULT CALLBACK RecordSizes(int code, WPARAM wp, LPARAM lp) {
@@ -239,8 +214,9 @@ LRESULT CALLBACK RecordSizes(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-// A framework form, its embedded form and the events: the new face colour, the height
-// nudged up and back so that the layout is redone, and the window's own class name.
+// A skin change on a framework form, its embedded form and the events: the new face
+// colour, the height nudged up and back so that the layout is redone, the client kept in
+// the new frame, and the window's own class name.
 TEST_F(SkinnedWindow, SkinChangeGivesAFrameworkFormTheNewFace) {
     TSkinData skin;
     skin.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
@@ -268,7 +244,13 @@ TEST_F(SkinnedWindow, SkinChangeGivesAFrameworkFormTheNewFace) {
     ASSERT_GE(g_clientHeights.size(), 2u);
     EXPECT_EQ(g_clientHeights.end()[-2], 181) << "nudged one pixel up";
     EXPECT_EQ(g_clientHeights.back(), 180) << "and back";
+    const FrameMetrics& m = form->Metrics();
+    const RECT w = WindowRect(f->Handle());
     EXPECT_EQ(ClientSize(f->Handle()).cy, 180);
+    EXPECT_EQ(w.bottom - w.top, 180 + m.Top + m.Bottom) << "the client kept in the new frame";
+    SetWindowTextW(f->Handle(), L"Новый заголовок");
+    EXPECT_EQ(WindowText(f->Handle()), "Новый заголовок");
+    EXPECT_TRUE(IsWindowVisible(f->Handle())) << "redrawing is switched back on";
     const std::vector<std::string> twice(2, WindowClassName(f->Handle()));
     EXPECT_EQ(classes, twice) << "attach and skin change";
     form->UnSubclass();
