@@ -24,6 +24,13 @@ Point ClientSize(HWND h) {
     GetClientRect(h, &r);
     return {r.right - r.left, r.bottom - r.top};
 }
+std::string WindowClass(HWND h) {
+    wchar_t cls[256] = {};
+    GetClassNameW(h, cls, 256);
+    char narrow[256 * 3] = {};
+    WideCharToMultiByte(CP_UTF8, 0, cls, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
+}
 }  // namespace
 
 // Our place in a plain window's procedure chain. When a later subclass sits in front of
@@ -93,13 +100,8 @@ void TWinSkinForm::InitTform(TSkinData* data, TCustomForm* form) {
     form_ = form;
     FreeNotification(form);
     window_ = form->Handle();
-    if (data->OnBeforeSkinForm) {
-        wchar_t cls[256] = {};
-        GetClassNameW(window_, cls, 256);
-        char narrow[256] = {};
-        WideCharToMultiByte(CP_UTF8, 0, cls, -1, narrow, sizeof narrow, nullptr, nullptr);
-        data->OnBeforeSkinForm(data, reinterpret_cast<std::uintptr_t>(window_), narrow);
-    }
+    if (data->OnBeforeSkinForm)
+        data->OnBeforeSkinForm(data, reinterpret_cast<std::uintptr_t>(window_), WindowClass(window_));
     InitSkin(data);
     // The form shows the skin's face colour while skinned.
     oldColor_ = form->Color();
@@ -121,11 +123,7 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
     WindowFacts f;
     f.Style = static_cast<uint32_t>(GetWindowLongW(window_, GWL_STYLE));
     f.ExStyle = static_cast<uint32_t>(GetWindowLongW(window_, GWL_EXSTYLE));
-    wchar_t cls[256] = {};
-    GetClassNameW(window_, cls, 256);
-    char narrow[256] = {};
-    WideCharToMultiByte(CP_UTF8, 0, cls, -1, narrow, sizeof narrow, nullptr, nullptr);
-    f.ClassName = narrow;
+    f.ClassName = className_ = WindowClass(window_);
     f.HasOwner = GetWindow(window_, GW_OWNER) != nullptr;
     f.HasMdiClient = FindWindowExW(window_, nullptr, L"MDIClient", nullptr) != nullptr;
     WINDOWPLACEMENT wp{sizeof wp};
@@ -234,7 +232,7 @@ void TWinSkinForm::CompleteAttach() {
 void TWinSkinForm::AfterSkin() {
     SendMessageW(window_, SKM_SKINNED, 0, kSkinMarker);
     if (data_ && data_->OnAfterSkinForm)
-        data_->OnAfterSkinForm(data_, reinterpret_cast<std::uintptr_t>(window_), class_.IsMessageBox ? "#32770" : "");
+        data_->OnAfterSkinForm(data_, reinterpret_cast<std::uintptr_t>(window_), className_);
 }
 
 void TWinSkinForm::ResizeForm(bool keepClient) {
@@ -350,10 +348,23 @@ void TWinSkinForm::OnTimer() {
 
 void TWinSkinForm::SkinChange() {
     if (!state_ || !state_->BeginReapply()) return;
+    if (form_) {
+        // The forms embedded in this one show the new face colour too. The framework's grids
+        // have no fixed-cell colour yet; when they get one it follows here as well.
+        const auto face = static_cast<TColor>(data_->Colors[csButtonFace]);
+        form_->SetColor(face);
+        for (TComponent* c : form_->Components())
+            if (auto* embedded = dynamic_cast<TCustomForm*>(c)) embedded->SetColor(face);
+    }
     if (links_.ControlsSkinChanged) links_.ControlsSkinChanged(*this);
     if (skinFrame_) {
         ResizeForm(true);
         Cropwindow(true);
+        if (form_) {
+            // A height change makes the form lay its controls out again for the new frame.
+            form_->SetHeight(form_->Height() + 1);
+            form_->SetHeight(form_->Height() - 1);
+        }
     }
     AfterSkin();
     state_->EndReapply();

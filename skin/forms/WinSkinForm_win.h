@@ -117,6 +117,7 @@ private:
     SubclassThunk* thunk_ = nullptr;
     std::optional<FrameStateMachine> state_;
     FrameClass class_;
+    std::string className_;  // the window's class, for the skin data's events
     FrameMetrics metrics_;
     bool skinFrame_ = false;
     bool initialised_ = false;

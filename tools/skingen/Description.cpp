@@ -31,11 +31,17 @@ std::string Description(const Palette& pal) {
     o << "\r\n[Personality]\r\n";
     o << "Top=top.bmp\r\nTopFrame=2\r\nTopStretch=1\r\nTopTrans=1\r\n";
     o << "TopTopHeight=" << G::TopCorner << "\r\nTopBotHeight=" << G::TopCorner << "\r\n";
-    o << "Left=left.bmp\r\nLeftFrame=2\r\nLeftStretch=1\r\nLeftTrans=1\r\nLeftTopHeight=0\r\nLeftBotHeight=0\r\n";
-    o << "Right=right.bmp\r\nRightFrame=2\r\nRightStretch=1\r\nRightTrans=1\r\nRightTopHeight=0\r\nRightBotHeight="
-         "0\r\n";
+    // The side borders' fixed rows hold the window's rounded corners: the title's at the
+    // top, the bottom border's at the bottom.
+    for (const char* side : {"Left", "Right"})
+        o << side << "=" << (side[0] == 'L' ? "left" : "right") << ".bmp\r\n"
+          << side << "Frame=2\r\n"
+          << side << "Stretch=1\r\n"
+          << side << "Trans=1\r\n"
+          << side << "TopHeight=" << G::TitleHeight << "\r\n"
+          << side << "BotHeight=" << G::BottomHeight << "\r\n";
     o << "Bottom=bottom.bmp\r\nBottomFrame=2\r\nBottomStretch=1\r\nBottomTrans=1\r\n";
-    o << "BottomTopHeight=" << G::SideWidth + 1 << "\r\nBottomBotHeight=" << G::SideWidth + 1 << "\r\n";
+    o << "BottomTopHeight=0\r\nBottomBotHeight=0\r\n";
     o << "TextBack=textback.bmp\r\nTextShift=30\r\nTextShiftVert=0\r\nTextRightClip=100\r\n";
     o << "TextAlignment=2\r\nTextbackground=0\r\nTXTBackleft=0\r\nTXTBackRight=0\r\n";
     auto channels = [&](const char* key, Pixel c) {

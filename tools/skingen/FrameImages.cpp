@@ -66,55 +66,77 @@ Surface CaptionButton(const Palette& pal, Glyph g, int w, int h, float glyphSize
     });
 }
 
-// The title strip: two stacked cells (active, inactive).
+// The title across the whole window width w, rounded at the top corners. The side
+// borders carry its outer columns and the Top image, drawn between them, the rest: so the
+// window's own corner pixels are the ones cut away.
+Surface TitleCell(const Palette& pal, int i, int w) {
+    const int h = G::TitleHeight;
+    Pixel frame = i == 0 ? pal.frame : pal.frameInactive;
+    Pixel top = i == 0 ? pal.titleTop : pal.titleTopInactive;
+    Pixel bottom = i == 0 ? pal.titleBottom : pal.titleBottomInactive;
+    // The cell's lower edge continues into the side borders, so the rounded shape runs
+    // past it and only the top corners are round.
+    Surface cell(w, h, skin::kMagenta);
+    Painter c(cell, top);
+    c.RoundFill(0, 0, float(w), float(h + 10), 8, frame, frame);
+    c.Shape([&](float px, float py) { return SdRoundRect(px, py, 1, 1, float(w - 1), float(h + 10), 7); },
+            [&](int, int py) { return Mix(top, bottom, float(py) / float(h - 1)); }, 0, 0, w, h);
+    c.Rect(8, 1, w - 8, 2, Lighter(top, 0.5f));  // a soft highlight under the top edge
+    c.Rect(1, h - 1, w - 1, h, Mix(bottom, frame, 0.35f));
+    return cell;
+}
+
+// The bottom border across the whole window width w, rounded at the bottom corners.
+Surface BottomCell(const Palette& pal, int i, int w) {
+    const int h = G::BottomHeight;
+    Pixel frame = i == 0 ? pal.frame : pal.frameInactive;
+    Pixel chrome = i == 0 ? pal.chrome : pal.chromeInactive;
+    Surface cell(w, h, skin::kMagenta);
+    Painter c(cell, chrome);
+    c.RoundFill(0, -10, float(w), float(h), 4, frame, frame);
+    c.RoundFill(1, -10, float(w - 1), float(h - 1), 3, chrome, chrome);
+    c.Rect(G::SideWidth - 1, 0, w - G::SideWidth + 1, 1, Mix(chrome, frame, 0.3f));
+    return cell;
+}
+
+constexpr int kMiddleWidth = 40;  // the stretched part of the bottom border
+
+// The title strip: two stacked cells (active, inactive), the title without its corners.
 Surface TopBorder(const Palette& pal) {
     const int w = G::TopCellWidth, h = G::TitleHeight;
     Surface strip(w, 2 * h, skin::kMagenta);
-    for (int i = 0; i < 2; ++i) {
-        Pixel frame = i == 0 ? pal.frame : pal.frameInactive;
-        Pixel top = i == 0 ? pal.titleTop : pal.titleTopInactive;
-        Pixel bottom = i == 0 ? pal.titleBottom : pal.titleBottomInactive;
-        // The cell's lower edge continues into the side borders, so the rounded shape runs
-        // past it and only the top corners are round.
-        Surface cell(w, h, skin::kMagenta);
-        Painter c(cell, top);
-        c.RoundFill(0, 0, float(w), float(h + 10), 8, frame, frame);
-        c.Shape([&](float px, float py) { return SdRoundRect(px, py, 1, 1, float(w - 1), float(h + 10), 7); },
-                [&](int, int py) { return Mix(top, bottom, float(py) / float(h - 1)); }, 0, 0, w, h);
-        c.Rect(8, 1, w - 8, 2, Lighter(top, 0.5f));  // a soft highlight under the top edge
-        c.Rect(1, h - 1, w - 1, h, Mix(bottom, frame, 0.35f));
-        skin::Copy(strip, 0, i * h, cell, cell.Bounds());
-    }
+    for (int i = 0; i < 2; ++i)
+        skin::Copy(strip, 0, i * h, TitleCell(pal, i, w + 2 * G::SideWidth), {G::SideWidth, 0, G::SideWidth + w, h});
     return strip;
 }
 
-// Side borders: cells side by side (active, inactive), the outline on the outer side.
+// Side borders: cells side by side (active, inactive), the outline on the outer side; the
+// fixed top rows hold the title's rounded corner, the fixed bottom rows the bottom's.
 Surface SideBorder(const Palette& pal, bool left) {
-    const int w = G::SideWidth, h = 20;
-    return Strip(w, h, 2, false, pal.face, [&](Painter& p, int i, int x, int y) {
+    const int w = G::SideWidth, t = G::TitleHeight, b = G::BottomHeight, h = t + 12 + b;
+    const int whole = kMiddleWidth + 2 * w, from = left ? 0 : whole - w;
+    Surface s(2 * w, h, skin::kMagenta);
+    Painter p(s, pal.face);
+    for (int i = 0; i < 2; ++i) {
+        const int x = i * w;
         Pixel frame = i == 0 ? pal.frame : pal.frameInactive;
         Pixel chrome = i == 0 ? pal.chrome : pal.chromeInactive;
-        p.Rect(x, y, x + w, y + h, chrome);
-        p.Rect(left ? x : x + w - 1, y, left ? x + 1 : x + w, y + h, frame);
+        p.Rect(x, 0, x + w, h, chrome);
+        p.Rect(left ? x : x + w - 1, 0, left ? x + 1 : x + w, h, frame);
         // The inner column meets the client area with a faint line.
-        p.Rect(left ? x + w - 1 : x, y, left ? x + w : x + 1, y + h, Mix(chrome, frame, 0.3f));
-    });
+        p.Rect(left ? x + w - 1 : x, 0, left ? x + w : x + 1, h, Mix(chrome, frame, 0.3f));
+        skin::Copy(s, x, 0, TitleCell(pal, i, whole), {from, 0, from + w, t});
+        skin::Copy(s, x, h - b, BottomCell(pal, i, whole), {from, 0, from + w, b});
+    }
+    return s;
 }
 
-// Bottom border: stacked cells with rounded bottom corners.
+// Bottom border: stacked cells, the part between the side borders.
 Surface BottomBorder(const Palette& pal) {
-    const int w = 40, h = G::BottomHeight;
+    const int w = kMiddleWidth, h = G::BottomHeight;
     Surface strip(w, 2 * h, skin::kMagenta);
-    for (int i = 0; i < 2; ++i) {
-        Pixel frame = i == 0 ? pal.frame : pal.frameInactive;
-        Pixel chrome = i == 0 ? pal.chrome : pal.chromeInactive;
-        Surface cell(w, h, skin::kMagenta);
-        Painter c(cell, chrome);
-        c.RoundFill(0, -10, float(w), float(h), 4, frame, frame);
-        c.RoundFill(1, -10, float(w - 1), float(h - 1), 3, chrome, chrome);
-        c.Rect(G::SideWidth - 1, 0, w - G::SideWidth + 1, 1, Mix(chrome, frame, 0.3f));
-        skin::Copy(strip, 0, i * h, cell, cell.Bounds());
-    }
+    for (int i = 0; i < 2; ++i)
+        skin::Copy(strip, 0, i * h, BottomCell(pal, i, w + 2 * G::SideWidth), {G::SideWidth, 0, G::SideWidth + w, h});
     return strip;
 }
 

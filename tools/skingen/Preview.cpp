@@ -74,10 +74,14 @@ Surface WindowMockup(const SkinFiles& files) {
     const int bottom = m.Bottom->Map.Height() / std::max(m.Bottom->Frame, 1);
     const int left = m.Left->Map.Width() / std::max(m.Left->Frame, 1);
     const int right = m.Right->Map.Width() / std::max(m.Right->Frame, 1);
-    Nine(win, {0, 0, W, top}, m.Top.get(), 1, true);
-    Nine(win, {0, H - bottom, W, H}, m.Bottom.get(), 1, true);
-    Nine(win, {0, top, left, H - bottom}, m.Left.get(), 1);
-    Nine(win, {W - right, top, W, H - bottom}, m.Right.get(), 1);
+    // Laid out as the program does: the side borders take the full height, the title and
+    // the bottom border lie between them; what they leave magenta shows the desk.
+    skin::Fill(win, {0, 0, W, H}, skin::kMagenta);
+    skin::Fill(win, {left, top, W - right, H - bottom}, face);
+    Nine(win, {left, 0, W - right, top}, m.Top.get(), 1, true);
+    Nine(win, {left, H - bottom, W - right, H}, m.Bottom.get(), 1, true);
+    Nine(win, {0, 0, left, H}, m.Left.get(), 1);
+    Nine(win, {W - right, 0, W, H}, m.Right.get(), 1);
     for (const auto& b : m.SysButtons) {
         if (b->Map.Empty() || b->Visibility == 100 || b->Visibility == 1) continue;
         const int cw = b->Map.Width() / std::max(b->Frame, 1);

@@ -23,17 +23,26 @@ void CheckSkin(const std::string& file, const std::string& name) {
     ASSERT_FALSE(d.SkinEmpty) << "the skin did not load";
     EXPECT_EQ(d.SkinName, name);
 
-    // The frame: stacked title and bottom cells, side cells side by side; rounded top
-    // corners cut with magenta, the middle of the title opaque.
+    // The frame: stacked title and bottom cells, side cells side by side, the middle of the
+    // title opaque. The side borders run the full height, so the window's rounded corners
+    // are cut with magenta in their fixed top and bottom rows, in both cells.
     ASSERT_FALSE(d.Top->Map.Empty());
     EXPECT_EQ(d.Top->Frame, 2);
-    EXPECT_EQ(d.Top->Map.At(0, 0), kMagenta);
-    EXPECT_EQ(d.Top->Map.At(d.Top->Map.Width() - 1, 0), kMagenta);
     EXPECT_NE(d.Top->Map.At(d.Top->Map.Width() / 2, 10), kMagenta);
-    EXPECT_EQ(d.Top->Map.At(0, d.Top->Map.Height() / 2), kMagenta);  // the inactive cell too
     for (auto* b : {d.Left.get(), d.Right.get(), d.Bottom.get()}) {
         EXPECT_FALSE(b->Map.Empty()) << b->Name;
         EXPECT_EQ(b->Frame, 2) << b->Name;
+    }
+    for (auto* b : {d.Left.get(), d.Right.get()}) {
+        const int w = b->Map.Width() / 2, h = b->Map.Height();
+        EXPECT_GT(b->TopHeight, 0) << b->Name;
+        EXPECT_GT(b->BottomHeight, 0) << b->Name;
+        for (int cell = 0; cell < 2; ++cell) {
+            const int outer = b == d.Left.get() ? cell * w : cell * w + w - 1;
+            EXPECT_EQ(b->Map.At(outer, 0), kMagenta) << b->Name << cell;
+            EXPECT_EQ(b->Map.At(outer, h - 1), kMagenta) << b->Name << cell;
+            EXPECT_NE(b->Map.At(outer, h / 2), kMagenta) << b->Name << cell;
+        }
     }
     EXPECT_GT(d.Top->LeftWidth, 0);
     EXPECT_NE(d.Colors[csCaption], d.Colors[csButtonFace]);

@@ -247,6 +247,9 @@ uint32_t WaitPixel(int x, int y, uint32_t want, int timeoutMs) {
 std::string SaveScreenshot(const TScreenImage& image, const std::string& name) {
     std::wstring dir = Utf8ToWide(LORVENA_SCREENSHOT_DIR);
     CreateDirectoryW(dir.c_str(), nullptr);
+    // A name may hold folders ("iTunes/active"): create each of them.
+    for (size_t slash = name.find('/'); slash != std::string::npos; slash = name.find('/', slash + 1))
+        CreateDirectoryW((dir + L"/" + Utf8ToWide(name.substr(0, slash))).c_str(), nullptr);
     std::wstring path = dir + L"/" + Utf8ToWide(name) + L".png";
     if (!WritePng(path, image.width, image.height, image.pixels)) return "";
     return WideToUtf8(path);

@@ -67,7 +67,8 @@ TScreenImage CaptureWindow(HWND window);
 // Past `timeoutMs` the test fails and the last capture is given.
 TScreenImage CaptureStable(const RECT& r, int timeoutMs = 3000);
 TScreenImage CaptureStable(HWND window, int timeoutMs = 3000);
-// Writes the picture as PNG into the screenshots folder of the build; returns the path.
+// Writes the picture as PNG into the screenshots folder of the build (the name may hold
+// sub-folders); returns the path.
 std::string SaveScreenshot(const TScreenImage& image, const std::string& name);
 
 // The window's class name and text, as UTF-8.

@@ -116,7 +116,6 @@ TEST_F(SkinnedWindow, KeepsTheDesignedClientSize) {
     EXPECT_EQ(w.right - w.left, 300 + m.Left + m.Right);
     EXPECT_EQ(w.bottom - w.top, 200 + m.Top + m.Bottom);
     EXPECT_EQ(SendMessageW(window, SKM_QUERY, 0, kSkinMarker), kSkinMarker);
-    SaveScreenshot(CaptureStable(window), "skin_forms_window");
 }
 
 // An ownerless window has its whole caption style toggled; an owned one keeps it and only
@@ -207,30 +206,55 @@ TEST_F(SkinnedWindow, HiddenWhileAttachingAndVisibleOnEveryExit) {
     EXPECT_NE(self, nullptr);
 }
 
-TEST_F(SkinnedWindow, SkinChangeKeepsTheClientAndSetTextRepaints) {
-    TSkinData skin;  // its own skin data: the shared one stays iTunes
+std::vector<int> g_clientHeights;  // WM_SIZE heights seen by the hooked window
+HWND g_sized = nullptr;
+LRESULT CALLBACK RecordSizes(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && m->hwnd == g_sized && m->message == WM_SIZE) g_clientHeights.push_back(HIWORD(m->lParam));
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// A skin change on a framework form, its embedded form and the events: the new face
+// colour, the height nudged up and back so that the layout is redone, the client kept in
+// the new frame, and the window's own class name.
+TEST_F(SkinnedWindow, SkinChangeGivesAFrameworkFormTheNewFace) {
+    TSkinData skin;
     skin.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
-    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
-    Show(window);
+    std::vector<std::string> classes;
+    skin.OnAfterSkinForm = [&](TSkinData*, std::uintptr_t, const std::string& c) { classes.push_back(c); };
+    auto* f = new TForm(nullptr);
+    auto* embedded = new TForm(f);
+    f->SetBorderStyle(TFormBorderStyle::bsSizeable);
+    f->SetClientHeight(180);
+    f->Show();
     form = new TWinSkinForm();
-    form->InitDlg(&skin, window);
-    SendMessageW(window, SKM_INITFORM, 0, 0);
+    form->InitTform(&skin, f);
+    SendMessageW(f->Handle(), SKM_INITFORM, 0, 0);
     skin.LoadFromFile(LORVENA_SKINS_DIR "/Graphite.skn");
-    ASSERT_FALSE(skin.SkinEmpty);
-    form->InitSkinData();  // the manager's part of a skin change
-    SendMessageW(window, SKM_SKINCHANGE, 0, 0);
-    EXPECT_EQ(form->Status(), FrameStatus::Skinned);
+    form->InitSkinData();
+    embedded->SetColor(clWhite);
+    g_sized = f->Handle();
+    g_clientHeights.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSizes, nullptr, GetCurrentThreadId());
+    SendMessageW(f->Handle(), SKM_SKINCHANGE, 0, 0);
+    UnhookWindowsHookEx(hook);
+    const auto face = static_cast<TColor>(skin.Colors[csButtonFace]);
+    EXPECT_EQ(f->Color(), face);
+    EXPECT_EQ(embedded->Color(), face);
+    ASSERT_GE(g_clientHeights.size(), 2u);
+    EXPECT_EQ(g_clientHeights.end()[-2], 181) << "nudged one pixel up";
+    EXPECT_EQ(g_clientHeights.back(), 180) << "and back";
     const FrameMetrics& m = form->Metrics();
-    const RECT w = WindowRect(window);
-    EXPECT_EQ(ClientSize(window).cx, 300);
-    EXPECT_EQ(ClientSize(window).cy, 200);
-    EXPECT_EQ(w.right - w.left, 300 + m.Left + m.Right);
-    EXPECT_EQ(w.bottom - w.top, 200 + m.Top + m.Bottom);
-    SetWindowTextW(window, L"Новый заголовок");
-    EXPECT_EQ(WindowText(window), "Новый заголовок");
-    EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) << "redrawing is switched back on";
-    SaveScreenshot(CaptureStable(window), "skin_forms_graphite");
-    form->UnSubclass();  // detach before the skin data goes
+    const RECT w = WindowRect(f->Handle());
+    EXPECT_EQ(ClientSize(f->Handle()).cy, 180);
+    EXPECT_EQ(w.bottom - w.top, 180 + m.Top + m.Bottom) << "the client kept in the new frame";
+    SetWindowTextW(f->Handle(), L"Новый заголовок");
+    EXPECT_EQ(WindowText(f->Handle()), "Новый заголовок");
+    EXPECT_TRUE(IsWindowVisible(f->Handle())) << "redrawing is switched back on";
+    const std::vector<std::string> twice(2, WindowClassName(f->Handle()));
+    EXPECT_EQ(classes, twice) << "attach and skin change";
+    form->UnSubclass();
+    delete f;
 }
 
 LRESULT CALLBACK LaterProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
@@ -279,27 +303,39 @@ TEST_F(SkinnedWindow, HitTestsAtChosenPoints) {
     EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(w.left + width / 2, w.top + m.Top + 50)), HTCLIENT);
 }
 
-TEST_F(SkinnedWindow, CutCornersShowWhatIsBehind) {
+// Both skins, active and inactive: the window's own corner pixels are cut away and show
+// what is behind; the pictures go to screenshots/<skin>/ for a look.
+TEST_F(SkinnedWindow, RoundCornersShowWhatIsBehindInBothSkins) {
     HWND behind = MakeWindow(WS_POPUP, 50, 50, 500, 400, true);
     ShowWindow(behind, SW_SHOWNOACTIVATE);
     UpdateWindow(behind);
-    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
-    Show(window);
-    Attach(window);
-    Pump(100);
-    const RECT w = WindowRect(window);
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(GetWindowRgn(window, rgn), ERROR) << "the skin's borders are transparent: a region is set";
-    // The Top image's rounded corner starts where the title strip does, after the left
-    // border (the default skin's Left image has no magenta).
-    const int l = form->Metrics().Left;
-    EXPECT_FALSE(PtInRegion(rgn, l, 0)) << "the top strip's corner is cut";
-    EXPECT_TRUE(PtInRegion(rgn, (w.right - w.left) / 2, (w.bottom - w.top) / 2));
-    DeleteObject(rgn);
     const uint32_t want = (GetRValue(kBehind) << 16) | (GetGValue(kBehind) << 8) | GetBValue(kBehind);
-    EXPECT_EQ(WaitPixel(w.left + l, w.top, want), want);
-    EXPECT_NE(ScreenPixel(w.left + l + 20, w.top + 2), want) << "the strip itself is drawn";
-    SaveScreenshot(CaptureStable(RECT{w.left - 5, w.top - 5, w.right + 5, w.bottom + 5}), "skin_forms_corners");
+    for (const char* name : {"iTunes", "Graphite"}) {
+        TSkinData skin;
+        skin.LoadFromFile((std::string(LORVENA_SKINS_DIR "/") + name + ".skn").c_str());
+        ASSERT_FALSE(skin.SkinEmpty) << name;
+        window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+        form = new TWinSkinForm();  // attached before the first paint, as the manager does
+        form->InitDlg(&skin, window);
+        SendMessageW(window, SKM_INITFORM, 0, 0);
+        Show(window);
+        for (bool active : {true, false}) {
+            SendMessageW(window, WM_NCACTIVATE, active, 0);
+            const RECT w = WindowRect(window);
+            const int cx = w.right - w.left - 1, cy = w.bottom - w.top - 1;
+            const TScreenImage shot = CaptureStable(RECT{w.left - 5, w.top - 5, w.right + 5, w.bottom + 5});
+            SaveScreenshot(shot, std::string(name) + (active ? "/active" : "/inactive"));
+            for (POINT corner : {POINT{0, 0}, POINT{cx, 0}, POINT{0, cy}, POINT{cx, cy}})
+                EXPECT_EQ(shot.At(corner.x + 5, corner.y + 5), want) << name << active << corner.x << "," << corner.y;
+            EXPECT_NE(shot.At(5 + cx / 2, 5 + 2), want) << "the title itself is drawn";
+            EXPECT_NE(shot.At(5, 5 + cy / 2), want) << "the left border is drawn";
+        }
+        form->UnSubclass();  // detach before the skin data goes
+        form->Release();
+        form = nullptr;
+        DestroyWindow(window);
+        window = nullptr;
+    }
     DestroyWindow(behind);
 }
 
@@ -384,17 +420,53 @@ void CALLBACK EndMenuWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
     }
 }
 
-TEST_F(SkinnedWindow, AltSpaceOpensTheSystemMenu) {
-    window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
-    Show(window);
-    Attach(window);
-    g_menuSeen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 30, EndMenuWhenShown);
-    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-    WaitUntil([] { return g_menuSeen; }, 3000, "the system menu");
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(g_menuSeen);
-    EXPECT_TRUE(IsWindow(window));
+// Each way into the system menu, sent as the system would send it after its hit test: the
+// menu opens (and is closed again by the timer), or the window closes.
+TEST_F(SkinnedWindow, SystemMenuOpensOrTheWindowCloses) {
+    const UINT click[] = {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP};
+    const UINT doubleClick[] = {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK, WM_NCLBUTTONUP};
+    // Only the release: the system's own handling of the press waits for the real button.
+    const UINT rightClick[] = {WM_NCRBUTTONUP};
+    struct Case {
+        const char* what;
+        std::vector<UINT> messages;  // none: Alt+Space
+        bool onIcon;
+        bool closes;
+    } cases[] = {
+        {"right click on the caption", {std::begin(rightClick), std::end(rightClick)}, false, false},
+        {"click on the icon", {std::begin(click), std::end(click)}, true, false},
+        {"double click on the icon", {std::begin(doubleClick), std::end(doubleClick)}, true, true},
+        {"Alt+Space", {}, false, false},
+    };
+    for (const Case& c : cases) {
+        window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+        Show(window);
+        int skinnedMenus = 0;  // the system's own menu would not tell the manager
+        SkinFormLinks links;
+        links.SetMenuKind = [&](int kind) { skinnedMenus += kind == 2; };
+        form = new TWinSkinForm(links);
+        form->InitDlg(data, window);
+        SendMessageW(window, SKM_INITFORM, 0, 0);
+        TWinSysButton* icon = Button(3);
+        ASSERT_NE(icon, nullptr) << "the default skin shows the window icon";
+        const RECT w = WindowRect(window);
+        const LPARAM at =
+            c.onIcon ? ScreenPoint(icon->Bounds) : MAKELPARAM(w.left + 150, w.top + form->Metrics().Top / 2);
+        const WPARAM hit = SendMessageW(window, WM_NCHITTEST, 0, at);
+        g_menuSeen = false;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 30, EndMenuWhenShown);
+        if (c.messages.empty()) PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        for (UINT msg : c.messages) SendMessageW(window, msg, hit, at);
+        WaitUntil([&] { return g_menuSeen && IsWindow(window) != c.closes; }, 3000, c.what);
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(g_menuSeen) << c.what;
+        EXPECT_EQ(skinnedMenus, 1) << c.what;
+        EXPECT_EQ(IsWindow(window) == FALSE, c.closes) << c.what;
+        if (IsWindow(window)) DestroyWindow(window);
+        form->Release();
+        form = nullptr;
+        window = nullptr;
+    }
 }
 
 }  // namespace
