@@ -40,16 +40,15 @@ void E2eFixture::SetUp() {
     GetCurrentDirectoryW(MAX_PATH, tmp);
     oldDir = tmp;
     SetCurrentDirectoryW(dir.c_str());
-    PrepareTables();
-}
-
-void E2eFixture::PrepareTables() {
-    CopyDefaultTables({L"Food.DB", L"\u0421ateg.db", L"Menu.DB", L"Diet.DB"});
-    // The program's skins lie beside its tables, as they do where it is installed.
+    // The program's skins lie beside its tables, as they do where it is installed (whatever
+    // tables a suite prepares).
     const std::wstring skins = Utf8ToWide(LORVENA_SKINS_DIR);
     for (const wchar_t* skin : {L"iTunes.skn", L"Graphite.skn"})
         ASSERT_TRUE(CopyFileW((skins + L"/" + skin).c_str(), (dir + L"\\" + skin).c_str(), FALSE)) << skin;
+    PrepareTables();
 }
+
+void E2eFixture::PrepareTables() { CopyDefaultTables({L"Food.DB", L"\u0421ateg.db", L"Menu.DB", L"Diet.DB"}); }
 
 void E2eFixture::CopyDefaultTables(const std::vector<std::wstring>& names) {
     const std::wstring from = Utf8ToWide(LORVENA_TABLES_DIR);
