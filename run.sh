@@ -6,11 +6,15 @@
 #   ./run.sh                     on the current display; without one, under Xvfb, saving
 #                                a screenshot to run/screenshot.png and closing after it
 #   ./run.sh --screenshot F.png  start, wait for the main window, save F.png, close
+# Anything after these goes to the program (/skin:Graphite.skn, /noskin).
 set -eu
 cd "$(dirname "$0")"
 top=$PWD
 shot=""
-if [ "${1:-}" = "--screenshot" ]; then shot=$(realpath -m "${2:?file name}"); fi
+if [ "${1:-}" = "--screenshot" ]; then
+  shot=$(realpath -m "${2:?file name}")
+  shift 2
+fi
 
 start=$(date +%s)
 phase() {
@@ -62,14 +66,14 @@ phase "starting lorvena.exe under Wine (the first start prepares a Wine prefix)"
 wine_prepare
 
 if [ -z "$shot" ] && [ -n "${DISPLAY:-}" ]; then
-  cd run && exec wine lorvena.exe
+  cd run && exec wine lorvena.exe "$@"
 fi
 
 [ -n "$shot" ] || shot="$top/run/screenshot.png"
 export SHOT="$shot"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cd run
-  wine lorvena.exe & pid=$!
+  wine lorvena.exe "$@" & pid=$!
   # Wait until the main window is on the screen (its title is the program name).
   for i in $(seq 1 100); do
     xwininfo -root -tree 2>/dev/null | grep -q "Лорвена" && break
@@ -78,5 +82,5 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   sleep 1.5
   import -window root "$SHOT"
   wineserver -k
-  wait $pid 2>/dev/null || true'
+  wait $pid 2>/dev/null || true' run.sh "$@"
 echo "screenshot: $shot"
