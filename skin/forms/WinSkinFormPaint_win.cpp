@@ -55,8 +55,10 @@ public:
         HGDIOBJ old = SelectObject(dc, font_);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, colour);
-        RECT r{clip.Left, clip.Top, clip.Right, clip.Bottom};
-        ExtTextOutW(dc, x, y, ETO_CLIPPED, &r, w.c_str(), static_cast<UINT>(w.size()), nullptr);
+        // A title longer than its room ends in an ellipsis, as the system's caption does.
+        RECT r{x, y, clip.Right, clip.Bottom};
+        DrawTextW(dc, w.c_str(), static_cast<int>(w.size()), &r,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT);
         SelectObject(dc, old);
         GdiFlush();
     }

@@ -6,7 +6,15 @@
 #include <fstream>
 
 #include "app/StartOptions.h"
+#include "app/UAbout.h"
+#include "app/U_add_categ.h"
+#include "app/U_add_food.h"
+#include "app/U_add_menu.h"
 #include "app/U_main.h"
+#include "app/U_massa.h"
+#include "app/U_search.h"
+#include "tests/win/common/WinTestUtil.h"
+#include "ui/MessageDialog.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
 #include "tests/e2e/common/E2eFixture.h"
@@ -104,6 +112,56 @@ TEST_F(E2eSkin, SwitchingTheSkinWhileRunningKeepsTheClientSize) {
     EXPECT_LT(darkTitle, lightTitle);
     EXPECT_EQ(ClientSize(Form1->Handle()).cx, before.cx);
     EXPECT_EQ(ClientSize(Form1->Handle()).cy, before.cy);
+}
+
+// Every window of the program in both skins, for people to look at:
+// screenshots/<skin>/<window>.png of the build tree. Each window is shown modally as the
+// program shows it, captured once its picture is stable, and closed.
+TEST_F(E2eSkin, EveryWindowIsSkinnedInBothSkins) {
+    struct Window {
+        const char* name;
+        std::function<TCustomForm*()> form;
+    };
+    const Window windows[] = {
+        {"food_editor", [] { return static_cast<TCustomForm*>(Form2); }},
+        {"category_editor", [] { return static_cast<TCustomForm*>(FAdd_categ); }},
+        {"search", [] { return static_cast<TCustomForm*>(FSearch); }},
+        {"add_to_ration", [] { return static_cast<TCustomForm*>(FAddToMenu); }},
+        {"weight", [] { return static_cast<TCustomForm*>(FMassa); }},
+        {"about", [] { return static_cast<TCustomForm*>(AboutBox); }},
+    };
+    for (const char* skinName : {"iTunes", "Graphite"}) {
+        SCOPED_TRACE(skinName);
+        StartOptions() = ParseStartOptions({std::string("/skin:") + skinName + ".skn"});
+        const std::string folder = std::string(skinName) + "/";
+        std::vector<Step> steps = {When(MainShown, [&] {
+            WaitUntil([] { return Skinned(Form1->Handle()); }, 5000, "the main window skinned");
+            SaveScreenshot(CaptureStable(Form1->Handle()), folder + "main");
+        })};
+        for (const Window& w : windows) {
+            // Shown from a step of its own: the later steps run inside its modal loop.
+            steps.push_back(Do([w] {
+                Form1->Add_source = 1;  // kAddSourceMain: the ration dialog names the main grid's food
+                w.form()->ShowModal();
+            }));
+            steps.push_back(When([w] { return Shown(*w.form()) && Skinned(w.form()->Handle()); },
+                                 [w, folder] {
+                                     SaveScreenshot(CaptureStable(w.form()->Handle()), folder + w.name);
+                                     PostMessageW(w.form()->Handle(), WM_CLOSE, 0, 0);
+                                 }));
+            steps.push_back(When([w] { return Hidden(*w.form()) && MainShown(); }));
+        }
+        // A message of the program's own dialog.
+        steps.push_back(Do([] { MessageDlg("Такого продукта не найдено.", TMsgDlgType::mtInformation, mbOK); }));
+        steps.push_back(When([] { return OpenMessageDialog() && Skinned(OpenMessageDialog()->Handle()); },
+                             [folder] {
+                                 SaveScreenshot(CaptureStable(OpenMessageDialog()->Handle()), folder + "message");
+                                 PostMessageW(OpenMessageDialog()->Handle(), WM_CLOSE, 0, 0);
+                             }));
+        steps.push_back(When([] { return !OpenMessageDialog() && MainShown(); }));
+        EXPECT_TRUE(Run(steps));
+        Stop();
+    }
 }
 
 }  // namespace
