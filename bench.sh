@@ -3,6 +3,7 @@
 # benchmark binary (bench_*), printing its table; where the benchmark's folder has a
 # compare.py, also prints its comparison table, and where it has a processes.sh (whole
 # processes timed side by side), runs that too. JSON results go to build/bench/results/.
+# Last, the skinned windows' benchmark under Wine (bench/skin_windows/run.sh).
 #   ./bench.sh [Google Benchmark flags...]   e.g. ./bench.sh --benchmark_filter=post
 # Generated tables live in build/bench/bench-data (or $LORVENA_BENCH_DIR): keep it on a
 # real disk, since adding and deleting rows wait for the disk to sync.
@@ -42,4 +43,14 @@ for target in "${bins[@]}"; do
   fi
   echo
 done
+
+# The skinned windows under Wine, in the Windows tree that ./test.sh configured.
+. tools/sh/arch.sh
+lorvena_choose_wine_tree
+if [ -f "build/$LORVENA_WINE_TREE/build.ninja" ]; then
+  echo "== skin_windows_bench (build/$LORVENA_WINE_TREE, under Wine)"
+  bench/skin_windows/run.sh "build/$LORVENA_WINE_TREE" || status=1
+else
+  echo "== skin_windows_bench skipped: build/$LORVENA_WINE_TREE is not configured (./test.sh does that)"
+fi
 exit $status

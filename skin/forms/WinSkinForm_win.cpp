@@ -214,19 +214,25 @@ void TWinSkinForm::CompleteAttach() {
     if (links_.EndUpdateSuspension) links_.EndUpdateSuspension();
     if (form_ && links_.InitControls) links_.InitControls(*this);
     if (!form_ && links_.InitHwndControls) links_.InitHwndControls(*this);
+    // A window already on the screen is painted once, with its new frame, size and region
+    // (not once for each of them).
+    const bool visible = IsWindowVisible(window_);
+    if (visible) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     if (skinFrame_ && !class_.ChildWindow && class_.Border != sbsNone && state_->State() != swsMin) {
         state_->BeginResize();
         ResizeForm(false);
         state_->EndResize();
         if (state_->State() != swsMax) Cropwindow(true);
     }
+    if (visible) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
     RestoreVisible();
     state_->CompleteAttach();
     AfterSkin();
     ReadState();
     state_->OnActivate(GetActiveWindow() == window_);
     SetTimerOn(state_->TimerWanted());
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | (visible ? RDW_ERASE | RDW_ALLCHILDREN : 0));
 }
 
 void TWinSkinForm::AfterSkin() {
@@ -348,6 +354,10 @@ void TWinSkinForm::OnTimer() {
 
 void TWinSkinForm::SkinChange() {
     if (!state_ || !state_->BeginReapply()) return;
+    // Colours, frame size, region and layout all change: nothing is painted until the
+    // window shows the new skin whole, in one repaint at the end.
+    const bool visible = IsWindowVisible(window_);
+    if (visible) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     if (form_) {
         // The forms embedded in this one show the new face colour too. The framework's grids
         // have no fixed-cell colour yet; when they get one it follows here as well.
@@ -368,7 +378,8 @@ void TWinSkinForm::SkinChange() {
     }
     AfterSkin();
     state_->EndReapply();
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    if (visible) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TWinSkinForm::UnSubclass() {
