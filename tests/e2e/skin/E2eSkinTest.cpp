@@ -14,6 +14,7 @@
 #include "app/U_massa.h"
 #include "app/U_search.h"
 #include "tests/win/common/WinTestUtil.h"
+#include "ui/Application.h"
 #include "ui/MessageDialog.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
@@ -151,6 +152,10 @@ TEST_F(E2eSkin, EveryWindowIsSkinnedInBothSkins) {
                                  }));
             steps.push_back(When([w] { return Hidden(*w.form()) && MainShown(); }));
         }
+        // The system's message box, as the program asks before deleting a food.
+        steps.push_back(Do([] { Application->MessageBox("Удалить продукт?", "Подтвердите удаление", MB_YESNO); }));
+        const size_t seenBefore = boxes.Seen().size();
+        steps.push_back(When([this, seenBefore] { return boxes.Seen().size() == seenBefore + 1 && MainShown(); }));
         // A message of the program's own dialog.
         steps.push_back(Do([] { MessageDlg("Такого продукта не найдено.", TMsgDlgType::mtInformation, mbOK); }));
         steps.push_back(When([] { return OpenMessageDialog() && Skinned(OpenMessageDialog()->Handle()); },
@@ -160,6 +165,8 @@ TEST_F(E2eSkin, EveryWindowIsSkinnedInBothSkins) {
                              }));
         steps.push_back(When([] { return !OpenMessageDialog() && MainShown(); }));
         EXPECT_TRUE(Run(steps));
+        ASSERT_EQ(boxes.Seen().size(), seenBefore + 1);
+        EXPECT_TRUE(boxes.Seen().back().skinned) << "the system message box kept the system's frame";
         Stop();
     }
 }

@@ -140,6 +140,7 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR id, DWORD) {
         seen.exclamationIcon = icon && icon == LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_EXCLAMATION));
         seen.informationIcon = icon && icon == LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_ASTERISK));
         EnumChildWindows(box, &CollectButton, reinterpret_cast<LPARAM>(&seen));
+        seen.skinned = SendMessageW(box, 0x3523, 0, 0) == 1;
         state->seen.push_back(seen);
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(state->answer, BN_CLICKED), 0);
     }

@@ -34,6 +34,7 @@ struct TSeenMessageBox {
     bool exclamationIcon = false;
     bool informationIcon = false;
     std::vector<std::string> buttons;  // visible buttons, in creation order
+    bool skinned = false;              // the box answered the skin's "are you skinned?" (0x3523) with 1
 };
 
 // While it lives, every message box of this thread is read and answered with `answer`

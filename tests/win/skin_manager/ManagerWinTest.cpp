@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <memory>
 
 #include "skin/manager/SkinManager_win.h"
@@ -130,6 +132,45 @@ TEST_F(ManagerWin, HiddenFormsGetNoWindowAtSwitchOn) {
     ASSERT_TRUE(PumpUntil([&] { return SkinManager()->Forms().size() == 1; }));
     EXPECT_FALSE(hidden->HandleAllocated());
     EXPECT_TRUE(Asked(shown->Handle()));
+}
+
+// A window of another thread joined to the manager: its activation reaches the factory on
+// the manager's thread, and a scroll bar made under it is never refused.
+TEST_F(ManagerWin, AnotherThreadsWindowIsSkinnedThroughItsOwnHook) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ManagerThreadWindow";
+    RegisterClassW(&wc);
+    std::atomic<DWORD> threadId{0};
+    std::atomic<bool> joined{false}, done{false};
+    std::atomic<HWND> window{nullptr}, bar{nullptr};
+    std::thread other([&] {
+        threadId = GetCurrentThreadId();
+        MSG m;
+        PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE);  // the thread gets its queue
+        while (!joined) Sleep(1);
+        HWND w = CreateWindowExW(0, L"ManagerThreadWindow", L"Другой поток", WS_OVERLAPPEDWINDOW, 300, 300, 200, 120,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ShowWindow(w, SW_SHOW);
+        SetForegroundWindow(w);
+        bar = CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 180, 100, 16, 16, w, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+        window = w;
+        while (!done) {
+            while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+            Sleep(1);
+        }
+        DestroyWindow(w);
+    });
+    while (!threadId) Sleep(1);
+    data->InstallThread(threadId);
+    joined = true;
+    EXPECT_TRUE(WaitUntil([&] { return window.load() && Asked(window); }, 5000, "the factory asked"));
+    EXPECT_NE(bar.load(), nullptr);
+    done = true;
+    other.join();
+    data->UnInstallThread(threadId);
 }
 
 }  // namespace
