@@ -1,6 +1,7 @@
 #include "skin/forms/CaptionButtons.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace skin {
 
@@ -39,7 +40,9 @@ bool MinOrMax(const ButtonContext& c) { return c.Icons.Has(sbiMin) || c.Icons.Ha
 bool MdiBar(const ButtonContext& c) { return c.MdiFrameWithMaxChild && c.HasMenuBar; }
 }  // namespace
 
-bool VisibilityHolds(int v, const ButtonContext& c) {
+namespace {
+// The conditions both visibility keys share; `Visibility`'s 6 and 8 also want the system menu.
+std::optional<bool> SharedCondition(int v, const ButtonContext& c, bool wantSystemMenu) {
     switch (v) {
     case 0: return true;
     case 1: return Maximised(c);
@@ -47,33 +50,23 @@ bool VisibilityHolds(int v, const ButtonContext& c) {
     case 3: return c.Active;
     case 4: return !c.Active;
     case 6:
-    case 8: return MinOrMax(c) && c.Icons.Has(sbisystem);
+    case 8: return MinOrMax(c) && (!wantSystemMenu || c.Icons.Has(sbisystem));
     case 7: return !c.Icons.Has(sbiMax);
     case 9: return !c.Icons.Has(sbiMin);
     case 100: return MdiBar(c);
-    case 200: return c.Border == sbsDialog && !c.IsMessageBox;
-    default: break;
+    default: return std::nullopt;
     }
-    if (v >= 201 && v <= 999) return true;
-    if (v >= 1000 && v <= 2000) return false;  // decided by the window: see SysBtnVisible
-    return false;
+}
+}  // namespace
+
+bool VisibilityHolds(int v, const ButtonContext& c) {
+    if (std::optional<bool> shared = SharedCondition(v, c, true)) return *shared;
+    if (v == 200) return c.Border == sbsDialog && !c.IsMessageBox;
+    // 201-999 always; 1000-2000 are decided by the window (see SysBtnVisible).
+    return v >= 201 && v <= 999;
 }
 
-bool Visibility1Holds(int v, const ButtonContext& c) {
-    switch (v) {
-    case 0: return true;
-    case 1: return Maximised(c);
-    case 2: return !Maximised(c);
-    case 3: return c.Active;
-    case 4: return !c.Active;
-    case 6:
-    case 8: return MinOrMax(c);
-    case 7: return !c.Icons.Has(sbiMax);
-    case 9: return !c.Icons.Has(sbiMin);
-    case 100: return MdiBar(c);
-    default: return false;
-    }
-}
+bool Visibility1Holds(int v, const ButtonContext& c) { return SharedCondition(v, c, false).value_or(false); }
 
 bool ActionHides(int action, const ButtonContext& c) {
     if (action == 0) return !c.Icons.Has(sbisystem);

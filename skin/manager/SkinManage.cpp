@@ -36,27 +36,20 @@ void TSkinManage::HookEvent(TCbtEvent event, const TWindowFacts& created, bool m
         platform_.RunOnManagerThread([this, event, created] { ThreadEvent(event, created); });
         return;
     }
-    switch (event) {
-    case TCbtEvent::Activate:
-        if (FState == msIdle) FState = msRunning;
-        AddForm(created.Handle);
-        break;
-    case TCbtEvent::Create:
-        if (created.ClassName == "ScrollBar" && (created.Style & kSbsSizeGrip))
-            if (IFormSkin* parent = FindSkinForm(created.Parent)) parent->AddControlh(created.Handle);
-        if (created.ExStyle & kWsExMdiChild) AddForm(created.Handle);
-        break;
-    case TCbtEvent::Destroy:
-        // A form skin object sees its window's last message itself and marks itself
-        // deleted; skinned popup menus are not built here.
-        break;
-    }
+    CbtEvent(event, created, true);
 }
 
-// Events of other threads' hooks, on the manager's thread. A scroll bar made under a
-// skinned parent is never refused: a size grip gets its painter as on the main thread.
+// Events of other threads' hooks, on the manager's thread.
 void TSkinManage::ThreadEvent(TCbtEvent event, const TWindowFacts& created) {
     if (FState == msShuttingDown) return;
+    CbtEvent(event, created, false);
+}
+
+// A scroll bar made under a skinned parent is never refused, on any thread: a size grip
+// gets its painter. Only the manager's own thread makes MDI children; only other threads'
+// windows are dropped by the manager when destroyed (a form skin object of the manager's
+// thread sees its window's last message itself and marks itself deleted).
+void TSkinManage::CbtEvent(TCbtEvent event, const TWindowFacts& created, bool ownThread) {
     switch (event) {
     case TCbtEvent::Activate:
         if (FState == msIdle) FState = msRunning;
@@ -65,8 +58,11 @@ void TSkinManage::ThreadEvent(TCbtEvent event, const TWindowFacts& created) {
     case TCbtEvent::Create:
         if (created.ClassName == "ScrollBar" && (created.Style & kSbsSizeGrip))
             if (IFormSkin* parent = FindSkinForm(created.Parent)) parent->AddControlh(created.Handle);
+        if (ownThread && (created.ExStyle & kWsExMdiChild)) AddForm(created.Handle);
         break;
-    case TCbtEvent::Destroy: DeleteForm(created.Handle); break;
+    case TCbtEvent::Destroy:
+        if (!ownThread) DeleteForm(created.Handle);
+        break;
     }
 }
 

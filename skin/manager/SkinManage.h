@@ -89,6 +89,7 @@ public:
 
 private:
     void ThreadEvent(TCbtEvent event, const TWindowFacts& created);
+    void CbtEvent(TCbtEvent event, const TWindowFacts& created, bool ownThread);
     void Detach(std::size_t index, bool repaint);
     void RunAction(TSkinData* skinData, std::int32_t action);
     void RunOnlyThisFormAction(TSkinData* skinData, std::int32_t action);
