@@ -410,6 +410,104 @@ TEST_F(SkinnedWindow, MaximiseRestoreMinimiseAndClose) {
     window = nullptr;
 }
 
+// A probe under the skin's procedure: whatever the skin passes down reaches the system's
+// handler here, and the title strip is read back the moment that handler returns. The
+// system painting its own caption at any such moment is a flash on the screen.
+struct StripProbe {
+    WNDPROC next = nullptr;
+    bool on = false;
+    int height = 0;
+    std::vector<std::vector<uint32_t>> samples;
+} g_probe;
+
+std::vector<uint32_t> TitleStrip(HWND h, int height) {
+    const RECT w = WindowRect(h);
+    const int width = w.right - w.left;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;  // top-down rows
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    HDC dc = GetWindowDC(h), mem = CreateCompatibleDC(dc);
+    HBITMAP bmp = CreateCompatibleBitmap(dc, width, height);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    SelectObject(mem, old);
+    GetDIBits(mem, bmp, 0, height, pixels.data(), &bi, DIB_RGB_COLORS);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(h, dc);
+    return pixels;
+}
+
+LRESULT CALLBACK ProbeProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    const LRESULT r = CallWindowProcW(g_probe.next, w, msg, wp, lp);
+    if (g_probe.on && g_probe.samples.size() < 400) g_probe.samples.push_back(TitleStrip(w, g_probe.height));
+    return r;
+}
+
+// The share of a sample's pixels that match neither steady picture of the strip.
+double Foreign(const std::vector<uint32_t>& sample, const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    size_t n = 0;
+    for (size_t i = 0; i < sample.size() && i < a.size() && i < b.size(); ++i)
+        n += sample[i] != a[i] && sample[i] != b[i];
+    return sample.empty() ? 0.0 : double(n) / double(sample.size());
+}
+
+// A title change and activation going away and back: the strip is only ever the skin's,
+// never the system's caption for a moment. The owned window keeps its caption style, so the
+// system would paint a caption there if let through.
+TEST_F(SkinnedWindow, TitleStripNeverFlashesTheSystemCaption) {
+    HWND owner = MakeWindow(WS_OVERLAPPEDWINDOW, 600, 500, 120, 80);
+    ShowWindow(owner, SW_SHOWNOACTIVATE);
+    HWND other = MakeWindow(WS_OVERLAPPEDWINDOW, 700, 600, 120, 80);
+    for (HWND parent : {HWND(nullptr), owner}) {
+        window = MakeWindow(WS_OVERLAPPEDWINDOW, 100, 100, 300, 150, false, parent);
+        g_probe.next =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ProbeProc)));
+        Attach(window);
+        Show(window);
+        g_probe.height = form->Metrics().Top;
+        ASSERT_GT(g_probe.height, 4);
+        const auto before = TitleStrip(window, g_probe.height);
+        g_probe.samples.clear();
+        g_probe.on = true;
+        SetWindowTextW(window, L"Другой заголовок окна");
+        g_probe.on = false;
+        Pump(30);
+        const auto active = TitleStrip(window, g_probe.height);
+        ASSERT_FALSE(g_probe.samples.empty()) << "the title reached the system's handler";
+        for (const auto& s : g_probe.samples)
+            ASSERT_LT(Foreign(s, before, active), 0.05) << "title change, owned " << (parent != nullptr);
+        g_probe.samples.clear();
+        g_probe.on = true;
+        ShowWindow(other, SW_SHOW);
+        SetForegroundWindow(other);
+        WaitUntil([&] { return GetForegroundWindow() == other; }, 3000, "the other window to be active");
+        Pump(30);
+        g_probe.on = false;
+        const auto inactive = TitleStrip(window, g_probe.height);
+        EXPECT_GT(Foreign(inactive, active, active), 0.05) << "the inactive strip differs from the active one";
+        g_probe.on = true;
+        SetForegroundWindow(window);
+        WaitUntil([&] { return GetForegroundWindow() == window; }, 3000, "the window to be active again");
+        Pump(30);
+        g_probe.on = false;
+        ASSERT_FALSE(g_probe.samples.empty());
+        for (const auto& s : g_probe.samples)
+            ASSERT_LT(Foreign(s, active, inactive), 0.05) << "activation, owned " << (parent != nullptr);
+        form->UnSubclass();
+        form->Release();
+        form = nullptr;
+        DestroyWindow(window);
+        window = nullptr;
+    }
+    DestroyWindow(other);
+    DestroyWindow(owner);
+}
+
 bool g_menuSeen = false;
 void CALLBACK EndMenuWhenShown(HWND, UINT, UINT_PTR id, DWORD) {
     HWND menu = FindWindowW(L"#32768", nullptr);
