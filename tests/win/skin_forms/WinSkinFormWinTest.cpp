@@ -366,6 +366,9 @@ TEST_F(SkinnedWindow, CaptionButtonCellsReadBack) {
         EXPECT_EQ(same, opaque) << what;
     };
     expectCell(1, "normal, active");
+    // The real cursor goes there too: the hover timer would otherwise end the hot state.
+    const LPARAM at = ScreenPoint(close->Bounds);
+    SetCursorPos(static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at)));
     SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(close->Bounds));
     EXPECT_EQ(form->HotObject, close);
     expectCell(3, "hot");
