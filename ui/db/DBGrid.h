@@ -38,6 +38,8 @@ enum TDBGridOption : unsigned {
     dgConfirmDelete = 128,       // Ctrl+Delete asks "Delete record?" first
 };
 using TDBGridOptions = unsigned;
+
+enum class TGridBorderStyle { bsNone, bsSingle };
 constexpr TDBGridOptions kDefaultDBGridOptions =
     dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgConfirmDelete;
 
@@ -106,6 +108,13 @@ public:
     TColor LineColor() const { return lineColor_; }
     void SetLineColor(TColor c);
 
+    // The colour the title row and the indicator column are shaded from.
+    TColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(TColor c);
+    // bsNone: no border at all; bsSingle: the grid's own border.
+    TGridBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TGridBorderStyle style);
+
     // --- geometry (client coordinates), for the program and for tests.
     int RowHeight() const;
     int TitleHeight() const;
@@ -131,6 +140,7 @@ protected:
     void CreateWnd() override;
     bool Dispatch(TMessage& m) override;
     void PaintWindow(HDC dc) override;
+    void DefineProperties(std::vector<TPublishedProperty>& props) const override;
 
     void WMEraseBkgnd(TMessage& m);
     void WMPaint(TMessage& m);
@@ -189,6 +199,8 @@ private:
     bool readOnly_ = false;
     TFont titleFont_;
     TColor lineColor_ = 0xD8D8D8;
+    TColor fixedColor_ = clBtnFace;
+    TGridBorderStyle borderStyle_ = TGridBorderStyle::bsSingle;
     int topRow_ = 0;
     int leftOffset_ = 0;
     int selectedIndex_ = 0;

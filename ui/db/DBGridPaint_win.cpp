@@ -41,7 +41,7 @@ struct TCustomDBGrid::TPaintColors {
 
 void TCustomDBGrid::PaintWindow(HDC dc) {
     TGridGeometry g = Geometry();
-    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    COLORREF face = ColorToRGB(FixedColor());
     TPaintColors c;
     c.back = ColorToRGB(Color());
     c.text = ColorToRGB(Font().Color());

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/PublishedProperty.h"
 #include "ui/Application.h"
 
 namespace {
@@ -69,6 +70,24 @@ void TCustomDBGrid::SetOptions(TDBGridOptions options) {
 void TCustomDBGrid::SetLineColor(TColor c) {
     lineColor_ = c;
     Invalidate();
+}
+
+void TCustomDBGrid::SetFixedColor(TColor c) {
+    fixedColor_ = c;
+    Invalidate();
+}
+
+void TCustomDBGrid::SetBorderStyle(TGridBorderStyle style) {
+    if (borderStyle_ == style) return;
+    borderStyle_ = style;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomDBGrid::DefineProperties(std::vector<TPublishedProperty>& props) const {
+    TWinControl::DefineProperties(props);
+    static const char* const borders[] = {"bsNone", "bsSingle"};
+    props.push_back(Property("FixedColor", &TCustomDBGrid::FixedColor, &TCustomDBGrid::SetFixedColor));
+    props.push_back(EnumNameProperty("BorderStyle", &TCustomDBGrid::BorderStyle, borders));
 }
 
 // --- columns -----------------------------------------------------------------------
@@ -342,7 +361,7 @@ void TCustomDBGrid::ScrollHorizontally(int offset) {
 void TCustomDBGrid::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.Style |= WS_VSCROLL | WS_HSCROLL;
-    p.ExStyle |= WS_EX_CLIENTEDGE;
+    if (borderStyle_ == TGridBorderStyle::bsSingle) p.ExStyle |= WS_EX_CLIENTEDGE;
     p.ClassStyle = CS_DBLCLKS;
 }
 

@@ -12,7 +12,7 @@ void TRzDBGrid::SetFrameColor(TColor c) {
 void TRzDBGrid::CreateParams(TCreateParams& p) {
     TDBGrid::CreateParams(p);
     p.ExStyle &= ~WS_EX_CLIENTEDGE;
-    p.Style |= WS_BORDER;
+    if (BorderStyle() == TGridBorderStyle::bsSingle) p.Style |= WS_BORDER;
 }
 
 bool TRzDBGrid::Dispatch(TMessage& m) {

@@ -1,0 +1,45 @@
+#pragma once
+// TSkinScrollbar: the painter of a scrolling control (grids, memos, list boxes and the
+// other windows with scroll bars). It lays a TWScrollbar over each of the control's scroll
+// bars, keeps them placed as the control moves, scrolls and changes, draws the skinned
+// border ring, and gives a grid's fixed cells the skin's face colour while skinned.
+#include <windows.h>
+
+#include <memory>
+
+#include "skin/controls/SkinControl.h"
+#include "skin/controls/painters/ScrollBarWindow_win.h"
+
+class TWinControl;
+
+namespace skin {
+
+class TSkinScrollbar : public TSkinControl {
+public:
+    explicit TSkinScrollbar(TComponent* owner = nullptr);
+    ~TSkinScrollbar() override;
+    std::string ClassName() const override { return "TSkinScrollbar"; }
+
+    // Attaches to a scrolling framework control; false when it cannot be painted.
+    virtual bool InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form);
+    void Unsubclass() override;
+    bool BeforeProc(TPainterMessage& message) override;
+    void AfterProc(TPainterMessage& message) override;
+    void DrawControl(Surface& canvas, const Rect& rect) override;
+    void SkinChange() override;
+    // Both bars placed over the control's scroll bars as they are now.
+    void SetScrollbarPos();
+
+    bool FBorder = true;
+    std::unique_ptr<TWScrollbar> FHorzBar, FVertBar;
+
+protected:
+    HWND Handle() const;
+    // The skinned border, as far as the control's own border reaches.
+    void BENCPAINT(HDC dc);
+
+private:
+    TWinControl* control_ = nullptr;
+};
+
+}  // namespace skin
