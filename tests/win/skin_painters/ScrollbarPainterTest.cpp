@@ -3,13 +3,17 @@
 // tracking, and a grid's fixed colour follows the skin while attached.
 #include <gtest/gtest.h>
 
+#include "skin/controls/PaintedWindow_win.h"
+#include "skin/controls/painters/ScControlPainter_win.h"
 #include "skin/controls/painters/ScrollbarPainter_win.h"
+#include "skin/controls/painters/SizerPainter.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinUser32_win.h"
 #include "skin/platform/SystemColors.h"
 #include "tests/win/common/WinTestUtil.h"
 #include "ui/Form.h"
 #include "ui/ListBox.h"
+#include "ui/ScrollBar.h"
 #include "ui/db/RzDBGrid.h"
 
 namespace skin {
@@ -141,6 +145,65 @@ TEST_F(ScrollbarPainter, GridFixedColourFollowsTheSkinAndComesBack) {
     bare->SetParent(form);
     bare->SetBorderStyle(TGridBorderStyle::bsNone);
     EXPECT_FALSE(Attach(*bare)->FBorder) << "no border, no skinned ring";
+}
+
+// A stand-alone scroll-bar control: the bar window covers it, a press moves the position
+// through the control's own handling, and the size grip of a plain window is painted flat.
+TEST_F(ScrollbarPainter, ScrollBarControlAndSizeGrip) {
+    auto* bar = new TScrollBar(form);
+    bar->SetParent(form);
+    bar->SetKind(TScrollBarKind::sbVertical);
+    bar->SetBounds(200, 10, 17, 150);
+    bar->SetParams(0, 0, 100, 10);
+    bar->SmallChange = 3;
+    bar->LargeChange = 20;
+    int changes = 0;
+    bar->OnChange = [&](TComponent*) { ++changes; };
+    auto* p = new TSkinScControl(bar);
+    ASSERT_TRUE(p->InitScrollbar(*bar, &skin, &list));
+    Pump(30);
+    RECT covered, own;
+    GetWindowRect(p->FBar->Handle(), &covered);
+    GetWindowRect(bar->Handle(), &own);
+    EXPECT_TRUE(EqualRect(&covered, &own));
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    struct Case {
+        const char* what;
+        int y, position;
+    } cases[] = {{"second arrow", 150 - 3, 3}, {"track after the thumb", 150 - arrow - 5, 23}};
+    for (const Case& c : cases) {
+        PostMessageW(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(8, c.y));
+        SendMessageW(p->FBar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, c.y));
+        Pump(20);
+        EXPECT_EQ(bar->Position(), c.position) << c.what;
+    }
+    EXPECT_EQ(changes, 2);
+    SaveScreenshot(CaptureStable(form->Handle()), "iTunes/scrollbar_control");
+
+    HWND grip = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 240, 200, 20, 20,
+                                form->Handle(), nullptr, nullptr, nullptr);
+    auto* sizer = new TSkinSizer();
+    ASSERT_TRUE(AttachToWindow(*sizer, grip, &list, &skin));
+    RedrawWindow(grip, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT g;
+    GetWindowRect(grip, &g);
+    const TScreenImage shot = CaptureStable(g);
+    const uint32_t face = ColorToPixel(ResolveColor(skin.Colors[csButtonFace]));
+    int flat = 0;
+    for (uint32_t px : shot.pixels) flat += px == face;
+    EXPECT_EQ(flat, shot.width * shot.height) << "no grip lines left";
+}
+
+TEST(ScrollBarControl, ParamsStayInsideTheRange) {
+    TScrollBar bar(nullptr);
+    struct Case {
+        int position, minimum, maximum, page, want;
+    } cases[] = {
+        {50, 0, 100, 0, 50}, {150, 0, 100, 0, 100}, {-5, 0, 100, 0, 0}, {100, 0, 100, 10, 91}, {7, 9, 3, 0, 9}};
+    for (const Case& c : cases) {
+        bar.SetParams(c.position, c.minimum, c.maximum, c.page);
+        EXPECT_EQ(bar.Position(), c.want) << c.position << " in " << c.minimum << ".." << c.maximum;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+// TSkinScControl: the painter of a stand-alone scroll-bar control. A bar window of ours
+// lies over the control, shows the skin, and hands presses to the control.
+#include <memory>
+
+#include "skin/controls/SkinControl.h"
+#include "skin/controls/painters/ScrollBarWindow_win.h"
+
+class TWinControl;
+
+namespace skin {
+
+class TSkinScControl : public TSkinControl {
+public:
+    explicit TSkinScControl(TComponent* owner = nullptr);
+    ~TSkinScControl() override;
+    std::string ClassName() const override { return "TSkinScControl"; }
+
+    bool InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form);
+    void Unsubclass() override;
+    void AfterProc(TPainterMessage& message) override;
+    void DrawControl(Surface& canvas, const Rect& rect) override;
+
+    std::unique_ptr<TWScrollbar> FBar;
+
+private:
+    HWND Handle() const;
+    TWinControl* control_ = nullptr;
+};
+
+}  // namespace skin
