@@ -3,7 +3,6 @@
 // position moves by the user's scrolling (lines, pages, the thumb) and by the program.
 #include "ui/WinControl.h"
 
-
 class TScrollBar : public TWinControl {
 public:
     explicit TScrollBar(TComponent* owner);
