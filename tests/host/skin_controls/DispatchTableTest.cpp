@@ -1,0 +1,194 @@
+// The built-in rules: which painter each kind of control gets, what happens around it,
+// and which rules give way to later ones when their switch is off.
+#include <gtest/gtest.h>
+
+#include "skin/controls/PainterTable.h"
+#include "tests/host/skin_controls/DispatchFakes.h"
+
+namespace skin {
+namespace {
+
+using test::FakeFacts;
+using F = TControlFamily;
+using K = TPainterKind;
+using V = TAttachVia;
+
+constexpr std::uint32_t kVScroll = 0x00200000;
+
+TDispatchSwitches AllOn() {
+    TDispatchSwitches s;
+    s.Controls = TSkinControlSet{0x3FFFFFu};
+    s.HasTabs = true;
+    return s;
+}
+
+struct RuleCase {
+    int rule;
+    FakeFacts facts;
+    K kind;
+    bool bk;
+    int variant;
+    V via;
+    int needs;  // the switch that, when off, lets the next rules try; -1: none
+    bool tabs;
+};
+
+class DispatchRules : public ::testing::TestWithParam<RuleCase> {};
+
+TEST_P(DispatchRules, ChoosesThePainterAndGivesWayWhenSwitchedOff) {
+    const RuleCase& c = GetParam();
+    TPaintPlan p = PlanControl(c.facts, AllOn());
+    EXPECT_TRUE(p.Handled);
+    EXPECT_EQ(p.Rule, c.rule);
+    EXPECT_EQ(p.Kind, c.kind);
+    EXPECT_EQ(p.ParentBK, c.bk);
+    EXPECT_EQ(p.Variant, c.variant);
+    EXPECT_EQ(p.Via, c.via);
+    if (c.needs >= 0) {
+        TDispatchSwitches off = AllOn();
+        off.Controls.Exclude(static_cast<TSkinControlType>(c.needs));
+        EXPECT_NE(PlanControl(c.facts, off).Rule, c.rule) << "switched off";
+    }
+    if (c.tabs) {
+        TDispatchSwitches noTabs = AllOn();
+        noTabs.HasTabs = false;
+        EXPECT_NE(PlanControl(c.facts, noTabs).Rule, c.rule) << "no Tabs element";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DispatchRules,
+    ::testing::Values(
+        RuleCase{1, FakeFacts("TPAGECONTROL", {F::TabControl, F::PageControl}, {{"Style", "tsTabs"}}), K::Tab, false, 0,
+                 V::Init, xcTab, true},
+        RuleCase{1, FakeFacts("TPAGECONTROL", {F::TabControl, F::PageControl}, {{"Style", "tsButtons"}}), K::TabBtn,
+                 false, 0, V::Init, xcTab, true},
+        RuleCase{1, FakeFacts("TTABCONTROL", {F::TabControl}), K::Tab, false, 2, V::Init, xcTab, true},
+        RuleCase{2, FakeFacts("TTOOLBUTTON", {F::ToolButton}, {}, 0, false), K::None, false, 0, V::Init, xcMainMenu,
+                 false},
+        RuleCase{3, FakeFacts("TCOOLBAR", {F::CoolBar}), K::None, false, 0, V::Init, xcToolbar, false},
+        RuleCase{4, FakeFacts("TTABSET"), K::Tab31, false, 0, V::Init, xcTab, true},
+        RuleCase{5, FakeFacts("TTABSHEET", {F::TabSheet}), K::TabSheet, false, 0, V::Init, xcTab, true},
+        RuleCase{6, FakeFacts("TTABBEDNOTEBOOK"), K::Tab, false, 0, V::Init, xcTab, true},
+        RuleCase{7, FakeFacts("TMVCPANEL"), K::None, false, 0, V::Init, -1, false},
+        RuleCase{8, FakeFacts("THEADERCONTROL", {F::HeaderControl}), K::Header, false, 0, V::Init, xcPanel, false},
+        RuleCase{9, FakeFacts("TCHECKBOX", {F::CheckBox}), K::CheckBox, false, 0, V::Init, xcCheckBox, false},
+        RuleCase{10, FakeFacts("TTRACKBAR", {F::TrackBar}), K::TrackBar, false, 0, V::Init, xcTrackBar, false},
+        RuleCase{11, FakeFacts("TUPDOWN"), K::UpDown, false, 0, V::Init, xcSpin, false},
+        RuleCase{12, FakeFacts("TMEDIAPLAYER"), K::MediaPlayer, false, 0, V::Init, xcButton, false},
+        RuleCase{13, FakeFacts("TRADIOGROUP", {F::RadioGroup}), K::GroupBox, true, 0, V::Init, xcRadioButton, false},
+        RuleCase{14, FakeFacts("TDBNAVIGATOR"), K::Box, true, 0, V::Init, xcPanel, false},
+        RuleCase{15, FakeFacts("TRZCHECKBOX"), K::ObjImage, true, 1, V::Init, xcCheckBox, false},
+        RuleCase{16, FakeFacts("TRZRADIOBUTTON"), K::ObjImage, true, 2, V::Init, xcRadioButton, false},
+        RuleCase{17, FakeFacts("TCXCHECKBOX"), K::ObjImage, true, 3, V::Init, xcCheckBox, false},
+        RuleCase{18, FakeFacts("TGROUPBOX", {F::GroupBox}), K::GroupBox, false, 0, V::Init, xcPanel, false},
+        RuleCase{19, FakeFacts("TRADIOBUTTON", {F::RadioButton}), K::RadioButton, false, 0, V::Init, xcRadioButton,
+                 false},
+        RuleCase{20, FakeFacts("TTOOLBAR", {F::ToolBar}), K::Box, false, 0, V::Init, xcToolbar, false},
+        RuleCase{21, FakeFacts("TSTATUSBAR", {F::StatusBar}), K::StatusBar, false, 0, V::Init, xcStatusBar, false},
+        RuleCase{22, FakeFacts("TPROGRESSBAR", {F::ProgressBar}), K::Progress, false, 0, V::Init, xcProgress, false},
+        RuleCase{23, FakeFacts("TSCROLLBAR", {F::ScrollBarControl}), K::ScControl, false, 0, V::InitScrollbar,
+                 xcScrollbar, false},
+        RuleCase{24, FakeFacts("TTNTCOMBOBOX"), K::ComBox, false, 0, V::Init, xcCombo, false},
+        RuleCase{25, FakeFacts("TRZCOMBOBOX", {F::ComboBox}), K::ComBox, false, 0, V::Init, xcCombo, false},
+        RuleCase{26, FakeFacts("TDATETIMEPICKER", {F::DateTimePicker}), K::DateTime, false, 0, V::Init, xcEdit, false},
+        RuleCase{26, FakeFacts("TDATETIMEPICKER", {F::DateTimePicker}, {{"DateMode", "dmUpDown"}}), K::Edit, false, 0,
+                 V::Init, xcEdit, false},
+        RuleCase{27, FakeFacts("TRICHEDIT"), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar, false},
+        RuleCase{28, FakeFacts("TDXDBMEMO"), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar, false},
+        RuleCase{29, FakeFacts("TBITBTN", {F::BitButton, F::PushButton}), K::BitButton, false, 0, V::Init, -1, false},
+        RuleCase{30, FakeFacts("TSPEEDBUTTON", {F::SpeedButton}, {}, 0, false), K::SpeedButton, false, 0,
+                 V::GraphicControl, xcSpeedButton, false},
+        RuleCase{31, FakeFacts("TRZGROUPBOX", {F::Panel}), K::Box, true, 0, V::Init, xcPanel, false},
+        RuleCase{32, FakeFacts("TDXDBGRID"), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar, false},
+        RuleCase{33, FakeFacts("TLISTVIEW", {F::ListView}), K::ListView, false, 0, V::InitScrollbar, xcScrollbar,
+                 false},
+        RuleCase{34, FakeFacts("TMEMO", {F::Memo, F::Edit}), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar,
+                 false},
+        RuleCase{35, FakeFacts("TRZDBGRID", {F::Grid}), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar, false},
+        RuleCase{36, FakeFacts("TSCROLLED", {}, {}, kVScroll), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar,
+                 false},
+        RuleCase{38, FakeFacts("TRZEDIT", {F::Edit}), K::Edit, false, 0, V::Init, xcEdit, false},
+        RuleCase{39, FakeFacts("TDCEDIT", {}, {{"NumButtons", "1"}}), K::ComBox, false, 0, V::Init, -1, false},
+        RuleCase{39, FakeFacts("TDCDBEDIT", {}, {{"NumButtons", "0"}}), K::Edit, false, 0, V::Inithwnd, -1, false},
+        RuleCase{40, FakeFacts("TFRAME1", {F::Frame}), K::None, false, 0, V::Init, -1, false},
+        RuleCase{41, FakeFacts("TFORM2", {F::Form}), K::Box, true, 0, V::Init, -1, false}));
+
+TEST(DispatchFollowUps, WhatHappensAroundThePainter) {
+    const TDispatchSwitches on = AllOn();
+    TPaintPlan radio = PlanControl(FakeFacts("TRADIOGROUP", {F::RadioGroup}), on);
+    EXPECT_EQ(radio.Items, (TPaintItem{K::RadioButton, false, 0}));  // items first, then the group
+    TPaintPlan nav = PlanControl(FakeFacts("TDBNAVIGATOR"), on);
+    EXPECT_EQ(nav.After, TChildStep::AddCompChildren);
+    for (const char* name : {"TGROUPBOX", "TPANEL"}) {
+        TPaintPlan p = PlanControl(FakeFacts(name, {std::string(name) == "TPANEL" ? F::Panel : F::GroupBox}), on);
+        EXPECT_EQ(p.Before, TChildStep::InitChildCtrl) << name;  // children before the frame
+        EXPECT_EQ(p.After, TChildStep::None) << name;
+    }
+    TPaintPlan bar = PlanControl(FakeFacts("TTOOLBAR", {F::ToolBar}), on);
+    EXPECT_EQ(bar.SetName, "Flat");
+    EXPECT_EQ(bar.SetValue, "True");
+    EXPECT_EQ(bar.Later, TLaterStep::ToolBarDraw);
+    EXPECT_EQ(PlanControl(FakeFacts("TTOOLBUTTON", {F::ToolButton}), on).Later, TLaterStep::ToolButtonMenu);
+    EXPECT_TRUE(PlanControl(FakeFacts("TCOOLBAR", {F::CoolBar}), on).ButtonFace);
+    EXPECT_EQ(PlanControl(FakeFacts("TMVCPANEL"), on).After, TChildStep::InitChildCtrl);
+    EXPECT_EQ(PlanControl(FakeFacts("TDTP", {F::DateTimePicker}, {{"Kind", "dtkTime"}}), on).Kind, K::Edit);
+    EXPECT_EQ(PlanControl(FakeFacts("TFRAME1", {F::Frame}), on).After, TChildStep::InitControlA);
+    EXPECT_EQ(PlanControl(FakeFacts("TFORM2", {F::Form}), on).After, TChildStep::InitControlA);
+}
+
+TEST(DispatchStops, RulesThatStopWithoutAPainter) {
+    TDispatchSwitches noBitBtn = AllOn();
+    noBitBtn.Controls.Exclude(xcBitBtn);
+    // A bitmap button never falls to the plain button painter.
+    TPaintPlan bit = PlanControl(FakeFacts("TBITBTN", {F::BitButton, F::PushButton}), noBitBtn);
+    EXPECT_TRUE(bit.Handled);
+    EXPECT_EQ(bit.Rule, 29);
+    EXPECT_EQ(bit.Kind, K::None);
+    // An other-library edit with neither one nor no button, or its switch off.
+    TDispatchSwitches noCombo = AllOn();
+    noCombo.Controls.Exclude(xcCombo);
+    for (auto [buttons, sw] : {std::pair{"2", AllOn()}, std::pair{"1", noCombo}}) {
+        TPaintPlan p = PlanControl(FakeFacts("TDCEDIT", {}, {{"NumButtons", buttons}}), sw);
+        EXPECT_EQ(p.Rule, 39);
+        EXPECT_EQ(p.Kind, K::None);
+    }
+    for (const char* name : {"TDBCOMBOBOXEH", "TFRDESIGNERPAGE", "TFRPBOX"}) {
+        TPaintPlan p = PlanControl(FakeFacts(name, {F::ComboBox, F::Panel}), AllOn());
+        EXPECT_TRUE(p.Handled) << name;
+        EXPECT_EQ(p.Kind, K::None) << name;
+    }
+    EXPECT_FALSE(PlanControl(FakeFacts("TSTATICTEXT"), AllOn()).Handled);
+}
+
+TEST(DispatchFallThrough, ASwitchedOffRuleLetsLaterRulesTry) {
+    TDispatchSwitches s = AllOn();
+    s.Controls.Exclude(xcRadioButton);
+    // A radio group is a group box too: with radio buttons off it still gets a frame.
+    EXPECT_EQ(PlanControl(FakeFacts("TRADIOGROUP", {F::RadioGroup, F::GroupBox}), s).Rule, 18);
+    // A group box follows the panels' switch, not the group boxes' one.
+    TDispatchSwitches noGroup = AllOn();
+    noGroup.Controls.Exclude(xcGroupBox);
+    EXPECT_EQ(PlanControl(FakeFacts("TGROUPBOX", {F::GroupBox}), noGroup).Kind, K::GroupBox);
+    // A memo with scroll bars off is still an edit.
+    TDispatchSwitches noScroll = AllOn();
+    noScroll.Controls.Exclude(xcScrollbar);
+    EXPECT_EQ(PlanControl(FakeFacts("TMEMO", {F::Memo, F::Edit}), noScroll).Rule, 38);
+}
+
+TEST(DispatchScrollControl, ByStyleOrByFamily) {
+    EXPECT_TRUE(IsScrollControl(FakeFacts("T", {}, {}, 0x00100000)));
+    EXPECT_FALSE(IsScrollControl(FakeFacts("T", {}, {}, kVScroll, false)));  // no window: no style
+    for (F f : {F::ListBox, F::Memo, F::TreeView, F::ScrollBox}) EXPECT_TRUE(IsScrollControl(FakeFacts("T", {f})));
+    EXPECT_FALSE(IsScrollControl(FakeFacts("T", {F::Edit}, {}, 0x00010000)));
+}
+
+TEST(DispatchDisableTag, ReachesTheItemsOfGroupsOnly) {
+    for (const char* name : {"TRadioGroup", "TRzCheckGroup", "TDBRADIOGROUP", "tcxRadioGroup"})
+        EXPECT_TRUE(DisableReachesItems(name)) << name;
+    for (const char* name : {"TGroupBox", "TPanel", "TRadioButton", "TCheckBox"})
+        EXPECT_FALSE(DisableReachesItems(name)) << name;
+}
+
+}  // namespace
+}  // namespace skin
