@@ -2,6 +2,8 @@
 // and which rules give way to later ones when their switch is off.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "skin/controls/PainterTable.h"
 #include "tests/host/skin_controls/DispatchFakes.h"
 
@@ -27,11 +29,13 @@ struct RuleCase {
     FakeFacts facts;
     K kind;
     bool bk;
-    int variant;
-    V via;
     int needs;  // the switch that, when off, lets the next rules try; -1: none
-    bool tabs;
+    int variant = 0;
+    V via = V::Init;
 };
+
+using FS = std::set<F>;
+const std::set<int> kTabRules = {1, 4, 5, 6};  // these need the skin's Tabs element too
 
 class DispatchRules : public ::testing::TestWithParam<RuleCase> {};
 
@@ -49,70 +53,62 @@ TEST_P(DispatchRules, ChoosesThePainterAndGivesWayWhenSwitchedOff) {
         off.Controls.Exclude(static_cast<TSkinControlType>(c.needs));
         EXPECT_NE(PlanControl(c.facts, off).Rule, c.rule) << "switched off";
     }
-    if (c.tabs) {
-        TDispatchSwitches noTabs = AllOn();
-        noTabs.HasTabs = false;
-        EXPECT_NE(PlanControl(c.facts, noTabs).Rule, c.rule) << "no Tabs element";
-    }
+    TDispatchSwitches noTabs = AllOn();
+    noTabs.HasTabs = false;
+    EXPECT_EQ(PlanControl(c.facts, noTabs).Rule == c.rule, !kTabRules.count(c.rule)) << "Tabs element";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DispatchRules,
     ::testing::Values(
-        RuleCase{1, FakeFacts("TPAGECONTROL", {F::TabControl, F::PageControl}, {{"Style", "tsTabs"}}), K::Tab, false, 0,
-                 V::Init, xcTab, true},
-        RuleCase{1, FakeFacts("TPAGECONTROL", {F::TabControl, F::PageControl}, {{"Style", "tsButtons"}}), K::TabBtn,
-                 false, 0, V::Init, xcTab, true},
-        RuleCase{1, FakeFacts("TTABCONTROL", {F::TabControl}), K::Tab, false, 2, V::Init, xcTab, true},
-        RuleCase{2, FakeFacts("TTOOLBUTTON", {F::ToolButton}, {}, 0, false), K::None, false, 0, V::Init, xcMainMenu,
-                 false},
-        RuleCase{3, FakeFacts("TCOOLBAR", {F::CoolBar}), K::None, false, 0, V::Init, xcToolbar, false},
-        RuleCase{4, FakeFacts("TTABSET"), K::Tab31, false, 0, V::Init, xcTab, true},
-        RuleCase{5, FakeFacts("TTABSHEET", {F::TabSheet}), K::TabSheet, false, 0, V::Init, xcTab, true},
-        RuleCase{6, FakeFacts("TTABBEDNOTEBOOK"), K::Tab, false, 0, V::Init, xcTab, true},
-        RuleCase{7, FakeFacts("TMVCPANEL"), K::None, false, 0, V::Init, -1, false},
-        RuleCase{8, FakeFacts("THEADERCONTROL", {F::HeaderControl}), K::Header, false, 0, V::Init, xcPanel, false},
-        RuleCase{9, FakeFacts("TCHECKBOX", {F::CheckBox}), K::CheckBox, false, 0, V::Init, xcCheckBox, false},
-        RuleCase{10, FakeFacts("TTRACKBAR", {F::TrackBar}), K::TrackBar, false, 0, V::Init, xcTrackBar, false},
-        RuleCase{11, FakeFacts("TUPDOWN"), K::UpDown, false, 0, V::Init, xcSpin, false},
-        RuleCase{12, FakeFacts("TMEDIAPLAYER"), K::MediaPlayer, false, 0, V::Init, xcButton, false},
-        RuleCase{13, FakeFacts("TRADIOGROUP", {F::RadioGroup}), K::GroupBox, true, 0, V::Init, xcRadioButton, false},
-        RuleCase{14, FakeFacts("TDBNAVIGATOR"), K::Box, true, 0, V::Init, xcPanel, false},
-        RuleCase{15, FakeFacts("TRZCHECKBOX"), K::ObjImage, true, 1, V::Init, xcCheckBox, false},
-        RuleCase{16, FakeFacts("TRZRADIOBUTTON"), K::ObjImage, true, 2, V::Init, xcRadioButton, false},
-        RuleCase{17, FakeFacts("TCXCHECKBOX"), K::ObjImage, true, 3, V::Init, xcCheckBox, false},
-        RuleCase{18, FakeFacts("TGROUPBOX", {F::GroupBox}), K::GroupBox, false, 0, V::Init, xcPanel, false},
-        RuleCase{19, FakeFacts("TRADIOBUTTON", {F::RadioButton}), K::RadioButton, false, 0, V::Init, xcRadioButton,
-                 false},
-        RuleCase{20, FakeFacts("TTOOLBAR", {F::ToolBar}), K::Box, false, 0, V::Init, xcToolbar, false},
-        RuleCase{21, FakeFacts("TSTATUSBAR", {F::StatusBar}), K::StatusBar, false, 0, V::Init, xcStatusBar, false},
-        RuleCase{22, FakeFacts("TPROGRESSBAR", {F::ProgressBar}), K::Progress, false, 0, V::Init, xcProgress, false},
-        RuleCase{23, FakeFacts("TSCROLLBAR", {F::ScrollBarControl}), K::ScControl, false, 0, V::InitScrollbar,
-                 xcScrollbar, false},
-        RuleCase{24, FakeFacts("TTNTCOMBOBOX"), K::ComBox, false, 0, V::Init, xcCombo, false},
-        RuleCase{25, FakeFacts("TRZCOMBOBOX", {F::ComboBox}), K::ComBox, false, 0, V::Init, xcCombo, false},
-        RuleCase{26, FakeFacts("TDATETIMEPICKER", {F::DateTimePicker}), K::DateTime, false, 0, V::Init, xcEdit, false},
-        RuleCase{26, FakeFacts("TDATETIMEPICKER", {F::DateTimePicker}, {{"DateMode", "dmUpDown"}}), K::Edit, false, 0,
-                 V::Init, xcEdit, false},
-        RuleCase{27, FakeFacts("TRICHEDIT"), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar, false},
-        RuleCase{28, FakeFacts("TDXDBMEMO"), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar, false},
-        RuleCase{29, FakeFacts("TBITBTN", {F::BitButton, F::PushButton}), K::BitButton, false, 0, V::Init, -1, false},
-        RuleCase{30, FakeFacts("TSPEEDBUTTON", {F::SpeedButton}, {}, 0, false), K::SpeedButton, false, 0,
-                 V::GraphicControl, xcSpeedButton, false},
-        RuleCase{31, FakeFacts("TRZGROUPBOX", {F::Panel}), K::Box, true, 0, V::Init, xcPanel, false},
-        RuleCase{32, FakeFacts("TDXDBGRID"), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar, false},
-        RuleCase{33, FakeFacts("TLISTVIEW", {F::ListView}), K::ListView, false, 0, V::InitScrollbar, xcScrollbar,
-                 false},
-        RuleCase{34, FakeFacts("TMEMO", {F::Memo, F::Edit}), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar,
-                 false},
-        RuleCase{35, FakeFacts("TRZDBGRID", {F::Grid}), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar, false},
-        RuleCase{36, FakeFacts("TSCROLLED", {}, {}, kVScroll), K::Scrollbar, false, 0, V::InitScrollbar, xcScrollbar,
-                 false},
-        RuleCase{38, FakeFacts("TRZEDIT", {F::Edit}), K::Edit, false, 0, V::Init, xcEdit, false},
-        RuleCase{39, FakeFacts("TDCEDIT", {}, {{"NumButtons", "1"}}), K::ComBox, false, 0, V::Init, -1, false},
-        RuleCase{39, FakeFacts("TDCDBEDIT", {}, {{"NumButtons", "0"}}), K::Edit, false, 0, V::Inithwnd, -1, false},
-        RuleCase{40, FakeFacts("TFRAME1", {F::Frame}), K::None, false, 0, V::Init, -1, false},
-        RuleCase{41, FakeFacts("TFORM2", {F::Form}), K::Box, true, 0, V::Init, -1, false}));
+        RuleCase{1, FakeFacts("TPAGECONTROL", FS{F::TabControl, F::PageControl}, {{"Style", "tsTabs"}}), K::Tab, false,
+                 xcTab},
+        RuleCase{1, FakeFacts("TPAGECONTROL", FS{F::TabControl, F::PageControl}), K::TabBtn, false, xcTab},
+        RuleCase{1, FakeFacts("TTABCONTROL", FS{F::TabControl}), K::Tab, false, xcTab, 2},
+        RuleCase{2, FakeFacts("TTOOLBUTTON", FS{F::ToolButton}, {}, 0, false), K::None, false, xcMainMenu},
+        RuleCase{3, FakeFacts("TCOOLBAR", FS{F::CoolBar}), K::None, false, xcToolbar},
+        RuleCase{4, FakeFacts("TTABSET"), K::Tab31, false, xcTab},
+        RuleCase{5, FakeFacts("TTABSHEET", FS{F::TabSheet}), K::TabSheet, false, xcTab},
+        RuleCase{6, FakeFacts("TTABBEDNOTEBOOK"), K::Tab, false, xcTab},
+        RuleCase{7, FakeFacts("TMVCPANEL"), K::None, false, -1},
+        RuleCase{8, FakeFacts("THEADERCONTROL", FS{F::HeaderControl}), K::Header, false, xcPanel},
+        RuleCase{9, FakeFacts("TCHECKBOX", FS{F::CheckBox}), K::CheckBox, false, xcCheckBox},
+        RuleCase{10, FakeFacts("TTRACKBAR", FS{F::TrackBar}), K::TrackBar, false, xcTrackBar},
+        RuleCase{11, FakeFacts("TSPINBUTTON"), K::UpDown, false, xcSpin},
+        RuleCase{12, FakeFacts("TMEDIAPLAYER"), K::MediaPlayer, false, xcButton},
+        RuleCase{13, FakeFacts("TRADIOGROUP", FS{F::RadioGroup}), K::GroupBox, true, xcRadioButton},
+        RuleCase{14, FakeFacts("TDBNAVIGATOR"), K::Box, true, xcPanel},
+        RuleCase{15, FakeFacts("TRZDBCHECKBOX"), K::ObjImage, true, xcCheckBox, 1},
+        RuleCase{16, FakeFacts("TRZRADIOBUTTON"), K::ObjImage, true, xcRadioButton, 2},
+        RuleCase{17, FakeFacts("TCXCHECKBOX"), K::ObjImage, true, xcCheckBox, 3},
+        RuleCase{18, FakeFacts("TGROUPBOX", FS{F::GroupBox}), K::GroupBox, false, xcPanel},
+        RuleCase{19, FakeFacts("TRADIOBUTTON", FS{F::RadioButton}), K::RadioButton, false, xcRadioButton},
+        RuleCase{20, FakeFacts("TTOOLBAR", FS{F::ToolBar}), K::Box, false, xcToolbar},
+        RuleCase{21, FakeFacts("TSTATUSBAR", FS{F::StatusBar}), K::StatusBar, false, xcStatusBar},
+        RuleCase{22, FakeFacts("TPROGRESSBAR", FS{F::ProgressBar}), K::Progress, false, xcProgress},
+        RuleCase{23, FakeFacts("TSCROLLBAR", FS{F::ScrollBarControl}), K::ScControl, false, xcScrollbar, 0,
+                 V::InitScrollbar},
+        RuleCase{24, FakeFacts("TTNTCOMBOBOX"), K::ComBox, false, xcCombo},
+        RuleCase{25, FakeFacts("TRZCOMBOBOX", FS{F::ComboBox}), K::ComBox, false, xcCombo},
+        RuleCase{26, FakeFacts("TDATETIMEPICKER", FS{F::DateTimePicker}), K::DateTime, false, xcEdit},
+        RuleCase{26, FakeFacts("TDTP", FS{F::DateTimePicker}, {{"DateMode", "dmUpDown"}}), K::Edit, false, xcEdit},
+        RuleCase{27, FakeFacts("TRICHEDIT"), K::Scrollbar, false, xcScrollbar, 0, V::InitScrollbar},
+        RuleCase{28, FakeFacts("TDXDBMEMO"), K::Scrollbar, false, xcScrollbar, 0, V::InitScrollbar},
+        RuleCase{29, FakeFacts("TBITBTN", FS{F::BitButton, F::PushButton}), K::BitButton, false, -1},
+        RuleCase{30, FakeFacts("TSPEEDBUTTON", FS{F::SpeedButton}, {}, 0, false), K::SpeedButton, false, xcSpeedButton,
+                 0, V::GraphicControl},
+        RuleCase{31, FakeFacts("TRZGROUPBOX", FS{F::Panel}), K::Box, true, xcPanel},
+        RuleCase{32, FakeFacts("TDXDBGRID"), K::Scrollbar, false, xcScrollbar, 0, V::InitScrollbar},
+        RuleCase{33, FakeFacts("TLISTVIEW", FS{F::ListView}), K::ListView, false, xcScrollbar, 0, V::InitScrollbar},
+        RuleCase{34, FakeFacts("TMEMO", FS{F::Memo, F::Edit}), K::Scrollbar, false, xcScrollbar, 0, V::InitScrollbar},
+        RuleCase{35, FakeFacts("TRZDBGRID", FS{F::Grid}), K::Scrollbar, false, xcScrollbar, 0, V::InitScrollbar},
+        RuleCase{36, FakeFacts("TSCROLLED", {}, {}, kVScroll), K::Scrollbar, false, xcScrollbar, 0, V::InitScrollbar},
+        RuleCase{37, FakeFacts("TBUTTON", FS{F::PushButton}), K::Button, false, xcButton},
+        RuleCase{38, FakeFacts("TRZEDIT", FS{F::Edit}), K::Edit, false, xcEdit},
+        RuleCase{39, FakeFacts("TDCEDIT", {}, {{"NumButtons", "1"}}), K::ComBox, false, -1},
+        RuleCase{39, FakeFacts("TDCDBEDIT", {}, {{"NumButtons", "0"}}), K::Edit, false, -1, 0, V::Inithwnd},
+        RuleCase{40, FakeFacts("TFRAME1", FS{F::Frame}), K::None, false, -1},
+        RuleCase{41, FakeFacts("TFORM2", FS{F::Form}), K::Box, true, -1}));
 
 TEST(DispatchFollowUps, WhatHappensAroundThePainter) {
     const TDispatchSwitches on = AllOn();

@@ -37,7 +37,7 @@ namespace {
 using K = TPainterKind;
 
 struct Record {
-    int made = 0, freed = 0, skinChanges = 0;
+    int made = 0, freed = 0, skinChanges = 0, leaves = 0;
     std::map<std::string, std::vector<K>> kinds;  // by the painted thing's name ("" for windows)
 };
 
@@ -48,6 +48,10 @@ public:
     void SkinChange() override {
         ++r_.skinChanges;
         TSkinControl::SkinChange();
+    }
+    bool BeforeProc(TPainterMessage& m) override {
+        if (m.Msg == msg::CmMouseLeave) ++r_.leaves;
+        return TSkinControl::BeforeProc(m);
     }
 
 private:
@@ -133,6 +137,17 @@ TEST_F(DispatchWin, EachControlOfTheFormIsAskedForItsPainter) {
         if (!w || Kinds(c->Name()).empty()) continue;
         EXPECT_EQ(SendMessageW(w->Handle(), SKM_ISSKINNED, 0, 0), 1) << c->Name();
     }
+    // The hovered painter learns that the mouse left: always, or when a point is outside it.
+    TSkinControl* hot = walk.List().Items().front();
+    hot->FHot = true;
+    Rect r;
+    ASSERT_TRUE(hot->Window()->WindowRect(r));
+    walk.HotControlCheck(POINT{r.Left + 1, r.Top + 1});
+    EXPECT_EQ(factory.rec.leaves, 0);
+    walk.HotControlCheck(POINT{r.Right + 5, r.Top + 1});
+    EXPECT_EQ(factory.rec.leaves, 1);
+    walk.HotControlLeave();
+    EXPECT_EQ(factory.rec.leaves, 2);
     // Walking again attaches nothing twice; a skin change reaches every painter; detaching
     // frees them all and the controls are their own again.
     const int made = factory.rec.made;
@@ -181,6 +196,10 @@ TEST_F(DispatchWin, FormSkinObjectsOfTheManagerWalkTheirControls) {
     SendMessageW(form->Handle(), SKM_INITFORM, 0, 1000);
     EXPECT_EQ(Kinds("RzBitBtn"), std::vector<K>{K::BitButton});
     EXPECT_GT(factory.rec.made, 10);
+    // A control added later gets its painter when the application asks for a new look.
+    Put<TButton>(form, form, "Late", 440);
+    skinned->UpdateSkinControl(nullptr);
+    EXPECT_EQ(Kinds("Late"), std::vector<K>{K::Button});
     skinned->SkinChange();
     EXPECT_EQ(factory.rec.skinChanges, factory.rec.made);
     skinned->UnSubclass();
