@@ -177,6 +177,8 @@ void TControlWalk::AttachPlain(TPainterKind kind, int variant, HWND window) {
 
 void TControlWalk::AddControlh(HWND window) {
     if (!window || !data_ || !IsWindow(window) || Lookupcontrol(window)) return;
+    // Painted already, by another form's walk or as a framework control.
+    if (SendMessageW(window, SKM_ISSKINNED, 0, 0) == 1) return;
     const TPaintPlan plan = PlanPlainWindow(ReadPlainWindow(window), data_->SkinControls);
     if (!plan.Handled) return;
     if (plan.Before == TChildStep::InitHwndControls) InitHwndControls(window);
