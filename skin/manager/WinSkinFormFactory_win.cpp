@@ -1,6 +1,8 @@
 #include "skin/manager/WinSkinFormFactory_win.h"
 
+#include "skin/controls/painters/PainterFactory.h"
 #include "skin/forms/WinSkinForm_win.h"
+#include "skin/manager/ControlWalk_win.h"
 #include "ui/Form.h"
 
 namespace skin {
@@ -8,10 +10,11 @@ namespace skin {
 namespace {
 
 // The form skin object as the manager drives it. The object frees itself through Release,
-// which waits while the object is inside its own message handling.
+// which waits while the object is inside its own message handling; the walk (and with it
+// the painter list) lives as long as either of them needs it.
 class TWinSkinFormAdapter : public IFormSkin {
 public:
-    explicit TWinSkinFormAdapter(TWinSkinForm* form) : form_(form) {}
+    TWinSkinFormAdapter(TWinSkinForm* form, std::shared_ptr<TControlWalk> walk) : form_(form), walk_(std::move(walk)) {}
     ~TWinSkinFormAdapter() override { form_->Release(); }
 
     std::uintptr_t Window() const override { return reinterpret_cast<std::uintptr_t>(form_->Window()); }
@@ -31,26 +34,51 @@ public:
     void DeleteSysbtn() override {}
     void ReadSkinData() override { form_->InitSkinData(); }
     void SkinChange() override { form_->SkinChange(); }
-    // Control painters, the menu bar and nested forms arrive with the control skinning;
-    // until then these requests have nothing to act on.
-    void AddControlh(std::uintptr_t) override {}
-    void UpdateSkinControl(TComponent*) override {}
-    void InitNestform(TComponent*) override {}
+    void AddControlh(std::uintptr_t child) override { walk_->AddControlh(reinterpret_cast<HWND>(child)); }
+    void UpdateSkinControl(TComponent* control) override {
+        TCustomForm* form = form_->OwnerForm();
+        if (!control) {
+            if (form) walk_->InitControls(form);
+            return;
+        }
+        walk_->DeleteSkinDeleted();
+        if (auto* c = dynamic_cast<TControl*>(control)) walk_->AddComp(c, form);
+        walk_->InitControlA(control);
+        walk_->InitChildCtrl(dynamic_cast<TWinControl*>(control));
+    }
+    void InitNestform(TComponent* nestedForm) override { walk_->InitNestform(dynamic_cast<TCustomForm*>(nestedForm)); }
+    // The skinned popup menus and the menu bar arrive with the menu painting.
     void UpdateMenu() override {}
     void UpdateMainMenu() override {}
-    void DeleteGraphicControl(TComponent*) override {}
+    void DeleteGraphicControl(TComponent* control) override { walk_->DeleteGraphicControl(control); }
 
 private:
     TWinSkinForm* form_;
+    std::shared_ptr<TControlWalk> walk_;
     int state_ = fsNormal;
 };
+
+SkinFormLinks WalkLinks(const std::shared_ptr<TControlWalk>& walk) {
+    SkinFormLinks links;
+    links.InitControls = [walk](TWinSkinForm& f) {
+        if (f.OwnerForm()) walk->InitControls(f.OwnerForm());
+    };
+    links.InitHwndControls = [walk](TWinSkinForm& f) { walk->InitHwndControls(f.Window()); };
+    links.FreeControls = [walk](TWinSkinForm&) { walk->DeleteControls(); };
+    links.ControlsSkinChanged = [walk](TWinSkinForm&) { walk->SkinChanged(); };
+    links.HotControlLeave = [walk](TWinSkinForm&) { walk->HotControlLeave(); };
+    links.HotControlCheck = [walk](TWinSkinForm&, int x, int y) { walk->HotControlCheck(POINT{x, y}); };
+    return links;
+}
 
 }  // namespace
 
 std::unique_ptr<IFormSkin> TWinSkinFormFactory::Create(const TFormSkinRequest& request) {
     HWND window = reinterpret_cast<HWND>(request.Window);
     if (!request.SkinData || !IsWindow(window)) return nullptr;
-    auto* formSkin = new TWinSkinForm();
+    auto walk = std::make_shared<TControlWalk>(request.SkinData, painters_ ? *painters_ : DefaultPainterFactory());
+    auto* formSkin = new TWinSkinForm(WalkLinks(walk));
+    walk->SetSender(formSkin);
     if (auto* form = dynamic_cast<TCustomForm*>(request.Form))
         formSkin->InitTform(request.SkinData, form);
     else
@@ -59,7 +87,7 @@ std::unique_ptr<IFormSkin> TWinSkinFormFactory::Create(const TFormSkinRequest& r
         formSkin->Release();
         return nullptr;
     }
-    return std::make_unique<TWinSkinFormAdapter>(formSkin);
+    return std::make_unique<TWinSkinFormAdapter>(formSkin, walk);
 }
 
 }  // namespace skin

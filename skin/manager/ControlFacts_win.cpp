@@ -1,0 +1,71 @@
+#include "skin/manager/ControlFacts_win.h"
+
+#include <cctype>
+
+#include "skin/controls/PropertyAccess.h"
+#include "ui/Button.h"
+#include "ui/ComboBox.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/GroupBox.h"
+#include "ui/ListBox.h"
+#include "ui/Panel.h"
+#include "ui/db/DBGrid.h"
+
+namespace skin {
+
+namespace {
+
+template <class T>
+bool IsA(const TControl& c) {
+    return dynamic_cast<const T*>(&c) != nullptr;
+}
+
+}  // namespace
+
+std::string TFrameworkFacts::ClassName() const {
+    std::string name = control_.ClassName();
+    for (char& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return name;
+}
+
+bool TFrameworkFacts::Is(TControlFamily family) const {
+    using F = TControlFamily;
+    switch (family) {
+    case F::ComboBox: return IsA<TCustomComboBox>(control_);
+    case F::BitButton: return IsA<TBitBtn>(control_);
+    case F::PushButton: return IsA<TButton>(control_);
+    case F::Edit: return IsA<TCustomEdit>(control_);
+    case F::GroupBox: return IsA<TCustomGroupBox>(control_);
+    case F::Panel: return IsA<TCustomPanel>(control_);
+    case F::ListBox: return IsA<TListBox>(control_);
+    // The data grid descends from the framework's grid.
+    case F::Grid: return IsA<TCustomDBGrid>(control_);
+    case F::Form: return IsA<TCustomForm>(control_);
+    default: return false;  // no framework class of that family yet
+    }
+}
+
+bool TFrameworkFacts::Windowed() const { return IsA<TWinControl>(control_); }
+
+std::uint32_t TFrameworkFacts::Style() const {
+    auto* w = dynamic_cast<const TWinControl*>(&control_);
+    if (!w || !w->HandleAllocated()) return 0;
+    return static_cast<std::uint32_t>(GetWindowLongW(w->Handle(), GWL_STYLE));
+}
+
+std::string TFrameworkFacts::Property(std::string_view name) const { return GetProperty(&control_, name); }
+
+TPlainWindowFacts ReadPlainWindow(HWND window) {
+    TPlainWindowFacts f;
+    char name[101] = {};
+    GetClassNameA(window, name, 100);
+    f.ClassName = name;
+    for (char& ch : f.ClassName) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    f.Style = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE));
+    f.ExStyle = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
+    f.HasChild = GetWindow(window, GW_CHILD) != nullptr;
+    return f;
+}
+
+}  // namespace skin
