@@ -2,13 +2,32 @@
 
 #include <array>
 
+#if defined(_WIN32)
+#include "skin/controls/painters/ScControlPainter_win.h"
+#include "skin/controls/painters/ScrollbarPainter_win.h"
+#include "skin/controls/painters/UpDownPainter_win.h"
+#endif
+#include "skin/controls/painters/SizerPainter.h"
+
 namespace skin {
 
 namespace {
 
-// Kind -> maker. Each painter adds its row here when it joins, e.g.
-//   {TPainterKind::Button, [](TComponent* o) -> TSkinControl* { return new TSkinButton(o); }},
-const std::array<TPainterMaker, 0> kMakers = {};
+template <class T>
+TSkinControl* MakePainter(TComponent* owner) {
+    return new T(owner);
+}
+
+// Kind -> maker, one row per painter. The painters that wrap windows exist only where
+// there are windows; natively only the portable ones are listed.
+const TPainterMaker kMakers[] = {
+    {TPainterKind::Sizer, &MakePainter<TSkinSizer>},
+#if defined(_WIN32)
+    {TPainterKind::Scrollbar, &MakePainter<TSkinScrollbar>},
+    {TPainterKind::ScControl, &MakePainter<TSkinScControl>},
+    {TPainterKind::UpDown, &MakePainter<TSkinUpDown>},
+#endif
+};
 
 }  // namespace
 

@@ -13,12 +13,18 @@ TSkinScControl::~TSkinScControl() = default;
 HWND TSkinScControl::Handle() const { return control_ && control_->HandleAllocated() ? control_->Handle() : nullptr; }
 
 bool TSkinScControl::InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form) {
-    if (FInitialized || !control.HandleAllocated()) return false;
-    if (!AttachToControl(*this, control, form, skinData, false)) return false;
-    control_ = &control;
+    return AttachToControl(*this, control, form, skinData, false);
+}
+
+bool TSkinScControl::Init(TPainterList* form, TSkinData* skinData, TComponent* component,
+                          std::unique_ptr<IPaintedWindow> window, bool) {
+    auto* control = dynamic_cast<TWinControl*>(component);
+    if (FInitialized || !control || !control->HandleAllocated()) return false;
+    if (!TSkinControl::Init(form, skinData, component, std::move(window), false)) return false;
+    control_ = control;
     FBar = std::make_unique<TWScrollbar>();
-    FBar->AttachHwnd(this, control.Handle(), bkControl);
-    if (!control.Visible()) FBar->HideScrollbar();
+    FBar->AttachHwnd(this, control->Handle(), bkControl);
+    if (!control->Visible()) FBar->HideScrollbar();
     return true;
 }
 

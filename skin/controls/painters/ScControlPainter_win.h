@@ -17,6 +17,8 @@ public:
     std::string ClassName() const override { return "TSkinScControl"; }
 
     bool InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form);
+    bool Init(TPainterList* form, TSkinData* skinData, TComponent* control, std::unique_ptr<IPaintedWindow> window,
+              bool parentBK) override;
     void Unsubclass() override;
     void AfterProc(TPainterMessage& message) override;
     void DrawControl(Surface& canvas, const Rect& rect) override;

@@ -44,24 +44,29 @@ TSkinScrollbar::~TSkinScrollbar() = default;
 HWND TSkinScrollbar::Handle() const { return control_ && control_->HandleAllocated() ? control_->Handle() : nullptr; }
 
 bool TSkinScrollbar::InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form) {
-    if (FInitialized || !control.HandleAllocated()) return false;
-    // The painter's own ParentBK stands for the grid's fixed colour, never the control's.
-    if (!AttachToControl(*this, control, form, skinData, false)) return false;
-    control_ = &control;
-    const std::string border = Lower(GetEnumProperty(&control, "BorderStyle"));
-    FBorder = border != "bsnone" && control.ClassName() != "TImageScrollBox" && FKind != 1;
-    if (HasFixedColor(&control)) {
-        FSavedColor = static_cast<Color>(GetIntProperty(&control, "FixedColor"));
+    return AttachToControl(*this, control, form, skinData, false);
+}
+
+bool TSkinScrollbar::Init(TPainterList* form, TSkinData* skinData, TComponent* component,
+                          std::unique_ptr<IPaintedWindow> window, bool) {
+    auto* control = dynamic_cast<TWinControl*>(component);
+    if (FInitialized || !control || !control->HandleAllocated()) return false;
+    if (!TSkinControl::Init(form, skinData, component, std::move(window), false)) return false;
+    control_ = control;
+    const std::string border = Lower(GetEnumProperty(control, "BorderStyle"));
+    FBorder = border != "bsnone" && control->ClassName() != "TImageScrollBox" && FKind != 1;
+    if (HasFixedColor(control)) {
+        FSavedColor = static_cast<Color>(GetIntProperty(control, "FixedColor"));
         FParentBK = true;
-        skin::SetProperty(&control, "FixedColor", std::to_string(static_cast<int32_t>(ButtonFaceColor())));
+        skin::SetProperty(control, "FixedColor", std::to_string(static_cast<int32_t>(ButtonFaceColor())));
     }
     FHorzBar = std::make_unique<TWScrollbar>();
     FVertBar = std::make_unique<TWScrollbar>();
-    FHorzBar->AttachHwnd(this, control.Handle(), bkHorizontal);
-    FVertBar->AttachHwnd(this, control.Handle(), bkVertical);
+    FHorzBar->AttachHwnd(this, control->Handle(), bkHorizontal);
+    FVertBar->AttachHwnd(this, control->Handle(), bkVertical);
     for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
-        bar->SetEnabled(control.Enabled());
-        if (!control.Visible()) bar->HideScrollbar();
+        bar->SetEnabled(control->Enabled());
+        if (!control->Visible()) bar->HideScrollbar();
     }
     return true;
 }

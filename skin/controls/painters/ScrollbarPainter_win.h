@@ -21,7 +21,11 @@ public:
     std::string ClassName() const override { return "TSkinScrollbar"; }
 
     // Attaches to a scrolling framework control; false when it cannot be painted.
-    virtual bool InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form);
+    bool InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form);
+    // The attach itself (the walk reaches it through the base's attach): the painter's
+    // ParentBK stands for a grid's fixed colour, never for the control's colour.
+    bool Init(TPainterList* form, TSkinData* skinData, TComponent* control, std::unique_ptr<IPaintedWindow> window,
+              bool parentBK) override;
     void Unsubclass() override;
     bool BeforeProc(TPainterMessage& message) override;
     void AfterProc(TPainterMessage& message) override;

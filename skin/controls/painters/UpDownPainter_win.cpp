@@ -27,15 +27,15 @@ Rect WindowRectOf(HWND window) {
 
 }  // namespace
 
+HWND TSkinUpDown::Handle() const { return Window() ? reinterpret_cast<HWND>(Window()->Handle()) : nullptr; }
+
 bool TSkinUpDown::AttachHwnd(HWND window, TPainterList* form, TSkinData* skinData, bool inEdit) {
-    handle_ = window;
     FInEdit = inEdit;
     return AttachToWindow(*this, window, form, skinData);
 }
 
 bool TSkinUpDown::AttachControl(TWinControl& control, TPainterList* form, TSkinData* skinData) {
     if (!control.HandleAllocated()) return false;
-    handle_ = control.Handle();
     return AttachToControl(*this, control, form, skinData, false);
 }
 
@@ -44,9 +44,9 @@ bool TSkinUpDown::BeforeProc(TPainterMessage& message) {
     case WM_PAINT: WMPaint(message); return false;
     case WM_ERASEBKGND:
         // A plain window's background is the edit's white; a framework control erases nothing.
-        if (!FControl && message.WParam && handle_) {
+        if (!FControl && message.WParam && Handle()) {
             RECT r;
-            GetClientRect(handle_, &r);
+            GetClientRect(Handle(), &r);
             FillRect(reinterpret_cast<HDC>(message.WParam), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         }
         message.Result = 1;
@@ -68,16 +68,17 @@ bool TSkinUpDown::BeforeProc(TPainterMessage& message) {
 }
 
 void TSkinUpDown::DrawControl(Surface& canvas, const Rect& rect) {
-    if (!handle_) return;
+    HWND handle = Handle();
+    if (!handle) return;
     Rect r = rect;
     if (FInEdit) {
         Fill(canvas, rect, kWhite);
-        if (HWND edit = GetParent(handle_)) r = InsetInEdit(r, WindowRectOf(edit), WindowRectOf(handle_));
+        if (HWND edit = GetParent(handle)) r = InsetInEdit(r, WindowRectOf(edit), WindowRectOf(handle));
     }
     POINT cursor;
     GetCursorPos(&cursor);
-    ScreenToClient(handle_, &cursor);
-    const LONG style = GetWindowLongW(handle_, GWL_STYLE);
+    ScreenToClient(handle, &cursor);
+    const LONG style = GetWindowLongW(handle, GWL_STYLE);
     FEnabled = !(style & WS_DISABLED);
     TUpDownState s;
     s.Width = r.Width();

@@ -27,7 +27,7 @@ public:
     bool FForceHorizontal = false;  // the old-style tab set's scroller: always left and right
 
 private:
-    HWND handle_ = nullptr;
+    HWND Handle() const;
 };
 
 }  // namespace skin
