@@ -85,6 +85,7 @@ public:
     explicit TGlyphButton(TComponent* owner) : Base(owner) {}
 
     const TGlyph& Glyph() const { return glyph_; }
+    const TGlyph* GlyphObject() const { return &glyph_; }
     void SetGlyph(const TGlyph& glyph) {
         glyph_ = glyph;
         this->Invalidate();
@@ -112,6 +113,7 @@ public:
 protected:
     void DefineProperties(std::vector<TPublishedProperty>& props) const override {
         Base::DefineProperties(props);
+        props.push_back(ObjectProperty("Glyph", &TGlyphButton::GlyphObject));
         props.push_back(Property("NumGlyphs", &TGlyphButton::NumGlyphs));
         props.push_back(Property("Margin", &TGlyphButton::Margin, &TGlyphButton::SetMargin));
         props.push_back(Property("Spacing", &TGlyphButton::Spacing, &TGlyphButton::SetSpacing));

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "data/DataSource.h"
-#include "ui/GraphicControl.h"
+#include "ui/SpeedButton.h"
 #include "ui/WinControl.h"
 
 enum TNavigateBtn { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel };
@@ -30,8 +30,8 @@ using TNavClickEvent = std::function<void(TComponent* Sender, TNavigateBtn Butto
 
 class TDBNavigator;
 
-// One button of the navigator.
-class TNavButton : public TGraphicControl {
+// One button of the navigator: a speed button whose glyph is the picture of its action.
+class TNavButton : public TSpeedButton {
 public:
     TNavButton(TDBNavigator* navigator, TNavigateBtn kind);
     std::string ClassName() const override { return "TNavButton"; }

@@ -58,6 +58,41 @@ void DrawGlyph(HDC dc, TNavigateBtn kind, int cx, int cy, HBRUSH brush) {
     }
 }
 
+// The button's picture as a glyph on magenta (the bottom-left pixel), for painters that
+// draw the glyph themselves.
+TGlyph NavGlyph(TNavigateBtn kind) {
+    constexpr int kSize = 16;
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), kSize, -kSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!dc || !bmp || !bits) {
+        if (bmp) DeleteObject(bmp);
+        if (dc) DeleteDC(dc);
+        return {};
+    }
+    HGDIOBJ oldBmp = SelectObject(dc, bmp);
+    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    Fill(dc, 0, 0, kSize, kSize, magenta);
+    DeleteObject(magenta);
+    HBRUSH ink = CreateSolidBrush(RGB(0x30, 0x30, 0x30));
+    HGDIOBJ oldB = SelectObject(dc, ink);
+    HGDIOBJ oldP = SelectObject(dc, GetStockObject(NULL_PEN));
+    DrawGlyph(dc, kind, kSize / 2, kSize / 2, ink);
+    GdiFlush();
+    auto* px = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> pixels(px, px + kSize * kSize);
+    for (uint32_t& p : pixels) p &= 0xFFFFFF;
+    SelectObject(dc, oldP);
+    SelectObject(dc, oldB);
+    DeleteObject(ink);
+    SelectObject(dc, oldBmp);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    return TGlyph(kSize, kSize, std::move(pixels), 1);
+}
+
 }  // namespace
 
 // --- the navigator's observer of its data source --------------------------------------
@@ -78,8 +113,9 @@ private:
 // --- a button ----------------------------------------------------------------------
 
 TNavButton::TNavButton(TDBNavigator* navigator, TNavigateBtn kind)
-    : TGraphicControl(navigator), navigator_(navigator), kind_(kind) {
+    : TSpeedButton(navigator), navigator_(navigator), kind_(kind) {
     SetName(std::string("NavButton") + std::to_string(static_cast<int>(kind)));
+    SetGlyph(NavGlyph(kind));
 }
 
 bool TNavButton::Dispatch(TMessage& m) {
@@ -88,7 +124,7 @@ bool TNavButton::Dispatch(TMessage& m) {
         {WM_LBUTTONUP, &TNavButton::WMLButtonUp},      {WM_MOUSEMOVE, &TNavButton::WMMouseMoveBtn},
         {CM_MOUSEENTER, &TNavButton::CMMouseLeaveBtn}, {CM_MOUSELEAVE, &TNavButton::CMMouseLeaveBtn},
     };
-    return DispatchTo(this, table, m) || TGraphicControl::Dispatch(m);
+    return DispatchTo(this, table, m) || TSpeedButton::Dispatch(m);
 }
 
 void TNavButton::WMLButtonDown(TMessage& m) {
