@@ -7,6 +7,14 @@
 
 namespace skin {
 
+bool TSkinBitButton::Init(TPainterList* form, TSkinData* skinData, TComponent* control,
+                          std::unique_ptr<IPaintedWindow> window, bool parentBK) {
+    const bool png = FKind == 1;
+    if (!TSkinButton::Init(form, skinData, control, std::move(window), parentBK)) return false;
+    if (png) FGlyphProperty = "PngImage";
+    return true;
+}
+
 namespace {
 
 Surface GlyphSurface(const TGlyph& g) {

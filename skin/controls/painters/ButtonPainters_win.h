@@ -48,6 +48,9 @@ class TSkinBitButton : public TSkinButton {
 public:
     using TSkinButton::TSkinButton;
     std::string ClassName() const override { return "TSkinBitButton"; }
+    // Variant 1 (as the dispatch makes it): the glyph comes from "PngImage".
+    bool Init(TPainterList* form, TSkinData* skinData, TComponent* control, std::unique_ptr<IPaintedWindow> window,
+              bool parentBK) override;
     void DrawControl(Surface& canvas, const Rect& rect) override;
 
     // Not empty: the published graphic property that holds the glyph ("PngImage").
@@ -71,6 +74,9 @@ class TSkinSpeedButton : public TSkinBitButton {
 public:
     using TSkinBitButton::TSkinBitButton;
     std::string ClassName() const override { return "TSkinSpeedButton"; }
+    // Without a window (as the walk attaches graphic controls) the graphic-control attach.
+    bool Init(TPainterList* form, TSkinData* skinData, TComponent* control, std::unique_ptr<IPaintedWindow> window,
+              bool parentBK) override;
     bool InitGraphicControl(TPainterList* form, TSkinData* skinData, TGraphicControl& control);
     bool BeforeProc(TPainterMessage& message) override;
     void AfterProc(TPainterMessage& message) override;

@@ -55,6 +55,7 @@ Surface BuildObjImageStrip(const Surface& skinStrip, int frames, int variant) {
 bool TSkinObjImage::Init(TPainterList* form, TSkinData* skinData, TComponent* control, std::unique_ptr<IPaintedWindow>,
                          bool) {
     if (FInitialized) return false;
+    if (FKind >= oiRzCheck && FKind <= oiRzCheck + 2) FVariant = FKind;  // as the dispatch chose
     FForm = form;
     FSkinData = skinData;
     FControl = control;

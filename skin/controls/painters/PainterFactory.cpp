@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "skin/controls/painters/ObjImagePainter.h"
 #if defined(_WIN32)
+#include "skin/controls/painters/ButtonPainters_win.h"
+#include "skin/controls/painters/CheckRadioPainters_win.h"
 #include "skin/controls/painters/ScControlPainter_win.h"
 #include "skin/controls/painters/ScrollbarPainter_win.h"
 #include "skin/controls/painters/UpDownPainter_win.h"
@@ -22,7 +25,14 @@ TSkinControl* MakePainter(TComponent* owner) {
 // there are windows; natively only the portable ones are listed.
 const TPainterMaker kMakers[] = {
     {TPainterKind::Sizer, &MakePainter<TSkinSizer>},
+    {TPainterKind::ObjImage, &MakePainter<TSkinObjImage>},
 #if defined(_WIN32)
+    {TPainterKind::Button, &MakePainter<TSkinButton>},
+    {TPainterKind::BitButton, &MakePainter<TSkinBitButton>},
+    {TPainterKind::SpeedButton, &MakePainter<TSkinSpeedButton>},
+    {TPainterKind::MenuButton, &MakePainter<TSkinMenuButton>},
+    {TPainterKind::CheckBox, &MakePainter<TSkinCheckBox>},
+    {TPainterKind::RadioButton, &MakePainter<TSkinRadioButton>},
     {TPainterKind::Scrollbar, &MakePainter<TSkinScrollbar>},
     {TPainterKind::ScControl, &MakePainter<TSkinScControl>},
     {TPainterKind::UpDown, &MakePainter<TSkinUpDown>},

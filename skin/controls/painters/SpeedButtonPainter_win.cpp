@@ -83,6 +83,13 @@ bool AttachSpeedButton(TSkinSpeedButton& painter, TGraphicControl& control, TPai
     return painter.InitGraphicControl(form, skinData, control);
 }
 
+bool TSkinSpeedButton::Init(TPainterList* form, TSkinData* skinData, TComponent* control,
+                            std::unique_ptr<IPaintedWindow> window, bool parentBK) {
+    if (window) return TSkinBitButton::Init(form, skinData, control, std::move(window), parentBK);
+    auto* graphic = dynamic_cast<TGraphicControl*>(control);
+    return graphic && !FInitialized && InitGraphicControl(form, skinData, *graphic);
+}
+
 bool TSkinSpeedButton::InitGraphicControl(TPainterList* form, TSkinData* skinData, TGraphicControl& control) {
     if (!TSkinControl::Init(form, skinData, &control, std::make_unique<TGraphicWindow>(control, *this), false))
         return false;
