@@ -36,6 +36,9 @@ public:
     virtual void EraseBackground(std::uintptr_t dc, Color fill) = 0;
     // The framework parent of the control (nil for plain windows).
     virtual TComponent* ParentComponent() const = 0;
+    // The system handle of the window (0 where there is no window system), for the
+    // painters that query the window beyond these operations.
+    virtual std::uintptr_t Handle() const { return 0; }
     // Takes the painter out of the window's message stream. Called once, by the
     // painter's destructor; the window may already be gone.
     virtual void Detach() = 0;

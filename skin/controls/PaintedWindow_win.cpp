@@ -116,6 +116,9 @@ public:
         if (control_.HandleAllocated()) DrawParentImage(control_.Handle(), reinterpret_cast<HDC>(dc));
     }
     TComponent* ParentComponent() const override { return control_.Parent(); }
+    std::uintptr_t Handle() const override {
+        return reinterpret_cast<std::uintptr_t>(static_cast<const TWinControl&>(control_).Handle());
+    }
     void Detach() override {
         state_->painter = nullptr;
         // A control being freed has already dropped every hook.
@@ -187,6 +190,7 @@ public:
         DeleteObject(brush);
     }
     TComponent* ParentComponent() const override { return nullptr; }
+    std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(window_); }
     void Detach() override {
         stub_->painter = nullptr;
         auto it = Stubs().find(window_);
