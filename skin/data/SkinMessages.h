@@ -18,9 +18,10 @@ inline constexpr uint32_t SKM_REDRAWFRAME = 0x3516;    // to an MDI client: redr
 inline constexpr uint32_t SKM_RECREATE = 0x3517;
 inline constexpr uint32_t SKM_MENUSELECT = 0x3518;
 inline constexpr uint32_t SKM_ISSKINNED = 0x3523;
+inline constexpr uint32_t SKM_PAINTCLIENT = 0xBC4A;  // to an edit: paint the client into wParam
 inline constexpr uint32_t SKM_PAINTNC = 0xBC4B;
 inline constexpr uint32_t SKM_QUERY = 0xBC4D;
 inline constexpr uint32_t SKM_SKINNED = 0xBC4E;
-inline constexpr intptr_t kSkinMarker = 0x41A2;  // lParam of SKM_SKINNED, SKM_PAINTNC, SKM_QUERY
+inline constexpr intptr_t kSkinMarker = 0x41A2;  // lParam of SKM_SKINNED, SKM_PAINTCLIENT, SKM_PAINTNC, SKM_QUERY
 
 }  // namespace skin

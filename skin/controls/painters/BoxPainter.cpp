@@ -1,0 +1,10 @@
+#include "skin/controls/painters/BoxPainter.h"
+
+namespace skin {
+
+void TSkinBox::Unsubclass() {
+    TSkinControl::Unsubclass();
+    FState = psDetachedByBox;
+}
+
+}  // namespace skin
