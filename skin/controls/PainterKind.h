@@ -38,4 +38,7 @@ enum class TPainterKind : std::uint8_t {
     MediaPlayer,  // TSkinMP
 };
 
+// The up-down painter's variant for spin buttons found inside an edit.
+inline constexpr int kUpDownInEdit = 1;
+
 }  // namespace skin

@@ -1,5 +1,7 @@
 #include "skin/manager/ControlWalk_win.h"
 
+#include <cwctype>
+#include <string>
 #include <vector>
 
 #include "skin/controls/PaintedWindow_win.h"
@@ -162,7 +164,26 @@ void TControlWalk::AttachItem(const TPaintItem& item, TAttachVia via, TControl* 
     } else if (windowed) {
         attached = AttachToControl(*painter, *windowed, &list_, data_, item.ParentBK);
     }
-    if (!attached) painter->Release();
+    if (!attached) {
+        painter->Release();
+        return;
+    }
+    if (item.Kind == TPainterKind::Edit && windowed) FindUPDown(windowed->Handle());
+}
+
+void TControlWalk::FindUPDown(HWND edit) {
+    if (!data_->SkinControls.Contains(xcSpin)) return;
+    for (HWND c = GetTopWindow(edit); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t name[101] = {};
+        GetClassNameW(c, name, 100);
+        std::wstring lower(name);
+        for (wchar_t& ch : lower) ch = static_cast<wchar_t>(towlower(ch));
+        if (lower != L"msctls_updown32" && lower.find(L"spin") == std::wstring::npos &&
+            lower.find(L"updown") == std::wstring::npos)
+            continue;
+        if (!Lookupcontrol(c)) AttachPlain(TPainterKind::UpDown, kUpDownInEdit, c);
+        return;
+    }
 }
 
 void TControlWalk::AttachPlain(TPainterKind kind, int variant, HWND window) {
@@ -173,6 +194,7 @@ void TControlWalk::AttachPlain(TPainterKind kind, int variant, HWND window) {
         return;
     }
     plain_[painter] = window;
+    if (kind == TPainterKind::Edit) FindUPDown(window);
 }
 
 void TControlWalk::AddControlh(HWND window) {

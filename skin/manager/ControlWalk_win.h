@@ -65,6 +65,8 @@ private:
     void Carry(const TPaintPlan& plan, TControl* control, TComponent* container);
     void RunStep(TChildStep step, TControl* control);
     void AttachItem(const TPaintItem& item, TAttachVia via, TControl* control);
+    // The spin buttons inside an edit get the up-down painter (marked as inside an edit).
+    void FindUPDown(HWND edit);
     void AttachPlain(TPainterKind kind, int variant, HWND window);
     bool OwnChooser(TControl* control, TComponent* container, const std::string& className);
     HWND HandleOf(const TSkinControl* painter) const;

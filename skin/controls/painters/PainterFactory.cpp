@@ -2,7 +2,13 @@
 
 #include <array>
 
+#include "skin/controls/painters/BoxHPainter.h"
+#include "skin/controls/painters/BoxPainter.h"
+#include "skin/controls/painters/EditPainter.h"
+#include "skin/controls/painters/GroupBoxPainter.h"
+#include "skin/controls/painters/HeaderPainter.h"
 #include "skin/controls/painters/ObjImagePainter.h"
+#include "skin/controls/painters/StatusBarPainter.h"
 #if defined(_WIN32)
 #include "skin/controls/painters/ButtonPainters_win.h"
 #include "skin/controls/painters/CheckRadioPainters_win.h"
@@ -26,6 +32,12 @@ TSkinControl* MakePainter(TComponent* owner) {
 const TPainterMaker kMakers[] = {
     {TPainterKind::Sizer, &MakePainter<TSkinSizer>},
     {TPainterKind::ObjImage, &MakePainter<TSkinObjImage>},
+    {TPainterKind::Box, &MakePainter<TSkinBox>},
+    {TPainterKind::BoxH, &MakePainter<TSkinBoxH>},
+    {TPainterKind::GroupBox, &MakePainter<TSkinGroupBox>},
+    {TPainterKind::StatusBar, &MakePainter<TSkinStatusBar>},
+    {TPainterKind::Header, &MakePainter<TSkinHeader>},
+    {TPainterKind::Edit, &MakePainter<TSkinEdit>},
 #if defined(_WIN32)
     {TPainterKind::Button, &MakePainter<TSkinButton>},
     {TPainterKind::BitButton, &MakePainter<TSkinBitButton>},

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "skin/controls/PainterKind.h"
 #include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/painters/UpDownPicture.h"
 #include "skin/data/SkinData.h"
@@ -32,6 +33,12 @@ HWND TSkinUpDown::Handle() const { return Window() ? reinterpret_cast<HWND>(Wind
 bool TSkinUpDown::AttachHwnd(HWND window, TPainterList* form, TSkinData* skinData, bool inEdit) {
     FInEdit = inEdit;
     return AttachToWindow(*this, window, form, skinData);
+}
+
+bool TSkinUpDown::Inithwnd(TPainterList* form, TSkinData* skinData, std::unique_ptr<IPaintedWindow> window,
+                           std::u16string text) {
+    if (FKind == kUpDownInEdit) FInEdit = true;
+    return TSkinControl::Inithwnd(form, skinData, std::move(window), std::move(text));
 }
 
 bool TSkinUpDown::AttachControl(TWinControl& control, TPainterList* form, TSkinData* skinData) {

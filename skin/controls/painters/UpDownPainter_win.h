@@ -20,6 +20,9 @@ public:
     // Attaches to a framework up-down control.
     bool AttachControl(TWinControl& control, TPainterList* form, TSkinData* skinData);
 
+    // Made with variant kUpDownInEdit: the buttons sit inside an edit.
+    bool Inithwnd(TPainterList* form, TSkinData* skinData, std::unique_ptr<IPaintedWindow> window,
+                  std::u16string text) override;
     bool BeforeProc(TPainterMessage& message) override;
     void DrawControl(Surface& canvas, const Rect& rect) override;
 
