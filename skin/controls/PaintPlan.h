@@ -59,4 +59,14 @@ struct TPaintPlan {
     TLaterStep Later = TLaterStep::None;
 };
 
+// A plan that attaches one painter and does nothing else.
+inline TPaintPlan Paint(TPainterKind kind, bool bk, TAttachVia via = TAttachVia::Init, int variant = 0) {
+    TPaintPlan p;
+    p.Kind = kind;
+    p.ParentBK = bk;
+    p.Via = via;
+    p.Variant = variant;
+    return p;
+}
+
 }  // namespace skin

@@ -15,15 +15,6 @@ using K = TPainterKind;
 constexpr std::uint32_t kVScroll = 0x00200000;  // WS_VSCROLL
 constexpr std::uint32_t kHScroll = 0x00100000;  // WS_HSCROLL
 
-TPaintPlan Paint(K kind, bool bk, TAttachVia via = TAttachVia::Init, int variant = 0) {
-    TPaintPlan p;
-    p.Kind = kind;
-    p.ParentBK = bk;
-    p.Via = via;
-    p.Variant = variant;
-    return p;
-}
-
 TPaintPlan Around(TPaintPlan p, TChildStep before, TChildStep after) {
     p.Before = before;
     p.After = after;

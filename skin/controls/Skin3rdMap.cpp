@@ -19,15 +19,6 @@ std::string Lower(std::string_view s) {
     return out;
 }
 
-TPaintPlan Paint(K kind, bool bk, TAttachVia via = TAttachVia::Init, int variant = 0) {
-    TPaintPlan p;
-    p.Kind = kind;
-    p.ParentBK = bk;
-    p.Via = via;
-    p.Variant = variant;
-    return p;
-}
-
 TPaintPlan Transparent(TPaintPlan p) {
     p.SetName = "Transparent";
     p.SetValue = "True";
