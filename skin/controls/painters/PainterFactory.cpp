@@ -12,6 +12,7 @@
 #if defined(_WIN32)
 #include "skin/controls/painters/ButtonPainters_win.h"
 #include "skin/controls/painters/CheckRadioPainters_win.h"
+#include "skin/controls/painters/ComboPainter_win.h"
 #include "skin/controls/painters/ScControlPainter_win.h"
 #include "skin/controls/painters/ScrollbarPainter_win.h"
 #include "skin/controls/painters/UpDownPainter_win.h"
@@ -48,6 +49,7 @@ const TPainterMaker kMakers[] = {
     {TPainterKind::Scrollbar, &MakePainter<TSkinScrollbar>},
     {TPainterKind::ScControl, &MakePainter<TSkinScControl>},
     {TPainterKind::UpDown, &MakePainter<TSkinUpDown>},
+    {TPainterKind::ComBox, &MakePainter<TSkinComBox>},
 #endif
 };
 
