@@ -4,12 +4,18 @@
 
 #include "skin/controls/PropertyAccess.h"
 #include "ui/Button.h"
+#include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
+#include "ui/HeaderControl.h"
 #include "ui/ListBox.h"
 #include "ui/Panel.h"
+#include "ui/RadioGroup.h"
+#include "ui/ScrollBar.h"
+#include "ui/SpeedButton.h"
+#include "ui/StatusBar.h"
 #include "ui/db/DBGrid.h"
 
 namespace skin {
@@ -33,6 +39,13 @@ bool TFrameworkFacts::Is(TControlFamily family) const {
     using F = TControlFamily;
     switch (family) {
     case F::ComboBox: return IsA<TCustomComboBox>(control_);
+    case F::CheckBox: return IsA<TCustomCheckBox>(control_);
+    case F::RadioButton: return IsA<TRadioButton>(control_);
+    case F::RadioGroup: return IsA<TCustomRadioGroup>(control_);
+    case F::ScrollBarControl: return IsA<TScrollBar>(control_);
+    case F::HeaderControl: return IsA<THeaderControl>(control_);
+    case F::StatusBar: return IsA<TStatusBar>(control_);
+    case F::SpeedButton: return IsA<TSpeedButton>(control_);
     case F::BitButton: return IsA<TBitBtn>(control_);
     case F::PushButton: return IsA<TButton>(control_);
     case F::Edit: return IsA<TCustomEdit>(control_);
