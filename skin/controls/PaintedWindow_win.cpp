@@ -259,7 +259,9 @@ TextExtent TDCTextMeasure::Measure(std::u16string_view text, std::uint32_t flags
         return {0, tm.tmHeight};
     }
     RECT r{0, 0, 0, 0};
-    Tnt_DrawTextW(dc_, text, &r, flags | DT_CALCRECT);
+    // The natural extent: against an empty rectangle an ellipsis flag would measure "...".
+    const std::uint32_t ellipses = DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS | DT_MODIFYSTRING;
+    Tnt_DrawTextW(dc_, text, &r, (flags & ~ellipses) | DT_CALCRECT);
     return {r.right - r.left, r.bottom - r.top};
 }
 

@@ -126,6 +126,21 @@ TEST(Gallery, EveryControlKindInBothSkins) {
         Pump(100);
         for (auto [row, c] : made) EXPECT_EQ(Painted(c->Handle()), row->painted) << name << ": " << row->name;
         SaveScreenshot(CaptureStable(form->Handle()), std::string(name) + "/gallery");
+        // The header's first section shows its whole word, not an ellipsis.
+        for (auto [row, c] : made) {
+            if (std::string(row->name) != "header") continue;
+            RECT h;
+            GetWindowRect(c->Handle(), &h);
+            h.right = h.left + 80;
+            const TScreenImage shot = CaptureStable(h);
+            int inked = 0;
+            for (int x = 0; x < shot.width; ++x) {
+                bool dark = false;
+                for (int y = 0; y < shot.height; ++y) dark |= (shot.At(x, y) & 0xC0C0C0) == 0;
+                inked += dark;
+            }
+            EXPECT_GT(inked, 25) << name << ": the section's text";
+        }
         skinned->UnSubclass();
         for (auto [row, c] : made) EXPECT_FALSE(Painted(c->Handle())) << name << ": " << row->name << " let go";
         skinned.reset();
