@@ -114,7 +114,7 @@ TEST(Gallery, EveryControlKindInBothSkins) {
         }
         auto* speed = new TSpeedButton(form);
         speed->SetParent(form);
-        speed->SetBounds(310, 100, 60, 25);
+        speed->SetBounds(10, 190, 90, 25);
         speed->SetCaption("Вниз");
         speed->SetDown(true);
         speed->SetGroupIndex(1);
