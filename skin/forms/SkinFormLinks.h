@@ -29,6 +29,8 @@ struct SkinFormLinks {
     // with a point in screen coordinates, only when the point is outside it (timer).
     std::function<void(TWinSkinForm&)> HotControlLeave;
     std::function<void(TWinSkinForm&, int x, int y)> HotControlCheck;
+    // A control's window was re-created: the painter of the old window is replaced.
+    std::function<void(TWinSkinForm&, std::uintptr_t oldWindow)> RecreateControl;
     // The manager's FMenuKind: 1 a window menu, 2 the system menu.
     std::function<void(int kind)> SetMenuKind;
     // The object is being destroyed: the manager drops it from its list.

@@ -52,6 +52,9 @@ bool TWinSkinForm::HandlePrivate(TMessage& m, const Inner& inner) {
     case SKM_INITFORM: CompleteAttach(); return true;
     case SKM_UPDATENC: UpdateNc(); return true;
     case SKM_SKINCHANGE: SkinChange(); return true;
+    case SKM_RECREATE:
+        if (links_.RecreateControl) links_.RecreateControl(*this, m.WParam);
+        return true;
     case SKM_ISSKINNED:
         PostMessageW(window_, SKM_SKINNED, 0, kSkinMarker);
         m.Result = 1;

@@ -9,6 +9,7 @@
 #include "skin/controls/Skin3rdMap.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/painters/PainterFactory.h"
+#include "skin/controls/painters/ScrollbarPainter_win.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/manager/ControlFacts_win.h"
@@ -169,6 +170,22 @@ void TControlWalk::AttachItem(const TPaintItem& item, TAttachVia via, TControl* 
         return;
     }
     if (item.Kind == TPainterKind::Edit && windowed) FindUPDown(windowed->Handle());
+}
+
+void TControlWalk::Recreate(HWND old) {
+    const std::vector<TSkinControl*> painters = list_.Items();
+    for (auto it = painters.rbegin(); it != painters.rend(); ++it) {
+        auto* scroll = dynamic_cast<TSkinScrollbar*>(*it);
+        if (!scroll || scroll->FHandle != old) continue;
+        auto* control = dynamic_cast<TWinControl*>(scroll->FControl);
+        const TPainterKind kind =
+            scroll->ClassName() == "TSkinListView" ? TPainterKind::ListView : TPainterKind::Scrollbar;
+        list_.Remove(scroll);
+        scroll->FForm = nullptr;
+        scroll->Release();
+        if (control && control->HandleAllocated()) AttachItem({kind, false, 0}, TAttachVia::InitScrollbar, control);
+        return;
+    }
 }
 
 void TControlWalk::FindUPDown(HWND edit) {

@@ -49,6 +49,9 @@ public:
     bool AddControlList(TSkinControl* painter);
     void DeleteControl(TSkinControl* painter);
     TSkinControl* Lookupcontrol(HWND window);
+    // The scrolling control whose window `old` was re-created gets a new painter of the
+    // same class in place of the one that went with the old window.
+    void Recreate(HWND old);
     void DeleteSkinDeleted();
     void DeleteControls();
     // Drops the painter of a control without a window.

@@ -67,6 +67,7 @@ SkinFormLinks WalkLinks(const std::shared_ptr<TControlWalk>& walk) {
     links.FreeControls = [walk](TWinSkinForm&) { walk->DeleteControls(); };
     links.ControlsSkinChanged = [walk](TWinSkinForm&) { walk->SkinChanged(); };
     links.HotControlLeave = [walk](TWinSkinForm&) { walk->HotControlLeave(); };
+    links.RecreateControl = [walk](TWinSkinForm&, std::uintptr_t old) { walk->Recreate(reinterpret_cast<HWND>(old)); };
     links.HotControlCheck = [walk](TWinSkinForm&, int x, int y) { walk->HotControlCheck(POINT{x, y}); };
     return links;
 }

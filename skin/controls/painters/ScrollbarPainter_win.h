@@ -35,6 +35,7 @@ public:
     void SetScrollbarPos();
 
     bool FBorder = true;
+    HWND FHandle = nullptr;  // the window attached to (it outlives a re-creation here)
     std::unique_ptr<TWScrollbar> FHorzBar, FVertBar;
 
 protected:

@@ -35,6 +35,7 @@
 #include "ui/rz/RzComboBox.h"
 #include "ui/rz/RzEdit.h"
 #include "ui/rz/RzSpinEdit.h"
+#include "ui/db/RzDBGrid.h"
 
 namespace skin {
 namespace {
@@ -252,6 +253,43 @@ TEST(Gallery, SystemDialogWithEveryPlainWindowRow) {
         DestroyWindow(dialog);
         Pump(20);
     }
+}
+
+int BarWindows(HWND parent) {
+    int n = 0;
+    for (HWND c = GetTopWindow(parent); c; c = GetWindow(c, GW_HWNDNEXT)) n += WindowClassName(c) == "TWScrollbar";
+    return n;
+}
+
+// A grid whose window is made again while skinned: the painter of the old window goes with
+// its bar windows, and the new window gets a painter of its own.
+TEST(Gallery, RecreatedGridGetsANewScrollPainter) {
+    TSkinData data;
+    data.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
+    auto* form = new TForm(nullptr);
+    form->SetBounds(60, 60, 300, 200);
+    auto* grid = new TRzDBGrid(form);
+    grid->SetParent(form);
+    grid->SetBounds(10, 10, 200, 120);
+    form->Show();
+    Pump(30);
+    TWinSkinFormFactory forms;
+    std::unique_ptr<IFormSkin> skinned = Skin(forms, form->Handle(), form, data);
+    ASSERT_NE(skinned, nullptr);
+    const HWND before = grid->Handle();
+    ASSERT_TRUE(Painted(before));
+    EXPECT_EQ(BarWindows(form->Handle()), 2);
+    grid->SetBorderStyle(TGridBorderStyle::bsNone);
+    Pump(50);
+    ASSERT_NE(grid->Handle(), before) << "the window was made again";
+    EXPECT_TRUE(Painted(grid->Handle()));
+    EXPECT_EQ(BarWindows(form->Handle()), 2) << "the old bars went, new ones came";
+    EXPECT_EQ(grid->FixedColor(), static_cast<TColor>(data.Colors[csButtonFace]));
+    skinned->UnSubclass();
+    EXPECT_EQ(BarWindows(form->Handle()), 0);
+    EXPECT_EQ(grid->FixedColor(), clBtnFace) << "the grid's own colour back";
+    skinned.reset();
+    delete form;
 }
 
 }  // namespace
