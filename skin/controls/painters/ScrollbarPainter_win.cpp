@@ -183,9 +183,7 @@ void TSkinScrollbar::DrawControl(Surface& canvas, const Rect&) {
 void TSkinScrollbar::SkinChange() {
     if (HasFixedColor(control_))
         skin::SetProperty(control_, "FixedColor", std::to_string(static_cast<int32_t>(ButtonFaceColor())));
-    TSkinControl::SkinChange();
-    for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()})
-        if (bar && bar->Shown()) bar->Repaint();
+    TSkinControl::SkinChange();  // the control's repaint repaints its bars too
 }
 
 }  // namespace skin
