@@ -66,39 +66,10 @@ void RepaintWindow(HWND window) {
 
 // ---- framework controls ---------------------------------------------------------------
 
-// Shared with the hook, which outlives the painter when the painter is freed inside a
-// message: the hook then passes messages straight on.
-struct HookState {
-    TSkinControl* painter = nullptr;
-    const TWndMethod* inner = nullptr;  // the rest of the chain of the message in hand
-};
-
 class TControlWindow : public IPaintedWindow {
 public:
-    TControlWindow(TWinControl& control, TSkinControl& painter) : control_(control) {
-        state_->painter = &painter;
-        std::shared_ptr<HookState> state = state_;
-        hookId_ = control.AddWindowProcHook([state](TMessage& m, const TWndMethod& inner) {
-            if (!state->painter) {
-                inner(m);
-                return;
-            }
-            const TWndMethod* outer = state->inner;
-            state->inner = &inner;
-            TPainterMessage pm{m.Msg, m.WParam, m.LParam, m.Result};
-            state->painter->NewWndProc(pm);
-            m.Result = pm.Result;
-            state->inner = outer;
-        });
-    }
-    void CallPrevious(TPainterMessage& pm) override {
-        TMessage m{pm.Msg, pm.WParam, pm.LParam, pm.Result};
-        if (state_->inner)
-            (*state_->inner)(m);
-        else
-            control_.WndProc(m);
-        pm.Result = m.Result;
-    }
+    TControlWindow(TWinControl& control, TSkinControl& painter) : control_(control), hook_(control, painter) {}
+    void CallPrevious(TPainterMessage& pm) override { hook_.CallPrevious(pm); }
     std::intptr_t Send(std::uint32_t msg, std::uintptr_t w, std::intptr_t l) override {
         return control_.Perform(msg, w, l);
     }
@@ -119,16 +90,11 @@ public:
     std::uintptr_t Handle() const override {
         return reinterpret_cast<std::uintptr_t>(static_cast<const TWinControl&>(control_).Handle());
     }
-    void Detach() override {
-        state_->painter = nullptr;
-        // A control being freed has already dropped every hook.
-        if (!control_.Destroying()) control_.RemoveWindowProcHook(hookId_);
-    }
+    void Detach() override { hook_.Remove(); }
 
 private:
     TWinControl& control_;
-    std::shared_ptr<HookState> state_ = std::make_shared<HookState>();
-    int hookId_ = 0;
+    TPainterHook hook_;
 };
 
 // ---- plain windows --------------------------------------------------------------------
@@ -219,6 +185,44 @@ std::u16string WindowText(HWND window) {
 }
 
 }  // namespace
+
+struct TPainterHook::State {
+    TSkinControl* painter = nullptr;
+    const TWndMethod* inner = nullptr;  // the rest of the chain of the message in hand
+};
+
+TPainterHook::TPainterHook(TControl& control, TSkinControl& painter)
+    : control_(control), state_(std::make_shared<State>()) {
+    state_->painter = &painter;
+    std::shared_ptr<State> state = state_;
+    hookId_ = control.AddWindowProcHook([state](TMessage& m, const TWndMethod& inner) {
+        if (!state->painter) {
+            inner(m);
+            return;
+        }
+        const TWndMethod* outer = state->inner;
+        state->inner = &inner;
+        TPainterMessage pm{m.Msg, m.WParam, m.LParam, m.Result};
+        state->painter->NewWndProc(pm);
+        m.Result = pm.Result;
+        state->inner = outer;
+    });
+}
+
+void TPainterHook::CallPrevious(TPainterMessage& pm) {
+    TMessage m{pm.Msg, pm.WParam, pm.LParam, pm.Result};
+    if (state_->inner)
+        (*state_->inner)(m);
+    else
+        control_.WndProc(m);
+    pm.Result = m.Result;
+}
+
+void TPainterHook::Remove() {
+    state_->painter = nullptr;
+    if (!control_.Destroying() && hookId_) control_.RemoveWindowProcHook(hookId_);
+    hookId_ = 0;
+}
 
 bool AttachToControl(TSkinControl& painter, TWinControl& control, TPainterList* form, TSkinData* skinData,
                      bool parentBK) {

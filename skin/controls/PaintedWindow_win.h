@@ -8,15 +8,38 @@
 //     keeps a valid procedure to call.
 #include <windows.h>
 
-#include "skin/controls/CaptionLayout.h"
+#include <memory>
 
+#include "skin/controls/CaptionLayout.h"
+#include "skin/controls/PainterMessages.h"
+
+class TControl;
 class TWinControl;
+struct TMessage;
 
 namespace skin {
 
 class TSkinControl;
 class TSkinData;
 class TPainterList;
+
+// A painter's place in a framework control's chain of removable window-procedure hooks
+// (windowed or not). The hook outlives the painter when the painter is freed inside a
+// message: from then on it passes messages straight on.
+class TPainterHook {
+public:
+    TPainterHook(TControl& control, TSkinControl& painter);
+    // The rest of the chain of the message in hand (or the control's own handler).
+    void CallPrevious(TPainterMessage& message);
+    // Takes the painter out of the chain (a control being freed has dropped its hooks).
+    void Remove();
+
+private:
+    struct State;
+    TControl& control_;
+    std::shared_ptr<State> state_;
+    int hookId_ = 0;
+};
 
 bool AttachToControl(TSkinControl& painter, TWinControl& control, TPainterList* form, TSkinData* skinData,
                      bool parentBK);

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/PropertyAccess.h"
 #include "skin/controls/painters/ButtonPainters_win.h"
 #include "skin/controls/painters/ButtonText_win.h"
@@ -19,27 +20,8 @@ bool IsTrue(const std::string& v) { return v == "True" || v == "true"; }
 // chain, and it paints into the device context its parent hands it.
 class TGraphicWindow : public IPaintedWindow {
 public:
-    TGraphicWindow(TGraphicControl& control, TSkinControl& painter) : control_(control) {
-        state_->painter = &painter;
-        auto state = state_;
-        hookId_ = control.AddWindowProcHook([state](TMessage& m, const TWndMethod& inner) {
-            if (!state->painter) return inner(m);
-            const TWndMethod* outer = state->inner;
-            state->inner = &inner;
-            TPainterMessage pm{m.Msg, m.WParam, m.LParam, m.Result};
-            state->painter->NewWndProc(pm);
-            m.Result = pm.Result;
-            state->inner = outer;
-        });
-    }
-    void CallPrevious(TPainterMessage& pm) override {
-        TMessage m{pm.Msg, pm.WParam, pm.LParam, pm.Result};
-        if (state_->inner)
-            (*state_->inner)(m);
-        else
-            control_.WndProc(m);
-        pm.Result = m.Result;
-    }
+    TGraphicWindow(TGraphicControl& control, TSkinControl& painter) : control_(control), hook_(control, painter) {}
+    void CallPrevious(TPainterMessage& pm) override { hook_.CallPrevious(pm); }
     std::intptr_t Send(std::uint32_t msg, std::uintptr_t w, std::intptr_t l) override {
         return control_.Perform(msg, w, l);
     }
@@ -60,20 +42,11 @@ public:
     }
     void EraseBackground(std::uintptr_t, Color) override {}
     TComponent* ParentComponent() const override { return control_.Parent(); }
-    void Detach() override {
-        state_->painter = nullptr;
-        if (!control_.Destroying() && hookId_) control_.RemoveWindowProcHook(hookId_);
-        hookId_ = 0;
-    }
+    void Detach() override { hook_.Remove(); }
 
 private:
-    struct State {
-        TSkinControl* painter = nullptr;
-        const TWndMethod* inner = nullptr;
-    };
     TGraphicControl& control_;
-    std::shared_ptr<State> state_ = std::make_shared<State>();
-    int hookId_ = 0;
+    TPainterHook hook_;
 };
 
 }  // namespace
