@@ -88,13 +88,6 @@ LRESULT CALLBACK ForeignProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     return CallWindowProcW(foreignPrevious, w, msg, wp, lp);
 }
 
-uint32_t CentrePixel(HWND w) {
-    RECT r;
-    GetWindowRect(w, &r);
-    Pump(50);
-    return ScreenPixel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
 class PainterWin : public ::testing::Test {
 protected:
     void SetUp() override { app = std::make_unique<TApplication>(); }
@@ -181,7 +174,9 @@ TEST_F(PainterWin, PlainWindowRestoredOnlyAtTheHeadOfTheChain) {
                 reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ForeignProc)));
         DeleteControls(list);
         EXPECT_EQ(HasPainterStub(h), foreign);  // in the middle of a chain it stays, forwarding
-        if (!foreign) EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC)), own);
+        if (!foreign) {
+            EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC)), own);
+        }
         EXPECT_EQ(SendMessageW(h, WM_PROBE, 0, 0), 42);
         EXPECT_EQ(SendMessageW(h, SKM_ISSKINNED, 0, 0), 0);
         // A new painter takes a left-behind stub over; the window then dies mid-way.
