@@ -254,6 +254,14 @@ bool AttachToWindow(TSkinControl& painter, HWND window, TPainterList* form, TSki
     return true;
 }
 
+POINT ClientOffset(HWND window) {
+    RECT w{};
+    POINT origin{0, 0};
+    GetWindowRect(window, &w);
+    ClientToScreen(window, &origin);
+    return {origin.x - w.left, origin.y - w.top};
+}
+
 bool HasPainterStub(HWND window) { return Stubs().count(window) != 0; }
 
 TextExtent TDCTextMeasure::Measure(std::u16string_view text, std::uint32_t flags) const {

@@ -1,5 +1,6 @@
 #include "skin/controls/painters/ComboPainter_win.h"
 
+#include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/PropertyAccess.h"
 #include "skin/controls/painters/ComboPicture.h"
 #include "skin/data/SkinData.h"
@@ -12,15 +13,6 @@ namespace skin {
 namespace {
 
 constexpr DWORD kButtonInvisible = 0x8000;  // STATE_SYSTEM_INVISIBLE
-
-// Client coordinates of the combo box to its window coordinates.
-POINT ClientOffset(HWND window) {
-    RECT w{};
-    POINT origin{0, 0};
-    GetWindowRect(window, &w);
-    ClientToScreen(window, &origin);
-    return {origin.x - w.left, origin.y - w.top};
-}
 
 }  // namespace
 

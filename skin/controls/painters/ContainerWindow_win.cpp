@@ -105,13 +105,7 @@ void TWinContainerWindow::DrawText(Surface& surface, const Rect& rect, std::u16s
     GdiFlush();
 }
 
-POINT TWinContainerWindow::ClientOffset() const {
-    RECT wr{};
-    GetWindowRect(window_, &wr);
-    POINT origin{0, 0};
-    ClientToScreen(window_, &origin);
-    return {origin.x - wr.left, origin.y - wr.top};
-}
+POINT TWinContainerWindow::ClientOffset() const { return skin::ClientOffset(window_); }
 
 void TWinContainerWindow::PaintChildren(Surface& surface) {
     if (!control_) return;

@@ -20,15 +20,6 @@ std::string Lower(std::string s) {
     return s;
 }
 
-// How far the client area lies inside the window: the width of the control's own border.
-POINT ClientOffset(HWND window) {
-    RECT w{};
-    POINT origin{0, 0};
-    GetWindowRect(window, &w);
-    ClientToScreen(window, &origin);
-    return {origin.x - w.left, origin.y - w.top};
-}
-
 void Ring(HDC dc, RECT r, Color colour) {
     HBRUSH brush = CreateSolidBrush(ResolveColor(colour));
     FrameRect(dc, &r, brush);
