@@ -1,6 +1,7 @@
 #pragma once
 // TCustomComboBox / TComboBox: the system combo box under the framework class's name, as
-// a drop-down list (no typing) or with an edit field. The items are kept here too, so
+// a drop-down list (no typing), with an edit field, or as a simple box whose list is
+// always shown under its edit field. The items are kept here too, so
 // they survive the window being made again. OnChange runs when the user picks an item
 // (mouse or keyboard) or types; setting ItemIndex or Text from code runs no event.
 #include <string>
@@ -10,7 +11,7 @@
 
 class TCustomComboBox : public TWinControl {
 public:
-    enum class TStyle { csDropDown, csDropDownList };
+    enum class TStyle { csDropDown, csDropDownList, csSimple };
     explicit TCustomComboBox(TComponent* owner);
     std::string ClassName() const override { return "TCustomComboBox"; }
     TStyle Style() const { return style_; }

@@ -10,13 +10,19 @@ TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner) {
     SetColor(clWindow);
 }
 
-// The window's height includes the dropped-down list.
-int TCustomComboBox::DroppedHeight() const { return Height() + dropDownCount_ * 16 + 2; }
+// The window's height includes the dropped-down list; a simple box shows its list
+// inside its own bounds.
+int TCustomComboBox::DroppedHeight() const {
+    return style_ == TStyle::csSimple ? Height() : Height() + dropDownCount_ * 16 + 2;
+}
 
 void TCustomComboBox::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     p.SysClassName = L"COMBOBOX";
-    p.Style |= WS_VSCROLL | (style_ == TStyle::csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL);
+    // A simple box's list reaches down to the box's bottom edge (no strip left unpainted).
+    static const DWORD kinds[] = {CBS_DROPDOWN | CBS_AUTOHSCROLL, CBS_DROPDOWNLIST,
+                                  CBS_SIMPLE | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT};
+    p.Style |= WS_VSCROLL | kinds[static_cast<int>(style_)];
     p.Height = DroppedHeight();
 }
 
@@ -26,7 +32,8 @@ void TCustomComboBox::CreateWnd() {
     for (const auto& item : items_)
         SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
     SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
-    if (style_ == TStyle::csDropDown && itemIndex_ < 0 && !text_.empty()) SetWindowTextW(h, Utf8ToWide(text_).c_str());
+    if (style_ != TStyle::csDropDownList && itemIndex_ < 0 && !text_.empty())
+        SetWindowTextW(h, Utf8ToWide(text_).c_str());
 }
 
 void TCustomComboBox::BoundsChanged() {
@@ -144,7 +151,7 @@ void TCustomComboBox::KeyPress(wchar_t& key) {
 
 void TCustomComboBox::CNCommand(TMessage& m) {
     WORD code = HIWORD(m.WParam);
-    if (code == CBN_SELCHANGE || (code == CBN_EDITCHANGE && style_ == TStyle::csDropDown)) {
+    if (code == CBN_SELCHANGE || (code == CBN_EDITCHANGE && style_ != TStyle::csDropDownList)) {
         itemIndex_ = ItemIndex();
         Change();
     } else if (code == CBN_SETFOCUS) {
@@ -163,7 +170,7 @@ void TCustomComboBox::CMRecreateWnd(TMessage& m) {
 
 void TCustomComboBox::DefineProperties(std::vector<TPublishedProperty>& props) const {
     TWinControl::DefineProperties(props);
-    static const char* const styles[] = {"csDropDown", "csDropDownList"};
+    static const char* const styles[] = {"csDropDown", "csDropDownList", "csSimple"};
     props.push_back(Property("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex));
     props.push_back(EnumNameProperty("Style", &TCustomComboBox::Style, styles));
 }

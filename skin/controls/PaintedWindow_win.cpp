@@ -254,6 +254,10 @@ bool AttachToWindow(TSkinControl& painter, HWND window, TPainterList* form, TSki
     return true;
 }
 
+HWND PaintedHandle(const TSkinControl& painter) {
+    return painter.Window() ? reinterpret_cast<HWND>(painter.Window()->Handle()) : nullptr;
+}
+
 POINT ClientOffset(HWND window) {
     RECT w{};
     POINT origin{0, 0};

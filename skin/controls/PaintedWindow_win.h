@@ -45,6 +45,8 @@ bool AttachToControl(TSkinControl& painter, TWinControl& control, TPainterList* 
                      bool parentBK);
 // False when the window is gone or another painter already paints it.
 bool AttachToWindow(TSkinControl& painter, HWND window, TPainterList* form, TSkinData* skinData);
+// The window a painter paints, or null before it is attached.
+HWND PaintedHandle(const TSkinControl& painter);
 // Where the client area starts inside the window (the width of the window's own border).
 POINT ClientOffset(HWND window);
 // True while a plain window still runs our stub (attached or forwarding).

@@ -24,6 +24,7 @@ enum class TPainterKind : std::uint8_t {
     ScControl,    // TSkinScControl (a scroll-bar control)
     Sizer,        // TSkinSizer (a size grip)
     ListView,     // TSkinListView
+    ScrollbarH,   // TSkinScrollbarH (the list of a simple combo box)
     Edit,         // TSkinEdit
     ComBox,       // TSkinComBox
     UpDown,       // TSkinUpDown

@@ -101,6 +101,7 @@ void TSkinControl::AfterProc(TPainterMessage& message) {
 void TSkinControl::Route(TPainterMessage& message) {
     if (message.Msg == SKM_ENABLE) {
         FSkinActive = static_cast<std::intptr_t>(message.WParam) > 0;
+        SkinActiveChanged();
         if (FSkinActive) Invalidate();
         return;
     }

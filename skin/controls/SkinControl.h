@@ -54,6 +54,9 @@ public:
     virtual void DrawControl(Surface& canvas, const Rect& rect);
     // The skin was replaced: re-read elements and repaint.
     virtual void SkinChange();
+    // Skinning of this control was switched off or on again (FSkinActive tells which);
+    // painters with windows of their own show or hide them.
+    virtual void SkinActiveChanged() {}
     virtual int GetState() { return 1; }
 
     // The replacement window procedure: every message of the painted window comes here.

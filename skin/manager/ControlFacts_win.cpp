@@ -6,14 +6,18 @@
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
+#include "ui/DateTimePicker.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 #include "ui/HeaderControl.h"
 #include "ui/ListBox.h"
+#include "ui/ListView.h"
+#include "ui/Memo.h"
 #include "ui/Panel.h"
 #include "ui/RadioGroup.h"
 #include "ui/ScrollBar.h"
+#include "ui/ScrollBox.h"
 #include "ui/SpeedButton.h"
 #include "ui/StatusBar.h"
 #include "ui/db/DBGrid.h"
@@ -49,6 +53,10 @@ bool TFrameworkFacts::Is(TControlFamily family) const {
     case F::BitButton: return IsA<TBitBtn>(control_);
     case F::PushButton: return IsA<TButton>(control_);
     case F::Edit: return IsA<TCustomEdit>(control_);
+    case F::Memo: return IsA<TCustomMemo>(control_);
+    case F::ScrollBox: return IsA<TScrollBox>(control_);
+    case F::DateTimePicker: return IsA<TDateTimePicker>(control_);
+    case F::ListView: return IsA<TCustomListView>(control_);
     case F::GroupBox: return IsA<TCustomGroupBox>(control_);
     case F::Panel: return IsA<TCustomPanel>(control_);
     case F::ListBox: return IsA<TListBox>(control_);

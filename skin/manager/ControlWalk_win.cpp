@@ -1,5 +1,7 @@
 #include "skin/manager/ControlWalk_win.h"
 
+#include <commctrl.h>
+
 #include <cwctype>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "skin/controls/painters/ScrollbarPainter_win.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/data/SkinUser32_win.h"
 #include "skin/manager/ControlFacts_win.h"
 #include "ui/Form.h"
 #include "ui/Panel.h"
@@ -169,7 +172,32 @@ void TControlWalk::AttachItem(const TPaintItem& item, TAttachVia via, TControl* 
         painter->Release();
         return;
     }
-    if (item.Kind == TPainterKind::Edit && windowed) FindUPDown(windowed->Handle());
+    if (windowed) AttachInnerWindows(item.Kind, windowed->Handle());
+}
+
+// Windows inside a control that take painters of their own: the spin buttons of an edit,
+// the column header of a list view, the always-shown list of a simple combo box.
+void TControlWalk::AttachInnerWindows(TPainterKind kind, HWND window) {
+    switch (kind) {
+    case TPainterKind::Edit: FindUPDown(window); break;
+    case TPainterKind::ListView:
+        if (auto header = reinterpret_cast<HWND>(SendMessageW(window, LVM_GETHEADER, 0, 0)))
+            if (!Lookupcontrol(header)) AttachPlain(TPainterKind::Header, 0, header);
+        break;
+    case TPainterKind::ComBox: FindSimpleList(window); break;
+    default: break;
+    }
+}
+
+void TControlWalk::FindSimpleList(HWND combo) {
+    if ((GetWindowLongW(combo, GWL_STYLE) & 3) != CBS_SIMPLE) return;
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (!SkinGetComboBoxInfo(combo, &info) || !info.hwndList) return;
+    // A list that pops up (or hangs off the desktop) is no part of the box's face.
+    if (!(GetWindowLongW(info.hwndList, GWL_STYLE) & WS_CHILD) || GetParent(info.hwndList) == GetDesktopWindow())
+        return;
+    if (!Lookupcontrol(info.hwndList)) AttachPlain(TPainterKind::ScrollbarH, 0, info.hwndList);
 }
 
 void TControlWalk::Recreate(HWND old) {

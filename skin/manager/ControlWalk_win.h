@@ -70,6 +70,8 @@ private:
     void AttachItem(const TPaintItem& item, TAttachVia via, TControl* control);
     // The spin buttons inside an edit get the up-down painter (marked as inside an edit).
     void FindUPDown(HWND edit);
+    void AttachInnerWindows(TPainterKind kind, HWND window);
+    void FindSimpleList(HWND combo);
     void AttachPlain(TPainterKind kind, int variant, HWND window);
     bool OwnChooser(TControl* control, TComponent* container, const std::string& className);
     HWND HandleOf(const TSkinControl* painter) const;

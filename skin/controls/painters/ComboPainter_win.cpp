@@ -16,8 +16,6 @@ constexpr DWORD kButtonInvisible = 0x8000;  // STATE_SYSTEM_INVISIBLE
 
 }  // namespace
 
-HWND TSkinComBox::Handle() const { return Window() ? reinterpret_cast<HWND>(Window()->Handle()) : nullptr; }
-
 bool TSkinComBox::Init(TPainterList* form, TSkinData* skinData, TComponent* control,
                        std::unique_ptr<IPaintedWindow> window, bool parentBK) {
     if (!TSkinControl::Init(form, skinData, control, std::move(window), parentBK)) return false;

@@ -4,6 +4,7 @@
 // button and shows it pressed while the list is being dropped.
 #include <windows.h>
 
+#include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/SkinControl.h"
 
 namespace skin {
@@ -23,7 +24,7 @@ public:
     Rect FButtonRect;  // in the combo box's window coordinates, for hot tracking
 
 private:
-    HWND Handle() const;
+    HWND Handle() const { return PaintedHandle(*this); }
     void SetPressed(bool pressed);
 };
 

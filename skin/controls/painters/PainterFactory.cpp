@@ -13,7 +13,9 @@
 #include "skin/controls/painters/ButtonPainters_win.h"
 #include "skin/controls/painters/CheckRadioPainters_win.h"
 #include "skin/controls/painters/ComboPainter_win.h"
+#include "skin/controls/painters/DateTimePainter_win.h"
 #include "skin/controls/painters/ScControlPainter_win.h"
+#include "skin/controls/painters/ScrollbarHPainter_win.h"
 #include "skin/controls/painters/ScrollbarPainter_win.h"
 #include "skin/controls/painters/UpDownPainter_win.h"
 #endif
@@ -50,6 +52,9 @@ const TPainterMaker kMakers[] = {
     {TPainterKind::ScControl, &MakePainter<TSkinScControl>},
     {TPainterKind::UpDown, &MakePainter<TSkinUpDown>},
     {TPainterKind::ComBox, &MakePainter<TSkinComBox>},
+    {TPainterKind::DateTime, &MakePainter<TSkinDateTime>},
+    {TPainterKind::ListView, &MakePainter<TSkinListView>},
+    {TPainterKind::ScrollbarH, &MakePainter<TSkinScrollbarH>},
 #endif
 };
 

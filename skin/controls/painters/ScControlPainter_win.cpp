@@ -10,8 +10,6 @@ TSkinScControl::TSkinScControl(TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScControl::~TSkinScControl() = default;
 
-HWND TSkinScControl::Handle() const { return control_ && control_->HandleAllocated() ? control_->Handle() : nullptr; }
-
 bool TSkinScControl::InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form) {
     return AttachToControl(*this, control, form, skinData, false);
 }

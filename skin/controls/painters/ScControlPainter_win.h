@@ -3,6 +3,7 @@
 // lies over the control, shows the skin, and hands presses to the control.
 #include <memory>
 
+#include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/painters/ScrollBarWindow_win.h"
 
@@ -26,7 +27,7 @@ public:
     std::unique_ptr<TWScrollbar> FBar;
 
 private:
-    HWND Handle() const;
+    HWND Handle() const { return PaintedHandle(*this); }
     TWinControl* control_ = nullptr;
 };
 

@@ -32,8 +32,6 @@ TSkinScrollbar::TSkinScrollbar(TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScrollbar::~TSkinScrollbar() = default;
 
-HWND TSkinScrollbar::Handle() const { return control_ && control_->HandleAllocated() ? control_->Handle() : nullptr; }
-
 bool TSkinScrollbar::InitScrollbar(TWinControl& control, TSkinData* skinData, TPainterList* form) {
     return AttachToControl(*this, control, form, skinData, false);
 }
@@ -169,6 +167,16 @@ void TSkinScrollbar::DrawControl(Surface& canvas, const Rect&) {
         const Rect& hz = FHorzBar->BarRect();
         FillBG(canvas, {v.Left + o.x, hz.Top + o.y, v.Right + o.x, hz.Bottom + o.y});
     }
+}
+
+// Switched off, the control's own bars show; on again, ours cover them.
+void TSkinScrollbar::SkinActiveChanged() {
+    if (FSkinActive) {
+        SetScrollbarPos();
+        return;
+    }
+    for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()})
+        if (bar) bar->HideScrollbar();
 }
 
 void TSkinScrollbar::SkinChange() {

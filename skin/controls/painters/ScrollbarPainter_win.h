@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/painters/ScrollBarWindow_win.h"
 
@@ -31,6 +32,7 @@ public:
     void AfterProc(TPainterMessage& message) override;
     void DrawControl(Surface& canvas, const Rect& rect) override;
     void SkinChange() override;
+    void SkinActiveChanged() override;
     // Both bars placed over the control's scroll bars as they are now.
     void SetScrollbarPos();
 
@@ -39,12 +41,20 @@ public:
     std::unique_ptr<TWScrollbar> FHorzBar, FVertBar;
 
 protected:
-    HWND Handle() const;
+    HWND Handle() const { return PaintedHandle(*this); }
     // The skinned border, as far as the control's own border reaches.
     void BENCPAINT(HDC dc);
 
 private:
     TWinControl* control_ = nullptr;
+};
+
+// TSkinListView: a list view's scroll bars; the form's walk gives its column header the
+// header painter beside it.
+class TSkinListView : public TSkinScrollbar {
+public:
+    using TSkinScrollbar::TSkinScrollbar;
+    std::string ClassName() const override { return "TSkinListView"; }
 };
 
 }  // namespace skin

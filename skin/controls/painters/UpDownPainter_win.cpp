@@ -28,8 +28,6 @@ Rect WindowRectOf(HWND window) {
 
 }  // namespace
 
-HWND TSkinUpDown::Handle() const { return Window() ? reinterpret_cast<HWND>(Window()->Handle()) : nullptr; }
-
 bool TSkinUpDown::AttachHwnd(HWND window, TPainterList* form, TSkinData* skinData, bool inEdit) {
     FInEdit = inEdit;
     return AttachToWindow(*this, window, form, skinData);

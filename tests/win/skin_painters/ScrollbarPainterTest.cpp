@@ -8,6 +8,7 @@
 #include "skin/controls/painters/ScrollbarPainter_win.h"
 #include "skin/controls/painters/SizerPainter.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/data/SkinUser32_win.h"
 #include "skin/platform/SystemColors.h"
 #include "tests/win/common/WinTestUtil.h"
@@ -122,6 +123,17 @@ TEST_F(ScrollbarPainter, PressesScrollTheControl) {
         EXPECT_GE(TopIndex(), c.lowest) << c.what;
         EXPECT_LE(TopIndex(), c.highest) << c.what;
         EXPECT_FALSE(p->FVertBar->Tracking()) << c.what;
+    }
+}
+
+// Skinning switched off for the control: its own bars show; switched on, ours again.
+TEST_F(ScrollbarPainter, SwitchedOffTheSystemBarsShow) {
+    TSkinScrollbar* p = Attach(*box);
+    HWND bar = p->FVertBar->Handle();
+    for (int on : {0, 1, 0, 1}) {
+        SendMessageW(box->Handle(), SKM_ENABLE, on, 0);
+        Pump(20);
+        EXPECT_EQ(IsWindowVisible(bar) != FALSE, on == 1) << "switch " << on;
     }
 }
 
