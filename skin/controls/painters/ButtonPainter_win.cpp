@@ -67,6 +67,9 @@ bool TSkinButton::BeforeProc(TPainterMessage& m) {
                 ::SetFocus(h);
         }
         FPressed = true;
+        // The control never sees this press, so it does not capture the mouse: the painter
+        // does, so that a release off the button comes here and clicks nothing.
+        if (h) SetCapture(h);
         Invalidate();
         return false;
     default: break;
@@ -110,12 +113,18 @@ void TSkinButton::AfterProc(TPainterMessage& m) {
         }
         return;
     }
-    case WM_LBUTTONUP:
-        if (!FPressed) return;
+    case WM_LBUTTONUP: {
+        const bool pressed = FPressed;
         FPressed = false;
+        if (h && GetCapture() == h) ReleaseCapture();
+        if (!pressed) return;
+        RECT client{};
+        if (h) GetClientRect(h, &client);
+        const POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
         Invalidate();
-        Click();
+        if (PtInRect(&client, at)) Click();
         return;
+    }
     case WM_MOUSELEAVE:
         FHot = false;
         FPressed = false;
