@@ -5,9 +5,11 @@
 
 #include "skin/controls/SkinControl.h"
 #include "skin/data/ParentImage_win.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/data/WideText_win.h"
 #include "skin/platform/Surface_win.h"
 #include "skin/platform/SystemColors.h"
+#include "ui/Messages.h"
 #include "ui/WinControl.h"
 
 namespace skin {
@@ -195,11 +197,16 @@ TPainterHook::TPainterHook(TControl& control, TSkinControl& painter)
     : control_(control), state_(std::make_shared<State>()) {
     state_->painter = &painter;
     std::shared_ptr<State> state = state_;
-    hookId_ = control.AddWindowProcHook([state](TMessage& m, const TWndMethod& inner) {
+    hookId_ = control.AddWindowProcHook([state, &control](TMessage& m, const TWndMethod& inner) {
         if (!state->painter) {
             inner(m);
             return;
         }
+        // The control's window is about to be replaced, and the painter goes with the old
+        // one: the form swaps it for a new painter once the new window exists.
+        if (m.Msg == CM_RECREATEWND && state->painter->FForm)
+            if (auto* w = dynamic_cast<TWinControl*>(&control); w && w->HandleAllocated())
+                PostMessageW(GetAncestor(w->Handle(), GA_ROOT), SKM_RECREATE, WPARAM(w->Handle()), 0);
         const TWndMethod* outer = state->inner;
         state->inner = &inner;
         TPainterMessage pm{m.Msg, m.WParam, m.LParam, m.Result};

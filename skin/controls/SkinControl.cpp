@@ -33,6 +33,7 @@ bool TSkinControl::Init(TPainterList* form, TSkinData* skinData, TComponent* con
     FControl = control;
     FParentBK = parentBK;
     window_ = std::move(window);
+    FHandle = window_->Handle();
     if (FForm) FForm->Add(this);
     if (FParentBK && FControl && GetIntProperty(FControl, "Color") != -1) {
         hadColor_ = true;
@@ -54,6 +55,7 @@ bool TSkinControl::Inithwnd(TPainterList* form, TSkinData* skinData, std::unique
     FKind = 0;
     FText = std::move(text);
     window_ = std::move(window);
+    FHandle = window_->Handle();
     if (FForm) FForm->Add(this);
     window_->Invalidate();
     FInitialized = true;

@@ -93,6 +93,9 @@ public:
     std::int32_t FState = psCreated;
     TPainterList* FForm = nullptr;
     std::int32_t FKind = 0;
+    // The window attached to. A framework control may make a new one; this still names
+    // the old one, so the form can find the painter to replace.
+    std::uintptr_t FHandle = 0;
 
     IPaintedWindow* Window() const { return window_.get(); }
 

@@ -200,18 +200,26 @@ void TControlWalk::FindSimpleList(HWND combo) {
     if (!Lookupcontrol(info.hwndList)) AttachPlain(TPainterKind::ScrollbarH, 0, info.hwndList);
 }
 
+// A framework control made a new window: its painter went with the old one. A scroll
+// painter is replaced by one of its own class; any other by what the dispatch chooses for
+// the control now (a picker switched to spin arrows becomes an edit, for one).
 void TControlWalk::Recreate(HWND old) {
     const std::vector<TSkinControl*> painters = list_.Items();
     for (auto it = painters.rbegin(); it != painters.rend(); ++it) {
-        auto* scroll = dynamic_cast<TSkinScrollbar*>(*it);
-        if (!scroll || scroll->FHandle != old) continue;
-        auto* control = dynamic_cast<TWinControl*>(scroll->FControl);
+        TSkinControl* painter = *it;
+        auto* control = dynamic_cast<TWinControl*>(painter->FControl);
+        if (!control || painter->FHandle != reinterpret_cast<std::uintptr_t>(old)) continue;
+        const bool scroll = dynamic_cast<TSkinScrollbar*>(painter) != nullptr;
         const TPainterKind kind =
-            scroll->ClassName() == "TSkinListView" ? TPainterKind::ListView : TPainterKind::Scrollbar;
-        list_.Remove(scroll);
-        scroll->FForm = nullptr;
-        scroll->Release();
-        if (control && control->HandleAllocated()) AttachItem({kind, false, 0}, TAttachVia::InitScrollbar, control);
+            painter->ClassName() == "TSkinListView" ? TPainterKind::ListView : TPainterKind::Scrollbar;
+        list_.Remove(painter);
+        painter->FForm = nullptr;
+        painter->Release();
+        if (!control->HandleAllocated()) return;
+        if (scroll)
+            AttachItem({kind, false, 0}, TAttachVia::InitScrollbar, control);
+        else
+            AddComp(control, nullptr);
         return;
     }
 }

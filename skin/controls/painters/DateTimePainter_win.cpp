@@ -32,7 +32,7 @@ void RegisterOnce() {
 TArrowButton::TArrowButton() : FButtonSize(GetSystemMetrics(SM_CXHSCROLL)) {}
 
 TArrowButton::~TArrowButton() {
-    if (window_ && IsWindow(window_)) {
+    if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
@@ -86,6 +86,8 @@ void TArrowButton::Paint(HDC dc) {
 LRESULT CALLBACK TArrowButton::Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* button = reinterpret_cast<TArrowButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!button) return DefWindowProcW(window, msg, wParam, lParam);
+    // Destroyed with the picker's window: the handle may soon name another window.
+    if (msg == WM_NCDESTROY) button->window_ = nullptr;
     return button->Handle(msg, wParam, lParam);
 }
 

@@ -8,7 +8,6 @@ bool TSkinScrollbarH::Inithwnd(TPainterList* form, TSkinData* skinData, std::uni
     HWND list = Handle();
     if (!list) return false;
     FBorder = false;
-    FHandle = list;
     FHorzBar = std::make_unique<TWScrollbar>();
     FVertBar = std::make_unique<TWScrollbar>();
     FHorzBar->AttachHwnd(this, list, bkHorizontal);

@@ -42,7 +42,6 @@ bool TSkinScrollbar::Init(TPainterList* form, TSkinData* skinData, TComponent* c
     if (FInitialized || !control || !control->HandleAllocated()) return false;
     if (!TSkinControl::Init(form, skinData, component, std::move(window), false)) return false;
     control_ = control;
-    FHandle = control->Handle();
     const std::string border = Lower(GetEnumProperty(control, "BorderStyle"));
     FBorder = border != "bsnone" && control->ClassName() != "TImageScrollBox" && FKind != 1;
     if (HasFixedColor(control)) {
@@ -134,11 +133,6 @@ void TSkinScrollbar::AfterProc(TPainterMessage& message) {
     case CM_ENABLEDCHANGED:
         for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()})
             if (bar && control_) bar->SetEnabled(control_->Enabled());
-        break;
-    case CM_RECREATEWND:
-        // The window is about to be replaced: the form's walk swaps this painter for a new
-        // one once the new window exists (a painter cannot outlive its window's last message).
-        if (HWND h = Handle(); h && FForm) PostMessageW(GetAncestor(h, GA_ROOT), SKM_RECREATE, WPARAM(h), 0);
         break;
     case SKM_PAINTNC:
         if (message.LParam != kSkinMarker) break;

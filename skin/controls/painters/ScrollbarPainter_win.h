@@ -37,7 +37,6 @@ public:
     void SetScrollbarPos();
 
     bool FBorder = true;
-    HWND FHandle = nullptr;  // the window attached to (it outlives a re-creation here)
     std::unique_ptr<TWScrollbar> FHorzBar, FVertBar;
 
 protected:

@@ -322,5 +322,57 @@ TEST(Gallery, RecreatedGridGetsANewScrollPainter) {
     delete form;
 }
 
+// Any control that makes a new window while skinned is painted again, by the painter the
+// dispatch chooses for it now, windows inside it included.
+TEST(Gallery, RecreatedControlsArePaintedAgain) {
+    auto arrow = [](TWinControl* c) { return FindWindowExW(c->Handle(), nullptr, L"TArrowButton", nullptr); };
+    auto listOf = [](TWinControl* c) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        GetComboBoxInfo(c->Handle(), &info);
+        return info.hwndList;
+    };
+    struct Row {
+        const char* what;
+        std::function<TWinControl*(TForm*)> make;
+        std::function<void(TWinControl*)> remake;
+        std::function<bool(TWinControl*)> inner;  // the window inside is painted as it should be
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"edit aligned", Make<TEdit>(), [](TWinControl* c) { static_cast<TEdit*>(c)->SetAlignment(TAlignment::taRightJustify); }, nullptr},
+        {"picker to spin arrows", Make<TDateTimePicker>(), [](TWinControl* c) { static_cast<TDateTimePicker*>(c)->SetDateMode(TDTDateMode::dmUpDown); }, [&](TWinControl* c) { return !arrow(c); }},
+        {"picker to drop-down", Make<TDateTimePicker>([](TDateTimePicker* d) { d->SetDateMode(TDTDateMode::dmUpDown); }), [](TWinControl* c) { static_cast<TDateTimePicker*>(c)->SetDateMode(TDTDateMode::dmComboBox); }, [&](TWinControl* c) { return arrow(c) != nullptr; }},
+        {"combo to simple", Make<TComboBox>([](TComboBox* b) { b->SetItems({"Один", "Два"}); }), [](TWinControl* c) { static_cast<TComboBox*>(c)->SetStyle(TCustomComboBox::TStyle::csSimple); }, [&](TWinControl* c) { return Painted(listOf(c)); }},
+        {"list view to report", Make<TListView>([](TListView* l) { l->SetViewStyle(TViewStyle::vsList); l->SetColumns({{"Продукт", 80}}); }), [](TWinControl* c) { static_cast<TListView*>(c)->SetViewStyle(TViewStyle::vsReport); }, [](TWinControl* c) { return Painted(reinterpret_cast<HWND>(SendMessageW(c->Handle(), LVM_GETHEADER, 0, 0))); }},
+    };
+    // clang-format on
+    TSkinData data;
+    data.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
+    for (const Row& row : rows) {
+        auto* form = new TForm(nullptr);
+        form->SetBounds(60, 60, 300, 200);
+        TWinControl* c = row.make(form);
+        c->SetParent(form);
+        c->SetBounds(10, 10, 150, 100);
+        form->Show();
+        Pump(30);
+        TWinSkinFormFactory forms;
+        std::unique_ptr<IFormSkin> skinned = Skin(forms, form->Handle(), form, data);
+        const HWND before = c->Handle();
+        ASSERT_TRUE(Painted(before)) << row.what;
+        row.remake(c);
+        Pump(50);
+        ASSERT_NE(c->Handle(), before) << row.what << ": the window was made again";
+        EXPECT_TRUE(Painted(c->Handle())) << row.what;
+        if (row.inner) EXPECT_TRUE(row.inner(c)) << row.what << ": the window inside";
+        skinned->UnSubclass();
+        EXPECT_FALSE(Painted(c->Handle())) << row.what << " let go";
+        skinned.reset();
+        delete form;
+        Pump(20);
+    }
+}
+
 }  // namespace
 }  // namespace skin
