@@ -3,7 +3,10 @@
 //             (skinned: with its skinned frame)
 //   repaint   the main window and all its controls repainted, frame included
 //   switch    iTunes.skn replaced by Graphite.skn and applied to the main window (the
-//             manager's 250 ms delay left out: its action is run at once)
+//             manager's 250 ms delay left out: its action is run at once); "load" is the
+//             part of it that reads the skin file
+//   attach    every painter of the main window attached by the form's walk, on the
+//             unskinned window (the painters' count is printed with it)
 // Prints the median and the quartiles of each in milliseconds, and the ratios. It works in
 // a temporary folder holding copies of the default tables and skins.
 #include <windows.h>
@@ -22,6 +25,8 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/manager/SkinManage.h"
+#include "skin/controls/painters/PainterFactory.h"
+#include "skin/manager/ControlWalk_win.h"
 #include "skin/manager/SkinManager_win.h"
 #include "skin/manager/WinSkinFormFactory_win.h"
 #include "ui/Application.h"
@@ -99,14 +104,26 @@ struct Run {
         Drain();
         return Now() - t0;
     }
-    double Switch(const char* file) {
+    double Switch(const char* file, double& load) {
         const double t0 = Now();
         Form1->SkinData1->SetSkinFile(file);
+        load = Now() - t0;
         if (skin::TSkinManage* m = skin::SkinManager()) m->OnTimer();  // the deferred action, now
         RedrawWindow(Form1->Handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Drain();
         return Now() - t0;
+    }
+    // Attaches every painter of the unskinned main window, then takes them off again.
+    double Attach(skin::TSkinData& data, int& painters) {
+        skin::TControlWalk walk(&data, skin::DefaultPainterFactory());
+        const double t0 = Now();
+        walk.InitControls(Form1);
+        const double took = Now() - t0;
+        painters = walk.List().Count();
+        walk.DeleteControls();
+        Drain();
+        return took;
     }
 };
 
@@ -133,16 +150,25 @@ int main() {
     SetCurrentDirectoryW(dir.c_str());
 
     const int starts = 12, repaints = 60, switches = 20;
-    std::vector<double> startSkinned, startPlain, repaintSkinned, repaintPlain, switchSkinned;
+    std::vector<double> startSkinned, startPlain, repaintSkinned, repaintPlain, switchSkinned, switchLoad, attach;
+    int painters = 0;
+    skin::TSkinData attachSkin;
+    attachSkin.LoadFromFile("iTunes.skn");
     for (int i = 0; i < starts; ++i) {
         for (bool skinned : {true, false}) {  // alternated, so that drift hits both alike
             Run r;
             (skinned ? startSkinned : startPlain).push_back(r.Start(skinned));
             if (i == 0) {
                 for (int k = 0; k < repaints; ++k) (skinned ? repaintSkinned : repaintPlain).push_back(r.Repaint());
-                if (skinned)
-                    for (int k = 0; k < switches; ++k)
-                        switchSkinned.push_back(r.Switch(k % 2 ? "iTunes.skn" : "Graphite.skn"));
+                if (skinned) {
+                    for (int k = 0; k < switches; ++k) {
+                        double load = 0;
+                        switchSkinned.push_back(r.Switch(k % 2 ? "iTunes.skn" : "Graphite.skn", load));
+                        switchLoad.push_back(load);
+                    }
+                } else {
+                    for (int k = 0; k < repaints; ++k) attach.push_back(r.Attach(attachSkin, painters));
+                }
             }
             r.Stop();
         }
@@ -151,6 +177,9 @@ int main() {
     Report("start", startSkinned, startPlain);
     Report("repaint", repaintSkinned, repaintPlain);
     Report("switch", switchSkinned, {});
+    Report("load", switchLoad, {});
+    Report("attach", attach, {});
+    std::printf("attach   %d painters on the main window\n", painters);
     std::fflush(stdout);
 
     for (const wchar_t* n : {L"Food.DB", L"\u0421ateg.db", L"Menu.DB", L"Diet.DB", L"iTunes.skn", L"Graphite.skn"})

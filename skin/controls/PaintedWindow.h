@@ -23,6 +23,9 @@ public:
     virtual std::intptr_t Send(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) = 0;
     // Repaints the whole window (with background erase) at once.
     virtual void Invalidate() = 0;
+    // Marks the whole window for repainting in the next paint cycle: many painters
+    // attached or changed together then paint once each, in one pass.
+    virtual void InvalidateLater() { Invalidate(); }
     // The window rectangle in screen coordinates; false when it cannot be read.
     virtual bool WindowRect(Rect& rect) const = 0;
     // Lends `draw` the window's current pixels (window coordinates, non-client area

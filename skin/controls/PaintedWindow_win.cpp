@@ -60,10 +60,10 @@ bool ReadWindowRect(HWND window, Rect& r) {
     return true;
 }
 
-void RepaintWindow(HWND window) {
+void RepaintWindow(HWND window, bool now = true) {
     if (!IsWindow(window)) return;
     InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
+    if (now) UpdateWindow(window);
 }
 
 // ---- framework controls ---------------------------------------------------------------
@@ -77,6 +77,9 @@ public:
     }
     void Invalidate() override {
         if (control_.HandleAllocated()) RepaintWindow(control_.Handle());
+    }
+    void InvalidateLater() override {
+        if (control_.HandleAllocated()) RepaintWindow(control_.Handle(), false);
     }
     bool WindowRect(Rect& r) const override {
         return control_.HandleAllocated() && ReadWindowRect(control_.Handle(), r);
@@ -145,6 +148,7 @@ public:
         return SendMessageW(window_, msg, w, l);
     }
     void Invalidate() override { RepaintWindow(window_); }
+    void InvalidateLater() override { RepaintWindow(window_, false); }
     bool WindowRect(Rect& r) const override { return ReadWindowRect(window_, r); }
     void DrawOver(std::uintptr_t dc, bool inPaintCycle, const Rect& local,
                   const std::function<void(Surface&)>& draw) override {

@@ -40,7 +40,7 @@ bool TSkinControl::Init(TPainterList* form, TSkinData* skinData, TComponent* con
         FSavedColor = static_cast<Color>(GetIntProperty(FControl, "Color"));
         skin::SetProperty(FControl, "Color", std::to_string(static_cast<int32_t>(ButtonFaceColor())));
     }
-    window_->Invalidate();
+    window_->InvalidateLater();
     FInitialized = true;
     FState = psAttached;
     return true;
@@ -57,7 +57,7 @@ bool TSkinControl::Inithwnd(TPainterList* form, TSkinData* skinData, std::unique
     window_ = std::move(window);
     FHandle = window_->Handle();
     if (FForm) FForm->Add(this);
-    window_->Invalidate();
+    window_->InvalidateLater();
     FInitialized = true;
     FState = psAttached;
     return true;
@@ -178,7 +178,8 @@ void TSkinControl::DrawControl(Surface&, const Rect&) {}
 void TSkinControl::SkinChange() {
     if (FParentBK && FControl && hadColor_)
         skin::SetProperty(FControl, "Color", std::to_string(static_cast<int32_t>(ButtonFaceColor())));
-    Invalidate();
+    // The form repaints every window once the whole skin is in place.
+    if (window_) window_->InvalidateLater();
 }
 
 Color TSkinControl::GetParentColor(Color deflt) const {

@@ -49,8 +49,8 @@ public:
     bool AddControlList(TSkinControl* painter);
     void DeleteControl(TSkinControl* painter);
     TSkinControl* Lookupcontrol(HWND window);
-    // The scrolling control whose window `old` was re-created gets a new painter of the
-    // same class in place of the one that went with the old window.
+    // The control whose window `old` was made again gets a new painter in place of the one
+    // that went with the old window.
     void Recreate(HWND old);
     void DeleteSkinDeleted();
     void DeleteControls();

@@ -54,18 +54,25 @@ void TWScrollbar::AttachHwnd(TSkinControl* painter, HWND target, TBarKind kind) 
     FArrowSize = GetSystemMetrics(SM_CXHSCROLL);
     HWND parent = GetParent(target);
     if (!parent) return;
-    if (!window_) {
-        RegisterBarClass();
-        window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-        if (!window_) return;
-        SetPropW(window_, L"TWScrollbar.alive", new std::shared_ptr<bool>(std::make_shared<bool>(true)));
-        SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc));
-    } else {
-        SetParent(window_, parent);
-    }
+    if (window_) SetParent(window_, parent);
     SetPosition(target);
+}
+
+// The bar window is made the first time the bar shows: most controls never show one of
+// their two bars, and making a window is the dearest part of attaching.
+bool TWScrollbar::MakeWindow() {
+    if (window_) return true;
+    HWND parent = GetParent(FTargetHandle);
+    if (!parent) return false;
+    RegisterBarClass();
+    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!window_) return false;
+    SetPropW(window_, L"TWScrollbar.alive", new std::shared_ptr<bool>(std::make_shared<bool>(true)));
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc));
+    EnableWindow(window_, enabled_);
+    return true;
 }
 
 bool TWScrollbar::QueryControl(SCROLLBARINFO& info) {
@@ -99,10 +106,13 @@ bool TWScrollbar::Query(SCROLLBARINFO& info) {
 void TWScrollbar::SetPosition(HWND target) {
     FTargetHandle = target;
     SCROLLBARINFO info;
-    FShown = window_ && Query(info);
+    FShown = Query(info);
     if (!FShown) return;
     if (!(GetWindowLongW(target, GWL_STYLE) & WS_VISIBLE) || (info.rgstate[0] & kInvisible)) {
-        ShowWindow(window_, SW_HIDE);
+        HideScrollbar();
+        return;
+    }
+    if (!MakeWindow()) {
         FShown = false;
         return;
     }
@@ -122,7 +132,8 @@ void TWScrollbar::SetPosition(HWND target) {
     if (previous == window_) previous = GetWindow(window_, GW_HWNDPREV);
     SetWindowPos(window_, previous ? previous : HWND_TOP, at.x, at.y, r.right - r.left, r.bottom - r.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    MoveWindow(window_, at.x, at.y, r.right - r.left, r.bottom - r.top, TRUE);
+    // Repainted whether it moved or not: the bar under it may have changed.
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 void TWScrollbar::HideScrollbar() {
@@ -139,6 +150,7 @@ void TWScrollbar::Repaint() {
 }
 
 void TWScrollbar::SetEnabled(bool enabled) {
+    enabled_ = enabled;
     if (window_) EnableWindow(window_, enabled);
 }
 

@@ -42,6 +42,7 @@ public:
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool MakeWindow();
     bool Query(SCROLLBARINFO& info);
     bool QueryControl(SCROLLBARINFO& info);
     void Paint(HDC dc);
@@ -66,6 +67,7 @@ private:
     TBarKind FBarKind = bkHorizontal;
     Rect FBarRect;
     bool FShown = false;
+    bool enabled_ = true;
 };
 
 }  // namespace skin
