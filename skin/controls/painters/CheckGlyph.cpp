@@ -18,6 +18,17 @@ std::string Lower(std::string s) {
 // Past the strip's end the glyph would vanish: the last frame stands in.
 int Clamp(int n, int frames) { return frames < 1 ? 0 : std::clamp(n, 1, frames); }
 
+// The long strips (12 frames of check glyphs, 8 of radio glyphs) keep the checked, the
+// disabled and the disabled checked look in other cells.
+int LongStripCell(int n) {
+    switch (n) {
+    case 2: return 5;
+    case 3: return 4;
+    case 4: return 8;
+    default: return n;
+    }
+}
+
 }  // namespace
 
 int CheckGlyphNumber(const CheckGlyphInput& in) {
@@ -38,12 +49,7 @@ int CheckGlyphNumber(const CheckGlyphInput& in) {
     if (!in.enabled) n += 2;
     if (in.indeterminate) n = 4;
     if (in.frames == 12) {
-        if (n == 2)
-            n = 5;
-        else if (n == 3)
-            n = 4;
-        else if (n == 4)
-            n = 8;
+        n = LongStripCell(n);
         if (in.indeterminate) n = in.enabled ? 9 : 12;
     }
     return Clamp(n, in.frames);
@@ -53,14 +59,7 @@ int RadioGlyphNumber(const RadioGlyphInput& in) {
     int n = in.checked ? 2 : 1;
     if (in.hasChecked) n = in.checkedProp ? 2 : 1;
     if (!in.enabled) n += 2;
-    if (in.frames == 8) {
-        if (n == 2)
-            n = 5;
-        else if (n == 3)
-            n = 4;
-        else if (n == 4)
-            n = 8;
-    }
+    if (in.frames == 8) n = LongStripCell(n);
     return Clamp(n, in.frames);
 }
 

@@ -8,25 +8,12 @@
 #include "skin/controls/painters/ComboPicture.h"
 #include "skin/data/SkinData.h"
 #include "tests/win/common/WinTestUtil.h"
+#include "tests/win/skin_painters/ScreenCompare.h"
 #include "ui/ComboBox.h"
 #include "ui/Form.h"
 
 namespace skin {
 namespace {
-
-Surface ToSurface(const TScreenImage& shot) {
-    Surface s(shot.width, shot.height);
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) s.Set(x, y, shot.At(x, y));
-    return s;
-}
-
-int Differences(const TScreenImage& shot, const Surface& want) {
-    int n = 0;
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) n += shot.At(x, y) != want.At(x, y);
-    return n;
-}
 
 TEST(ComboPainter, FrameButtonHotAndNeverLeftPressed) {
     TSkinData skin;

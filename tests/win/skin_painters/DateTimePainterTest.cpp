@@ -14,6 +14,7 @@
 #include "skin/data/SkinMessages.h"
 #include "skin/platform/SystemColors.h"
 #include "tests/win/common/WinTestUtil.h"
+#include "tests/win/skin_painters/ScreenCompare.h"
 #include "ui/DateTimePicker.h"
 #include "ui/Form.h"
 
@@ -25,13 +26,6 @@ RECT ClientOnScreen(HWND window) {
     GetClientRect(window, &r);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-int Differences(const TScreenImage& shot, const Surface& want) {
-    int n = 0;
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) n += shot.At(x, y) != want.At(x, y);
-    return n;
 }
 
 TEST(DateTimePainter, ArrowButtonOverThePickersOwn) {
