@@ -15,11 +15,13 @@
 #include "ui/ListView.h"
 #include "ui/Memo.h"
 #include "ui/Panel.h"
+#include "ui/ProgressBar.h"
 #include "ui/RadioGroup.h"
 #include "ui/ScrollBar.h"
 #include "ui/ScrollBox.h"
 #include "ui/SpeedButton.h"
 #include "ui/StatusBar.h"
+#include "ui/TrackBar.h"
 #include "ui/db/DBGrid.h"
 
 namespace skin {
@@ -57,6 +59,8 @@ bool TFrameworkFacts::Is(TControlFamily family) const {
     case F::ScrollBox: return IsA<TScrollBox>(control_);
     case F::DateTimePicker: return IsA<TDateTimePicker>(control_);
     case F::ListView: return IsA<TCustomListView>(control_);
+    case F::ProgressBar: return IsA<TProgressBar>(control_);
+    case F::TrackBar: return IsA<TTrackBar>(control_);
     case F::GroupBox: return IsA<TCustomGroupBox>(control_);
     case F::Panel: return IsA<TCustomPanel>(control_);
     case F::ListBox: return IsA<TListBox>(control_);

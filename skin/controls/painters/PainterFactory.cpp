@@ -14,6 +14,7 @@
 #include "skin/controls/painters/CheckRadioPainters_win.h"
 #include "skin/controls/painters/ComboPainter_win.h"
 #include "skin/controls/painters/DateTimePainter_win.h"
+#include "skin/controls/painters/ProgressTrackPainters_win.h"
 #include "skin/controls/painters/ScControlPainter_win.h"
 #include "skin/controls/painters/ScrollbarHPainter_win.h"
 #include "skin/controls/painters/ScrollbarPainter_win.h"
@@ -55,6 +56,8 @@ const TPainterMaker kMakers[] = {
     {TPainterKind::DateTime, &MakePainter<TSkinDateTime>},
     {TPainterKind::ListView, &MakePainter<TSkinListView>},
     {TPainterKind::ScrollbarH, &MakePainter<TSkinScrollbarH>},
+    {TPainterKind::Progress, &MakePainter<TSkinProgress>},
+    {TPainterKind::TrackBar, &MakePainter<TSkinTrackBar>},
 #endif
 };
 

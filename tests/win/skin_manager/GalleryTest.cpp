@@ -29,12 +29,14 @@
 #include "ui/ListView.h"
 #include "ui/Memo.h"
 #include "ui/Panel.h"
+#include "ui/ProgressBar.h"
 #include "ui/RadioGroup.h"
 #include "ui/ScrollBar.h"
 #include "ui/ScrollBox.h"
 #include "ui/SpeedButton.h"
 #include "ui/StaticText.h"
 #include "ui/StatusBar.h"
+#include "ui/TrackBar.h"
 #include "ui/UpDown.h"
 #include "ui/rz/RzButton.h"
 #include "ui/rz/RzComboBox.h"
@@ -93,6 +95,10 @@ const std::vector<TGalleryRow>& Rows() {
         {"time picker",     Make<TDateTimePicker>([](TDateTimePicker* d) { d->SetKind(TDateTimeKind::dtkTime); }), 420, 175, 130, 22, true},
         {"up-down",         Make<TUpDown>([](TUpDown* u) { u->SetRange(0, 10); }),                          420, 200, 17, 25, true},
         {"simple combo",    Make<TComboBox>([](TComboBox* c) { c->SetStyle(TCustomComboBox::TStyle::csSimple); for (int i = 0; i < 9; ++i) c->Add("Пункт " + std::to_string(i)); }), 560, 10, 130, 85, true},
+        {"progress",        Make<TProgressBar>([](TProgressBar* p) { p->SetPosition(40); }),            560, 205, 130, 16, true},
+        {"progress up",     Make<TProgressBar>([](TProgressBar* p) { p->SetOrientation(TProgressBarOrientation::pbVertical); p->SetPosition(70); }), 445, 200, 16, 90, true},
+        {"track bar",       Make<TTrackBar>([](TTrackBar* t) { t->SetPosition(3); }),                    560, 225, 130, 40, true},
+        {"track bar up",    Make<TTrackBar>([](TTrackBar* t) { t->SetOrientation(TTrackBarOrientation::trVertical); t->SetPosition(7); }), 470, 200, 40, 95, true},
         {"list view",       Make<TListView>([](TListView* l) { l->SetColumns({{"Продукт", 80}, {"Ккал", 60}}); for (int i = 0; i < 9; ++i) l->AddItem({"Сыр " + std::to_string(i), "350"}); }), 560, 105, 130, 90, true},
     };
     return rows;
