@@ -14,6 +14,7 @@
 #include "ui/ListBox.h"
 #include "ui/ListView.h"
 #include "ui/Memo.h"
+#include "ui/PageControl.h"
 #include "ui/Panel.h"
 #include "ui/ProgressBar.h"
 #include "ui/RadioGroup.h"
@@ -60,6 +61,9 @@ bool TFrameworkFacts::Is(TControlFamily family) const {
     case F::DateTimePicker: return IsA<TDateTimePicker>(control_);
     case F::ListView: return IsA<TCustomListView>(control_);
     case F::ProgressBar: return IsA<TProgressBar>(control_);
+    case F::TabControl: return IsA<TCustomTabControl>(control_);
+    case F::PageControl: return IsA<TPageControl>(control_);
+    case F::TabSheet: return IsA<TTabSheet>(control_);
     case F::TrackBar: return IsA<TTrackBar>(control_);
     case F::GroupBox: return IsA<TCustomGroupBox>(control_);
     case F::Panel: return IsA<TCustomPanel>(control_);

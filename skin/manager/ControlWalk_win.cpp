@@ -185,6 +185,11 @@ void TControlWalk::AttachInnerWindows(TPainterKind kind, HWND window) {
             if (!Lookupcontrol(header)) AttachPlain(TPainterKind::Header, 0, header);
         break;
     case TPainterKind::ComBox: FindSimpleList(window); break;
+    case TPainterKind::Tab:
+        // The strip's scroll arrows, shown when its tabs do not fit.
+        if (HWND arrows = FindWindowExW(window, nullptr, UPDOWN_CLASSW, nullptr))
+            if (!Lookupcontrol(arrows)) AttachPlain(TPainterKind::UpDown, 0, arrows);
+        break;
     default: break;
     }
 }

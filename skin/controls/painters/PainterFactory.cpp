@@ -17,6 +17,7 @@
 #include "skin/controls/painters/ProgressTrackPainters_win.h"
 #include "skin/controls/painters/ScControlPainter_win.h"
 #include "skin/controls/painters/ScrollbarHPainter_win.h"
+#include "skin/controls/painters/TabPainters_win.h"
 #include "skin/controls/painters/ScrollbarPainter_win.h"
 #include "skin/controls/painters/UpDownPainter_win.h"
 #endif
@@ -58,6 +59,8 @@ const TPainterMaker kMakers[] = {
     {TPainterKind::ScrollbarH, &MakePainter<TSkinScrollbarH>},
     {TPainterKind::Progress, &MakePainter<TSkinProgress>},
     {TPainterKind::TrackBar, &MakePainter<TSkinTrackBar>},
+    {TPainterKind::Tab, &MakePainter<TSkinTab>},
+    {TPainterKind::TabSheet, &MakePainter<TSkinTabSheet>},
 #endif
 };
 

@@ -253,7 +253,7 @@ TEST(Gallery, SystemDialogWithEveryPlainWindowRow) {
         {"simple combo",      CBS_SIMPLE | WS_TABSTOP, 0x85, nullptr, false},
         {"scroll bar",        SBS_HORZ, 0x84, nullptr, false},
         {"size grip",         SBS_SIZEGRIP, 0x84, nullptr, true},
-        {"tab control",       WS_TABSTOP, 0, L"SysTabControl32", false},
+        {"tab control",       WS_TABSTOP, 0, L"SysTabControl32", true},
         {"progress bar",      0, 0, L"msctls_progress32", false},
     };
     // clang-format on

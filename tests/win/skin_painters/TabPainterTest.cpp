@@ -1,0 +1,136 @@
+// The tab painter on real tab and page controls: tabs on each side drawn from the skin
+// with the pane's frame, pages switched by their tabs, and close boxes whose click the
+// form may veto.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "skin/controls/PaintedWindow_win.h"
+#include "skin/controls/painters/TabPainters_win.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinMessages.h"
+#include "tests/win/common/WinTestUtil.h"
+#include "tests/win/skin_painters/ScreenCompare.h"
+#include "ui/Form.h"
+#include "ui/Messages.h"
+#include "ui/PageControl.h"
+
+namespace skin {
+namespace {
+
+struct TabPainter : ::testing::Test {
+    TSkinData skin;
+    TPainterList list;
+    TForm* form = nullptr;
+    void SetUp() override {
+        skin.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");
+        ASSERT_TRUE(skin.Tabs && !skin.Tabs->Map.Empty());
+        form = new TForm(nullptr);
+        form->SetBounds(80, 80, 420, 300);
+    }
+    void TearDown() override {
+        DeleteControls(list);
+        delete form;
+        Pump(20);
+    }
+};
+
+TEST_F(TabPainter, TabsOnEverySideWithThePanesFrame) {
+    const TTabPosition sides[] = {TTabPosition::tpTop, TTabPosition::tpBottom, TTabPosition::tpLeft,
+                                  TTabPosition::tpRight};
+    const char* names[] = {"top", "bottom", "left", "right"};
+    for (int s = 0; s < 4; ++s) {
+        auto* tabs = new TTabControl(form);
+        tabs->SetParent(form);
+        tabs->SetBounds(10, 10, 300, 200);
+        tabs->SetTabPosition(sides[s]);
+        tabs->SetTabs({"Белки", "Жиры", "Углеводы"});
+        tabs->SetTabIndex(1);
+        form->Show();
+        Pump(30);
+        RECT w;
+        GetWindowRect(tabs->Handle(), &w);
+        const TScreenImage plain = CaptureStable(w);
+        auto* p = new TSkinTab(tabs);
+        ASSERT_TRUE(AttachToControl(*p, *tabs, &list, &skin, false)) << names[s];
+        EXPECT_EQ(p->FTabPosition, static_cast<TTabSide>(s)) << names[s];
+        tabs->Invalidate();
+        Pump(30);
+        const TScreenImage shot = CaptureStable(w);
+        SaveScreenshot(shot, std::string("iTunes/tabs_") + names[s]);
+        // The pane's frame: its corners are the border image's corners, copied as they are.
+        RECT d = tabs->DisplayRect();
+        const Rect pane = TabPane({d.left, d.top, d.right, d.bottom}, p->FTabPosition);
+        const Surface& border = p->FBorderImage;
+        ASSERT_FALSE(border.Empty());
+        EXPECT_EQ(shot.At(pane.Left, pane.Top), border.At(0, 0)) << names[s];
+        EXPECT_EQ(shot.At(pane.Right - 1, pane.Bottom - 1), border.At(border.Width() - 1, border.Height() - 1))
+            << names[s];
+        // The strip is the skin's, not the control's.
+        const Rect strip = TabStripRect({0, 0, w.right - w.left, w.bottom - w.top}, pane, p->FTabPosition);
+        int changed = 0;
+        for (int y = strip.Top; y < strip.Bottom; ++y)
+            for (int x = strip.Left; x < strip.Right; ++x) changed += shot.At(x, y) != plain.At(x, y);
+        EXPECT_GT(changed, strip.Width() * strip.Height() / 10) << names[s];
+        DeleteControls(list);
+        delete tabs;
+    }
+}
+
+TEST_F(TabPainter, PagesCloseByTheirBoxUnlessTheFormKeepsThem) {
+    auto* pages = new TPageControl(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 360, 220);
+    pages->SetTag(7777);
+    for (const char* caption : {"Завтрак", "Обед", "Ужин"}) {
+        auto* sheet = new TTabSheet(form);
+        sheet->SetPageControl(pages);
+        sheet->SetCaption(caption);
+    }
+    pages->SetActivePage(pages->Pages(0));
+    int asked = 0;
+    LRESULT answer = 1;
+    form->AddWindowProcHook([&](TMessage& m, const TWndMethod& inner) {
+        if (m.Msg != SKM_CLOSETAB) return inner(m);
+        ++asked;
+        m.Result = answer;
+    });
+    form->Show();
+    Pump(30);
+    auto* p = new TSkinTab(pages);
+    ASSERT_TRUE(AttachToControl(*p, *pages, &list, &skin, false));
+    ASSERT_TRUE(p->FCloseButtons);
+    pages->Invalidate();
+    Pump(30);
+    ASSERT_EQ(p->FCloseRects.size(), 3u);
+    auto clickBox = [&](int i) {
+        const Rect box = p->FCloseRects[static_cast<size_t>(i)];
+        const LPARAM at = MAKELPARAM(box.Left + 3, box.Top + 3);
+        SendMessageW(pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(pages->Handle(), WM_LBUTTONUP, 0, at);
+        Pump(30);
+    };
+    clickBox(1);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(pages->PageCount(), 3) << "the form kept the page";
+    answer = 0;
+    clickBox(1);
+    EXPECT_EQ(asked, 2);
+    ASSERT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->Pages(1)->Caption(), "Ужин") << "the second page went, the third moved up";
+    // A click on a tab itself, beside its box, picks the page.
+    RECT tab{};
+    SendMessageW(pages->Handle(), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+    const LPARAM at = MAKELPARAM(tab.left + 4, (tab.top + tab.bottom) / 2);
+    SendMessageW(pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(pages->Handle(), WM_LBUTTONUP, 0, at);
+    Pump(30);
+    EXPECT_EQ(pages->ActivePage(), pages->Pages(1));
+    EXPECT_TRUE(IsWindowVisible(pages->Pages(1)->Handle()));
+    EXPECT_FALSE(IsWindowVisible(pages->Pages(0)->Handle()));
+}
+
+}  // namespace
+}  // namespace skin
