@@ -60,6 +60,7 @@ const TPainterMaker kMakers[] = {
     {TPainterKind::Progress, &MakePainter<TSkinProgress>},
     {TPainterKind::TrackBar, &MakePainter<TSkinTrackBar>},
     {TPainterKind::Tab, &MakePainter<TSkinTab>},
+    {TPainterKind::TabBtn, &MakePainter<TSkinTabBtn>},
     {TPainterKind::TabSheet, &MakePainter<TSkinTabSheet>},
 #endif
 };

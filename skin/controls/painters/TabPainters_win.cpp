@@ -3,13 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "skin/controls/PainterText_win.h"
-#include "skin/controls/PropertyAccess.h"
+#include "skin/controls/painters/TabStripDraw_win.h"
 #include "skin/data/DrawPrimitives.h"
 #include "skin/data/ImgUtil.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
-#include "skin/platform/Surface_win.h"
 #include "skin/platform/SystemColors.h"
 #include "ui/PageControl.h"
 
@@ -18,21 +16,8 @@ namespace skin {
 namespace {
 
 constexpr UINT kWmPrint = 0x0317;
-constexpr std::uint32_t kCentred = 1;  // the caption placement's centred alignment
 
 Rect Margins(const TDataSkinObject& e) { return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight}; }
-
-// The close box: an outline with both diagonals.
-void DrawCloseBox(HDC dc, const Rect& box) {
-    MoveToEx(dc, box.Left, box.Top, nullptr);
-    LineTo(dc, box.Right, box.Top);
-    LineTo(dc, box.Right, box.Bottom);
-    LineTo(dc, box.Left, box.Bottom);
-    LineTo(dc, box.Left, box.Top);
-    LineTo(dc, box.Right, box.Bottom);
-    MoveToEx(dc, box.Right, box.Top, nullptr);
-    LineTo(dc, box.Left, box.Bottom);
-}
 
 }  // namespace
 
@@ -114,11 +99,7 @@ bool TSkinTab::ClickClose(Point at) {
 void TSkinTab::DrawControl(Surface& canvas, const Rect& rect) {
     HWND h = Handle();
     if (!h || !FSkinData) return;
-    const POINT o = ClientOffset(h);
-    RECT d{};
-    GetClientRect(h, &d);
-    SendMessageW(h, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&d));
-    const Rect pane = TabPane({d.left + o.x, d.top + o.y, d.right + o.x, d.bottom + o.y}, FTabPosition);
+    const Rect pane = DisplayPane(h, FTabPosition);
     if (!FTabImage.Empty()) DrawStrip(canvas, rect, pane);
     if (FBorderImage.Empty()) return;
     const TDataSkinBorder& tabs = *FSkinData->Tabs;
@@ -130,63 +111,38 @@ void TSkinTab::DrawControl(Surface& canvas, const Rect& rect) {
 }
 
 void TSkinTab::DrawStrip(Surface& canvas, const Rect& rect, const Rect& pane) {
-    HWND h = Handle();
-    const Rect strip = TabStripRect(rect, pane, FTabPosition);
-    const Point size = TabStripPictureSize(strip, FTabPosition);
-    if (size.X <= 0 || size.Y <= 0) return;
-    Surface buffer(size.X, size.Y);
-    Fill(buffer, buffer.Bounds(), ColorToPixel(ResolveColor(GetParentColor(FSkinData->Colors[csButtonFace]))));
-    HDC dc = SurfaceDC(buffer);
-    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
-    SetBkMode(dc, TRANSPARENT);
     const TDataSkinBorder& tabs = *FSkinData->Tabs;
-    const POINT o = ClientOffset(h);
-    const int count = static_cast<int>(SendMessageW(h, TCM_GETITEMCOUNT, 0, 0));
-    const int focus = static_cast<int>(SendMessageW(h, TCM_GETCURFOCUS, 0, 0));
-    FCloseRects.assign(static_cast<size_t>(std::max(count, 0)), Rect{});
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[81] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = 80;
-        SendMessageW(h, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        RECT ir{};
-        if (!SendMessageW(h, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&ir))) continue;
-        const Rect r = TabInStrip({ir.left + o.x, ir.top + o.y, ir.right + o.x, ir.bottom + o.y}, FTabPosition, pane,
-                                  rect, buffer.Width());
-        const int cell = i == focus ? 2 : 1;
-        GdiFlush();
-        try {
-            DrawRect2(buffer, r, FTabImage, false, tabs.Tile != 0, tabs.Trans != 0, tabs.Frame, cell, Margins(tabs));
-        } catch (const std::exception&) {
-        }
-        if (FCloseButtons) {
-            FCloseRects[static_cast<size_t>(i)] = TabCloseBox(r);
-            DrawCloseBox(dc, TabCloseBox(r));
-        }
-        SetTextColor(dc, ResolveColor(cell == 2 ? tabs.MouseOverColour2 : tabs.NormalColour2));
-        const std::u16string caption(reinterpret_cast<const char16_t*>(text));
-        DrawImgCaption(dc, r, kCentred, caption, 0, nullptr, IsWindowEnabled(h) != FALSE, false);
-    }
-    SelectObject(dc, oldFont);
-    GdiFlush();
-    if (FTabPosition == tsRight) Drehen90Grad(buffer);
-    if (FTabPosition == tsLeft) Drehen270Grad(buffer);
-    // The strip's scroll arrows keep their own picture.
-    HWND arrows = FindWindowExW(h, nullptr, UPDOWN_CLASSW, nullptr);
-    Surface under;
-    Rect arrowsRect;
-    if (arrows && IsWindowVisible(arrows)) {
-        RECT a, w;
-        GetWindowRect(arrows, &a);
-        GetWindowRect(h, &w);
-        arrowsRect = {a.left - w.left, a.top - w.top, a.right - w.left, a.bottom - w.top};
-        under = Surface(arrowsRect.Width(), arrowsRect.Height());
-        Copy(under, 0, 0, canvas, arrowsRect);
-    }
-    Copy(canvas, strip.Left, strip.Top, buffer, buffer.Bounds());
-    if (!under.Empty()) Copy(canvas, arrowsRect.Left, arrowsRect.Top, under, under.Bounds());
+    TTabStripLook look;
+    look.Image = &FTabImage;
+    look.Element = &tabs;
+    look.Side = FTabPosition;
+    look.NormalText = tabs.NormalColour2;
+    look.CurrentText = tabs.MouseOverColour2;
+    look.Background = ColorToPixel(ResolveColor(GetParentColor(FSkinData->Colors[csButtonFace])));
+    look.CloseBoxes = FCloseButtons;
+    FCloseRects = DrawTabStrip(Handle(), canvas, rect, pane, look);
+}
+
+bool TSkinTabBtn::BeforeProc(TPainterMessage& m) {
+    if (m.Msg != WM_PAINT) return TSkinControl::BeforeProc(m);
+    WMPaint(m);
+    return false;
+}
+
+// Buttons over the page instead of tabs; the page itself is left to the control.
+void TSkinTabBtn::DrawControl(Surface& canvas, const Rect& rect) {
+    HWND h = PaintedHandle(*this);
+    const TDataSkinButton* buttons = FSkinData ? FSkinData->Buttons.get() : nullptr;
+    if (!h || !buttons || buttons->Map.Empty()) return;
+    FEnabled = IsWindowEnabled(h) != FALSE;
+    TTabStripLook look;
+    look.Image = &buttons->Map;
+    look.Element = buttons;
+    look.Side = tsTop;
+    look.NormalText = buttons->NormalColour2;
+    look.CurrentText = buttons->PressedColour2;
+    look.Background = ColorToPixel(ResolveColor(FSkinData->Colors[csButtonFace]));
+    DrawTabStrip(h, canvas, rect, DisplayPane(h, tsTop), look);
 }
 
 bool TSkinTabSheet::BeforeProc(TPainterMessage& m) {

@@ -1,7 +1,8 @@
 #pragma once
 // TSkinTab draws a tab control's strip and its pages' frame from the skin, with tabs on
 // any side and, on a page control that asks for them, a close box on each tab.
-// TSkinTabSheet gives a page the skin's face.
+// TSkinTabBtn draws a button-style page control's buttons; TSkinTabSheet gives a page the
+// skin's face.
 #include <windows.h>
 
 #include <vector>
@@ -39,6 +40,15 @@ private:
     void inittab();
     void DrawStrip(Surface& canvas, const Rect& rect, const Rect& pane);
     HWND Handle() const { return PaintedHandle(*this); }
+};
+
+// A page control whose tabs are buttons: the skin's buttons over its page.
+class TSkinTabBtn : public TSkinControl {
+public:
+    using TSkinControl::TSkinControl;
+    std::string ClassName() const override { return "TSkinTabBtn"; }
+    bool BeforeProc(TPainterMessage& message) override;
+    void DrawControl(Surface& canvas, const Rect& rect) override;
 };
 
 class TSkinTabSheet : public TSkinControl {

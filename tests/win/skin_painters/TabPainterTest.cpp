@@ -9,6 +9,7 @@
 
 #include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/painters/TabPainters_win.h"
+#include "skin/controls/painters/TabStripDraw_win.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
 #include "tests/win/common/WinTestUtil.h"
@@ -130,6 +131,38 @@ TEST_F(TabPainter, PagesCloseByTheirBoxUnlessTheFormKeepsThem) {
     EXPECT_EQ(pages->ActivePage(), pages->Pages(1));
     EXPECT_TRUE(IsWindowVisible(pages->Pages(1)->Handle()));
     EXPECT_FALSE(IsWindowVisible(pages->Pages(0)->Handle()));
+}
+
+// Buttons instead of tabs: the strip is the skin's, the page below is left to the control.
+TEST_F(TabPainter, ButtonStylePagesGetTheSkinsButtons) {
+    auto* pages = new TPageControl(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 300, 180);
+    pages->SetStyle(TTabStyle::tsButtons);
+    for (const char* caption : {"Белки", "Жиры"}) {
+        auto* sheet = new TTabSheet(form);
+        sheet->SetPageControl(pages);
+        sheet->SetCaption(caption);
+    }
+    form->Show();
+    Pump(30);
+    RECT w;
+    GetWindowRect(pages->Handle(), &w);
+    const TScreenImage plain = CaptureStable(w);
+    auto* p = new TSkinTabBtn(pages);
+    ASSERT_TRUE(AttachToControl(*p, *pages, &list, &skin, false));
+    pages->Invalidate();
+    Pump(30);
+    const TScreenImage shot = CaptureStable(w);
+    const Rect pane = DisplayPane(pages->Handle(), tsTop);
+    int strip = 0, page = 0;
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x) {
+            const bool changed = shot.At(x, y) != plain.At(x, y);
+            (y < pane.Top ? strip : page) += changed;
+        }
+    EXPECT_GT(strip, 100) << "the buttons are the skin's";
+    EXPECT_EQ(page, 0) << "the page is the control's";
 }
 
 }  // namespace
