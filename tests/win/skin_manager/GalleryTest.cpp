@@ -28,6 +28,7 @@
 #include "ui/ListBox.h"
 #include "ui/ListView.h"
 #include "ui/Memo.h"
+#include "ui/PageControl.h"
 #include "ui/Panel.h"
 #include "ui/ProgressBar.h"
 #include "ui/RadioGroup.h"
@@ -180,6 +181,61 @@ TEST(Gallery, EveryControlKindInBothSkins) {
         skinned->UnSubclass();
         for (auto [row, c] : made) EXPECT_FALSE(Painted(c->Handle())) << name << ": " << row->name << " let go";
         EXPECT_EQ(arrow(find("date picker")), nullptr) << name << ": the button went with its painter";
+        skinned.reset();
+        delete form;
+        Pump(20);
+    }
+}
+
+// The second page of the gallery: tabs on each side, pages with close boxes and pages as
+// buttons, each taken by its painter through the form's walk.
+TEST(Gallery, TabsAndPagesInBothSkins) {
+    for (const char* name : kSkins) {
+        TSkinData data;
+        data.LoadFromFile((std::string(LORVENA_SKINS_DIR "/") + name + ".skn").c_str());
+        auto* form = new TForm(nullptr);
+        form->SetCaption("Галерея: вкладки");
+        form->SetBounds(40, 40, 640, 420);
+        std::vector<TWinControl*> made;
+        const TTabPosition sides[] = {TTabPosition::tpTop, TTabPosition::tpBottom, TTabPosition::tpLeft,
+                                      TTabPosition::tpRight};
+        for (int i = 0; i < 4; ++i) {
+            auto* tabs = new TTabControl(form);
+            tabs->SetParent(form);
+            tabs->SetBounds(10 + 155 * i, 10, 145, 120);
+            tabs->SetTabPosition(sides[i]);
+            tabs->SetTabs({"Белки", "Жиры", "Ккал"});
+            made.push_back(tabs);
+        }
+        const TTabStyle styles[] = {TTabStyle::tsTabs, TTabStyle::tsButtons};
+        for (int i = 0; i < 2; ++i) {
+            auto* pages = new TPageControl(form);
+            pages->SetParent(form);
+            pages->SetBounds(10 + 310 * i, 145, 300, 200);
+            pages->SetStyle(styles[i]);
+            pages->SetTag(7777);  // close boxes, where the tabs are tabs
+            for (const char* caption : {"Завтрак", "Обед", "Ужин"}) {
+                auto* sheet = new TTabSheet(form);
+                sheet->SetPageControl(pages);
+                sheet->SetCaption(caption);
+                auto* button = new TButton(form);
+                button->SetParent(sheet);
+                button->SetBounds(20, 20, 100, 25);
+                button->SetCaption(caption);
+            }
+            pages->SetActivePage(pages->Pages(1));
+            made.push_back(pages);
+            made.push_back(pages->Pages(1));
+        }
+        form->Show();
+        Pump(50);
+        TWinSkinFormFactory forms;
+        std::unique_ptr<IFormSkin> skinned = Skin(forms, form->Handle(), form, data);
+        ASSERT_NE(skinned, nullptr) << name;
+        Pump(100);
+        for (TWinControl* c : made) EXPECT_TRUE(Painted(c->Handle())) << name << ": " << c->ClassName();
+        SaveScreenshot(CaptureStable(form->Handle()), std::string(name) + "/gallery_tabs");
+        skinned->UnSubclass();
         skinned.reset();
         delete form;
         Pump(20);
