@@ -9,6 +9,7 @@
 #include "ui/DateTimePicker.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
+#include "ui/Frame.h"
 #include "ui/GroupBox.h"
 #include "ui/HeaderControl.h"
 #include "ui/ListBox.h"
@@ -71,6 +72,7 @@ bool TFrameworkFacts::Is(TControlFamily family) const {
     // The data grid descends from the framework's grid.
     case F::Grid: return IsA<TCustomDBGrid>(control_);
     case F::Form: return IsA<TCustomForm>(control_);
+    case F::Frame: return IsA<TFrame>(control_);
     default: return false;  // no framework class of that family yet
     }
 }

@@ -23,6 +23,7 @@
 #include "ui/DateTimePicker.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
+#include "ui/Frame.h"
 #include "ui/GroupBox.h"
 #include "ui/HeaderControl.h"
 #include "ui/ListBox.h"
@@ -187,8 +188,8 @@ TEST(Gallery, EveryControlKindInBothSkins) {
     }
 }
 
-// The second page of the gallery: tabs on each side, pages with close boxes and pages as
-// buttons, each taken by its painter through the form's walk.
+// The second page of the gallery: tabs on each side, pages with close boxes, pages as
+// buttons and a frame's own button, each taken by its painter through the form's walk.
 TEST(Gallery, TabsAndPagesInBothSkins) {
     for (const char* name : kSkins) {
         TSkinData data;
@@ -227,6 +228,15 @@ TEST(Gallery, TabsAndPagesInBothSkins) {
             made.push_back(pages);
             made.push_back(pages->Pages(1));
         }
+        // A frame's controls are its own: the walk reaches them through it.
+        auto* frame = new TFrame(form);
+        frame->SetParent(form);
+        frame->SetBounds(10, 355, 300, 30);
+        auto* framed = new TButton(frame);
+        framed->SetParent(frame);
+        framed->SetBounds(0, 0, 120, 25);
+        framed->SetCaption("Во фрейме");
+        made.push_back(framed);
         form->Show();
         Pump(50);
         TWinSkinFormFactory forms;
