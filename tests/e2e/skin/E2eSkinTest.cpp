@@ -50,17 +50,16 @@ COLORREF TitleColour(HWND w) {
     return c;
 }
 
+BOOL CALLBACK NoteUnskinned(HWND child, LPARAM out) {
+    if (TWinControl* c = TWindowBinding::FromHandle(child); c && !Skinned(child))
+        reinterpret_cast<std::vector<std::string>*>(out)->push_back(c->ClassName());
+    return TRUE;
+}
+
 // The framework controls of a window that no painter took, by class, sorted.
 std::string Unskinned(HWND form) {
     std::vector<std::string> names;
-    EnumChildWindows(
-        form,
-        [](HWND child, LPARAM out) {
-            if (TWinControl* c = TWindowBinding::FromHandle(child); c && !Skinned(child))
-                reinterpret_cast<std::vector<std::string>*>(out)->push_back(c->ClassName());
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&names));
+    EnumChildWindows(form, NoteUnskinned, reinterpret_cast<LPARAM>(&names));
     std::sort(names.begin(), names.end());
     std::string s;
     for (const std::string& n : names) s += (s.empty() ? "" : " ") + n;
