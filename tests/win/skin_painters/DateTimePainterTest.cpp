@@ -21,13 +21,6 @@
 namespace skin {
 namespace {
 
-RECT ClientOnScreen(HWND window) {
-    RECT r;
-    GetClientRect(window, &r);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 TEST(DateTimePainter, ArrowButtonOverThePickersOwn) {
     TSkinData skin;
     skin.LoadFromFile(LORVENA_SKINS_DIR "/iTunes.skn");

@@ -20,4 +20,12 @@ inline int Differences(const TScreenImage& shot, const Surface& want) {
     return n;
 }
 
+// The client area in screen coordinates.
+inline RECT ClientOnScreen(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 }  // namespace skin
