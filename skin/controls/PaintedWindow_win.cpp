@@ -265,6 +265,15 @@ bool AttachToWindow(TSkinControl& painter, HWND window, TPainterList* form, TSki
     return true;
 }
 
+void RegisterPainterWindowClass(const wchar_t* name) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);  // a class already there is just as good
+}
+
 HWND PaintedHandle(const TSkinControl& painter) {
     return painter.Window() ? reinterpret_cast<HWND>(painter.Window()->Handle()) : nullptr;
 }

@@ -45,6 +45,9 @@ bool AttachToControl(TSkinControl& painter, TWinControl& control, TPainterList* 
                      bool parentBK);
 // False when the window is gone or another painter already paints it.
 bool AttachToWindow(TSkinControl& painter, HWND window, TPainterList* form, TSkinData* skinData);
+// Registers the class of a window painters make for themselves (a bar over a scroll bar,
+// a picker's button): plain, arrow cursor, its procedure set per window afterwards.
+void RegisterPainterWindowClass(const wchar_t* name);
 // The window a painter paints, or null before it is attached.
 HWND PaintedHandle(const TSkinControl& painter);
 // Where the client area starts inside the window (the width of the window's own border).

@@ -15,18 +15,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TArrowButton";
 
-void RegisterOnce() {
-    static bool done = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    (void)done;
-}
-
 }  // namespace
 
 TArrowButton::TArrowButton() : FButtonSize(GetSystemMetrics(SM_CXHSCROLL)) {}
@@ -41,7 +29,7 @@ TArrowButton::~TArrowButton() {
 void TArrowButton::Attach(TSkinDateTime* painter, HWND picker) {
     FPainter = painter;
     FPickerHandle = picker;
-    RegisterOnce();
+    RegisterPainterWindowClass(kClassName);
     window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, picker, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     if (!window_) return;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "skin/controls/PaintedWindow_win.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinUser32_win.h"
@@ -15,17 +16,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TWScrollbar";
 constexpr LONG kInvisible = 0x8000;  // STATE_SYSTEM_INVISIBLE of the whole bar
 constexpr LONG kUnavailable = 1;     // STATE_SYSTEM_UNAVAILABLE: the bar is disabled
-
-void RegisterBarClass() {
-    static bool done = false;
-    if (done) return;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;  // replaced per window once its object is known
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kClassName;
-    done = RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
 
 // The objects behind the bar windows. A bar may be freed while the covered window's
 // tracking loop runs inside its own button-down handler; the handler checks this first.
@@ -64,7 +54,7 @@ bool TWScrollbar::MakeWindow() {
     if (window_) return true;
     HWND parent = GetParent(FTargetHandle);
     if (!parent) return false;
-    RegisterBarClass();
+    RegisterPainterWindowClass(kClassName);
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window_) return false;
