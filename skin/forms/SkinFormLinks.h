@@ -8,6 +8,7 @@
 namespace skin {
 
 class TWinSkinForm;
+class Surface;
 
 struct SkinFormLinks {
     // Skinning of a window has started (the manager counts running attachments).
@@ -33,6 +34,10 @@ struct SkinFormLinks {
     std::function<void(TWinSkinForm&, std::uintptr_t oldWindow)> RecreateControl;
     // The manager's FMenuKind: 1 a window menu, 2 the system menu.
     std::function<void(int kind)> SetMenuKind;
+    // A skinned menu item of `menu` is being drawn: the manager ties the menu to its popup
+    // window; and the background picture of the window showing the menu (null: none).
+    std::function<void(std::uintptr_t menu)> MenuItemDrawn;
+    std::function<const Surface*(std::uintptr_t menu)> MenuBackground;
     // The object is being destroyed: the manager drops it from its list.
     std::function<void(TWinSkinForm&)> Removed;
 };

@@ -71,6 +71,8 @@ bool TWinSkinForm::HandlePrivate(TMessage& m, const Inner& inner) {
         OnTimer();
         return true;
     case WM_SETTEXT: OnSetText(m, inner); return true;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM: return HandleMenuItem(m);
     default: return false;
     }
 }

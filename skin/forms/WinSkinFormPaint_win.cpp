@@ -1,5 +1,5 @@
-// Painting the skinned frame onto the window, the window region, single caption buttons,
-// and the skinned system menu.
+// Painting the skinned frame onto the window, the window region and single caption
+// buttons.
 #include <string>
 
 #include "skin/data/DrawPrimitives.h"
@@ -189,50 +189,6 @@ void TWinSkinForm::Uncropwindow() {
     regionSet_ = false;
     regionSize_ = {-1, -1};
     if (IsWindow(window_)) SetWindowRgn(window_, nullptr, TRUE);
-}
-
-void TWinSkinForm::PopSysmenu(POINT screen) {
-    const bool hot = HotObject != nullptr;
-    if (menuClock_.CloseInsteadOfPopup(GetTickCount(), GetDoubleClickTime(), hot)) {
-        SetTimerOn(false);
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-        return;
-    }
-    if (links_.SetMenuKind) links_.SetMenuKind(2);
-    HMENU system = GetSystemMenu(window_, FALSE);
-    std::vector<SystemMenuEntry> entries;
-    const int count = system ? GetMenuItemCount(system) : 0;
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW mi{sizeof mi};
-        mi.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
-        mi.dwTypeData = text;
-        mi.cch = 255;
-        if (!GetMenuItemInfoW(system, i, TRUE, &mi)) continue;
-        SystemMenuEntry e;
-        e.Text = (mi.fType & MFT_SEPARATOR) ? std::string() : Utf8(text);
-        e.Id = mi.wID;
-        e.Disabled = (mi.fState & (MFS_DISABLED | MFS_GRAYED)) != 0;
-        e.Checked = (mi.fState & MFS_CHECKED) != 0;
-        entries.push_back(e);
-    }
-    const auto items = BuildSystemMenu(entries, WindowState(), class_.Icons, version_);
-    HMENU popup = CreatePopupMenu();
-    for (const SkinMenuItem& it : items) {
-        if (it.Separator) {
-            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        std::wstring caption = Wide(it.Caption);
-        if (!it.ShortCut.empty()) caption += L"\t" + Wide(it.ShortCut);
-        UINT flags = MF_STRING | (it.Enabled ? MF_ENABLED : MF_GRAYED) | (it.Checked ? MF_CHECKED : 0);
-        AppendMenuW(popup, flags, it.Tag, caption.c_str());
-    }
-    SetForegroundWindow(window_);
-    const UINT cmd = static_cast<UINT>(
-        TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y, 0, window_, nullptr));
-    DestroyMenu(popup);
-    if (cmd) PostMessageW(window_, WM_SYSCOMMAND, cmd, 0);
 }
 
 }  // namespace skin

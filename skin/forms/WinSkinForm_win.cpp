@@ -213,6 +213,7 @@ void TWinSkinForm::CompleteAttach() {
     sysMenu_ = GetSystemMenu(window_, FALSE);
     if (links_.EndUpdateSuspension) links_.EndUpdateSuspension();
     if (form_ && links_.InitControls) links_.InitControls(*this);
+    if (form_) InitPopMenu(form_, true);
     if (!form_ && links_.InitHwndControls) links_.InitHwndControls(*this);
     // A window already on the screen is painted once, with its new frame, size and region
     // (not once for each of them).
@@ -390,6 +391,7 @@ void TWinSkinForm::UnSubclass() {
     const Point client = destroying ? Point{} : ClientSize(window_);
     Unsubclass();
     if (links_.FreeControls) links_.FreeControls(*this);
+    if (form_) InitPopMenu(form_, false);
     if (form_ && !destroying) form_->SetColor(oldColor_);
     if (skinFrame_ && !destroying) {
         const LONG keep = WS_CAPTION | WS_SYSMENU;

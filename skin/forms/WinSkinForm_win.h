@@ -21,6 +21,7 @@
 #include "skin/forms/CaptionButtons.h"
 #include "skin/forms/FrameLayout.h"
 #include "skin/forms/FrameState.h"
+#include "skin/forms/MenuItemPainter_win.h"
 #include "skin/forms/SkinFormLinks.h"
 #include "ui/Messages.h"
 
@@ -70,6 +71,11 @@ public:
     void Restore();
     // Opens the skinned system menu at a point in screen coordinates.
     void PopSysmenu(POINT screen);
+    // The popup menus owned by the container (and its frames and embedded forms) get
+    // items drawn by the skin (on), or their own drawing back (off).
+    void InitPopMenu(TComponent* container, bool on);
+    // The painter of this window's skinned menu items.
+    std::shared_ptr<TMenuItemPainter> MenuItems();
 
     void DrawObject(TNCObject& object) override;
 
@@ -107,6 +113,8 @@ private:
     bool HandlePrivate(TMessage& m, const Inner& inner);
     void OnSetText(TMessage& m, const Inner& inner);
     void OnNcCalcSize(TMessage& m, const Inner& inner);
+    bool HandleMenuItem(TMessage& m);
+    const TMenuItemView* SystemMenuItem(UINT type, ULONG_PTR data) const;
 
     SkinFormLinks links_;
     PlatformVersion version_;
@@ -132,6 +140,9 @@ private:
     Point regionSize_{-1, -1};
     HMENU sysMenu_ = nullptr;
     SystemMenuClock menuClock_;
+    std::shared_ptr<TMenuItemPainter> menuItems_;
+    HMENU sysPopup_ = nullptr;  // the skinned system menu while it is open
+    std::vector<TMenuItemView> sysItems_;
     std::vector<std::unique_ptr<TWinSysButton>> buttons_;
     // Deferred freeing.
     int depth_ = 0;

@@ -58,8 +58,6 @@ void TControlWalk::InitControlA(TComponent* container) {
     const std::vector<TComponent*> owned = container->Components();
     for (TComponent* c : owned)
         if (auto* control = dynamic_cast<TControl*>(c)) AddComp(control, container);
-    // With xcPopupMenu the container's popup menus get owner-drawn skinned items here,
-    // when the menu painting joins.
 }
 
 void TControlWalk::InitChildCtrl(TWinControl* container) {
@@ -74,7 +72,6 @@ void TControlWalk::InitNestform(TCustomForm* form) {
     const std::vector<TComponent*> owned = form->Components();
     for (TComponent* c : owned)
         if (auto* control = dynamic_cast<TControl*>(c)) AddComp(control, form);
-    // The nested form's popup menus are prepared here with the menu painting.
 }
 
 bool TControlWalk::OwnChooser(TControl* control, TComponent* container, const std::string& className) {

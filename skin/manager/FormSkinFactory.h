@@ -17,6 +17,8 @@
 #include <memory>
 #include <string>
 
+#include "skin/manager/PopupMenuList.h"
+
 class TComponent;
 
 namespace skin {
@@ -69,6 +71,9 @@ class IFormSkinFactory {
 public:
     virtual ~IFormSkinFactory() = default;
     virtual std::unique_ptr<IFormSkin> Create(const TFormSkinRequest& request) = 0;
+    // Attaches a skinned background and frame to a popup-menu window; nullptr leaves the
+    // window as the system draws it.
+    virtual std::unique_ptr<IPopupMenuSkin> CreatePopupMenu(std::uintptr_t, TSkinData*) { return nullptr; }
 };
 
 }  // namespace skin

@@ -15,6 +15,7 @@ inline constexpr std::uint32_t kWsChild = 0x40000000;
 inline constexpr std::uint32_t kWsExMdiChild = 0x00000040;
 inline constexpr std::uint32_t kSbsSizeGrip = 0x10;
 inline constexpr std::uint32_t kDialogNoSkinStyle = 0x200;  // a "#32770" window with it stays unskinned
+inline constexpr const char* kPopupMenuClass = "#32768";
 
 // What the manager learns about one window before deciding whether to skin it.
 struct TWindowFacts {

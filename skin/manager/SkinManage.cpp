@@ -21,6 +21,7 @@ TSkinManage::~TSkinManage() {
     DeleteAllThreads();
     if (hooked_) platform_.RemoveHook(0);
     hooked_ = false;
+    popupMenus_.Clear();
     std::vector<std::unique_ptr<IFormSkin>> forms = std::move(forms_);
     forms_.clear();
     for (auto& f : forms)
@@ -46,7 +47,8 @@ void TSkinManage::ThreadEvent(TCbtEvent event, const TWindowFacts& created) {
 }
 
 // A scroll bar made under a skinned parent is never refused, on any thread: a size grip
-// gets its painter. Only the manager's own thread makes MDI children; only other threads'
+// gets its painter. Only the manager's own thread makes MDI children and skinned popup
+// menus (a window procedure is replaced on the thread that runs it); only other threads'
 // windows are dropped by the manager when destroyed (a form skin object of the manager's
 // thread sees its window's last message itself and marks itself deleted).
 void TSkinManage::CbtEvent(TCbtEvent event, const TWindowFacts& created, bool ownThread) {
@@ -59,8 +61,11 @@ void TSkinManage::CbtEvent(TCbtEvent event, const TWindowFacts& created, bool ow
         if (created.ClassName == "ScrollBar" && (created.Style & kSbsSizeGrip))
             if (IFormSkin* parent = FindSkinForm(created.Parent)) parent->AddControlh(created.Handle);
         if (ownThread && (created.ExStyle & kWsExMdiChild)) AddForm(created.Handle);
+        // A window being made cannot answer yet: what the creation says is enough.
+        if (ownThread && created.ClassName == kPopupMenuClass) AddMenuWindow(created);
         break;
     case TCbtEvent::Destroy:
+        DeleteMenu(created.Handle);
         if (!ownThread) DeleteForm(created.Handle);
         break;
     }
@@ -182,8 +187,34 @@ void TSkinManage::DeleteDeleted() {
     std::erase(forms_, nullptr);
 }
 
+bool TSkinManage::AddMenu(std::uintptr_t window) {
+    if (!FSkinning || !window) return false;
+    return AddMenuWindow(platform_.Facts(window));
+}
+
+bool TSkinManage::AddMenuWindow(const TWindowFacts& facts) {
+    const std::uintptr_t window = facts.Handle;
+    if (!FSkinning || FState == msShuttingDown || !window || facts.AnswersSkinned || popupMenus_.Contains(window))
+        return false;
+    TSkinData* skinData = FindSkindata(facts);
+    if (!skinData || skinData->SkinEmpty || skinData->Reading()) return false;
+    if (!MenuKindAllowed(popupMenus_.FMenuKind, skinData->SkinControls)) return false;
+    std::unique_ptr<IPopupMenuSkin> skin;
+    try {
+        skin = factory_.CreatePopupMenu(window, skinData);
+    } catch (const std::exception&) {
+        return false;  // the menu keeps the system's look
+    }
+    if (!skin) return false;
+    popupMenus_.Add(window, std::move(skin));
+    return true;
+}
+
+bool TSkinManage::DeleteMenu(std::uintptr_t window) { return popupMenus_.Delete(window); }
+
 void TSkinManage::DeleteAllForms() {
     FSkinning = false;
+    popupMenus_.Clear();
     std::vector<std::unique_ptr<IFormSkin>> forms = std::move(forms_);
     forms_.clear();
     for (auto& f : forms)

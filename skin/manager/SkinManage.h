@@ -66,6 +66,13 @@ public:
     void DeleteAllForms();
     void DeleteSysbtn();
 
+    // Popup-menu windows: skinned when created (if the switches allow the kind of menu
+    // about to open), let go when destroyed.
+    bool AddMenu(std::uintptr_t window);
+    bool DeleteMenu(std::uintptr_t window);
+    bool FindSkinMenu(std::uintptr_t window) const { return popupMenus_.Contains(window); }
+    TPopupMenuList& PopupMenus() { return popupMenus_; }
+
     void SetAction(std::int32_t code, int intervalMs);
     void OnTimer();
 
@@ -94,6 +101,7 @@ private:
     void RunAction(TSkinData* skinData, std::int32_t action);
     void RunOnlyThisFormAction(TSkinData* skinData, std::int32_t action);
     void ReskinWindow();
+    bool AddMenuWindow(const TWindowFacts& facts);
     void RefreshSkin(TSkinData* skinData, bool firstOnly);
     std::uintptr_t WindowOf(TComponent* form) const;
 
@@ -102,6 +110,7 @@ private:
     std::vector<std::unique_ptr<IFormSkin>> forms_;
     std::vector<TSkinData*> skinDatas_;
     std::vector<std::uint32_t> threadHooks_;
+    TPopupMenuList popupMenus_;
     bool hooked_ = false;
     bool running_ = false;
 };

@@ -3,6 +3,8 @@
 #include "skin/controls/painters/PainterFactory.h"
 #include "skin/forms/WinSkinForm_win.h"
 #include "skin/manager/ControlWalk_win.h"
+#include "skin/manager/PopupMenuWindow_win.h"
+#include "skin/manager/SkinManager_win.h"
 #include "ui/Form.h"
 
 namespace skin {
@@ -69,6 +71,20 @@ SkinFormLinks WalkLinks(const std::shared_ptr<TControlWalk>& walk) {
     links.HotControlLeave = [walk](TWinSkinForm&) { walk->HotControlLeave(); };
     links.RecreateControl = [walk](TWinSkinForm&, std::uintptr_t old) { walk->Recreate(reinterpret_cast<HWND>(old)); };
     links.HotControlCheck = [walk](TWinSkinForm&, int x, int y) { walk->HotControlCheck(POINT{x, y}); };
+    // The menus reach the running manager's popup-window list.
+    links.SetMenuKind = [](int kind) {
+        if (TSkinManage* m = SkinManager()) m->PopupMenus().FMenuKind = kind;
+    };
+    links.MenuItemDrawn = [](std::uintptr_t menu) {
+        if (TSkinManage* m = SkinManager()) {
+            m->PopupMenus().SetPopMenu();
+            m->PopupMenus().SetHMenu(menu);
+        }
+    };
+    links.MenuBackground = [](std::uintptr_t menu) -> const Surface* {
+        TSkinManage* m = SkinManager();
+        return m ? m->PopupMenus().GetMenuBg(menu) : nullptr;
+    };
     return links;
 }
 
@@ -89,6 +105,13 @@ std::unique_ptr<IFormSkin> TWinSkinFormFactory::Create(const TFormSkinRequest& r
         return nullptr;
     }
     return std::make_unique<TWinSkinFormAdapter>(formSkin, walk);
+}
+
+std::unique_ptr<IPopupMenuSkin> TWinSkinFormFactory::CreatePopupMenu(std::uintptr_t window, TSkinData* skinData) {
+    auto popup = std::make_unique<TWinSkinPopMenu>();
+    popup->InitSkin(reinterpret_cast<HWND>(window), skinData, nullptr);
+    if (!popup->Handle()) return nullptr;
+    return popup;
 }
 
 }  // namespace skin

@@ -41,9 +41,26 @@ private:
     int state_ = fsNormal;
 };
 
+// A popup-menu window's skin: its background is one pixel per window handle.
+class FakePopupSkin : public IPopupMenuSkin {
+public:
+    FakePopupSkin(std::uintptr_t w, Log& log) : w_(w), log_(log), bg_(1, 1, static_cast<Pixel>(w)) {}
+    void UnSubClass() override { log_.push_back("unskin menu " + std::to_string(w_)); }
+    const Surface* Background() override { return &bg_; }
+
+private:
+    std::uintptr_t w_;
+    Log& log_;
+    Surface bg_;
+};
+
 class FakeFactory : public IFormSkinFactory {
 public:
     explicit FakeFactory(Log& log) : log_(log) {}
+    std::unique_ptr<IPopupMenuSkin> CreatePopupMenu(std::uintptr_t w, TSkinData*) override {
+        log_.push_back("skin menu " + std::to_string(w));
+        return std::make_unique<FakePopupSkin>(w, log_);
+    }
     std::unique_ptr<IFormSkin> Create(const TFormSkinRequest& r) override {
         log_.push_back("create " + std::to_string(r.Window));
         requests.push_back(r);
