@@ -1,8 +1,12 @@
 // The form skin object's menus: its framework popup menus drawn by the skin, and the
 // skinned system menu, whose owner-drawn items arrive at the window itself.
 #include <windows.h>
+#include <windowsx.h>
+
+#include <algorithm>
 
 #include "core/Utf16.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/forms/MenuItemPainter_win.h"
 #include "skin/forms/WinSkinForm_win.h"
 #include "ui/Form.h"
@@ -136,6 +140,16 @@ bool TWinSkinForm::HandleMenuItem(TMessage& m) {
     if (m.Msg == WM_MEASUREITEM) {
         auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
         const TMenuItemView* item = SystemMenuItem(mi->CtlType, mi->itemData);
+        TMenuItemView byHandle;
+        if (!item && mi->CtlType == ODT_MENU && menuBar_ && menuBar_->Tracking()) {
+            // The bar's drop-downs: the item is found in the open menus by its command.
+            for (HMENU menu : menuBar_->Marked())
+                if (GetMenuState(menu, mi->itemID, MF_BYCOMMAND) != 0xFFFFFFFFu) {
+                    byHandle = ViewOf(menu, mi->itemID, false);
+                    item = &byHandle;
+                    break;
+                }
+        }
         if (!item) return false;
         HDC dc = GetDC(window_);
         int width = 0, height = 0;
@@ -148,10 +162,95 @@ bool TWinSkinForm::HandleMenuItem(TMessage& m) {
     }
     auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
     const TMenuItemView* item = SystemMenuItem(di->CtlType, di->itemData);
+    TMenuItemView byHandle;
+    HMENU owner = reinterpret_cast<HMENU>(di->hwndItem);
+    if (!item && di->CtlType == ODT_MENU && menuBar_ && menuBar_->Owns(owner)) {
+        byHandle = ViewOf(owner, di->itemID, false);
+        item = &byHandle;
+    }
     if (!item) return false;
     MenuItems()->Draw(*item, di->hDC, di->rcItem, (di->itemState & ODS_SELECTED) != 0);
     m.Result = TRUE;
     return true;
+}
+
+}  // namespace skin
+
+namespace skin {
+
+void TWinSkinForm::CreateMenuBar() {
+    auto opening = [this] {
+        if (links_.SetMenuKind) links_.SetMenuKind(1);
+    };
+    menuBar_ = std::make_unique<TWinSkinMenu>(*this, window_, data_, opening);
+    menuBar_->UpdataBtn();
+}
+
+void TWinSkinForm::FreeMenuBar(bool giveBack) {
+    if (!menuBar_) return;
+    if (HotObject && std::any_of(menuBar_->Buttons().begin(), menuBar_->Buttons().end(),
+                                 [&](const auto& b) { return b.get() == HotObject; }))
+        HotObject = nullptr;
+    if (giveBack) menuBar_->GiveBack();
+    menuBar_.reset();
+}
+
+// The bar's keyboard: Alt with a button's letter (or Alt alone: the first button) opens
+// its drop-down; the form's accelerator offer clicks the button.
+bool TWinSkinForm::HandleMenuBar(TMessage& m, const Inner& inner) {
+    switch (m.Msg) {
+    case WM_SYSCOMMAND: {
+        const auto key = static_cast<char16_t>(m.LParam);
+        if ((m.WParam & 0xFFF0) != SC_KEYMENU || key == u' ' || key == u'-' || menuBar_->Tracking() || GetCapture())
+            return false;
+        int index = -1;
+        if (key == 0) {
+            for (const auto& b : menuBar_->Buttons())
+                if (b->Visible && b->Item.Enabled) {
+                    index = b->Index;
+                    break;
+                }
+        } else {
+            index = menuBar_->FindButtonFromAccel(key);
+        }
+        if (index < 0) return false;
+        menuBar_->CheckMenu(menuBar_->Buttons()[static_cast<std::size_t>(index)].get(), true);
+        m.Result = 0;
+        return true;
+    }
+    case CM_DIALOGCHAR: {
+        const bool altOnly = (GetKeyState(VK_MENU) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000) &&
+                             !(GetKeyState(VK_SHIFT) & 0x8000);
+        const int index = altOnly ? menuBar_->FindButtonFromAccel(static_cast<char16_t>(m.WParam)) : -1;
+        if (index < 0) return false;
+        // A posted press, as the user's own: the drop-down opens once this key is done.
+        const TMenuBtn& b = *menuBar_->Buttons()[static_cast<std::size_t>(index)];
+        RECT w{};
+        GetWindowRect(window_, &w);
+        PostMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION,
+                     MAKELPARAM(w.left + b.Bounds.Left + 1, w.top + b.Bounds.Top + 1));
+        m.Result = 1;
+        return true;
+    }
+    case WM_MENUSELECT:
+        menuBar_->MenuSelect(reinterpret_cast<HMENU>(m.LParam), LOWORD(m.WParam), HIWORD(m.WParam));
+        return false;
+    case SKM_MENUSELECT: {
+        RECT w{};
+        GetWindowRect(window_, &w);
+        const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+        if (TMenuBtn* b = menuBar_->FindBtn({p.x - w.left, p.y - w.top})) menuBar_->CheckMenu(b, false);
+        return true;
+    }
+    case CM_MENUCHANGED:
+        inner(m);
+        if (data_ && data_->MenuUpdate) {
+            menuBar_->UpdataBtn();
+            UpdateNc();
+        }
+        return true;
+    default: return false;
+    }
 }
 
 }  // namespace skin

@@ -73,7 +73,7 @@ bool TWinSkinForm::HandlePrivate(TMessage& m, const Inner& inner) {
     case WM_SETTEXT: OnSetText(m, inner); return true;
     case WM_MEASUREITEM:
     case WM_DRAWITEM: return HandleMenuItem(m);
-    default: return false;
+    default: return menuBar_ && HandleMenuBar(m, inner);
     }
 }
 
@@ -156,11 +156,13 @@ bool TWinSkinForm::HandleNcMouse(TMessage& m, const Inner& inner) {
     LayoutSysButtons();
     const Point p = WindowPoint(m.LParam);
     TWinSysButton* b = FindBtn(buttons_, p);
+    TMenuBtn* bar = b || !menuBar_ ? nullptr : menuBar_->FindBtn(p);
     const POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
     switch (m.Msg) {
     case WM_NCMOUSEMOVE:
-        if (b && state_->NcActive()) {
-            if (HotObject != b) b->MouseEnter();
+        if ((b || bar) && state_->NcActive()) {
+            TNCObject* hot = b ? static_cast<TNCObject*>(b) : bar;
+            if (HotObject != hot) hot->MouseEnter();
             return true;
         }
         if (HotObject) HotObject->MouseLeave();
@@ -169,6 +171,11 @@ bool TWinSkinForm::HandleNcMouse(TMessage& m, const Inner& inner) {
         if (b) {
             if (!state_->NcActive()) SetForegroundWindow(window_);
             b->MouseDown();
+            return true;
+        }
+        if (bar) {
+            if (!state_->NcActive()) SetForegroundWindow(window_);
+            menuBar_->CheckMenu(bar, false);
             return true;
         }
         if (m.WParam == HTCAPTION && WindowState() == swsMax && state_->NcActive()) {
@@ -185,7 +192,7 @@ bool TWinSkinForm::HandleNcMouse(TMessage& m, const Inner& inner) {
                 {screen.x + 1, screen.y + 1});
             return true;
         }
-        return b != nullptr;
+        return b != nullptr || bar != nullptr;
     case WM_NCLBUTTONDBLCLK: {
         const bool onIcon = b && ShowsWindowIcon(b->Element->Action);
         if (b && !onIcon) return true;

@@ -143,6 +143,8 @@ void TWinSkinForm::UpdateNc(HDC target) {
                 PaintButton(strip, *b, cell, window_, b->Bounds);
             }
         };
+        if (menuBar_)
+            in.DrawMenuBar = [this](Surface& window, const Rect& bar) { menuBar_->DrawMenu(window, bar, NcActive()); };
         ComposeFrame(s, in);
         const FrameMetrics& m = metrics_;
         const int top = in.Minimized ? height : m.Top + m.Menu;

@@ -68,6 +68,11 @@ PlatformVersion CurrentPlatformVersion() {
     return {static_cast<int>(LOBYTE(LOWORD(v))), static_cast<int>(HIBYTE(LOWORD(v))), (v & 0x80000000u) == 0};
 }
 
+TWinSkinForm* AttachedSkinForm(HWND window) {
+    const auto* thunk = static_cast<const SubclassThunk*>(GetPropW(window, kThunkProp));
+    return thunk ? thunk->owner : nullptr;
+}
+
 TWinSkinForm::TWinSkinForm(SkinFormLinks links, PlatformVersion version)
     : TComponent(nullptr), links_(std::move(links)), version_(version) {}
 
@@ -145,8 +150,10 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
     }
     Subclass();
     if (skinFrame_) {
+        if (GetMenu(window_) && class_.FormStyle != sfsMDIChild) menuHeight_ = GetSystemMetrics(SM_CYMENU);
         if (class_.State != swsMin) EnableSysbtn(false);
         InitSkinData();
+        if (menuHeight_ > 0) CreateMenuBar();
     } else {
         state_->CompleteAttach();
     }
@@ -201,7 +208,7 @@ void TWinSkinForm::RestoreVisible() {
 
 void TWinSkinForm::InitSkinData() {
     if (!data_ || data_->SkinEmpty) return;
-    metrics_ = ComputeMetrics(*data_, class_.Border, 0);
+    metrics_ = ComputeMetrics(*data_, class_.Border, menuHeight_);
     buttons_.clear();
     HotObject = nullptr;
     for (const auto& e : data_->SysButtons)
@@ -393,6 +400,7 @@ void TWinSkinForm::UnSubclass() {
     if (links_.FreeControls) links_.FreeControls(*this);
     if (form_) InitPopMenu(form_, false);
     if (form_ && !destroying) form_->SetColor(oldColor_);
+    FreeMenuBar(!destroying);
     if (skinFrame_ && !destroying) {
         const LONG keep = WS_CAPTION | WS_SYSMENU;
         const LONG s = GetWindowLongW(window_, GWL_STYLE);

@@ -22,6 +22,7 @@
 #include "skin/forms/FrameLayout.h"
 #include "skin/forms/FrameState.h"
 #include "skin/forms/MenuItemPainter_win.h"
+#include "skin/forms/WinSkinMenu_win.h"
 #include "skin/forms/SkinFormLinks.h"
 #include "ui/Messages.h"
 
@@ -33,6 +34,10 @@ struct SubclassThunk;
 
 // The version of the running system, for the version-dependent rules.
 PlatformVersion CurrentPlatformVersion();
+
+class TWinSkinForm;
+// The form skin object attached to a plain window (InitDlg), or null.
+TWinSkinForm* AttachedSkinForm(HWND window);
 
 class TWinSkinForm : public TComponent, public NcObjectHost {
 public:
@@ -61,6 +66,8 @@ public:
     const FrameMetrics& Metrics() const { return metrics_; }
     const FrameClass& Frame() const { return class_; }
     const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return buttons_; }
+    // The skinned menu bar, or null when the window has no menu.
+    TWinSkinMenu* SkinMenu() const { return menuBar_.get(); }
 
     // Painting the frame; dc null: the window's own device context.
     void UpdateNc(HDC dc = nullptr);
@@ -114,6 +121,9 @@ private:
     void OnSetText(TMessage& m, const Inner& inner);
     void OnNcCalcSize(TMessage& m, const Inner& inner);
     bool HandleMenuItem(TMessage& m);
+    bool HandleMenuBar(TMessage& m, const Inner& inner);
+    void CreateMenuBar();
+    void FreeMenuBar(bool giveBack);
     const TMenuItemView* SystemMenuItem(UINT type, ULONG_PTR data) const;
 
     SkinFormLinks links_;
@@ -143,6 +153,8 @@ private:
     std::shared_ptr<TMenuItemPainter> menuItems_;
     HMENU sysPopup_ = nullptr;  // the skinned system menu while it is open
     std::vector<TMenuItemView> sysItems_;
+    std::unique_ptr<TWinSkinMenu> menuBar_;
+    int menuHeight_ = 0;
     std::vector<std::unique_ptr<TWinSysButton>> buttons_;
     // Deferred freeing.
     int depth_ = 0;
