@@ -40,9 +40,9 @@ int FindButtonFromAccel(const std::vector<TMenuBarItem>& items, char16_t key);
 // What a key does while a drop-down of the bar is open.
 enum class TTrackMove { None, Next, Previous, End };
 struct TTrackKey {
-    int Key = 0;                   // virtual-key code (left/right already swapped for RTL)
-    bool ItemHasSubmenu = false;   // the selected item opens a submenu
-    bool ItemIsTopLevel = false;   // the selected item belongs to the open drop-down itself
+    int Key = 0;                  // virtual-key code (left/right already swapped for RTL)
+    bool ItemHasSubmenu = false;  // the selected item opens a submenu
+    bool ItemIsTopLevel = false;  // the selected item belongs to the open drop-down itself
 };
 TTrackMove TrackMove(const TTrackKey& k);
 // Left and right arrows exchanged in right-to-left menus.

@@ -148,8 +148,8 @@ void TMenuItemPainter::DrawItemText(const TMenuItemView& item, HDC dc, const Rec
 void TMenuItemPainter::DrawImage(const TMenuItemView& item, HDC dc, const Rect& box, const Rect& r,
                                  Pixel textColour) const {
     const int h = r.Height();
-    const bool hasImage = item.Images && item.ImageIndex >= 0 &&
-                          (item.ImageIndex + 1) * item.ImageSize <= item.Images->Width();
+    const bool hasImage =
+        item.Images && item.ImageIndex >= 0 && (item.ImageIndex + 1) * item.ImageSize <= item.Images->Width();
     if (hasImage) {
         Rect at = box;
         if (item.Checked) {
@@ -161,8 +161,8 @@ void TMenuItemPainter::DrawImage(const TMenuItemView& item, HDC dc, const Rect& 
         } else {
             at = Rect::FromSize(box.Left, r.Top + (h - item.Images->Height()) / 2, box.Width(), box.Height());
         }
-        Surface glyph = item.Images->Cut(Rect::FromSize(item.ImageIndex * item.ImageSize, 0, item.ImageSize,
-                                                        item.Images->Height()));
+        Surface glyph = item.Images->Cut(
+            Rect::FromSize(item.ImageIndex * item.ImageSize, 0, item.ImageSize, item.Images->Height()));
         const Pixel key = item.ImagesAreMask ? MakePixel(255, 255, 255) : kMagenta;
         // A mask takes the caption's colour; a coloured image greys to its shape in the
         // shadow colour when the item is disabled.

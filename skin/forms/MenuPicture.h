@@ -27,8 +27,8 @@ TextExtent MeasureHandleItem(const TSkinModel& skin, TextExtent text, bool separ
 
 // Where an item's parts go inside its rectangle.
 struct TMenuItemPlace {
-    Rect ImageBox;  // empty for a separator
-    Rect TextArea;  // the caption, and the shortcut at its far end
+    Rect ImageBox;          // empty for a separator
+    Rect TextArea;          // the caption, and the shortcut at its far end
     int ShortCutRight = 0;  // the shortcut ends here (starts here for right-to-left menus)
 };
 // The image column is the image list's width (16 without a list), at least 16 when the

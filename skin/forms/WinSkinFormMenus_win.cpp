@@ -48,7 +48,8 @@ void PreparePopup(TPopupMenu& menu, const std::shared_ptr<TMenuItemPainter>& pai
 }  // namespace
 
 std::shared_ptr<TMenuItemPainter> TWinSkinForm::MenuItems() {
-    if (!menuItems_) menuItems_ = std::make_shared<TMenuItemPainter>(data_, TMenuLinks{links_.MenuItemDrawn, links_.MenuBackground});
+    if (!menuItems_)
+        menuItems_ = std::make_shared<TMenuItemPainter>(data_, TMenuLinks{links_.MenuItemDrawn, links_.MenuBackground});
     return menuItems_;
 }
 
@@ -219,8 +220,8 @@ bool TWinSkinForm::HandleMenuBar(TMessage& m, const Inner& inner) {
         return true;
     }
     case CM_DIALOGCHAR: {
-        const bool altOnly = (GetKeyState(VK_MENU) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000) &&
-                             !(GetKeyState(VK_SHIFT) & 0x8000);
+        const bool altOnly =
+            (GetKeyState(VK_MENU) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000) && !(GetKeyState(VK_SHIFT) & 0x8000);
         const int index = altOnly ? menuBar_->FindButtonFromAccel(static_cast<char16_t>(m.WParam)) : -1;
         if (index < 0) return false;
         // A posted press, as the user's own: the drop-down opens once this key is done.

@@ -48,8 +48,8 @@ TWinSkinMenu::~TWinSkinMenu() {
 
 void TWinSkinMenu::UpdataBtn() {
     if (HMENU current = GetMenu(window_)) menu_ = current;
-    if (host_.HotObject && std::any_of(buttons_.begin(), buttons_.end(),
-                                       [&](const auto& b) { return b.get() == host_.HotObject; }))
+    if (host_.HotObject &&
+        std::any_of(buttons_.begin(), buttons_.end(), [&](const auto& b) { return b.get() == host_.HotObject; }))
         host_.HotObject = nullptr;
     buttons_.clear();
     if (!menu_ || !IsMenu(menu_)) return;
@@ -78,9 +78,7 @@ void TWinSkinMenu::GiveBack() {
     menu_ = nullptr;
 }
 
-bool TWinSkinMenu::Owns(HMENU menu) const {
-    return std::find(marked_.begin(), marked_.end(), menu) != marked_.end();
-}
+bool TWinSkinMenu::Owns(HMENU menu) const { return std::find(marked_.begin(), marked_.end(), menu) != marked_.end(); }
 
 void TWinSkinMenu::DrawMenu(Surface& window, const Rect& bar, bool active) {
     if (bar.IsEmpty()) return;

@@ -19,7 +19,8 @@ class TSkinData;
 
 class TMenuBtn : public TNCObject {
 public:
-    TMenuBtn(NcObjectHost& owner, TMenuBarItem item, int index) : TNCObject(owner), Item(std::move(item)), Index(index) {}
+    TMenuBtn(NcObjectHost& owner, TMenuBarItem item, int index)
+        : TNCObject(owner), Item(std::move(item)), Index(index) {}
     TMenuBarItem Item;
     int Index;
 };

@@ -54,8 +54,8 @@ void TWinSkinPopMenu::InitSkin(HWND window, TSkinData* data, HMENU menu) {
     window_ = window;
     data_ = data;
     menu_ = menu;
-    oldProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PopMenuWndProc)));
+    oldProc_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PopMenuWndProc)));
     Stubs()[window] = {oldProc_, this};
 }
 

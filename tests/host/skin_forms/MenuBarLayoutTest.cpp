@@ -68,9 +68,9 @@ TEST(MenuBarLayout, AcceleratorsAndTrackingKeys) {
         TTrackKey key;
         TTrackMove move;
     } moves[] = {
-        {{kRight, false, true}, TTrackMove::Next},     {{kRight, true, true}, TTrackMove::None},
-        {{kLeft, false, true}, TTrackMove::Previous},  {{kLeft, false, false}, TTrackMove::None},
-        {{kReturn, false, false}, TTrackMove::End},    {{kEscape, true, true}, TTrackMove::End},
+        {{kRight, false, true}, TTrackMove::Next},    {{kRight, true, true}, TTrackMove::None},
+        {{kLeft, false, true}, TTrackMove::Previous}, {{kLeft, false, false}, TTrackMove::None},
+        {{kReturn, false, false}, TTrackMove::End},   {{kEscape, true, true}, TTrackMove::End},
         {{kDown, false, true}, TTrackMove::None},
     };
     for (const Move& m : moves) EXPECT_EQ(TrackMove(m.key), m.move) << m.key.Key;

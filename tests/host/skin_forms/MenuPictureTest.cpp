@@ -96,8 +96,12 @@ TEST(MenuPicture, TextColoursAndToolButtonCells) {
         TToolButtonState state;
         int cell;
     } cells[] = {
-        {{.Selected = true, .Hot = true}, 2}, {{.Hot = true}, 4},     {{.Focused = true}, 4},
-        {{.Disabled = true}, 0},              {{.Default = true}, 1}, {{}, 0},
+        {{.Selected = true, .Hot = true}, 2},
+        {{.Hot = true}, 4},
+        {{.Focused = true}, 4},
+        {{.Disabled = true}, 0},
+        {{.Default = true}, 1},
+        {{}, 0},
     };
     for (const Case& c : cells) EXPECT_EQ(ToolButtonCell(c.state), c.cell);
 }

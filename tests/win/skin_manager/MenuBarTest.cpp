@@ -69,7 +69,13 @@ void Key(WORD vk) {
     in[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, in, sizeof(INPUT));
 }
-void MouseTo(POINT p) { SetCursorPos(p.x, p.y); INPUT in{}; in.type = INPUT_MOUSE; in.mi.dwFlags = MOUSEEVENTF_MOVE; SendInput(1, &in, sizeof in); }
+void MouseTo(POINT p) {
+    SetCursorPos(p.x, p.y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+}
 
 // A script polled from a thread timer, which the menu's own loop keeps running.
 struct Script {
@@ -108,8 +114,8 @@ TEST(MenuBar, APlainWindowsMenuBecomesTheSkinnedBar) {
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     RegisterClassW(&wc);
     HMENU menu = MakeMenu();
-    HWND w = CreateWindowExW(0, wc.lpszClassName, L"Меню", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 420, 260,
-                             nullptr, menu, wc.hInstance, nullptr);
+    HWND w = CreateWindowExW(0, wc.lpszClassName, L"Меню", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 420, 260, nullptr,
+                             menu, wc.hInstance, nullptr);
     SetForegroundWindow(w);
     Pump(50);
     RECT client0{};
@@ -143,7 +149,11 @@ TEST(MenuBar, APlainWindowsMenuBecomesTheSkinnedBar) {
     HMENU file = GetSubMenu(menu, 0), edit = GetSubMenu(menu, 1);
     Script keys{{
         {[] { return true; }, [w] { PostMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, L'п'); }},  // Alt+П
-        {open(edit), [&] { note(); Key(VK_RIGHT); }},  // past the disabled Справка to Файл
+        {open(edit),
+         [&] {
+             note();
+             Key(VK_RIGHT);
+         }},  // past the disabled Справка to Файл
         {open(file),
          [&] {
              note();
@@ -152,7 +162,11 @@ TEST(MenuBar, APlainWindowsMenuBecomesTheSkinnedBar) {
              SaveScreenshot(CaptureStable(RECT{r.left, r.top, r.right, r.top + 160}), "iTunes/menu_bar_open");
              Key(VK_LEFT);  // back round to Правка
          }},
-        {open(edit), [&] { note(); Key(VK_ESCAPE); }},
+        {open(edit),
+         [&] {
+             note();
+             Key(VK_ESCAPE);
+         }},
         {[] { return OpenMenu() == nullptr; }, nullptr},
     }};
     EXPECT_TRUE(keys.Run());
@@ -182,9 +196,21 @@ TEST(MenuBar, APlainWindowsMenuBecomesTheSkinnedBar) {
     seen.clear();
     commands.clear();
     Script mouse{{
-        {[] { return true; }, [&] { MouseTo(centre(0)); press(0); }},
-        {open(file), [&] { note(); MouseTo(centre(1)); }},
-        {open(edit), [&] { note(); Key(VK_ESCAPE); }},
+        {[] { return true; },
+         [&] {
+             MouseTo(centre(0));
+             press(0);
+         }},
+        {open(file),
+         [&] {
+             note();
+             MouseTo(centre(1));
+         }},
+        {open(edit),
+         [&] {
+             note();
+             Key(VK_ESCAPE);
+         }},
         {[] { return OpenMenu() == nullptr; }, [&] { press(2); }},
         {[] { return true; }, nullptr},
     }};
