@@ -49,9 +49,14 @@ public:
         walk_->InitChildCtrl(dynamic_cast<TWinControl*>(control));
     }
     void InitNestform(TComponent* nestedForm) override { walk_->InitNestform(dynamic_cast<TCustomForm*>(nestedForm)); }
-    // The skinned popup menus and the menu bar arrive with the menu painting.
-    void UpdateMenu() override {}
-    void UpdateMainMenu() override {}
+    // Popup menus made after the form was skinned get the skin's items now.
+    void UpdateMenu() override {
+        if (TCustomForm* form = form_->OwnerForm()) form_->InitPopMenu(form, true);
+    }
+    // The window's menu changed: the bar is built again from it.
+    void UpdateMainMenu() override {
+        if (IsWindow(form_->Window())) SendMessageW(form_->Window(), CM_MENUCHANGED, 0, 0);
+    }
     void DeleteGraphicControl(TComponent* control) override { walk_->DeleteGraphicControl(control); }
 
 private:

@@ -24,26 +24,31 @@ using namespace skin;
 constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 constexpr int kFrame = 3;
 
-BOOL CALLBACK FindPopup(HWND w, LPARAM p) {
+BOOL CALLBACK FindPopups(HWND w, LPARAM p) {
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    if (pid != GetCurrentProcessId() || !IsWindowVisible(w) || WindowClassName(w) != "#32768") return TRUE;
-    *reinterpret_cast<HWND*>(p) = w;
-    return FALSE;
+    if (pid == GetCurrentProcessId() && IsWindowVisible(w) && WindowClassName(w) == "#32768")
+        reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
+    return TRUE;
 }
-HWND OpenPopup() {
-    HWND found = nullptr;
-    EnumWindows(&FindPopup, reinterpret_cast<LPARAM>(&found));
+std::vector<HWND> OpenPopups() {
+    std::vector<HWND> found;
+    EnumWindows(&FindPopups, reinterpret_cast<LPARAM>(&found));
     return found;
 }
+HWND OpenPopup() {
+    const std::vector<HWND> found = OpenPopups();
+    return found.empty() ? nullptr : found.front();
+}
 
-void Escape() {
+void Key(WORD vk) {
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
     in[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, in, sizeof(INPUT));
 }
+void Escape() { Key(VK_ESCAPE); }
 
 // What one open popup shows, against the pictures the skin composes.
 struct PopupCheck {
@@ -53,7 +58,8 @@ struct PopupCheck {
     int glyphDifferences = -1;  // the close item's glyph, when asked
 };
 
-PopupCheck Check(HWND popup, const TSkinData& skin, const std::string& shotName, bool glyph) {
+// `covered`: a part of the screen another popup lies over (window coordinates of this one).
+PopupCheck Check(HWND popup, const TSkinData& skin, const std::string& shotName, bool glyph, Rect covered = {}) {
     PopupCheck c;
     const TScreenImage shot = CaptureStable(popup);
     SaveScreenshot(shot, shotName);
@@ -61,7 +67,7 @@ PopupCheck Check(HWND popup, const TSkinData& skin, const std::string& shotName,
     for (int y = 0; y < shot.height; ++y)
         for (int x = 0; x < shot.width; ++x) {
             const bool frame = x < kFrame || y < kFrame || x >= shot.width - kFrame || y >= shot.height - kFrame;
-            if (frame) c.frameDifferences += bg.Empty() || shot.At(x, y) != bg.At(x, y);
+            if (frame && !covered.Contains(x, y)) c.frameDifferences += bg.Empty() || shot.At(x, y) != bg.At(x, y);
         }
     RECT window{};
     GetWindowRect(popup, &window);
@@ -155,6 +161,53 @@ TEST_F(E2eSkinMenus, TheHelpMenuAndTheSystemMenuAreDrawnByTheSkin) {
         EXPECT_GT(plain.frameDifferences, 0);
         Stop();
     }
+}
+
+// A popup menu made after the form was skinned, with a submenu: each window shows the
+// background composed for its own size, under its frame and under its items.
+TEST_F(E2eSkinMenus, ASubmenuTakesItsOwnWindowsBackground) {
+    std::vector<PopupCheck> checks;
+    TPopupMenu* menu = nullptr;
+    EXPECT_TRUE(Run({
+        When([] { return MainShown() && SendMessageW(Form1->Handle(), SKM_ISSKINNED, 0, 0) == 1; },
+             [&] {
+                 menu = new TPopupMenu(Form1);
+                 auto add = [](TMenuItem* parent, const char* caption) {
+                     auto* item = new TMenuItem(nullptr);
+                     item->SetCaption(caption);
+                     parent->Add(item);
+                     return item;
+                 };
+                 add(menu->Items(), "Завтрак");
+                 TMenuItem* more = add(menu->Items(), "Ещё");
+                 for (const char* c : {"Обед", "Полдник", "Ужин и поздний перекус"}) add(more, c);
+                 Form1->SkinData1->UpdateMenu(Form1);
+             }),
+        Do([&] { menu->Popup(200, 200); }),
+        When([] { return OpenPopups().size() == 1; }, [] { Key(VK_UP); }),  // the last item: "Ещё"
+        When([] { return OpenPopups().size() == 1; }, [] { Key(VK_RIGHT); }),
+        When([] { return OpenPopups().size() == 2; },
+             [&] {
+                 // The submenu lies over the edge of the menu it came from.
+                 const std::vector<HWND> popups = OpenPopups();
+                 RECT top{}, under{};
+                 GetWindowRect(popups[0], &top);
+                 GetWindowRect(popups[1], &under);
+                 const Rect covered = Rect{top.left, top.top, top.right, top.bottom}.Offset(-under.left, -under.top);
+                 checks.push_back(Check(popups[0], *Form1->SkinData1, "iTunes/menu_submenu", false));
+                 checks.push_back(Check(popups[1], *Form1->SkinData1, "iTunes/menu_with_submenu", false, covered));
+                 Escape();
+                 Escape();
+             }),
+        When([] { return OpenPopups().empty(); }),
+    }));
+    ASSERT_EQ(checks.size(), 2u);
+    for (const PopupCheck& c : checks) {
+        EXPECT_EQ(c.ownerDrawn, c.items);
+        EXPECT_EQ(c.frameDifferences, 0);
+        EXPECT_EQ(c.columnDifferences, 0);
+    }
+    EXPECT_NE(checks[0].items, checks[1].items);
 }
 
 }  // namespace
