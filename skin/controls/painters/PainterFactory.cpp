@@ -18,6 +18,7 @@
 #include "skin/controls/painters/ScControlPainter_win.h"
 #include "skin/controls/painters/ScrollbarHPainter_win.h"
 #include "skin/controls/painters/TabPainters_win.h"
+#include "skin/controls/painters/TabSetPainter_win.h"
 #include "skin/controls/painters/ScrollbarPainter_win.h"
 #include "skin/controls/painters/UpDownPainter_win.h"
 #endif
@@ -58,6 +59,7 @@ const TPainterMaker kMakers[] = {
     {TPainterKind::ListView, &MakePainter<TSkinListView>},
     {TPainterKind::ScrollbarH, &MakePainter<TSkinScrollbarH>},
     {TPainterKind::Progress, &MakePainter<TSkinProgress>},
+    {TPainterKind::Tab31, &MakePainter<TSkinTab31>},
     {TPainterKind::TrackBar, &MakePainter<TSkinTrackBar>},
     {TPainterKind::Tab, &MakePainter<TSkinTab>},
     {TPainterKind::TabBtn, &MakePainter<TSkinTabBtn>},

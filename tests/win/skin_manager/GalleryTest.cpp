@@ -38,6 +38,7 @@
 #include "ui/SpeedButton.h"
 #include "ui/StaticText.h"
 #include "ui/StatusBar.h"
+#include "ui/TabSet.h"
 #include "ui/TrackBar.h"
 #include "ui/UpDown.h"
 #include "ui/rz/RzButton.h"
@@ -196,7 +197,7 @@ TEST(Gallery, TabsAndPagesInBothSkins) {
         data.LoadFromFile((std::string(LORVENA_SKINS_DIR "/") + name + ".skn").c_str());
         auto* form = new TForm(nullptr);
         form->SetCaption("Галерея: вкладки");
-        form->SetBounds(40, 40, 640, 420);
+        form->SetBounds(40, 40, 640, 440);
         std::vector<TWinControl*> made;
         const TTabPosition sides[] = {TTabPosition::tpTop, TTabPosition::tpBottom, TTabPosition::tpLeft,
                                       TTabPosition::tpRight};
@@ -237,6 +238,13 @@ TEST(Gallery, TabsAndPagesInBothSkins) {
         framed->SetBounds(0, 0, 120, 25);
         framed->SetCaption("Во фрейме");
         made.push_back(framed);
+        // An old-style tab set, its arrows showing.
+        auto* set = new TTabSet(form);
+        set->SetParent(form);
+        set->SetBounds(320, 360, 300, 21);
+        set->SetTabs({"Понедельник", "Вторник", "Среда", "Четверг", "Пятница", "Суббота"});
+        set->SetTabIndex(2);
+        made.push_back(set);
         form->Show();
         Pump(50);
         TWinSkinFormFactory forms;
@@ -244,6 +252,7 @@ TEST(Gallery, TabsAndPagesInBothSkins) {
         ASSERT_NE(skinned, nullptr) << name;
         Pump(100);
         for (TWinControl* c : made) EXPECT_TRUE(Painted(c->Handle())) << name << ": " << c->ClassName();
+        EXPECT_TRUE(Painted(set->Scroller()->Handle())) << name << ": the tab set's arrows";
         SaveScreenshot(CaptureStable(form->Handle()), std::string(name) + "/gallery_tabs");
         skinned->UnSubclass();
         skinned.reset();

@@ -17,6 +17,13 @@
 #include "ui/Form.h"
 #include "ui/Messages.h"
 #include "ui/PageControl.h"
+#include "ui/TabSet.h"
+#include "ui/UpDown.h"
+#include "core/Utf16.h"
+#include "skin/controls/painters/TabSetPainter_win.h"
+#include "skin/controls/painters/TabSetStrip.h"
+#include "skin/controls/painters/UpDownPainter_win.h"
+#include "skin/platform/SystemColors.h"
 
 namespace skin {
 namespace {
@@ -163,6 +170,60 @@ TEST_F(TabPainter, ButtonStylePagesGetTheSkinsButtons) {
         }
     EXPECT_GT(strip, 100) << "the buttons are the skin's";
     EXPECT_EQ(page, 0) << "the page is the control's";
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+// An old-style tab set: its tabs in the skin's upside-down cells where the fit rule puts
+// them (a long tab that does not fit is passed over, a later short one still shows), and
+// its scroll arrows taken by the up-down painter.
+TEST_F(TabPainter, ATabSetsTabsComeFromTheSkin) {
+    auto* set = new TTabSet(form);
+    set->SetParent(form);
+    set->SetBounds(10, 200, 260, 21);
+    set->SetTabs({"Завтрак", "Обед", "Очень длинное название вкладки", "Ужин"});
+    set->SetTabIndex(1);
+    form->Show();
+    Pump(30);
+    auto* p = new TSkinTab31(set);
+    ASSERT_TRUE(AttachToControl(*p, *set, &list, &skin, false));
+    set->Invalidate();
+    Pump(50);
+    const TScreenImage shot = CaptureStable(ClientOnScreen(set->Handle()));
+    SaveScreenshot(shot, "iTunes/tab_set");
+    HDC dc = GetDC(set->Handle());
+    HGDIOBJ old = SelectObject(dc, set->Font().Handle());
+    TTabSetFacts f;
+    for (const auto& t : set->Tabs()) f.TextWidths.push_back(TDCTextMeasure(dc).Measure(Utf8ToUtf16(t), 0).Width);
+    SelectObject(dc, old);
+    ReleaseDC(set->Handle(), dc);
+    f.Current = 1;
+    f.StartX = set->StartMargin();
+    f.RightMargin = set->EndMargin();
+    f.ScrollerVisible = IsWindowVisible(set->Scroller()->Handle()) != FALSE;
+    f.ScrollerLeft = set->Scroller()->Left();
+    f.Width = shot.width;
+    f.Height = shot.height;
+    const auto tabs = LayoutTabSet(f);
+    ASSERT_EQ(tabs.size(), 3u);
+    EXPECT_EQ(tabs[2].Index, 3) << "the long tab is passed over, the short one after it shows";
+    const Surface want =
+        ComposeTabSet(skin, TabSetImage(skin), f, tabs, ColorToPixel(ResolveColor(skin.Colors[csButtonFace])));
+    // Each tab's first columns (the text starts further in) and the strip after the last tab.
+    int differences = 0;
+    for (const TTabSetTab& t : tabs)
+        for (int y = 0; y < shot.height; ++y)
+            for (int x = t.Bounds.Left; x < t.Bounds.Left + 3; ++x) differences += shot.At(x, y) != want.At(x, y);
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = tabs.back().Bounds.Right; x < shot.width - 40; ++x) differences += shot.At(x, y) != want.At(x, y);
+    EXPECT_EQ(differences, 0);
+    EXPECT_EQ(SendMessageW(set->Scroller()->Handle(), SKM_ISSKINNED, 0, 0), 1) << "the arrows";
+    ASSERT_NE(p->FUpDown, nullptr);
+    EXPECT_TRUE(p->FUpDown->FForceHorizontal);
 }
 
 }  // namespace
