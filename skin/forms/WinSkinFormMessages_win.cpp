@@ -226,7 +226,8 @@ void TWinSkinForm::Act(const FrameCommand& c, POINT screen) {
         break;
     case FrameCommand::OpenSystemMenu: PopSysmenu(screen); break;
     case FrameCommand::PostSysButton: PostMessageW(window_, SKM_SYSBUTTON, c.Command, 0); break;
-    default: break;  // MDI children: the MDI support acts on them
+    case FrameCommand::MdiChildCommand: MDIChildAction(c.Command); break;
+    default: break;
     }
 }
 
@@ -252,7 +253,12 @@ bool TWinSkinForm::HandleState(TMessage& m, const Inner& inner) {
     switch (m.Msg) {
     case WM_SIZE:
         inner(m);
-        if (state_->OnSize(static_cast<int>(m.WParam))) Cropwindow();
+        if (class_.FormStyle == sfsMDIChild) {
+            state_->OnSize(static_cast<int>(m.WParam));
+            MdiChildSized(static_cast<int>(m.WParam));
+        } else if (state_->OnSize(static_cast<int>(m.WParam))) {
+            Cropwindow();
+        }
         return true;
     case WM_GETMINMAXINFO:
         inner(m);

@@ -85,6 +85,8 @@ ButtonContext TWinSkinForm::Context() const {
     c.State = WindowState();
     c.Border = class_.Border;
     c.IsMessageBox = class_.IsMessageBox;
+    c.HasMenuBar = menuBar_ != nullptr;
+    c.MdiFrameWithMaxChild = class_.FormStyle == sfsMDIform && MdiChildMaximized();
     HWND h = window_;
     c.AskWindow = [h](int v, int a) { return static_cast<long>(SendMessageW(h, SKM_BUTTONVISIBLE, v, a)); };
     return c;
@@ -144,7 +146,10 @@ void TWinSkinForm::UpdateNc(HDC target) {
             }
         };
         if (menuBar_)
-            in.DrawMenuBar = [this](Surface& window, const Rect& bar) { menuBar_->DrawMenu(window, bar, NcActive()); };
+            in.DrawMenuBar = [this](Surface& window, const Rect& bar) {
+                menuBar_->DrawMenu(window, bar, NcActive());
+                DrawMdiButtons(window);
+            };
         ComposeFrame(s, in);
         const FrameMetrics& m = metrics_;
         const int top = in.Minimized ? height : m.Top + m.Menu;

@@ -149,6 +149,7 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
         visibleCleared_ = true;
     }
     Subclass();
+    SubclassMDI();
     if (skinFrame_) {
         if (GetMenu(window_) && class_.FormStyle != sfsMDIChild) menuHeight_ = GetSystemMetrics(SM_CYMENU);
         if (class_.State != swsMin) EnableSysbtn(false);
@@ -226,7 +227,11 @@ void TWinSkinForm::CompleteAttach() {
     // (not once for each of them).
     const bool visible = IsWindowVisible(window_);
     if (visible) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-    if (skinFrame_ && !class_.ChildWindow && class_.Border != sbsNone && state_->State() != swsMin) {
+    const bool mdiChild = class_.FormStyle == sfsMDIChild;
+    if (mdiChild && state_->State() == swsMax) {
+        if (HWND client = GetParent(window_)) SendMessageW(client, SKM_REDRAWFRAME, 0, 0);
+    } else if (skinFrame_ && (!class_.ChildWindow || mdiChild) && class_.Border != sbsNone &&
+               state_->State() != swsMin) {
         state_->BeginResize();
         ResizeForm(false);
         state_->EndResize();
@@ -397,6 +402,7 @@ void TWinSkinForm::UnSubclass() {
     if (HotObject) HotObject = nullptr;
     const Point client = destroying ? Point{} : ClientSize(window_);
     Unsubclass();
+    UnSubclassMDI();
     if (links_.FreeControls) links_.FreeControls(*this);
     if (form_) InitPopMenu(form_, false);
     if (form_ && !destroying) form_->SetColor(oldColor_);

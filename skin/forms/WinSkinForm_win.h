@@ -86,6 +86,15 @@ public:
 
     void DrawObject(TNCObject& object) override;
 
+    // MDI: the frame's active child (and whether it is maximised), the restore of a
+    // maximised child, a system command for the active child.
+    HWND ActiveMdiChild(bool* maximized) const;
+    bool MdiChildMaximized() const;
+    void RestoreMDI();
+    void MDIChildAction(UINT command);
+    HWND MdiClient() const { return mdiClient_; }
+    LRESULT MdiClientMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
 protected:
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -123,6 +132,10 @@ private:
     bool HandleMenuItem(TMessage& m);
     bool HandleMenuBar(TMessage& m, const Inner& inner);
     void CreateMenuBar();
+    void SubclassMDI();
+    void UnSubclassMDI();
+    void DrawMdiButtons(Surface& window);
+    void MdiChildSized(int sizeType);
     void FreeMenuBar(bool giveBack);
     const TMenuItemView* SystemMenuItem(UINT type, ULONG_PTR data) const;
 
@@ -155,6 +168,8 @@ private:
     std::vector<TMenuItemView> sysItems_;
     std::unique_ptr<TWinSkinMenu> menuBar_;
     int menuHeight_ = 0;
+    HWND mdiClient_ = nullptr;
+    WNDPROC mdiClientProc_ = nullptr;
     std::vector<std::unique_ptr<TWinSysButton>> buttons_;
     // Deferred freeing.
     int depth_ = 0;
