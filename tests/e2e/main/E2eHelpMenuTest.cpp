@@ -15,29 +15,10 @@
 
 namespace {
 
-BOOL CALLBACK FindPopupMenu(HWND w, LPARAM p) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid != GetCurrentProcessId() || !IsWindowVisible(w) || WindowClassName(w) != "#32768") return TRUE;
-    *reinterpret_cast<HWND*>(p) = w;
-    return FALSE;
-}
-
 // The popup menu now on screen (a window of the desktop, not of the thread), or null.
 HWND OpenPopupMenu() {
-    HWND found = nullptr;
-    EnumWindows(&FindPopupMenu, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Keys as real input, read by the open menu in its own loop (the step returns at once:
-// waiting here would take the keys away from the menu).
-void MenuKey(HWND, WORD vk) {
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = vk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
+    const std::vector<HWND> found = OpenPopupMenus();
+    return found.empty() ? nullptr : found.front();
 }
 
 std::vector<std::string> MenuTexts(HMENU menu) {
@@ -100,8 +81,8 @@ TEST_F(E2eHelpMenu, TheButtonDropsItsMenuBelowItAndHelpGoesToTheShell) {
                      GetWindowRect(menu, &r);
                      menuAt.push_back({r.left, r.top});
                      items.push_back(MenuTexts(Form1->PopupMenu1->Handle()));
-                     MenuKey(menu, c.key);
-                     MenuKey(menu, VK_RETURN);
+                     TapKey(c.key);
+                     TapKey(VK_RETURN);
                  }),
         };
         // The about box is read when the step is tried, not now: each run makes its windows anew.

@@ -24,31 +24,12 @@ using namespace skin;
 constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 constexpr int kFrame = 3;
 
-BOOL CALLBACK FindPopups(HWND w, LPARAM p) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid == GetCurrentProcessId() && IsWindowVisible(w) && WindowClassName(w) == "#32768")
-        reinterpret_cast<std::vector<HWND>*>(p)->push_back(w);
-    return TRUE;
-}
-std::vector<HWND> OpenPopups() {
-    std::vector<HWND> found;
-    EnumWindows(&FindPopups, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 HWND OpenPopup() {
-    const std::vector<HWND> found = OpenPopups();
+    const std::vector<HWND> found = OpenPopupMenus();
     return found.empty() ? nullptr : found.front();
 }
 
-void Key(WORD vk) {
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = vk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-}
-void Escape() { Key(VK_ESCAPE); }
+void Escape() { TapKey(VK_ESCAPE); }
 
 // What one open popup shows, against the pictures the skin composes.
 struct PopupCheck {
@@ -184,12 +165,12 @@ TEST_F(E2eSkinMenus, ASubmenuTakesItsOwnWindowsBackground) {
                  Form1->SkinData1->UpdateMenu(Form1);
              }),
         Do([&] { menu->Popup(200, 200); }),
-        When([] { return OpenPopups().size() == 1; }, [] { Key(VK_UP); }),  // the last item: "Ещё"
-        When([] { return OpenPopups().size() == 1; }, [] { Key(VK_RIGHT); }),
-        When([] { return OpenPopups().size() == 2; },
+        When([] { return OpenPopupMenus().size() == 1; }, [] { TapKey(VK_UP); }),  // the last item: "Ещё"
+        When([] { return OpenPopupMenus().size() == 1; }, [] { TapKey(VK_RIGHT); }),
+        When([] { return OpenPopupMenus().size() == 2; },
              [&] {
                  // The submenu lies over the edge of the menu it came from.
-                 const std::vector<HWND> popups = OpenPopups();
+                 const std::vector<HWND> popups = OpenPopupMenus();
                  RECT top{}, under{};
                  GetWindowRect(popups[0], &top);
                  GetWindowRect(popups[1], &under);
@@ -199,7 +180,7 @@ TEST_F(E2eSkinMenus, ASubmenuTakesItsOwnWindowsBackground) {
                  Escape();
                  Escape();
              }),
-        When([] { return OpenPopups().empty(); }),
+        When([] { return OpenPopupMenus().empty(); }),
     }));
     ASSERT_EQ(checks.size(), 2u);
     for (const PopupCheck& c : checks) {

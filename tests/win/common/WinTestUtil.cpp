@@ -234,6 +234,30 @@ TScreenImage CaptureStable(HWND window, int timeoutMs) {
     return CaptureStable(r, timeoutMs);
 }
 
+namespace {
+BOOL CALLBACK NotePopupMenu(HWND w, LPARAM out) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(w) && WindowClassName(w) == "#32768")
+        reinterpret_cast<std::vector<HWND>*>(out)->push_back(w);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> OpenPopupMenus() {
+    std::vector<HWND> found;
+    EnumWindows(&NotePopupMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void TapKey(WORD vk) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
 uint32_t ScreenPixel(int x, int y) {
     RECT r{x, y, x + 1, y + 1};
     return CaptureScreen(r).pixels.at(0);

@@ -50,6 +50,13 @@ public:
     const std::vector<TSeenMessageBox>& Seen() const;
 };
 
+// A key pressed and released as real input, without waiting for it to be handled: an
+// open menu reads it in its own loop.
+void TapKey(WORD vk);
+
+// The popup-menu windows ("#32768") of this process now on the screen, topmost first.
+std::vector<HWND> OpenPopupMenus();
+
 // The colour of a screen pixel as 0x00RRGGBB.
 uint32_t ScreenPixel(int x, int y);
 // Polls until the pixel has the colour; returns the last value read.

@@ -46,29 +46,12 @@ HMENU MakeMenu() {
     return bar;
 }
 
-BOOL CALLBACK FindPopup(HWND w, LPARAM p) {
-    char name[16] = {};
-    GetClassNameA(w, name, 16);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    if (pid != GetCurrentProcessId() || !IsWindowVisible(w) || std::string(name) != "#32768") return TRUE;
-    *reinterpret_cast<HWND*>(p) = w;
-    return FALSE;
-}
 // The drop-down now open (the first top-level popup found), or null.
 HMENU OpenMenu() {
-    HWND w = nullptr;
-    EnumWindows(&FindPopup, reinterpret_cast<LPARAM>(&w));
-    return w ? reinterpret_cast<HMENU>(SendMessageW(w, kGetMenuHandle, 0, 0)) : nullptr;
+    const std::vector<HWND> open = OpenPopupMenus();
+    return open.empty() ? nullptr : reinterpret_cast<HMENU>(SendMessageW(open.front(), kGetMenuHandle, 0, 0));
 }
 
-void Key(WORD vk) {
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = vk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-}
 void MouseTo(POINT p) {
     SetCursorPos(p.x, p.y);
     INPUT in{};
@@ -152,7 +135,7 @@ TEST(MenuBar, APlainWindowsMenuBecomesTheSkinnedBar) {
         {open(edit),
          [&] {
              note();
-             Key(VK_RIGHT);
+             TapKey(VK_RIGHT);
          }},  // past the disabled Справка to Файл
         {open(file),
          [&] {
@@ -160,12 +143,12 @@ TEST(MenuBar, APlainWindowsMenuBecomesTheSkinnedBar) {
              RECT r{};
              GetWindowRect(w, &r);
              SaveScreenshot(CaptureStable(RECT{r.left, r.top, r.right, r.top + 160}), "iTunes/menu_bar_open");
-             Key(VK_LEFT);  // back round to Правка
+             TapKey(VK_LEFT);  // back round to Правка
          }},
         {open(edit),
          [&] {
              note();
-             Key(VK_ESCAPE);
+             TapKey(VK_ESCAPE);
          }},
         {[] { return OpenMenu() == nullptr; }, nullptr},
     }};
@@ -209,7 +192,7 @@ TEST(MenuBar, APlainWindowsMenuBecomesTheSkinnedBar) {
         {open(edit),
          [&] {
              note();
-             Key(VK_ESCAPE);
+             TapKey(VK_ESCAPE);
          }},
         {[] { return OpenMenu() == nullptr; }, [&] { press(2); }},
         {[] { return true; }, nullptr},
