@@ -98,4 +98,21 @@ int ToolButtonCell(const TToolButtonState& s) {
     return 0;
 }
 
+Surface ComposeToolBarBackground(const TSkinModel& skin, bool keepOwnBackground, int width, int height) {
+    const TDataSkinObject* bar = skin.Toolbar.get();
+    if (keepOwnBackground || !bar || bar->Map.Empty() || width <= 0 || height <= 0) return {};
+    Surface back(width, height);
+    Stretch(back, back.Bounds(), bar->Map, bar->Map.Bounds());
+    return back;
+}
+
+Surface ComposeToolButton(const TSkinModel& skin, const Surface& under, int cell) {
+    const TDataSkinObject* buttons = skin.Buttons.get();
+    if (!buttons || buttons->Map.Empty() || cell <= 0 || under.Empty()) return {};
+    Surface face = under;
+    const Rect inner{1, 1, face.Width() - 1, face.Height() - 1};
+    DrawRect2(face, inner, buttons->Map, false, false, buttons->Trans != 0, buttons->Frame, cell, Margins(*buttons));
+    return face;
+}
+
 }  // namespace skin

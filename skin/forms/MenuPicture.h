@@ -1,7 +1,7 @@
 #pragma once
 // Skinned menus, portable half: the background of a popup-menu window, the measures and
 // the layout of one item, its face (background, separator, selection) and its text
-// colour, and the cell a tool button takes. The text, check marks and images are drawn on
+// colour; and the tool bars beside them: their background and their buttons' faces. The text, check marks and images are drawn on
 // Windows where this file places them.
 #include <string_view>
 
@@ -52,5 +52,11 @@ struct TToolButtonState {
     bool Selected = false, Hot = false, Focused = false, Disabled = false, Default = false;
 };
 int ToolButtonCell(const TToolButtonState& state);
+// The tool bar's background: the whole Toolbar image stretched over it; empty without the
+// element or when the skin's options keep tool bars' own backgrounds.
+Surface ComposeToolBarBackground(const TSkinModel& skin, bool keepOwnBackground, int width, int height);
+// A tool button's face over what lies under it: the cell nine-sliced over the button
+// less one pixel on every side, its centre stretched; empty without Buttons.
+Surface ComposeToolButton(const TSkinModel& skin, const Surface& under, int cell);
 
 }  // namespace skin

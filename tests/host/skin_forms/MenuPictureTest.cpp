@@ -104,6 +104,21 @@ TEST(MenuPicture, TextColoursAndToolButtonCells) {
         {{}, 0},
     };
     for (const Case& c : cells) EXPECT_EQ(ToolButtonCell(c.state), c.cell);
+    // A hot button's cell 4 inside a one-pixel ring of what lay under it.
+    skin.Buttons = std::make_unique<TDataSkinButton>();
+    skin.Buttons->Map = Cells(10, 10, 5, false);
+    skin.Buttons->Frame = 5;
+    const Surface under(30, 20, 0x123456);
+    const Surface face = ComposeToolButton(skin, under, 4);
+    EXPECT_EQ(face.At(0, 0), 0x123456u);
+    EXPECT_EQ(face.At(29, 19), 0x123456u);
+    EXPECT_EQ(face.At(1, 1), CellPixel(4, 0, 0));
+    EXPECT_TRUE(ComposeToolButton(skin, under, 0).Empty());
+    // The bar's own background stays when the skin's options keep it.
+    skin.Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
+    skin.Toolbar->Map = Surface(1, 8, 0x00AA00);
+    EXPECT_EQ(ComposeToolBarBackground(skin, false, 40, 16).At(39, 15), 0x00AA00u);
+    EXPECT_TRUE(ComposeToolBarBackground(skin, true, 40, 16).Empty());
 }
 
 }  // namespace
