@@ -67,7 +67,6 @@ void TWMediaPlayer::Attach(TSkinControl* painter, TWinControl* player) {
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc));
     SetPosition();
     SetEnabled(player->Enabled());
-    SetVisible(player->Visible());
 }
 
 void TWMediaPlayer::SetPosition() {

@@ -28,7 +28,7 @@ public:
     TWMediaPlayer(const TWMediaPlayer&) = delete;
     TWMediaPlayer& operator=(const TWMediaPlayer&) = delete;
 
-    // Makes the window beside the player (which must have its window) and over it.
+    // Makes the window beside the player (which must have its window) and over it, hidden.
     void Attach(TSkinControl* painter, TWinControl* player);
     // Takes the player's place, size and turn in the z-order, and repaints.
     void SetPosition();

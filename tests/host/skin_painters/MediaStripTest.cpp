@@ -56,13 +56,6 @@ TEST(MediaStrip, EachSetIsReadFromItsOwnText) {
     EXPECT_EQ(MPVisibleCount(ReadMPButtons("[]", "", "")), 0);
 }
 
-TEST(MediaStrip, WidthIsSharedOutAndTheRestStaysEmpty) {
-    struct Case {
-        int width, count, want;
-    } cases[] = {{100, 3, 33}, {99, 3, 33}, {90, 9, 10}, {2, 3, 0}, {50, 0, 0}, {-4, 2, 0}};
-    for (const Case& c : cases) EXPECT_EQ(MPButtonWidth(c.width, c.count), c.want) << c.width << "/" << c.count;
-}
-
 TEST(MediaStrip, BoundaryPixelBelongsToTheEarlierButtonAndMissesGiveNine) {
     // 100 wide, three buttons of 33: Play 0..33, Stop 33..66, Eject 66..99, one spare pixel.
     const TMPButtons b = Visible({Play, Stop, Eject});
@@ -93,6 +86,8 @@ TEST(MediaStrip, CellAndGlyphFollowTheButtonsState) {
         EXPECT_EQ(MPButtonCell(b, c.held), c.cell) << c.enabled << c.colored << c.held;
         EXPECT_EQ(MPGlyphKind(b), c.glyph) << c.enabled << c.colored;
     }
+    EXPECT_EQ(MPGlyphResource(gkColored, Eject), "CL_MPEJECT");
+    EXPECT_EQ(MPGlyphResource(gkDisabled, Play), "DI_MPPLAY");
 }
 
 TEST(MediaStrip, GlyphIsCentredAndShiftsOnePixelWhenPressed) {
@@ -107,15 +102,6 @@ TEST(MediaStrip, GlyphIsCentredAndShiftsOnePixelWhenPressed) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(MPGlyphOrigin(button, c.w, c.h, c.cell), c.want) << c.w << "x" << c.h << " cell " << c.cell;
-}
-
-TEST(MediaStrip, GlyphsAreNamedByStateAndButton) {
-    struct Case {
-        TMPGlyphKind kind;
-        int button;
-        const char* want;
-    } cases[] = {{gkEnabled, Play, "EN_MPPLAY"}, {gkDisabled, Record, "DI_MPRECORD"}, {gkColored, Eject, "CL_MPEJECT"}};
-    for (const Case& c : cases) EXPECT_EQ(MPGlyphResource(c.kind, c.button), c.want);
 }
 
 TEST(MediaStrip, NoVisibleButtonGivesAPlainFace) {
