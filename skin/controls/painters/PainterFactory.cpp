@@ -14,6 +14,7 @@
 #include "skin/controls/painters/CheckRadioPainters_win.h"
 #include "skin/controls/painters/ComboPainter_win.h"
 #include "skin/controls/painters/DateTimePainter_win.h"
+#include "skin/controls/painters/MediaPlayerPainter_win.h"
 #include "skin/controls/painters/ProgressTrackPainters_win.h"
 #include "skin/controls/painters/ScControlPainter_win.h"
 #include "skin/controls/painters/ScrollbarHPainter_win.h"
@@ -64,6 +65,7 @@ const TPainterMaker kMakers[] = {
     {TPainterKind::Tab, &MakePainter<TSkinTab>},
     {TPainterKind::TabBtn, &MakePainter<TSkinTabBtn>},
     {TPainterKind::TabSheet, &MakePainter<TSkinTabSheet>},
+    {TPainterKind::MediaPlayer, &MakePainter<TSkinMP>},
 #endif
 };
 

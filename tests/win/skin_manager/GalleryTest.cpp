@@ -28,6 +28,7 @@
 #include "ui/HeaderControl.h"
 #include "ui/ListBox.h"
 #include "ui/ListView.h"
+#include "ui/MediaPlayer.h"
 #include "ui/Memo.h"
 #include "ui/PageControl.h"
 #include "ui/Panel.h"
@@ -102,6 +103,7 @@ const std::vector<TGalleryRow>& Rows() {
         {"progress up",     Make<TProgressBar>([](TProgressBar* p) { p->SetOrientation(TProgressBarOrientation::pbVertical); p->SetPosition(70); }), 445, 200, 16, 90, true},
         {"track bar",       Make<TTrackBar>([](TTrackBar* t) { t->SetPosition(3); }),                    560, 225, 130, 40, true},
         {"track bar up",    Make<TTrackBar>([](TTrackBar* t) { t->SetOrientation(TTrackBarOrientation::trVertical); t->SetPosition(7); }), 470, 200, 40, 95, true},
+        {"media player",    Make<TMediaPlayer>([](TMediaPlayer* m) { m->SetVisibleButtons(1u << btPlay | 1u << btPause | 1u << btStop); m->SetEnabledButtons(1u << btPlay); }), 560, 270, 130, 26, true},
         {"list view",       Make<TListView>([](TListView* l) { l->SetColumns({{"Продукт", 80}, {"Ккал", 60}}); for (int i = 0; i < 9; ++i) l->AddItem({"Сыр " + std::to_string(i), "350"}); }), 560, 105, 130, 90, true},
     };
     return rows;
@@ -158,6 +160,8 @@ TEST(Gallery, EveryControlKindInBothSkins) {
         EXPECT_NE(arrow(find("date picker")), nullptr) << name << ": the picker's drop-down button";
         EXPECT_EQ(arrow(find("date up-down")), nullptr) << name << ": spin arrows, no drop-down";
         EXPECT_EQ(arrow(find("time picker")), nullptr) << name;
+        auto strip = [&] { return FindWindowExW(form->Handle(), nullptr, L"TWMediaPlayer", nullptr); };
+        EXPECT_NE(strip(), nullptr) << name << ": the media player's strip";
         COMBOBOXINFO simple{};
         simple.cbSize = sizeof(simple);
         ASSERT_TRUE(GetComboBoxInfo(find("simple combo"), &simple));
@@ -183,6 +187,7 @@ TEST(Gallery, EveryControlKindInBothSkins) {
         skinned->UnSubclass();
         for (auto [row, c] : made) EXPECT_FALSE(Painted(c->Handle())) << name << ": " << row->name << " let go";
         EXPECT_EQ(arrow(find("date picker")), nullptr) << name << ": the button went with its painter";
+        EXPECT_EQ(strip(), nullptr) << name << ": the strip went with its painter";
         skinned.reset();
         delete form;
         Pump(20);
