@@ -67,8 +67,10 @@ protected:
 private:
     friend class TCoolBand;
     void AddToWindow(TCoolBand* band, int index);
-    // The band's settings go to the window.
-    void BandChanged(TCoolBand* band);
+    // The band's settings go to the window (its width too when `width`).
+    void BandChanged(TCoolBand* band, bool width = false);
+    // The band's row changed.
+    void BandMoved(TCoolBand* band);
 
     std::vector<std::unique_ptr<TCoolBand>> bands_;
 };

@@ -8,18 +8,22 @@
 
 namespace {
 
-// The band's settings as the window takes them; `text` holds the characters it points to.
-REBARBANDINFOW BandInfo(const TCoolBand& band, std::wstring& text) {
+// The band's settings as the window takes them (its width only when asked: the user may
+// have dragged it); `text` holds the characters they point to.
+REBARBANDINFOW BandInfo(const TCoolBand& band, std::wstring& text, int width) {
     text = Utf8ToWide(band.Text());
     REBARBANDINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_TEXT | RBBIM_SIZE;
+    info.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_TEXT;
     info.fStyle = RBBS_CHILDEDGE | (band.Break() ? RBBS_BREAK : 0);
     info.lpText = text.data();
     TWinControl* c = band.Control();
     info.hwndChild = c->Handle();
     info.cyMinChild = static_cast<UINT>(band.MinHeight() > 0 ? band.MinHeight() : c->Height());
-    info.cx = static_cast<UINT>(std::max(band.Width(), 0));
+    if (width >= 0) {
+        info.fMask |= RBBIM_SIZE;
+        info.cx = static_cast<UINT>(width);
+    }
     return info;
 }
 
@@ -57,13 +61,13 @@ int TCoolBand::Width() const {
 
 void TCoolBand::SetWidth(int width) {
     width_ = std::max(width, 0);
-    bar_->BandChanged(this);
+    bar_->BandChanged(this, true);
 }
 
 void TCoolBand::SetBreak(bool v) {
     if (v == break_) return;
     break_ = v;
-    bar_->BandChanged(this);
+    bar_->BandMoved(this);
 }
 
 // ---- TCoolBar ----
@@ -95,16 +99,26 @@ void TCoolBar::CreateWnd() {
 
 void TCoolBar::AddToWindow(TCoolBand* band, int index) {
     std::wstring text;
-    REBARBANDINFOW info = BandInfo(*band, text);
+    REBARBANDINFOW info = BandInfo(*band, text, band->width_);
     if (!SendMessageW(Handle(), RB_INSERTBANDW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info)))
         throw Exception("Не удалось поставить полосу с " + band->control_->Name() + " на панель");
 }
 
-void TCoolBar::BandChanged(TCoolBand* band) {
+void TCoolBar::BandChanged(TCoolBand* band, bool width) {
     if (!HandleAllocated()) return;
     std::wstring text;
-    REBARBANDINFOW info = BandInfo(*band, text);
+    REBARBANDINFOW info = BandInfo(*band, text, width ? band->width_ : -1);
     SendMessageW(Handle(), RB_SETBANDINFOW, static_cast<WPARAM>(band->Index()), reinterpret_cast<LPARAM>(&info));
+}
+
+void TCoolBar::BandMoved(TCoolBand* band) {
+    if (!HandleAllocated()) return;
+    // Wine's rebar keeps a band's row break once set, whatever RB_SETBANDINFO says; the
+    // band goes into the window again instead.
+    const int index = band->Index();
+    band->width_ = band->Width();
+    SendMessageW(Handle(), RB_DELETEBAND, static_cast<WPARAM>(index), 0);
+    AddToWindow(band, index);
 }
 
 bool TCoolBar::Dispatch(TMessage& m) {

@@ -1,7 +1,8 @@
+#include "ui/ToolBar.h"
+
 #include <algorithm>
 
 #include "core/PublishedProperty.h"
-#include "ui/ToolBar.h"
 
 namespace {
 

@@ -152,6 +152,15 @@ TEST_F(UiCoolBar, BandsFollowTheirControlsAndSurviveANewWindow) {
     const std::vector<TSeenBand> want = {{"Правка текста", edit->Handle(), false}, {"", view->Handle(), true}};
     EXPECT_EQ(SeenBands(cool->Handle()), want);
     ExpectLaidOut("after a new window");
+    // Both in one row (they fit): the first band as wide as the code says, whatever
+    // changes after.
+    cool->FindBand(view)->SetBreak(false);
+    cool->FindBand(view)->SetWidth(100);
+    cool->FindBand(edit)->SetWidth(200);
+    cool->FindBand(edit)->SetText("Правка");
+    EXPECT_EQ(cool->FindBand(edit)->Width(), 200);
+    EXPECT_GE(RectIn(view->Handle(), cool->Handle()).left, 200) << "the second band comes after the first";
+    EXPECT_EQ(RectIn(view->Handle(), cool->Handle()).top, RectIn(edit->Handle(), cool->Handle()).top);
     struct Step {
         const char* what;
         std::function<void()> apply;
