@@ -3,7 +3,8 @@
 // theirs the drop-down menus (nested as deep as wanted). A form shows it through its
 // Menu property; commands, owner drawing and WM_INITMENUPOPUP come to that form's window.
 // When the items change while a window shows the bar, the window gets the rebuilt menu
-// at once and then CM_MENUCHANGED, on which a painter of the bar rebuilds its own.
+// at once (even when a painter took the old one off it) and then CM_MENUCHANGED, on which
+// the painter rebuilds its own bar from the window's menu.
 #include <vector>
 
 #include "ui/Menus.h"

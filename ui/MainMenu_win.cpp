@@ -35,7 +35,9 @@ void TMainMenu::ItemsChanged() {
     for (HWND w : windows) SendMessageW(w, CM_MENUCHANGED, 0, 0);
 }
 
-void TMainMenu::HandleReplaced(HMENU fresh, HMENU old) {
+void TMainMenu::HandleReplaced(HMENU fresh, HMENU) {
+    // Also where a painter has taken the bar off to draw its own: on CM_MENUCHANGED it
+    // reads the new one from the window.
     for (HWND w : windows_)
-        if (IsWindow(w) && (!old || GetMenu(w) == old)) ::SetMenu(w, fresh);
+        if (IsWindow(w)) ::SetMenu(w, fresh);
 }

@@ -171,6 +171,25 @@ TEST_F(UiMainMenu, ChangedItemsReachTheWindowAtOnceAndTheFormHearsOfIt) {
     EXPECT_EQ(Bar(), menu->Handle());
 }
 
+TEST_F(UiMainMenu, PainterThatTookTheBarOffFindsTheRebuiltOneOnTheWindow) {
+    // A skin engine draws its own bar: it takes the menu off the window and, told of a
+    // change, reads the window's menu again and takes that off too.
+    const HWND window = form->Handle();
+    SetMenu(window, nullptr);
+    HMENU seen = nullptr;
+    form->AddWindowProcHook([&](TMessage& m, const TWndMethod& inner) {
+        inner(m);
+        if (m.Msg != CM_MENUCHANGED) return;
+        seen = GetMenu(window);
+        SetMenu(window, nullptr);
+    });
+    file->SetCaption("&Дневник");
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(seen, menu->Handle());
+    EXPECT_EQ(SeenItem(seen, 0).text, "&Дневник");
+    EXPECT_EQ(GetMenu(window), nullptr) << "the painter keeps it off";
+}
+
 TEST_F(UiMainMenu, CommandFromTheBarRunsItsEnabledItemOnly) {
     auto* button = new TButton(form);
     button->SetParent(form);
