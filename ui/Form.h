@@ -1,8 +1,10 @@
 #pragma once
 // TCustomForm / TForm: a top-level window with a caption, a border of one of the
 // classic styles, a client size, a placement rule, modal showing with a nested message
-// loop and a modal result, and the create/show/close/destroy events.
+// loop and a modal result, the create/show/close/destroy events and a menu bar.
 #include "ui/WinControl.h"
+
+class TMainMenu;
 
 enum class TPosition {
     poDesigned,
@@ -55,6 +57,13 @@ public:
     // Frees the form once the messages now queued for it have been handled.
     void Release();
 
+    // The menu bar (none by default). The window shows it and gets it again when it is
+    // made anew; the asked-for client size is kept. The form hears CM_MENUCHANGED whenever
+    // the bar changes (another menu, none, rebuilt items); a command from the bar runs
+    // its item's OnClick.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control);
     // Moves the focus to the next (or previous) focusable tab stop after `current`.
@@ -76,6 +85,8 @@ public:
 protected:
     bool Dispatch(TMessage& m) override;
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void Notification(TComponent* component, TOperation operation) override;
     void DefineProperties(std::vector<TPublishedProperty>& props) const override;
     virtual void DoShow();
     virtual void DoHide();
@@ -87,6 +98,10 @@ protected:
     void CMDialogKey(TMessage& m);
     void CMDialogChar(TMessage& m);
     void CMRelease(TMessage& m);
+    void WMCommand(TMessage& m);
+    void WMMeasureItem(TMessage& m);
+    void WMDrawItem(TMessage& m);
+    void WMDestroy(TMessage& m);
 
 private:
     void StyleBits(DWORD& style, DWORD& exStyle) const;
@@ -104,6 +119,7 @@ private:
     TModalResult modalResult_ = mrNone;
     TWinControl* activeControl_ = nullptr;
     bool released_ = false;
+    TMainMenu* menu_ = nullptr;
 };
 
 class TForm : public TCustomForm {

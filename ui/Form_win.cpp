@@ -11,7 +11,10 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
     SetParentFont(false);
 }
 
-TCustomForm::~TCustomForm() = default;
+TCustomForm::~TCustomForm() {
+    BeginDestroy();
+    SetMenu(nullptr);  // before the window goes, which would take the menu's bar with it
+}
 
 void TCustomForm::AfterConstruction() {
     if (OnCreate) {
@@ -83,7 +86,7 @@ void TCustomForm::FitWindowToClient() {
     DWORD style, exStyle;
     StyleBits(style, exStyle);
     RECT r{0, 0, std::max(clientWidth_, 0), std::max(clientHeight_, 0)};
-    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    AdjustWindowRectEx(&r, style, menu_ != nullptr, exStyle);
     int w = clientWidth_ < 0 ? Width() : r.right - r.left;
     int h = clientHeight_ < 0 ? Height() : r.bottom - r.top;
     SetBounds(Left(), Top(), w, h);
@@ -414,6 +417,10 @@ bool TCustomForm::Dispatch(TMessage& m) {
         {CM_DIALOGKEY, &TCustomForm::CMDialogKey},
         {CM_DIALOGCHAR, &TCustomForm::CMDialogChar},
         {CM_RELEASE, &TCustomForm::CMRelease},
+        {WM_COMMAND, &TCustomForm::WMCommand},
+        {WM_MEASUREITEM, &TCustomForm::WMMeasureItem},
+        {WM_DRAWITEM, &TCustomForm::WMDrawItem},
+        {WM_DESTROY, &TCustomForm::WMDestroy},
     };
     return DispatchTo(this, table, m) || TWinControl::Dispatch(m);
 }

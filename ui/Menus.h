@@ -1,10 +1,12 @@
 #pragma once
 // Menus: TMenuItem (a caption with "&" marking its letter, OnClick, enabled, visible,
-// checked, default, sub-items) and TPopupMenu, dropped down at a screen point with the
-// system's popup menu. The chosen item's OnClick runs after the menu has closed, from
+// checked, default, sub-items), TMenu (what every menu shares: the root item and the
+// system menu built from the items) and TPopupMenu, dropped down at a screen point with
+// the system's popup menu. The chosen item's OnClick runs after the menu has closed, from
 // the WM_COMMAND that the system sends to the framework's menu window (class
 // "TPUtilWindow"), the window that owns every popup menu of the thread and also gets
-// their WM_INITMENUPOPUP, WM_MEASUREITEM and WM_DRAWITEM.
+// their WM_INITMENUPOPUP, WM_MEASUREITEM and WM_DRAWITEM. The form's menu bar is
+// TMainMenu (ui/MainMenu.h).
 #include <windows.h>
 
 #include <functional>
@@ -14,6 +16,7 @@
 #include "core/Component.h"
 #include "ui/Events.h"
 
+class TMenu;
 class TMenuItem;
 class TPopupMenu;
 
@@ -55,8 +58,8 @@ public:
     void Remove(TMenuItem* item);
     int IndexOf(const TMenuItem* item) const;
     TMenuItem* Parent() const { return parent_; }
-    // The popup menu the item belongs to, or null.
-    TPopupMenu* GetParentMenu() const;
+    // The menu (popup or main) the item belongs to, or null.
+    TMenu* GetParentMenu() const;
 
     // The identifier the item has in the system menu (WM_COMMAND's low word).
     UINT Command() const { return command_; }
@@ -70,7 +73,7 @@ public:
     virtual void Click();
 
 private:
-    friend class TPopupMenu;
+    friend class TMenu;
     void Changed();
 
     std::string caption_;
@@ -82,17 +85,17 @@ private:
     int imageIndex_ = -1;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
-    TPopupMenu* menu_ = nullptr;  // set on the root item only
+    TMenu* menu_ = nullptr;  // set on the root item only
     UINT command_ = 0;
 };
 
-enum class TPopupAlignment { paLeft, paRight, paCenter };
-
-class TPopupMenu : public TComponent {
+// What popup menus and the form's menu bar share: the root item, whose sub-items are the
+// menu's items, and the system menu built from them.
+class TMenu : public TComponent {
 public:
-    explicit TPopupMenu(TComponent* owner);
-    ~TPopupMenu() override;
-    std::string ClassName() const override { return "TPopupMenu"; }
+    explicit TMenu(TComponent* owner);
+    ~TMenu() override;
+    std::string ClassName() const override { return "TMenu"; }
 
     // The root item; its sub-items are the menu's items.
     TMenuItem* Items() const { return items_; }
@@ -101,6 +104,40 @@ public:
     // Items are MFT_OWNERDRAW and drawn through their OnDrawItem (or plainly without one).
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool v);
+
+    // The item with that command in any live menu, or null.
+    static TMenuItem* FindItem(UINT command);
+
+protected:
+    // The empty system menu the items go into: a popup menu or a menu bar.
+    virtual HMENU CreateRootMenu() const = 0;
+    // Whether the items `depth` levels below the root (0: the menu's own items) are
+    // owner-drawn.
+    virtual bool ItemsOwnerDrawn(int depth) const { return ownerDraw_; }
+    // An item changed; the system menu is rebuilt when next asked for.
+    virtual void ItemsChanged() { dirty_ = true; }
+    // A rebuilt system menu has just taken the place of `old`, which is destroyed next.
+    virtual void HandleReplaced(HMENU fresh, HMENU old) {}
+    // The system menu as it is now (not rebuilt), or null.
+    HMENU CurrentHandle() const { return handle_; }
+
+private:
+    friend class TMenuItem;
+    HMENU Build(TMenuItem* parent, int depth) const;
+
+    TMenuItem* items_;
+    HMENU handle_ = nullptr;
+    bool dirty_ = true;
+    bool ownerDraw_ = false;
+};
+
+enum class TPopupAlignment { paLeft, paRight, paCenter };
+
+class TPopupMenu : public TMenu {
+public:
+    explicit TPopupMenu(TComponent* owner) : TMenu(owner) {}
+    std::string ClassName() const override { return "TPopupMenu"; }
+
     TPopupAlignment Alignment() const { return alignment_; }
     void SetAlignment(TPopupAlignment a) { alignment_ = a; }
     // The control the menu was last dropped down for (set by the caller), or null.
@@ -114,20 +151,14 @@ public:
 
     // The window that owns the popup menus and receives their commands.
     static HWND MenuWindow();
-    // Runs the OnClick of the item with that command in any live popup menu; false when
-    // no item has it.
+    // Runs the OnClick of the item with that command in any live menu; false when no
+    // item has it.
     static bool DispatchCommand(UINT command);
 
-private:
-    friend class TMenuItem;
-    void ItemsChanged() { dirty_ = true; }
-    void Rebuild();
-    void FreeHandle();
+protected:
+    HMENU CreateRootMenu() const override { return CreatePopupMenu(); }
 
-    TMenuItem* items_;
-    HMENU handle_ = nullptr;
-    bool dirty_ = true;
-    bool ownerDraw_ = false;
+private:
     TPopupAlignment alignment_ = TPopupAlignment::paLeft;
     TComponent* popupComponent_ = nullptr;
 };

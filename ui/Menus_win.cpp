@@ -4,13 +4,14 @@
 
 #include "core/Utf16.h"
 #include "ui/Application.h"
+#include "ui/MenuItemPaint.h"
 #include "ui/WindowClasses.h"
 
 namespace {
 
-// Every live popup menu, so that a command coming back finds its item.
-std::vector<TPopupMenu*>& LiveMenus() {
-    static std::vector<TPopupMenu*> menus;
+// Every live menu, so that a command coming back finds its item.
+std::vector<TMenu*>& LiveMenus() {
+    static std::vector<TMenu*> menus;
     return menus;
 }
 
@@ -22,66 +23,6 @@ UINT NextCommand() {
     return c;
 }
 
-TMenuItem* ItemByCommand(UINT command) {
-    for (TPopupMenu* m : LiveMenus())
-        if (TMenuItem* item = m->Items()->FindByCommand(command)) return item;
-    return nullptr;
-}
-
-HFONT MenuFont(bool bold) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    if (bold) ncm.lfMenuFont.lfWeight = FW_BOLD;
-    return CreateFontIndirectW(&ncm.lfMenuFont);
-}
-
-// The plain look of an owner-drawn item that has no drawing handler of its own.
-void MeasurePlain(TMenuItem* item, HDC dc, int& width, int& height) {
-    if (item->IsLine()) {
-        width = 0;
-        height = 8;
-        return;
-    }
-    HFONT font = MenuFont(item->Default());
-    HGDIOBJ old = SelectObject(dc, font);
-    std::wstring text = Utf8ToWide(item->Caption());
-    RECT r{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    width = (r.right - r.left) + 16 + 8;  // room for a check mark and margins
-    height = std::max<int>(r.bottom - r.top + 4, GetSystemMetrics(SM_CYMENU) - 1);
-}
-
-void DrawPlain(TMenuItem* item, HDC dc, const RECT& rect, bool selected) {
-    RECT r = rect;
-    FillRect(dc, &r, GetSysColorBrush(selected && item->Enabled() ? COLOR_HIGHLIGHT : COLOR_MENU));
-    if (item->IsLine()) {
-        RECT line{r.left, r.top + (r.bottom - r.top) / 2 - 1, r.right, r.bottom};
-        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
-        return;
-    }
-    HFONT font = MenuFont(item->Default());
-    HGDIOBJ old = SelectObject(dc, font);
-    int mode = SetBkMode(dc, TRANSPARENT);
-    COLORREF color = !item->Enabled() ? GetSysColor(COLOR_GRAYTEXT)
-                     : selected       ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                      : GetSysColor(COLOR_MENUTEXT);
-    COLORREF oldColor = SetTextColor(dc, color);
-    if (item->Checked()) {
-        RECT mark{r.left + 2, r.top, r.left + 16, r.bottom};
-        DrawTextW(dc, L"\x221A", 1, &mark, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    }
-    RECT text{r.left + 18, r.top, r.right - 4, r.bottom};
-    std::wstring caption = Utf8ToWide(item->Caption());
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
-    SetTextColor(dc, oldColor);
-    SetBkMode(dc, mode);
-    SelectObject(dc, old);
-    DeleteObject(font);
-}
-
 LRESULT CALLBACK MenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     // Nothing thrown by a handler may cross into the system's code.
     try {
@@ -89,32 +30,12 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             if (HIWORD(wParam) == 0 && lParam == 0 && TPopupMenu::DispatchCommand(LOWORD(wParam))) return 0;
             break;
-        case WM_MEASUREITEM: {
-            auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (mi->CtlType != ODT_MENU) break;
-            TMenuItem* item = ItemByCommand(static_cast<UINT>(mi->itemData));
-            if (!item) break;
-            HDC dc = GetDC(window);
-            int w = 0, h = 0;
-            MeasurePlain(item, dc, w, h);
-            if (item->OnMeasureItem) item->OnMeasureItem(item, dc, w, h);
-            ReleaseDC(window, dc);
-            mi->itemWidth = static_cast<UINT>(std::max(w, 0));
-            mi->itemHeight = static_cast<UINT>(std::max(h, 0));
-            return TRUE;
-        }
-        case WM_DRAWITEM: {
-            auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-            if (di->CtlType != ODT_MENU) break;
-            TMenuItem* item = ItemByCommand(static_cast<UINT>(di->itemData));
-            if (!item) break;
-            bool selected = (di->itemState & ODS_SELECTED) != 0;
-            if (item->OnDrawItem)
-                item->OnDrawItem(item, di->hDC, di->rcItem, selected);
-            else
-                DrawPlain(item, di->hDC, di->rcItem, selected);
-            return TRUE;
-        }
+        case WM_MEASUREITEM:
+            if (MeasureMenuItem(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_DRAWITEM:
+            if (DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         default: break;
         }
     } catch (...) {
@@ -141,7 +62,7 @@ TMenuItem::~TMenuItem() {
 }
 
 void TMenuItem::Changed() {
-    if (TPopupMenu* m = GetParentMenu()) m->ItemsChanged();
+    if (TMenu* m = GetParentMenu()) m->ItemsChanged();
 }
 
 void TMenuItem::SetCaption(const std::string& caption) {
@@ -195,7 +116,7 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-TPopupMenu* TMenuItem::GetParentMenu() const {
+TMenu* TMenuItem::GetParentMenu() const {
     const TMenuItem* p = this;
     while (p->parent_) p = p->parent_;
     return p->menu_;
@@ -212,72 +133,80 @@ void TMenuItem::Click() {
     if (enabled_ && OnClick) OnClick(this);
 }
 
-// ---- TPopupMenu ----
+// ---- TMenu ----
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) {
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) {
     items_->menu_ = this;
     LiveMenus().push_back(this);
 }
 
-TPopupMenu::~TPopupMenu() {
+TMenu::~TMenu() {
     std::erase(LiveMenus(), this);
     items_->menu_ = nullptr;
     delete items_;
-    FreeHandle();
-}
-
-void TPopupMenu::FreeHandle() {
     if (handle_) DestroyMenu(handle_);  // destroys the submenus too
-    handle_ = nullptr;
 }
 
-void TPopupMenu::SetOwnerDraw(bool v) {
+TMenuItem* TMenu::FindItem(UINT command) {
+    for (TMenu* m : LiveMenus())
+        if (TMenuItem* item = m->Items()->FindByCommand(command)) return item;
+    return nullptr;
+}
+
+void TMenu::SetOwnerDraw(bool v) {
     if (ownerDraw_ == v) return;
     ownerDraw_ = v;
-    dirty_ = true;
+    ItemsChanged();
 }
 
-HMENU TPopupMenu::Handle() {
-    if (dirty_ || !handle_) Rebuild();
+HMENU TMenu::Handle() {
+    if (dirty_ || !handle_) {
+        // The new menu is made before the old one goes, so that whoever shows the old one
+        // can be given the new one first.
+        HMENU old = handle_;
+        handle_ = Build(items_, 0);
+        dirty_ = false;
+        HandleReplaced(handle_, old);
+        if (old) DestroyMenu(old);
+    }
     return handle_;
 }
 
-void TPopupMenu::Rebuild() {
-    FreeHandle();
-    std::function<HMENU(TMenuItem*)> build = [&](TMenuItem* parent) {
-        HMENU menu = CreatePopupMenu();
-        UINT pos = 0;
-        for (int i = 0; i < parent->Count(); ++i) {
-            TMenuItem* item = parent->Items(i);
-            if (!item->Visible()) continue;
-            std::wstring text = Utf8ToWide(item->Caption());
-            MENUITEMINFOW mi{};
-            mi.cbSize = sizeof(mi);
-            mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
-            mi.wID = item->Command();
-            mi.dwItemData = item->Command();
-            if (item->IsLine()) {
-                mi.fType = MFT_SEPARATOR;
-            } else {
-                mi.fMask |= MIIM_STRING;
-                mi.fType = MFT_STRING;
-                mi.dwTypeData = text.data();
-                mi.cch = static_cast<UINT>(text.size());
-            }
-            if (ownerDraw_) mi.fType |= MFT_OWNERDRAW;
-            mi.fState = (item->Enabled() ? MFS_ENABLED : MFS_DISABLED) | (item->Checked() ? MFS_CHECKED : 0) |
-                        (item->Default() ? MFS_DEFAULT : 0);
-            if (item->Count() > 0) {
-                mi.fMask |= MIIM_SUBMENU;
-                mi.hSubMenu = build(item);
-            }
-            InsertMenuItemW(menu, pos++, TRUE, &mi);
+HMENU TMenu::Build(TMenuItem* parent, int depth) const {
+    HMENU menu = depth == 0 ? CreateRootMenu() : CreatePopupMenu();
+    if (!menu) throw Exception("Не удалось создать меню (ошибка " + std::to_string(GetLastError()) + ")");
+    const bool ownerDrawn = ItemsOwnerDrawn(depth);
+    UINT pos = 0;
+    for (int i = 0; i < parent->Count(); ++i) {
+        TMenuItem* item = parent->Items(i);
+        if (!item->Visible()) continue;
+        std::wstring text = Utf8ToWide(item->Caption());
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof(mi);
+        mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        mi.wID = item->Command();
+        mi.dwItemData = item->Command();
+        if (item->IsLine()) {
+            mi.fType = MFT_SEPARATOR;
+        } else {
+            mi.fMask |= MIIM_STRING;
+            mi.fType = MFT_STRING;
+            mi.dwTypeData = text.data();
+            mi.cch = static_cast<UINT>(text.size());
         }
-        return menu;
-    };
-    handle_ = build(items_);
-    dirty_ = false;
+        if (ownerDrawn) mi.fType |= MFT_OWNERDRAW;
+        mi.fState = (item->Enabled() ? MFS_ENABLED : MFS_DISABLED) | (item->Checked() ? MFS_CHECKED : 0) |
+                    (item->Default() ? MFS_DEFAULT : 0);
+        if (item->Count() > 0) {
+            mi.fMask |= MIIM_SUBMENU;
+            mi.hSubMenu = Build(item, depth + 1);
+        }
+        InsertMenuItemW(menu, pos++, TRUE, &mi);
+    }
+    return menu;
 }
+
+// ---- TPopupMenu ----
 
 HWND TPopupMenu::MenuWindow() {
     static HWND window = nullptr;
@@ -298,7 +227,7 @@ HWND TPopupMenu::MenuWindow() {
 }
 
 bool TPopupMenu::DispatchCommand(UINT command) {
-    TMenuItem* item = ItemByCommand(command);
+    TMenuItem* item = FindItem(command);
     if (!item) return false;
     item->Click();
     return true;

@@ -24,10 +24,12 @@ enum class TLayoutKind {
     // Framed tool-bar button with a drop-down menu (TRzMenuToolbarButton); its glyph and
     // DropDownMenu are set by the window's code after building.
     MenuToolbarButton,
-    // Menus are components, not controls: a PopupMenu row makes a TPopupMenu; a MenuItem
-    // row makes a TMenuItem (caption, hint, visible, onClick) added to the menu or item
-    // its `parent` member holds.
+    // Menus are components, not controls: a PopupMenu row makes a TPopupMenu; a MainMenu
+    // row makes a TMainMenu, which becomes the form's menu bar unless the form has one
+    // already; a MenuItem row makes a TMenuItem (caption, hint, visible, onClick) added to
+    // the menu or item its `parent` member holds.
     PopupMenu,
+    MainMenu,
     MenuItem,
     // Data-bound controls; their data source, fields, columns and options are set by the
     // window's code after building (see ui/db/DBGrid.h, DBNavigator.h, DBText.h).
@@ -49,7 +51,13 @@ enum class TLayoutKind {
     Panel,
     RzPanel,
     StaticText,
-    Image
+    Image,
+    // Bars: a ToolButton row's parent is a ToolBar row (its style, Down and DropdownMenu
+    // are set by the window's code); every windowed row whose parent is a CoolBar row gets
+    // a band there, placed by the bar (the band's text is set by the window's code).
+    ToolBar,
+    ToolButton,
+    CoolBar
 };
 
 struct TFormLayout {

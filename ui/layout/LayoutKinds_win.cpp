@@ -2,6 +2,7 @@
 
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
+#include "ui/CoolBar.h"
 #include "ui/Edit.h"
 #include "ui/GroupBox.h"
 #include "ui/Image.h"
@@ -9,6 +10,7 @@
 #include "ui/ListBox.h"
 #include "ui/Panel.h"
 #include "ui/StaticText.h"
+#include "ui/ToolBar.h"
 #include "ui/db/DBGrid.h"
 #include "ui/db/DBNavigator.h"
 #include "ui/db/DBText.h"
@@ -56,7 +58,11 @@ TControl* CreateLayoutControl(TLayoutKind kind, TComponent* owner) {
     case TLayoutKind::RzDBGrid: return new TRzDBGrid(owner);
     case TLayoutKind::DBNavigator: return new TDBNavigator(owner);
     case TLayoutKind::DBText: return new TDBText(owner);
+    case TLayoutKind::ToolBar: return new TToolBar(owner);
+    case TLayoutKind::ToolButton: return new TToolButton(owner);
+    case TLayoutKind::CoolBar: return new TCoolBar(owner);
     case TLayoutKind::PopupMenu:
+    case TLayoutKind::MainMenu:
     case TLayoutKind::MenuItem: break;
     }
     throw Exception("Неизвестный вид элемента в описании окна");

@@ -7,9 +7,11 @@
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
 #include "ui/Edit.h"
-#include "ui/Menus.h"
+#include "ui/MainMenu.h"
 
-bool IsNonVisualKind(TLayoutKind kind) { return kind == TLayoutKind::PopupMenu || kind == TLayoutKind::MenuItem; }
+bool IsNonVisualKind(TLayoutKind kind) {
+    return kind == TLayoutKind::PopupMenu || kind == TLayoutKind::MainMenu || kind == TLayoutKind::MenuItem;
+}
 
 TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* name, TComponent* parent,
                                const char* caption, const char* hint, bool visible, TNotifyEvent onClick) {
@@ -18,10 +20,16 @@ TComponent* CreateNonVisualRow(TCustomForm& form, TLayoutKind kind, const char* 
         menu->SetName(name);
         return menu;
     }
+    if (kind == TLayoutKind::MainMenu) {
+        auto* menu = new TMainMenu(&form);
+        menu->SetName(name);
+        if (!form.Menu()) form.SetMenu(menu);
+        return menu;
+    }
     if (kind != TLayoutKind::MenuItem) throw Exception("Элемент " + std::string(name) + " не является меню");
     // The parent first, so that a wrong table leaves nothing half made.
     TMenuItem* into = nullptr;
-    if (auto* menu = dynamic_cast<TPopupMenu*>(parent))
+    if (auto* menu = dynamic_cast<TMenu*>(parent))
         into = menu->Items();
     else if (auto* item = dynamic_cast<TMenuItem*>(parent))
         into = item;
