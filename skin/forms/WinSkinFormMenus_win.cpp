@@ -47,6 +47,25 @@ void PreparePopup(TPopupMenu& menu, const std::shared_ptr<TMenuItemPainter>& pai
 
 }  // namespace
 
+void TWinSkinForm::InitToolbarMenu(TMenuItem* root, bool on) {
+    if (!root) return;
+    std::shared_ptr<TMenuItemPainter> painter = MenuItems();
+    if (TPopupMenu* menu = dynamic_cast<TPopupMenu*>(root->GetParentMenu())) menu->SetOwnerDraw(on);
+    ForEachItem(root, [&](TMenuItem* item) {
+        if (!on) {
+            item->OnDrawItem = nullptr;
+            item->OnMeasureItem = nullptr;
+            return;
+        }
+        item->OnDrawItem = [painter](TMenuItem* sender, HDC dc, const RECT& r, bool selected) {
+            painter->Draw(ViewOf(*sender), dc, r, selected);
+        };
+        item->OnMeasureItem = [painter](TMenuItem* sender, HDC, int& width, int&) {
+            painter->MeasureMain(ViewOf(*sender), width);
+        };
+    });
+}
+
 std::shared_ptr<TMenuItemPainter> TWinSkinForm::MenuItems() {
     if (!menuItems_)
         menuItems_ = std::make_shared<TMenuItemPainter>(data_, TMenuLinks{links_.MenuItemDrawn, links_.MenuBackground});

@@ -27,6 +27,7 @@
 #include "ui/Messages.h"
 
 class TCustomForm;
+class TMenuItem;
 
 namespace skin {
 
@@ -81,6 +82,8 @@ public:
     // The popup menus owned by the container (and its frames and embedded forms) get
     // items drawn by the skin (on), or their own drawing back (off).
     void InitPopMenu(TComponent* container, bool on);
+    // A tool button's menu: the item and its sub-items measured as drop-down items.
+    void InitToolbarMenu(TMenuItem* item, bool on);
     // The painter of this window's skinned menu items.
     std::shared_ptr<TMenuItemPainter> MenuItems();
 

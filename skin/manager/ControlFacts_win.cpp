@@ -23,7 +23,9 @@
 #include "ui/ScrollBox.h"
 #include "ui/SpeedButton.h"
 #include "ui/StatusBar.h"
+#include "ui/ToolBar.h"
 #include "ui/TrackBar.h"
+#include "ui/CoolBar.h"
 #include "ui/db/DBGrid.h"
 
 namespace skin {
@@ -73,6 +75,9 @@ bool TFrameworkFacts::Is(TControlFamily family) const {
     case F::Grid: return IsA<TCustomDBGrid>(control_);
     case F::Form: return IsA<TCustomForm>(control_);
     case F::Frame: return IsA<TFrame>(control_);
+    case F::ToolBar: return IsA<TToolBar>(control_);
+    case F::ToolButton: return IsA<TToolButton>(control_);
+    case F::CoolBar: return IsA<TCoolBar>(control_);
     default: return false;  // no framework class of that family yet
     }
 }

@@ -4,6 +4,7 @@
 
 #include <cwctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "skin/controls/PaintedWindow_win.h"
@@ -15,6 +16,10 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/SkinUser32_win.h"
+#include "core/Utf16.h"
+#include "skin/forms/ToolBarPaint_win.h"
+#include "skin/forms/WinSkinForm_win.h"
+#include "ui/ToolBar.h"
 #include "skin/manager/ControlFacts_win.h"
 #include "ui/Form.h"
 #include "ui/Panel.h"
@@ -110,8 +115,6 @@ void TControlWalk::AddComp(TControl* control, TComponent* container) {
 
 void TControlWalk::Carry(const TPaintPlan& plan, TControl* control, TComponent*) {
     if (!plan.SetName.empty()) skin::SetProperty(control, plan.SetName, plan.SetValue);
-    // A cool bar's bands take the skin's face colour here, and tool buttons and tool bars
-    // get their owner-drawn items and custom drawing, when tool-bar painting joins.
     RunStep(plan.Before, control);
     if (plan.Items.Kind != TPainterKind::None)
         for (TControl* item : ChildrenOf(control))
@@ -123,6 +126,36 @@ void TControlWalk::Carry(const TPaintPlan& plan, TControl* control, TComponent*)
             AttachItem({plan.Kind, plan.ParentBK, plan.Variant}, plan.Via, control);
     }
     RunStep(plan.After, control);
+    RunLater(plan.Later, control);
+}
+
+// Tool bars are painted through their custom drawing; a tool button's drop-down menu
+// gets the skin's items.
+void TControlWalk::RunLater(TLaterStep step, TControl* control) {
+    auto* form = dynamic_cast<TWinSkinForm*>(sender_);
+    switch (step) {
+    case TLaterStep::ToolBarDraw:
+        if (auto* bar = dynamic_cast<TToolBar*>(control)) {
+            TSkinData* skin = data_;
+            bar->OnCustomDrawBackground = [skin](TToolBar*, HDC dc, const RECT& r, bool& defaultDraw) {
+                if (ToolBarDrawBackground(*skin, dc, r)) defaultDraw = false;
+            };
+            bar->OnCustomDrawButton = [skin](TToolBar* sender, TToolButton* b, HDC dc, UINT state, bool& defaultDraw) {
+                if (ToolBarDrawButton(*skin, dc, b->BoundsRect(), state, Utf8ToUtf16(b->Caption()),
+                                      sender->Font().Handle()))
+                    defaultDraw = false;
+            };
+            toolBars_->Bars.push_back(bar);
+            bar->FreeNotification(toolBars_.get());
+            bar->Invalidate();
+        }
+        break;
+    case TLaterStep::ToolButtonMenu:
+        if (auto* button = dynamic_cast<TToolButton*>(control); button && form && button->DropdownMenu())
+            form->InitToolbarMenu(button->DropdownMenu()->Items(), true);
+        break;
+    case TLaterStep::None: break;
+    }
 }
 
 void TControlWalk::RunStep(TChildStep step, TControl* control) {
@@ -338,8 +371,21 @@ void TControlWalk::DeleteSkinDeleted() {
     }
 }
 
+TControlWalk::TToolBarWatch::~TToolBarWatch() {
+    for (TToolBar* bar : Bars) bar->RemoveFreeNotification(this);
+}
+
+void TControlWalk::TToolBarWatch::Notification(TComponent* component, TOperation operation) {
+    if (operation == TOperation::opRemove) std::erase(Bars, component);
+}
+
 void TControlWalk::DeleteControls() {
-    // Tool bars get their custom-draw handlers back here when tool-bar painting joins.
+    for (TToolBar* bar : std::exchange(toolBars_->Bars, {})) {
+        bar->RemoveFreeNotification(toolBars_.get());
+        bar->OnCustomDrawBackground = nullptr;
+        bar->OnCustomDrawButton = nullptr;
+        bar->Invalidate();
+    }
     skin::DeleteControls(list_);
     plain_.clear();
 }

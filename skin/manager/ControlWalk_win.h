@@ -5,7 +5,11 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "core/Component.h"
 
 #include "skin/controls/PaintPlan.h"
 #include "skin/controls/PainterList.h"
@@ -15,6 +19,7 @@ class TComponent;
 class TControl;
 class TWinControl;
 class TCustomForm;
+class TToolBar;
 
 namespace skin {
 
@@ -67,6 +72,7 @@ private:
     TDispatchSwitches Switches() const;
     void Carry(const TPaintPlan& plan, TControl* control, TComponent* container);
     void RunStep(TChildStep step, TControl* control);
+    void RunLater(TLaterStep step, TControl* control);
     void AttachItem(const TPaintItem& item, TAttachVia via, TControl* control);
     // The spin buttons inside an edit get the up-down painter (marked as inside an edit).
     void FindUPDown(HWND edit);
@@ -81,6 +87,14 @@ private:
     TComponent* sender_ = nullptr;
     TPainterList list_;
     std::map<const TSkinControl*, HWND> plain_;  // the windows of plain-window painters
+    // Tool bars painted through their custom drawing; a tool bar freed first leaves the list.
+    class TToolBarWatch : public TComponent {
+    public:
+        std::vector<TToolBar*> Bars;
+        ~TToolBarWatch() override;
+        void Notification(TComponent* component, TOperation operation) override;
+    };
+    std::unique_ptr<TToolBarWatch> toolBars_ = std::make_unique<TToolBarWatch>();
 };
 
 }  // namespace skin
