@@ -3,6 +3,8 @@
 // the timer.
 #include "skin/forms/WinSkinForm_win.h"
 
+#include <map>
+
 #include "skin/data/SkinOptions.h"
 #include "skin/forms/FrameRegion.h"
 #include "skin/data/SkinMessages.h"
@@ -68,9 +70,17 @@ PlatformVersion CurrentPlatformVersion() {
     return {static_cast<int>(LOBYTE(LOWORD(v))), static_cast<int>(HIBYTE(LOWORD(v))), (v & 0x80000000u) == 0};
 }
 
+namespace {
+// The attached form skin objects by window (framework forms and plain windows alike).
+std::map<HWND, TWinSkinForm*>& Attached() {
+    static std::map<HWND, TWinSkinForm*> attached;
+    return attached;
+}
+}  // namespace
+
 TWinSkinForm* AttachedSkinForm(HWND window) {
-    const auto* thunk = static_cast<const SubclassThunk*>(GetPropW(window, kThunkProp));
-    return thunk ? thunk->owner : nullptr;
+    auto it = Attached().find(window);
+    return it == Attached().end() ? nullptr : it->second;
 }
 
 TWinSkinForm::TWinSkinForm(SkinFormLinks links, PlatformVersion version)
@@ -79,6 +89,7 @@ TWinSkinForm::TWinSkinForm(SkinFormLinks links, PlatformVersion version)
 TWinSkinForm::~TWinSkinForm() {
     if (initialised_ && Status() != FrameStatus::Detached) UnSubclass();
     buttons_.clear();
+    std::erase_if(Attached(), [this](const auto& entry) { return entry.second == this; });
     if (form_) RemoveFreeNotification(form_);
     if (links_.Removed) links_.Removed(*this);
 }
@@ -161,6 +172,7 @@ void TWinSkinForm::InitSkin(TSkinData* data) {
 }
 
 void TWinSkinForm::Subclass() {
+    Attached()[window_] = this;
     if (form_) {
         hookId_ = form_->AddWindowProcHook([this](TMessage& m, const TWndMethod& inner) { Handle(m, inner); });
         return;
@@ -176,6 +188,7 @@ void TWinSkinForm::Subclass() {
 }
 
 void TWinSkinForm::Unsubclass() {
+    if (auto it = Attached().find(window_); it != Attached().end() && it->second == this) Attached().erase(it);
     if (form_ && hookId_) {
         form_->RemoveWindowProcHook(hookId_);
         hookId_ = 0;

@@ -37,7 +37,7 @@ struct SubclassThunk;
 PlatformVersion CurrentPlatformVersion();
 
 class TWinSkinForm;
-// The form skin object attached to a plain window (InitDlg), or null.
+// The form skin object attached to a window, or null.
 TWinSkinForm* AttachedSkinForm(HWND window);
 
 class TWinSkinForm : public TComponent, public NcObjectHost {

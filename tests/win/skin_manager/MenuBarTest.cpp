@@ -18,6 +18,8 @@
 #include "skin/manager/WinSkinFormFactory_win.h"
 #include "skin/platform/SystemColors.h"
 #include "tests/win/common/WinTestUtil.h"
+#include "ui/Form.h"
+#include "ui/MainMenu.h"
 
 namespace skin {
 namespace {
@@ -209,6 +211,63 @@ TEST(MenuBar, APlainWindowsMenuBecomesTheSkinnedBar) {
     EXPECT_EQ(client.bottom, client0.bottom);
     skinned.reset();
     DestroyWindow(w);
+    Pump(20);
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+// A framework form's main menu: the bar is built from it, Alt with a letter opens the
+// drop-down, a chosen item runs its OnClick, and a changed caption rebuilds the bar.
+TEST(MenuBar, AFormsMainMenuBecomesTheSkinnedBar) {
+    TSkinData data;
+    data.LoadFromFile(LORVENA_SKINS_DIR "/Graphite.skn");
+    auto* form = new TForm(nullptr);
+    form->SetBounds(80, 80, 400, 240);
+    auto* menu = new TMainMenu(form);
+    auto add = [](TMenuItem* parent, const char* caption) {
+        auto* item = new TMenuItem(nullptr);
+        item->SetCaption(caption);
+        parent->Add(item);
+        return item;
+    };
+    TMenuItem* file = add(menu->Items(), "&Файл");
+    int opened = 0;
+    add(file, "&Открыть")->OnClick = [&](TComponent*) { ++opened; };
+    TMenuItem* edit = add(menu->Items(), "&Правка");
+    add(edit, "&Копировать");
+    form->SetMenu(menu);
+    form->Show();
+    Pump(50);
+    TWinSkinFormFactory forms;
+    auto skinned = forms.Create({reinterpret_cast<std::uintptr_t>(form->Handle()), form, &data, ""});
+    ASSERT_NE(skinned, nullptr);
+    SendMessageW(form->Handle(), SKM_INITFORM, 0, 0);
+    Pump(50);
+    EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+    Script keys{{
+        {[] { return true; }, [&] { PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, L'ф'); }},
+        {[] { return OpenMenu() != nullptr; }, [] { TapKey(VK_RETURN); }},  // the first item, selected on opening
+        {[] { return OpenMenu() == nullptr; }, nullptr},
+    }};
+    EXPECT_TRUE(keys.Run());
+    Pump(50);
+    EXPECT_EQ(opened, 1);
+    // A changed caption: the framework puts the rebuilt menu on the window and says so.
+    edit->SetCaption("&Вид");
+    Pump(50);
+    EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+    TWinSkinMenu* bar = AttachedSkinForm(form->Handle())->SkinMenu();
+    ASSERT_EQ(bar->Buttons().size(), 2u);
+    EXPECT_EQ(bar->Buttons()[1]->Item.Caption, u"&Вид");
+    SaveScreenshot(CaptureStable(form->Handle()), "Graphite/menu_bar_form");
+    skinned->UnSubclass();
+    EXPECT_NE(GetMenu(form->Handle()), nullptr) << "the form's bar back";
+    skinned.reset();
+    delete form;
     Pump(20);
 }
 
