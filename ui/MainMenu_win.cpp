@@ -31,7 +31,8 @@ void TMainMenu::ItemsChanged() {
     TMenu::ItemsChanged();
     if (windows_.empty()) return;
     Handle();  // rebuilt now and given to the windows
-    const std::vector<HWND> windows = windows_;  // a handler may take the bar off a window
+    // A copy: a handler may take the bar off a window.
+    const std::vector<HWND> windows = windows_;
     for (HWND w : windows) SendMessageW(w, CM_MENUCHANGED, 0, 0);
 }
 

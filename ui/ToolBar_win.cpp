@@ -98,21 +98,15 @@ void TToolBar::ButtonChanged(TToolButton* b) {
 }
 
 bool TToolBar::Dispatch(TMessage& m) {
+    // The window itself tracks the mouse over its buttons and paints them; the framework's
+    // routing to windowless children stays out of it.
     static const TMessageHandler<TToolBar> table[] = {
-        // The window itself tracks the mouse over its buttons and paints them; the
-        // framework's routing to windowless children stays out of it.
-        {WM_PAINT, &TToolBar::WMByTheBar},
-        {WM_LBUTTONDOWN, &TToolBar::WMByTheBar},
-        {WM_LBUTTONUP, &TToolBar::WMByTheBar},
-        {WM_LBUTTONDBLCLK, &TToolBar::WMByTheBar},
-        {WM_RBUTTONDOWN, &TToolBar::WMByTheBar},
-        {WM_RBUTTONUP, &TToolBar::WMByTheBar},
-        {WM_RBUTTONDBLCLK, &TToolBar::WMByTheBar},
-        {WM_MBUTTONDOWN, &TToolBar::WMByTheBar},
-        {WM_MBUTTONUP, &TToolBar::WMByTheBar},
-        {CN_COMMAND, &TToolBar::CNCommand},
-        {CN_NOTIFY, &TToolBar::CNNotify},
-        {CM_RECREATEWND, &TToolBar::CMRecreateWnd},
+        {WM_PAINT, &TToolBar::WMByTheBar},          {WM_LBUTTONDOWN, &TToolBar::WMByTheBar},
+        {WM_LBUTTONUP, &TToolBar::WMByTheBar},      {WM_LBUTTONDBLCLK, &TToolBar::WMByTheBar},
+        {WM_RBUTTONDOWN, &TToolBar::WMByTheBar},    {WM_RBUTTONUP, &TToolBar::WMByTheBar},
+        {WM_RBUTTONDBLCLK, &TToolBar::WMByTheBar},  {WM_MBUTTONDOWN, &TToolBar::WMByTheBar},
+        {WM_MBUTTONUP, &TToolBar::WMByTheBar},      {CN_COMMAND, &TToolBar::CNCommand},
+        {CN_NOTIFY, &TToolBar::CNNotify},           {CM_RECREATEWND, &TToolBar::CMRecreateWnd},
         {CM_FONTCHANGED, &TToolBar::CMFontChanged},
     };
     return DispatchTo(this, table, m) || TWinControl::Dispatch(m);
