@@ -265,7 +265,7 @@ bool TWinSkinForm::HandleMenuBar(TMessage& m, const Inner& inner) {
     case CM_MENUCHANGED:
         inner(m);
         if (data_ && data_->MenuUpdate) {
-            menuBar_->UpdataBtn();
+            menuBar_->MenuChanged();
             UpdateNc();
         }
         return true;

@@ -72,6 +72,11 @@ void TWinSkinMenu::UpdataBtn() {
     if (GetMenu(window_)) SetMenu(window_, nullptr);
 }
 
+void TWinSkinMenu::MenuChanged() {
+    menu_ = GetMenu(window_);
+    UpdataBtn();
+}
+
 void TWinSkinMenu::GiveBack() {
     buttons_.clear();
     if (menu_ && IsMenu(menu_) && IsWindow(window_) && !GetMenu(window_)) SetMenu(window_, menu_);

@@ -36,6 +36,8 @@ public:
     // Builds the buttons from the window's menu (or the one it gave up before) and takes
     // the menu off the window.
     void UpdataBtn();
+    // The window's menu changed: built from the menu it has now (none: an empty bar).
+    void MenuChanged();
     // Gives the window its menu back.
     void GiveBack();
 

@@ -264,6 +264,13 @@ TEST(MenuBar, AFormsMainMenuBecomesTheSkinnedBar) {
     ASSERT_EQ(bar->Buttons().size(), 2u);
     EXPECT_EQ(bar->Buttons()[1]->Item.Caption, u"&Вид");
     SaveScreenshot(CaptureStable(form->Handle()), "Graphite/menu_bar_form");
+    // The form without its menu: the bar empties instead of showing the old one.
+    form->SetMenu(nullptr);
+    Pump(50);
+    EXPECT_TRUE(bar->Buttons().empty());
+    form->SetMenu(menu);
+    Pump(50);
+    EXPECT_EQ(bar->Buttons().size(), 2u);
     skinned->UnSubclass();
     EXPECT_NE(GetMenu(form->Handle()), nullptr) << "the form's bar back";
     skinned.reset();
