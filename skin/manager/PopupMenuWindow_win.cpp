@@ -17,13 +17,13 @@ constexpr DWORD kUpdateRegionDC = DCX_WINDOW | DCX_CACHE | DCX_INTERSECTRGN | 0x
 
 // Our procedure stays in the chain until the window's last message when someone
 // subclassed the window after us; it then only forwards.
-struct Stub {
+struct Subclassing {
     WNDPROC previous = nullptr;
     TWinSkinPopMenu* object = nullptr;
 };
-std::map<HWND, Stub>& Stubs() {
-    static std::map<HWND, Stub> stubs;
-    return stubs;
+std::map<HWND, Subclassing>& Subclassed() {
+    static std::map<HWND, Subclassing> subclassed;
+    return subclassed;
 }
 
 bool Skinning() {
@@ -41,32 +41,32 @@ RECT WindowBox(HWND w) {
 }  // namespace
 
 LRESULT CALLBACK PopMenuWndProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto it = Stubs().find(w);
-    if (it == Stubs().end()) return DefWindowProcW(w, msg, wParam, lParam);
-    const Stub stub = it->second;
-    if (msg == WM_NCDESTROY) Stubs().erase(it);
-    if (stub.object) return stub.object->WindowProc(msg, wParam, lParam);
-    return CallWindowProcW(stub.previous, w, msg, wParam, lParam);
+    auto it = Subclassed().find(w);
+    if (it == Subclassed().end()) return DefWindowProcW(w, msg, wParam, lParam);
+    const Subclassing link = it->second;
+    if (msg == WM_NCDESTROY) Subclassed().erase(it);
+    if (link.object) return link.object->WindowProc(msg, wParam, lParam);
+    return CallWindowProcW(link.previous, w, msg, wParam, lParam);
 }
 
 void TWinSkinPopMenu::InitSkin(HWND window, TSkinData* data, HMENU menu) {
-    if (window_ || !IsWindow(window) || Stubs().count(window)) return;
+    if (window_ || !IsWindow(window) || Subclassed().count(window)) return;
     window_ = window;
     data_ = data;
     menu_ = menu;
     oldProc_ =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PopMenuWndProc)));
-    Stubs()[window] = {oldProc_, this};
+    Subclassed()[window] = {oldProc_, this};
 }
 
 void TWinSkinPopMenu::UnSubClass() {
     if (!window_) return;
-    auto it = Stubs().find(window_);
-    if (it != Stubs().end()) {
+    auto it = Subclassed().find(window_);
+    if (it != Subclassed().end()) {
         if (IsWindow(window_) &&
             GetWindowLongPtrW(window_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&PopMenuWndProc)) {
             SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
-            Stubs().erase(it);
+            Subclassed().erase(it);
         } else {
             it->second.object = nullptr;
         }
